@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ferrolyn and runs every test: once in the normal build and
+# once with the address and undefined-behaviour sanitizers.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc)"
+
+bash "$root/scripts/deps.sh"
+
+run_suite() {
+    local dir="$1"
+    shift
+    cmake -S "$root" -B "$dir" -DBUILD_TESTING=ON -DFERROLYN_WERROR=ON "$@"
+    cmake --build "$dir" -j "$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+}
+
+echo "== Normal build"
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=Debug
+
+echo "== Sanitizer build"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DENABLE_SANITIZERS=ON

@@ -1,0 +1,29 @@
+#include "CatalogRecords.h"
+
+#include <cassert>
+
+const std::array<const char*, ForeignCurrencyCount>& CurrencyOrder()
+{
+    static const std::array<const char*, ForeignCurrencyCount> order = {
+        "CAD", "DEM", "EUR", "JPY", "GBP", "BRL", "CNY", "ZAR", "HKD", "INR", "KRW", "PHP",
+        "SGD", "TWD", "ATS", "BEF", "CHF", "DKK", "ESP", "FIM", "FRF", "GRD", "IEP", "ITL",
+        "NLG", "NOK", "PTE", "SEK", "AED", "SAR", "MXP", "AUD", "IDR", "NZD", "ARS"};
+    return order;
+}
+
+void TTransmissionLine::AddConnector(const TConnector& connector)
+{
+    Connectors.push_back(connector);
+}
+
+TConnector& TTransmissionLine::GetConnector(int index)
+{
+    assert(index >= 0 && index < ConnectorCount());
+    return Connectors.at(static_cast<std::size_t>(index));
+}
+
+const TConnector& TTransmissionLine::GetConnector(int index) const
+{
+    assert(index >= 0 && index < ConnectorCount());
+    return Connectors.at(static_cast<std::size_t>(index));
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Number of currencies besides the US dollar, in CurrencyOrder.
+constexpr int ForeignCurrencyCount = 35;
+
+// The currency codes of a price set's converted amounts, in their fixed order.
+const std::array<const char*, ForeignCurrencyCount>& CurrencyOrder();
+
+// Element 0: US dollars; elements 1..35: the same amount in CurrencyOrder.
+using TPriceSet = std::array<double, ForeignCurrencyCount + 1>;
+using TForeignAmounts = std::array<double, ForeignCurrencyCount>;
+
+// One connector that fits one cable.
+struct TConnector {
+    std::int32_t ConnectorID = 0;
+    QString PartNumber;
+    QString ActualInterface;
+    QString Characteristics;
+    QString PriceDescription;
+    QString MatesToInterface;
+    QString InnerAttachment;
+    QString Grade;          // "P" plated, "S" standard
+    QString AttachmentCode; // "S" Prenvo, "R" regular
+    TPriceSet Prices{};
+};
+
+// One cable with the connectors that fit it. The cable owns its connectors; their addresses
+// stay valid while connectors are added.
+struct TTransmissionLine {
+    double MinFrequency = 0;
+    double MaxFrequency = 0;
+    QString Model;
+    QString PartNumber;
+    QString CableType; // "AIR", "FOAM" or "EW"
+    double AttenuationK1 = 0;
+    double AttenuationK2 = 0;
+    std::deque<TConnector> Connectors;
+    QString PriceDescription;
+    double PricePerLength = 0;
+    QString Diameter;
+    QString Grade; // "S", "P" or "R"
+    QString AttachChargePartNumber;
+    double AttachChargePrice = 0;
+    QString PrenvoOption;
+    QString PlatedOption;
+    QString StandardOption;
+    double MaxPower = 0;
+    double PowerFactor = 0;
+    TForeignAmounts CurrencyPricesPerLength{};
+    TForeignAmounts CurrencyAttachChargePrices{};
+
+    void AddConnector(const TConnector& connector);
+    int ConnectorCount() const { return static_cast<int>(Connectors.size()); }
+    // index must be below ConnectorCount().
+    TConnector& GetConnector(int index);
+    const TConnector& GetConnector(int index) const;
+};
+
+// The assembly being configured. Cable and connectors point into the catalog.
+struct TJumper {
+    TTransmissionLine* Cable = nullptr;
+    TConnector* TopConnector = nullptr;
+    TConnector* BottomConnector = nullptr;
+    QString PartNumberStem;
+    QString PartNumber;
+    QString PriceDescription;
+    QString FeetLengths;
+    QString MetreLengths;
+    TPriceSet Prices{};
+    bool HasPartNumber = false;
+};
+
+// The owning catalog and the non-owning query results.
+using TCableList = std::vector<std::unique_ptr<TTransmissionLine>>;
+using TCableRefs = QList<TTransmissionLine*>;

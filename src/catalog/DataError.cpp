@@ -1,0 +1,28 @@
+#include "DataError.h"
+
+#include <QFileInfo>
+
+const char* TDataError::what() const noexcept
+{
+    Utf8 = FullText().toUtf8();
+    return Utf8.constData();
+}
+
+QString TDataError::FullText() const
+{
+    if (File.isEmpty())
+        return Message;
+    QString where = QFileInfo(File).fileName();
+    if (Line > 0)
+        where += QStringLiteral(", line %1").arg(Line);
+    return Message + QStringLiteral("\n(") + where + QLatin1Char(')');
+}
+
+TDataError& TDataError::At(const QString& file, int line)
+{
+    if (File.isEmpty()) {
+        File = file;
+        Line = line;
+    }
+    return *this;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// A failure while reading data: a malformed number, a line with too few fields, an unreadable
+// file. It carries the plain message and, when known, the file and line it came from.
+class TDataError : public std::exception
+{
+public:
+    explicit TDataError(QString message) : Message(std::move(message)) {}
+
+    const char* what() const noexcept override;
+
+    // Message followed by the file name and line number when they are known.
+    QString FullText() const;
+
+    // Adds the location unless an inner reader already set one.
+    TDataError& At(const QString& file, int line);
+
+    QString Message;
+    QString File;
+    int Line = 0;
+
+private:
+    mutable QByteArray Utf8;
+};

@@ -1,0 +1,173 @@
+#include "LineFormat.h"
+
+#include "DataError.h"
+
+#include <cmath>
+
+void SplitFields(QStringList& target, const QString& text, const QString& delimiter)
+{
+    target.clear();
+    if (delimiter.isEmpty()) {
+        target.append(text);
+        return;
+    }
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(delimiter, start);
+        if (at < 0)
+            break;
+        target.append(text.mid(start, at - start));
+        start = at + delimiter.size();
+    }
+    target.append(text.mid(start));
+}
+
+QStringList SplitFields(const QString& text, const QString& delimiter)
+{
+    QStringList fields;
+    SplitFields(fields, text, delimiter);
+    return fields;
+}
+
+QString TrimControl(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString GetField(const QString& text, int n, const QString& delimiter)
+{
+    if (n < 1 || delimiter.isEmpty())
+        return {};
+    qsizetype start = 0;
+    for (int i = 1; i <= n; ++i) {
+        const qsizetype at = text.indexOf(delimiter, start);
+        if (at < 0)
+            return {};
+        if (i == n)
+            return TrimControl(text.mid(start, at - start));
+        start = at + delimiter.size();
+    }
+    return {};
+}
+
+QString DefaultIfEmpty(const QString& text, const QString& defaultText)
+{
+    return text.isEmpty() ? defaultText : text;
+}
+
+double ParseNumberOr(const QString& text, const QString& defaultText)
+{
+    double value = 0;
+    if (!TryStrToFloat(defaultText, value))
+        value = 0;
+    double parsed = 0;
+    if (!text.isEmpty() && TryStrToFloat(text, parsed))
+        value = parsed;
+    return value;
+}
+
+bool IsSkippedLine(QChar first)
+{
+    switch (first.unicode()) {
+    case ' ':
+    case '#':
+    case ';':
+    case '[':
+    case '^':
+    case '`':
+    case '{':
+    case '~':
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SortNumericStrings(QStringList& list)
+{
+    const qsizetype count = list.size();
+    if (count < 2)
+        return;
+    for (qsizetype pass = 0; pass < count - 1; ++pass) {
+        for (qsizetype i = 0; i + 1 < count; ++i) {
+            double a = 0;
+            double b = 0;
+            TryStrToFloat(list.at(i), a);
+            TryStrToFloat(list.at(i + 1), b);
+            if (b < a)
+                list.swapItemsAt(i, i + 1);
+        }
+    }
+}
+
+QLocale UserLocale()
+{
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+bool TryStrToFloat(const QString& text, double& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    double result = trimmed.toDouble(&ok); // '.' as decimal point, no grouping
+    if (!ok)
+        result = UserLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(result))
+        return false;
+    value = result;
+    return true;
+}
+
+bool IsNumber(const QString& text)
+{
+    double ignored = 0;
+    return TryStrToFloat(text, ignored);
+}
+
+double StrToFloat(const QString& text)
+{
+    double value = 0;
+    if (!TryStrToFloat(text, value))
+        throw TDataError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+int StrToInt(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        throw TDataError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+void RequireFields(const QStringList& fields, int count)
+{
+    if (fields.size() < count)
+        throw TDataError(QStringLiteral("List index out of bounds (%1)").arg(fields.size()));
+}
+
+QString FloatToStr(double value)
+{
+    return UserLocale().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString FormatFixed2(double value)
+{
+    return UserLocale().toString(value, 'f', 2);
+}
+
+QString FormatFixed2Data(double value)
+{
+    return QString::number(value, 'f', 2);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QChar>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The '|'-delimited line format shared by every data file, grid row and order line, and the
+// number conversions used with it.
+
+inline const QString FieldDelimiter = QStringLiteral("|");
+
+// Clears target and fills it with every field of text; the text after the last delimiter is
+// the last field, even when empty. Fields are not trimmed.
+void SplitFields(QStringList& target, const QString& text, const QString& delimiter);
+QStringList SplitFields(const QString& text, const QString& delimiter = FieldDelimiter);
+
+// The n-th field (from 1) that is followed by a delimiter, trimmed of characters of code 32 and
+// below; empty when there is no such field.
+QString GetField(const QString& text, int n, const QString& delimiter = FieldDelimiter);
+
+// Characters of code 32 and below removed from both ends.
+QString TrimControl(const QString& text);
+
+QString DefaultIfEmpty(const QString& text, const QString& defaultText);
+
+// The number in text, or the number in defaultText when text is empty or not a number.
+double ParseNumberOr(const QString& text, const QString& defaultText);
+
+// True for the first characters of price-list lines that are skipped.
+bool IsSkippedLine(QChar first);
+
+// Bubble sort by numeric value; equal values keep their order, texts are not reformatted.
+void SortNumericStrings(QStringList& list);
+
+// The locale for everything the user sees and types: regional separators, no grouping.
+QLocale UserLocale();
+
+// Converts a number text: '.' as decimal point, or the regional separator. Blanks around the
+// number are allowed; infinities and NaN are not numbers.
+bool TryStrToFloat(const QString& text, double& value);
+bool IsNumber(const QString& text);
+
+// As TryStrToFloat/an integer conversion, but a text that is not a number throws TDataError
+// "'%s' is not a valid floating point value" / "'%s' is not a valid integer value".
+double StrToFloat(const QString& text);
+int StrToInt(const QString& text);
+
+// Throws TDataError "List index out of bounds (%d)" when fields has fewer than count entries.
+void RequireFields(const QStringList& fields, int count);
+
+// Shortest general form in the user's format: 800, 1700, 2.5.
+QString FloatToStr(double value);
+// Fixed point with two decimals in the user's format ("%.2f").
+QString FormatFixed2(double value);
+// Fixed point with two decimals and '.', for data files.
+QString FormatFixed2Data(double value);

@@ -1,0 +1,91 @@
+#include "SectionedFile.h"
+
+#include "DataError.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
+{
+    QFile file(path);
+    if (!file.exists() && missingIsEmpty)
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        throw TDataError(QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TDataError(QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            lines.append(text.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString TSectionedFile::Section::Value(const QString& key) const
+{
+    for (const Entry& entry : Entries)
+        if (entry.Key == key)
+            return entry.Value;
+    return {};
+}
+
+int TSectionedFile::Section::LineOf(const QString& key) const
+{
+    for (const Entry& entry : Entries)
+        if (entry.Key == key)
+            return entry.Line;
+    return Line;
+}
+
+void TSectionedFile::Parse(const QStringList& lines)
+{
+    Items.clear();
+    bool inSection = false;
+    bool skipping = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines.at(i);
+        const int lineNumber = static_cast<int>(i + 1);
+        if (line.isEmpty() || line == QString(QChar(26)))
+            continue;
+        if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) &&
+            line.endsWith(QLatin1Char(']'))) {
+            const QString name = line.mid(1, line.size() - 2);
+            skipping = false;
+            for (const Section& section : Items)
+                if (section.Name.compare(name, Qt::CaseInsensitive) == 0)
+                    skipping = true;
+            inSection = true;
+            if (!skipping)
+                Items.append(Section{name, lineNumber, {}});
+            continue;
+        }
+        if (!inSection || skipping)
+            continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        Entry entry;
+        entry.Key = eq < 0 ? line : line.left(eq);
+        entry.Value = eq < 0 ? QString() : line.mid(eq + 1);
+        entry.Text = line;
+        entry.Line = lineNumber;
+        Items.last().Entries.append(entry);
+    }
+}

@@ -1,0 +1,150 @@
+#include "TfrmMain.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/DataError.h"
+#include "catalog/SectionedFile.h"
+#include "platform/AppPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/RadioGroup.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+
+namespace {
+
+const QString DefaultInterface = QStringLiteral("7-16 DIN Male");
+const QString DefaultCableModel = QStringLiteral("KRV4-50B");
+const QString CurrencyNote =
+    QStringLiteral("Currencies other than the United States Dollars ($US)  are provided for "
+                   "information purposes only and are based on exchange rates as of: ");
+
+bool FileExists(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
+} // namespace
+
+void TfrmMain::FormCreate(const QStringList& arguments)
+{
+    Q_UNUSED(arguments);
+    // 1. Collections.
+    Assembly = std::make_unique<TJumper>();
+    Desktop::ShowPicture(imgLogo, AppPaths::ImageFile(QStringLiteral("vantrellogo.gif")));
+
+    // 2, 3. The shared data folder.
+    const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
+    if (!key.KeyExists)
+        Dialogs::Error(this, QStringLiteral("Unable to locate Registry Key"));
+    if (key.ValueExists) {
+        InstallPath = key.Path;
+    } else {
+        Dialogs::Error(this, QStringLiteral("Unable to create path from Registry"));
+        InstallPath.clear();
+    }
+
+    // 4. Required files.
+    const QString ratesFile = AppPaths::ProgramFile(QStringLiteral("xcngrate.dat"));
+    RatesAvailable = FileExists(ratesFile);
+    const QString priceFile =
+        InstallPath.isEmpty() ? QString()
+                              : AppPaths::Resolve(InstallPath, QStringLiteral("M_Lom.dat"));
+    const QStringList required = {priceFile,
+                                  AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat")),
+                                  AppPaths::ProgramFile(QStringLiteral("dat/images.dat")),
+                                  AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+    for (const QString& file : required) {
+        if (file.isEmpty() || !FileExists(file)) {
+            Dialogs::Beep();
+            Dialogs::Error(
+                this,
+                QStringLiteral("One or more files needed to run this application are missing."));
+            StartupTerminated = true;
+            return;
+        }
+    }
+
+    bool pageShown = false;
+    try {
+        // 5. Defaults of the wizard.
+        TopInterfaceChoice = DefaultInterface;
+        BottomInterfaceChoice = DefaultInterface;
+        CurrentCableModel = DefaultCableModel;
+        ConnectorGradeChoice = 0;
+        CableGradeChoice = 0;
+        AttachmentChoice = 0;
+
+        // 6. Length box.
+        LoadLengthCombo(1, 50, 5);
+
+        // 7. Price list.
+        try {
+            PriceList = ReadTextLines(priceFile);
+        } catch (TDataError& error) {
+            throw error.At(priceFile, 0);
+        }
+
+        // 8. Exchange rates.
+        if (RatesAvailable) {
+            try {
+                RateLines = ReadTextLines(ratesFile);
+            } catch (TDataError& error) {
+                throw error.At(ratesFile, 0);
+            }
+            CurrencySettings1->menuAction()->setVisible(true);
+            RatesDate = UserLocaleDate(QFileInfo(ratesFile).lastModified().date());
+        }
+
+        // 9. Catalog.
+        LoadCatalogFile(AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat")), Cables);
+
+        // 10. First page.
+        ShowPage(TPage::Page1);
+        pageShown = true;
+
+        // 11. Frequency lists.
+        BuildFrequencyLists(Cables, BeginningFrequencies, EndingFrequencies);
+        cboBeginning->clear();
+        cboBeginning->addItems(BeginningFrequencies);
+        cboBeginning->setCurrentIndex(BeginningFrequencies.indexOf(QStringLiteral("800")));
+        cboEnding->clear();
+        cboEnding->addItems(EndingFrequencies);
+        cboEnding->setCurrentIndex(EndingFrequencies.indexOf(QStringLiteral("2200")));
+
+        // 12. Elliptical waveguide is for feeders only.
+        rgCableType->SetItemEnabled(2, false);
+
+        // 13. Picture table.
+        const QString imagesFile = AppPaths::ProgramFile(QStringLiteral("dat/images.dat"));
+        try {
+            ImageTable = ReadTextLines(imagesFile);
+        } catch (TDataError& error) {
+            throw error.At(imagesFile, 0);
+        }
+
+        // 14. Pictures. A missing one shows a placeholder; it is not worth stopping for.
+        Desktop::ShowPicture(imgTopJumper, AppPaths::ImageFile(QStringLiteral("topjumper.gif")));
+        Desktop::ShowPicture(imgBottomJumper,
+                             AppPaths::ImageFile(QStringLiteral("bottomjumper.gif")));
+        Desktop::ShowPicture(imgFeeder, AppPaths::ImageFile(QStringLiteral("mainfeeder.gif")));
+        Desktop::ShowPicture(imgPV, AppPaths::ImageFile(QStringLiteral("pv.gif")));
+
+        // 15. Currency notes.
+        lblforeign1->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
+        lblforeign2->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
+        if (!pageShown)
+            ShowPage(TPage::Page1);
+    }
+}
+
+QString TfrmMain::UserLocaleDate(const QDate& date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}

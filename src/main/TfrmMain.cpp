@@ -1,0 +1,493 @@
+#include "TfrmMain.h"
+
+#include "UiHelpers.h"
+#include "platform/AppPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include "platform/RadioGroup.h"
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
+}
+
+TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Ferrolyn\u2122"));
+    BuildUi();
+    qApp->installEventFilter(this);
+    FormCreate(arguments);
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TfrmMain::BuildUi()
+{
+    SetHint(this, CompanyHint);
+    BuildMenu();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlMain"));
+    SetHint(central, CompanyHint);
+    auto* layout = new QVBoxLayout(central);
+
+    PageControl = new QStackedWidget(central);
+    PageControl->setObjectName(QStringLiteral("PageControl1"));
+    SetHint(PageControl, CompanyHint);
+    Page1 = BuildPage1();
+    Page2 = BuildPage2();
+    tsNoPN = BuildPartsListPage();
+    tsNoLength = BuildLengthsPage();
+    tsFinal = BuildFinalPage();
+    tsOrder = BuildOrderPage();
+    for (QWidget* page : {Page1, Page2, tsNoPN, tsNoLength, tsFinal, tsOrder}) {
+        SetHint(page, CompanyHint);
+        PageControl->addWidget(page);
+    }
+    layout->addWidget(PageControl, 1);
+
+    auto* buttons = new QHBoxLayout;
+    imgLogo = NewPicture(QStringLiteral("imgLogo"), central, 160, 40);
+    imgLogo->setCursor(Qt::PointingHandCursor);
+    imgLogo->installEventFilter(this);
+    buttons->addWidget(imgLogo);
+    buttons->addStretch(1);
+    auto button = [&](QPushButton*& target, const QString& name, const QString& caption,
+                      const QString& hint, void (TfrmMain::*handler)()) {
+        target = new QPushButton(caption, central);
+        target->setObjectName(name);
+        SetHint(target, hint);
+        connect(target, &QPushButton::clicked, this, handler);
+        buttons->addWidget(target);
+    };
+    button(btnRestart, QStringLiteral("btnRestart"), QStringLiteral("&Start Over"),
+           QStringLiteral("Go back to the beginning."), &TfrmMain::btnRestartClick);
+    button(btnClose, QStringLiteral("btnClose"), QStringLiteral("&Close"), QStringLiteral("Close"),
+           &TfrmMain::btnCloseClick);
+    button(btnBack, QStringLiteral("btnBack"), QStringLiteral("<- Back"),
+           QStringLiteral("Go Back"), &TfrmMain::btnBackClick);
+    button(btnNext, QStringLiteral("btnNext"), QStringLiteral("Next ->"), QStringLiteral("Proceed"),
+           &TfrmMain::btnNextClick);
+    btnNext->setDefault(true);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+
+    StatusPanel = new QLabel(CompanyHint, this);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    SetHint(statusBar(), CompanyHint);
+    statusBar()->addWidget(StatusPanel, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    resize(860, 640);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+void TfrmMain::BuildMenu()
+{
+    auto action = [this](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(name);
+        return item;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    Open1 = action(file, QStringLiteral("Open1"), QStringLiteral("&Open"));
+    Save1 = action(file, QStringLiteral("Save1"), QStringLiteral("&Save"));
+    Print1 = action(file, QStringLiteral("Print1"), QStringLiteral("&Print"));
+    Export1 = file->addMenu(QStringLiteral("&Export"));
+    Export1->setObjectName(QStringLiteral("Export1"));
+    Export1->menuAction()->setObjectName(QStringLiteral("Export1"));
+    ToATextFile1 = action(Export1, QStringLiteral("ToATextFile1"), QStringLiteral("To a text file"));
+    ToanHTMLDocument1 =
+        action(Export1, QStringLiteral("ToanHTMLDocument1"), QStringLiteral("To an HTML Document"));
+    ToanMSExcelSpreadsheet1 = action(Export1, QStringLiteral("ToanMSExcelSpreadsheet1"),
+                                     QStringLiteral("To an MS Excel Spreadsheet"));
+    CopyToClipboard1 =
+        action(file, QStringLiteral("CopyToClipboard1"), QStringLiteral("&Copy To Clipboard"));
+    file->addSeparator();
+    ViewLastOrder1 =
+        action(file, QStringLiteral("ViewLastOrder1"), QStringLiteral("&View Last Order"));
+    QuickUpdate1 = action(file, QStringLiteral("QuickUpdate1"), QStringLiteral("&Quick Update"));
+    file->addSeparator();
+    StartOver1 = action(file, QStringLiteral("StartOver1"), QStringLiteral("S&tart Over"));
+    Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
+    connect(StartOver1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
+    connect(Exit1, &QAction::triggered, this, &TfrmMain::btnCloseClick);
+
+    CurrencySettings1 = menuBar()->addMenu(QStringLiteral("Currency Settings"));
+    CurrencySettings1->setObjectName(QStringLiteral("CurrencySettings1"));
+    CurrencySettings1->menuAction()->setObjectName(QStringLiteral("CurrencySettings1"));
+    CurrencySettings1->menuAction()->setVisible(false);
+
+    Help1 = menuBar()->addAction(QStringLiteral("About"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+
+    // Commands whose work is not part of this build yet stay disabled rather than do nothing.
+    for (QAction* pending : {Open1, ViewLastOrder1, QuickUpdate1, Help1})
+        pending->setEnabled(false);
+}
+
+QWidget* TfrmMain::BuildPartsListPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsNoPN"));
+    auto* layout = new QVBoxLayout(page);
+    lblPartsList = new QLabel(page);
+    lblPartsList->setObjectName(QStringLiteral("lblPartsList"));
+    lblPartsList->setWordWrap(true);
+    layout->addWidget(lblPartsList);
+    grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1,
+                        {QStringLiteral("Qty"), QStringLiteral("UOM"), QStringLiteral("Part Number"),
+                         QStringLiteral("Description"), QStringLiteral("Price"),
+                         QStringLiteral("Extended"), QString()});
+    grdJumper->setColumnHidden(6, true);
+    grdJumper->horizontalHeader()->setStretchLastSection(false);
+    grdJumper->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    SetHint(grdJumper, QStringLiteral("Parts List"));
+    layout->addWidget(grdJumper, 1);
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addStretch(1);
+    lblTotal = new QLabel(QStringLiteral("Total ($US):"), page);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    edTotal = new QLineEdit(page);
+    edTotal->setObjectName(QStringLiteral("edTotal"));
+    edTotal->setReadOnly(true);
+    SetHint(edTotal, QStringLiteral("Price"));
+    totalRow->addWidget(lblTotal);
+    totalRow->addWidget(edTotal);
+    layout->addLayout(totalRow);
+    grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
+    const QStringList labels = {QStringLiteral("Attenuation (dB/100 ft):"),
+                                QStringLiteral("Attenuation (dB/100m):"),
+                                QStringLiteral("Total Attenuation (dB):"),
+                                QStringLiteral("Insertion Loss (dB):"),
+                                QStringLiteral("Efficiency (%):"),
+                                QStringLiteral("Max Power (kW):"),
+                                QStringLiteral("Average Power (kW):")};
+    for (int row = 0; row < labels.size(); ++row)
+        grdJumperspecs->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
+    grdJumperspecs->setColumnWidth(0, 200);
+    layout->addWidget(grdJumperspecs);
+    lblforeign1 = new QLabel(page);
+    lblforeign1->setObjectName(QStringLiteral("lblforeign1"));
+    lblforeign1->setWordWrap(true);
+    lblforeign1->hide();
+    layout->addWidget(lblforeign1);
+    lblUpdate1 = new QLabel(page);
+    lblUpdate1->setObjectName(QStringLiteral("lblUpdate1"));
+    layout->addWidget(lblUpdate1);
+    return page;
+}
+
+QWidget* TfrmMain::BuildLengthsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsNoLength"));
+    auto* layout = new QVBoxLayout(page);
+    auto* text = new QLabel(page);
+    text->setObjectName(QStringLiteral("lblNoLength"));
+    text->setWordWrap(true);
+    text->setText(QStringLiteral(
+        "The length you have selected is not a standard length for this jumper assembly, but "
+        "there are some standard lengths available that are close to your selection.\n\n"
+        "Your jumper assembly can still be made with the length you originally selected, but "
+        "ordering standard lengths may speed up production time, allowing you to receive your "
+        "order faster.\n\n"
+        "Below is a list of standard lengths for the jumper assembly that you have selected that "
+        "are close to the length you picked.\n\n"
+        "You can either select one of these standard lengths, or you can keep your current "
+        "selection."));
+    layout->addWidget(text);
+    grdLengths = NewGrid(QStringLiteral("grdLengths"), page, 3,
+                         {QStringLiteral("Description"), QStringLiteral("Part Number"),
+                          QStringLiteral("Length (Feet)"), QStringLiteral("Length (Meters)"),
+                          QStringLiteral("Difference In Length")});
+    SetHint(grdLengths, QStringLiteral("Standard Lengths"));
+    layout->addWidget(grdLengths, 1);
+    rgStdLengths = new TRadioGroup(QStringLiteral("rgStdLengths"), QString(),
+                                   {QStringLiteral("Keep Your Current Selection"),
+                                    QStringLiteral("Select This Jumper"),
+                                    QStringLiteral("Select This Jumper")},
+                                   page);
+    SetHint(rgStdLengths, QStringLiteral("Select A Jumper"));
+    layout->addWidget(rgStdLengths);
+    return page;
+}
+
+QWidget* TfrmMain::BuildFinalPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsFinal"));
+    auto* layout = new QVBoxLayout(page);
+    grdFinal = NewGrid(QStringLiteral("grdFinal"), page, 10, {}, 2);
+    SetHint(grdFinal, QStringLiteral("Final Selection Data"));
+    const QStringList labels = {
+        QStringLiteral("Part Number:"),           QStringLiteral("Description:"),
+        QStringLiteral("Price:"),                 QStringLiteral("Attenuation (dB/100 ft):"),
+        QStringLiteral("Attenuation (dB/100 m):"), QStringLiteral("Total Attenuation (dB):"),
+        QStringLiteral("Insertion Loss (dB):"),   QStringLiteral("Efficiency (%):"),
+        QStringLiteral("Max Power (kW):"),        QStringLiteral("Average Power (kW):")};
+    for (int row = 0; row < labels.size(); ++row) {
+        auto* item = new QTableWidgetItem(labels.at(row));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grdFinal->setItem(row, 0, item);
+        grdFinal->setRowHeight(row, row == 1 ? 100 : 25);
+    }
+    grdFinal->setColumnWidth(0, 200);
+    grdFinal->setWordWrap(true);
+    layout->addWidget(grdFinal, 1);
+    lblforeign2 = new QLabel(page);
+    lblforeign2->setObjectName(QStringLiteral("lblforeign2"));
+    lblforeign2->setWordWrap(true);
+    lblforeign2->hide();
+    layout->addWidget(lblforeign2);
+    lblUpdate2 = new QLabel(page);
+    lblUpdate2->setObjectName(QStringLiteral("lblUpdate2"));
+    layout->addWidget(lblUpdate2);
+    return page;
+}
+
+QWidget* TfrmMain::BuildOrderPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsOrder"));
+    auto* layout = new QVBoxLayout(page);
+    grdOrder = NewGrid(QStringLiteral("grdOrder"), page, 0,
+                       {QStringLiteral("Qty."), QStringLiteral("UOM"), QStringLiteral("Part Number"),
+                        QStringLiteral("Description"), QStringLiteral("Price"),
+                        QStringLiteral("Extended")});
+    SetHint(grdOrder, QStringLiteral("Parts List"));
+    layout->addWidget(grdOrder, 1);
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addStretch(1);
+    auto* lblOrderTotal = new QLabel(QStringLiteral("Order Total:"), page);
+    lblOrderTotal->setObjectName(QStringLiteral("lblOrderTotal"));
+    lblOrderTotal->setStyleSheet(QStringLiteral("color: blue"));
+    edtOrderTotal = new QLineEdit(page);
+    edtOrderTotal->setObjectName(QStringLiteral("edtOrderTotal"));
+    edtOrderTotal->setReadOnly(true);
+    totalRow->addWidget(lblOrderTotal);
+    totalRow->addWidget(edtOrderTotal);
+    layout->addLayout(totalRow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto button = [&](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, page);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* btnSave = button(QStringLiteral("btnSave"), QStringLiteral("&Save"));
+    QPushButton* print = button(QStringLiteral("BitBtn1"), QStringLiteral("&Print"));
+    QPushButton* btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"));
+    QPushButton* del = button(QStringLiteral("btnDeleteSelected"), QStringLiteral("&Delete"));
+    QPushButton* update = button(QStringLiteral("BitBtn2"), QStringLiteral("&Update"));
+    QPushButton* exit = button(QStringLiteral("btnExitCM"), QStringLiteral("&Close"));
+    SetHint(exit, QStringLiteral("Close"));
+    for (QPushButton* pending : {btnSave, print, del, update})
+        pending->setEnabled(false);
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
+    connect(exit, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
+    layout->addLayout(buttons);
+    return page;
+}
+
+// --- Navigation -------------------------------------------------------------------------------
+
+TPage TfrmMain::CurrentPage() const
+{
+    return static_cast<TPage>(PageControl->currentIndex());
+}
+
+void TfrmMain::ShowPage(TPage page)
+{
+    PageControl->setCurrentIndex(static_cast<int>(page));
+    PreparePage(page);
+}
+
+void TfrmMain::PreparePage(TPage page)
+{
+    switch (page) {
+    case TPage::Page1:
+        ShowNavigationButtons(true);
+        btnRestart->setEnabled(false);
+        btnBack->setEnabled(false);
+        btnNext->setText(QStringLiteral("Next ->"));
+        UpdateMenuState(false);
+        break;
+    case TPage::Page2:
+        Page2Show();
+        break;
+    case TPage::NoPN:
+        ClearGrid(grdJumper);
+        edTotal->clear();
+        for (int row = 0; row < grdJumperspecs->rowCount(); ++row)
+            if (QTableWidgetItem* item = grdJumperspecs->item(row, 1))
+                item->setText(QString());
+        btnNext->setText(QStringLiteral("Add To Order"));
+        btnBack->setEnabled(true);
+        UpdateMenuState(true);
+        break;
+    case TPage::NoLength:
+        ShowNavigationButtons(true);
+        ClearGrid(grdLengths);
+        btnBack->setEnabled(true);
+        rgStdLengths->SetItemIndex(0);
+        UpdateMenuState(false);
+        break;
+    case TPage::Final:
+        for (int row = 0; row < grdFinal->rowCount(); ++row)
+            if (QTableWidgetItem* item = grdFinal->item(row, 1))
+                item->setText(QString());
+        btnNext->setText(QStringLiteral("Add to Order"));
+        ShowNavigationButtons(true);
+        btnBack->setEnabled(true);
+        UpdateMenuState(true);
+        break;
+    case TPage::Order:
+        UpdateMenuState(true);
+        ShowNavigationButtons(false);
+        Save1->setEnabled(true);
+        CurrencySettings1->menuAction()->setEnabled(false);
+        break;
+    }
+}
+
+void TfrmMain::ShowNavigationButtons(bool visible)
+{
+    for (QPushButton* button : {btnRestart, btnClose, btnBack, btnNext})
+        button->setVisible(visible);
+}
+
+void TfrmMain::UpdateMenuState(bool resultsAvailable)
+{
+    CurrencySettings1->menuAction()->setEnabled(resultsAvailable);
+    Export1->menuAction()->setEnabled(resultsAvailable);
+    Print1->setEnabled(resultsAvailable);
+    CopyToClipboard1->setEnabled(resultsAvailable);
+    StartOver1->setEnabled(btnRestart->isEnabled());
+    Save1->setEnabled(false);
+    ToanMSExcelSpreadsheet1->setEnabled(SpreadsheetAvailable());
+}
+
+bool TfrmMain::SpreadsheetAvailable() const
+{
+    return Desktop::SpreadsheetAvailable();
+}
+
+void TfrmMain::ClearGrid(QTableWidget* grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            if (QTableWidgetItem* item = grid->item(row, column))
+                item->setText(QString());
+}
+
+void TfrmMain::btnNextClick()
+{
+    switch (CurrentPage()) {
+    case TPage::Page1:
+        if (Page1Next())
+            ShowPage(TPage::Page2);
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmMain::btnBackClick()
+{
+    ShowPage(static_cast<int>(CurrentPage()) >= 2 ? TPage::Page2 : TPage::Page1);
+}
+
+void TfrmMain::btnRestartClick()
+{
+    ShowPage(TPage::Page1);
+}
+
+void TfrmMain::btnCloseClick()
+{
+    close();
+}
+
+void TfrmMain::imgLogoClick()
+{
+    Dialogs::OpenUrl(MakerSite);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+}
+
+// --- Status bar -------------------------------------------------------------------------------
+
+QString TfrmMain::HintFor(QWidget* widget) const
+{
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+        if (w == this)
+            break;
+    }
+    return QString();
+}
+
+void TfrmMain::ShowStatusHint(const QString& hint)
+{
+    if (StatusPanel->text() != hint)
+        StatusPanel->setText(hint);
+}
+
+bool TfrmMain::event(QEvent* event)
+{
+    // The panel shows hints itself; the status bar's temporary messages would cover it.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty())
+            ShowStatusHint(tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this) {
+            QWidget* under = QApplication::widgetAt(QCursor::pos());
+            ShowStatusHint(HintFor(under && under->window() == this ? under : widget));
+        }
+    }
+    if (watched == imgLogo && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        imgLogoClick();
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,240 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QDate;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+class TRadioGroup;
+
+// The wizard's pages, in their fixed order.
+enum class TPage { Page1, Page2, NoPN, NoLength, Final, Order };
+
+// The main window: the wizard and all state of the run.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Creating the window runs the start-up sequence. When a required file is missing the
+    // window is not to be shown and the program ends: Terminated() is then true.
+    explicit TfrmMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    bool Terminated() const { return StartupTerminated; }
+
+    // --- Navigation ---
+    void ShowPage(TPage page);
+    TPage CurrentPage() const;
+    void ShowNavigationButtons(bool visible);
+    void UpdateMenuState(bool resultsAvailable);
+    bool SpreadsheetAvailable() const;
+    static void ClearGrid(QTableWidget* grid);
+
+    void btnNextClick();
+    void btnBackClick();
+    void btnRestartClick();
+    void btnCloseClick();
+    void imgLogoClick();
+
+    // --- Page 1 ---
+    void LoadLengthCombo(int first, int last, int itemIndex);
+    void CheckValue(QComboBox* box);
+    bool IsNumeric(const QString& text);
+    void rgAppClick();
+    void IncludeConnectorClick();
+    void cboLengthExit();
+    void cboBeginningExit();
+    void cboEndingExit();
+    bool Page1Next();
+
+    // --- Page 2 ---
+    void Page2Show();
+    void UpdateCableGradeOptions();
+    void rgCableGradeClick();
+    void FillCableList();
+    void cboTLineDataChange();
+    void UpdateAttachmentAndGradeOptions();
+    void FillConnectorLists();
+    void cboC1MatesToChange();
+    void cboC2MatesToChange();
+    void FindConnectorInList(const QStringList& list, const QString& remembered, QComboBox* box);
+    void cboC1DescriptionChange();
+    void cboC2DescriptionChange();
+    void cboC1InnerChange();
+    void cboC2InnerChange();
+    void rgConnectorGradeClick();
+    void rgConnectorAttachmentClick();
+    void rbC1ActualClick();
+    void rbC2ActualClick();
+
+    // The status-bar text for the control under the pointer.
+    QString HintFor(QWidget* widget) const;
+
+    // --- State of the run ---
+    std::unique_ptr<TJumper> Assembly;
+    QStringList BeginningFrequencies;
+    QStringList EndingFrequencies;
+    QStringList PriceList;
+    QStringList ImageTable;
+    QStringList RateLines;
+    QStringList OrderLines;
+    QStringList ResultRows;
+    TCableList Cables;
+    TCableRefs MatchingCables;
+    TCableRefs GradeCables;
+    TTransmissionLine* CurrentCable = nullptr;
+
+    QString InstallPath;
+    bool RatesAvailable = false;
+    QString RatesDate;
+
+    QString TopInterfaceChoice;
+    QString BottomInterfaceChoice;
+    QString CurrentCableModel;
+    QString TopCharacteristicsChoice;
+    QString BottomCharacteristicsChoice;
+    QString TopInnerChoice;
+    QString BottomInnerChoice;
+    int ConnectorGradeChoice = 0;
+    int CableGradeChoice = 0;
+    int AttachmentChoice = 0;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // One side of page 2: the top (C1) or bottom (C2) connector.
+    struct TSide {
+        bool Top = true;
+        QRadioButton* rbActual = nullptr;
+        QRadioButton* rbMatesTo = nullptr;
+        QComboBox* cboMatesTo = nullptr;
+        QLabel* lblDescription = nullptr;
+        QString DescriptionCaption;
+        QLabel* img = nullptr;
+        QComboBox* cboDescription = nullptr;
+        QComboBox* cboInner = nullptr;
+    };
+
+    void BuildUi();
+    void BuildMenu();
+    QWidget* BuildPage1();
+    QWidget* BuildPage2();
+    QWidget* BuildPartsListPage();
+    QWidget* BuildLengthsPage();
+    QWidget* BuildFinalPage();
+    QWidget* BuildOrderPage();
+    QGroupBox* BuildSideGroup(TSide& side, const QString& prefix, const QString& title);
+
+    void FormCreate(const QStringList& arguments);
+    static QString UserLocaleDate(const QDate& date);
+    void PreparePage(TPage page);
+    void ShowStatusHint(const QString& hint);
+    void FrequencyBoxLeft(QComboBox* box);
+
+    // Page 2 helpers for one side.
+    bool SideIncluded(const TSide& side) const;
+    QString& InterfaceChoice(const TSide& side);
+    QString& CharacteristicsChoice(const TSide& side);
+    QString& InnerChoice(const TSide& side);
+    void InterfaceChange(TSide& side);
+    void CharacteristicsChange(TSide& side);
+    void ShowInterfaceName(TSide& side);
+    void ShowConnectorPicture(TSide& side, bool rightAngle);
+    void FillCharacteristicsList(TSide& side);
+    void FillInnerAttachmentList(TSide& side);
+    void SetComboItems(QComboBox* box, const QStringList& items, const QString& selected);
+
+    bool StartupTerminated = false;
+
+public:
+    // --- Controls, named as the program's objects ---
+    QStackedWidget* PageControl = nullptr;
+    QWidget* Page1 = nullptr;
+    QWidget* Page2 = nullptr;
+    QWidget* tsNoPN = nullptr;
+    QWidget* tsNoLength = nullptr;
+    QWidget* tsFinal = nullptr;
+    QWidget* tsOrder = nullptr;
+    QPushButton* btnRestart = nullptr;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnBack = nullptr;
+    QPushButton* btnNext = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* StatusPanel = nullptr;
+
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Print1 = nullptr;
+    QMenu* Export1 = nullptr;
+    QAction* ToATextFile1 = nullptr;
+    QAction* ToanHTMLDocument1 = nullptr;
+    QAction* ToanMSExcelSpreadsheet1 = nullptr;
+    QAction* CopyToClipboard1 = nullptr;
+    QAction* ViewLastOrder1 = nullptr;
+    QAction* QuickUpdate1 = nullptr;
+    QAction* StartOver1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* CurrencySettings1 = nullptr;
+    QAction* Help1 = nullptr;
+
+    // Page 1
+    TRadioGroup* rgApp = nullptr;
+    QComboBox* cboLength = nullptr;
+    QRadioButton* rbFeet = nullptr;
+    QRadioButton* rbMeters = nullptr;
+    QComboBox* cboBeginning = nullptr;
+    QComboBox* cboEnding = nullptr;
+    TRadioGroup* rgCableType = nullptr;
+    TRadioGroup* rgFeeder = nullptr;
+    QGroupBox* gbxConnectors = nullptr;
+    QCheckBox* chkTopConnector = nullptr;
+    QCheckBox* chkBottomConnector = nullptr;
+    QLabel* imgTopJumper = nullptr;
+    QLabel* imgBottomJumper = nullptr;
+    QLabel* imgFeeder = nullptr;
+
+    // Page 2
+    QComboBox* cboTLineData = nullptr;
+    QLineEdit* edtTlineSize = nullptr;
+    QLabel* lblDiameter = nullptr;
+    QLabel* imgCable = nullptr;
+    TSide TopSide;
+    TSide BottomSide;
+    TRadioGroup* rgConnectorGrade = nullptr;
+    TRadioGroup* rgCableGrade = nullptr;
+    TRadioGroup* rgConnectorAttachment = nullptr;
+    QLabel* imgPV = nullptr;
+
+    // Result pages
+    QLabel* lblPartsList = nullptr;
+    QTableWidget* grdJumper = nullptr;
+    QLabel* lblTotal = nullptr;
+    QLineEdit* edTotal = nullptr;
+    QTableWidget* grdJumperspecs = nullptr;
+    QLabel* lblforeign1 = nullptr;
+    QLabel* lblUpdate1 = nullptr;
+    QTableWidget* grdLengths = nullptr;
+    TRadioGroup* rgStdLengths = nullptr;
+    QTableWidget* grdFinal = nullptr;
+    QLabel* lblforeign2 = nullptr;
+    QLabel* lblUpdate2 = nullptr;
+    QTableWidget* grdOrder = nullptr;
+    QLineEdit* edtOrderTotal = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "UiHelpers.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+void SetHint(QWidget* widget, const QString& hint)
+{
+    widget->setStatusTip(hint);
+    widget->setToolTip(hint);
+}
+
+QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setMinimumSize(width, height);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStringList& headings,
+                      int columns)
+{
+    auto* grid = new QTableWidget(rows, headings.isEmpty() ? columns : int(headings.size()), parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->setVisible(false);
+    if (headings.isEmpty())
+        grid->horizontalHeader()->setVisible(false);
+    else
+        grid->setHorizontalHeaderLabels(headings);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QTableWidget;
+class QWidget;
+
+// Sets a control's hint: its status-bar text and tool tip.
+void SetHint(QWidget* widget, const QString& hint);
+
+// A label that shows a picture, with a minimum size for its placeholder.
+QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height);
+
+// A read-only grid; headings empty means no heading row.
+QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStringList& headings,
+                      int columns = 0);
+
+// The text shown over empty parts of the window.
+inline const QString CompanyHint = QStringLiteral("Vantrel Corporation");

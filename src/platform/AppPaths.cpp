@@ -1,0 +1,95 @@
+#include "AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+QString& FolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QSettings CommonFilesSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
+                     QStringLiteral("Common Files"));
+}
+
+} // namespace
+
+namespace AppPaths {
+
+QString ProgramFolder()
+{
+    if (!FolderOverride().isEmpty())
+        return FolderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolder(const QString& folder)
+{
+    FolderOverride() = folder;
+}
+
+QString Resolve(const QString& folder, const QString& relative)
+{
+    const QString written = QDir(folder).filePath(relative);
+    if (folder.isEmpty() || QFileInfo::exists(written))
+        return written;
+    QString current = folder;
+    const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        QDir dir(current);
+        QString next = dir.filePath(part);
+        if (!QFileInfo::exists(next)) {
+            const QStringList entries =
+                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            bool found = false;
+            for (const QString& entry : entries) {
+                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                    next = dir.filePath(entry);
+                    found = true;
+                    break;
+                }
+            }
+            if (!found)
+                return written;
+        }
+        current = next;
+    }
+    return current;
+}
+
+QString ProgramFile(const QString& relative)
+{
+    return Resolve(ProgramFolder(), relative);
+}
+
+QString ImageFile(const QString& name)
+{
+    return Resolve(ProgramFolder(), QStringLiteral("images/") + name);
+}
+
+TCommonFilesKey ReadCommonFilesKey()
+{
+    const QSettings settings = CommonFilesSettings();
+    TCommonFilesKey key;
+    key.KeyExists = !settings.allKeys().isEmpty();
+    key.ValueExists = settings.contains(QStringLiteral("Path"));
+    if (key.ValueExists)
+        key.Path = settings.value(QStringLiteral("Path")).toString();
+    return key;
+}
+
+void WriteCommonFilesPath(const QString& path)
+{
+    QSettings settings = CommonFilesSettings();
+    settings.setValue(QStringLiteral("Path"), path);
+    settings.sync();
+}
+
+} // namespace AppPaths
