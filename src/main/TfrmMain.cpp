@@ -480,13 +480,21 @@ bool TfrmMain::event(QEvent* event)
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this) {
-            QWidget* under = QApplication::widgetAt(QCursor::pos());
-            ShowStatusHint(HintFor(under && under->window() == this ? under : widget));
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Enter || type == QEvent::Leave) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) {
+            if (type == QEvent::Leave) {
+                // Back over whatever lies under the pointer now, usually the enclosing control.
+                QWidget* under = QApplication::widgetAt(QCursor::pos());
+                widget = under != nullptr && under->window() == this ? under
+                                                                     : widget->parentWidget();
+            }
+            if (widget != nullptr)
+                ShowStatusHint(HintFor(widget));
         }
     }
-    if (watched == imgLogo && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == imgLogo && type == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         imgLogoClick();
     return QMainWindow::eventFilter(watched, event);

@@ -1,0 +1,170 @@
+#include "TestInstallation.h"
+
+#include "platform/AppPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+TTestInstallation::TTestInstallation()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(Dir.path()).mkpath(QStringLiteral("program/dat"));
+    QDir(Dir.path()).mkpath(QStringLiteral("program/images"));
+    QDir(Dir.path()).mkpath(QStringLiteral("common"));
+    QDir(Dir.path()).mkpath(QStringLiteral("settings"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.filePath(QStringLiteral("settings")));
+    AppPaths::SetProgramFolder(ProgramFolder());
+    Dialogs::SetRecording(true);
+    Desktop::SetSpreadsheetAvailableOverride(false);
+}
+
+TTestInstallation::~TTestInstallation()
+{
+    AppPaths::SetProgramFolder(QString());
+    Desktop::SetSpreadsheetAvailableOverride(std::nullopt);
+    Dialogs::SetRecording(true);
+}
+
+QString TTestInstallation::ProgramFolder() const
+{
+    return Dir.filePath(QStringLiteral("program"));
+}
+
+QString TTestInstallation::CommonFolder() const
+{
+    return Dir.filePath(QStringLiteral("common"));
+}
+
+namespace {
+
+void WriteFile(const QString& path, const QString& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(text.toUtf8());
+}
+
+// A one-pixel GIF picture.
+void WritePicture(const QString& path)
+{
+    static const unsigned char gif[] = {
+        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff,
+        0xff, 0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c,
+        0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(reinterpret_cast<const char*>(gif), sizeof gif);
+}
+
+} // namespace
+
+void TTestInstallation::WriteProgramFile(const QString& relative, const QString& text)
+{
+    WriteFile(QDir(ProgramFolder()).filePath(relative), text);
+}
+
+void TTestInstallation::WriteCommonFile(const QString& relative, const QString& text)
+{
+    WriteFile(QDir(CommonFolder()).filePath(relative), text);
+}
+
+void TTestInstallation::RemoveProgramFile(const QString& relative)
+{
+    QFile::remove(QDir(ProgramFolder()).filePath(relative));
+}
+
+void TTestInstallation::RegisterPath()
+{
+    AppPaths::WriteCommonFilesPath(CommonFolder());
+}
+
+void TTestInstallation::RegisterKeyWithoutPath()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
+                       QStringLiteral("Common Files"));
+    settings.setValue(QStringLiteral("InstallDate"), QStringLiteral("2026-01-01"));
+    settings.sync();
+}
+
+void TTestInstallation::WriteCatalog(const QString& catalog)
+{
+    WriteProgramFile(QStringLiteral("dat/tlineconnectors.dat"), catalog);
+}
+
+void TTestInstallation::WriteStandardFiles(const QString& catalog)
+{
+    RegisterPath();
+    WriteCommonFile(QStringLiteral("M_lom.dat"),
+                    QStringLiteral("; price list\n"
+                                   "CAB|1|KRV4-50B|FT|1/2 in. foam cable|2.10|\n"
+                                   "CON|2|V4DM-P|EA|7-16 DIN male|38.50|\n"));
+    WriteCatalog(catalog);
+    WriteProgramFile(QStringLiteral("dat/images.dat"), DefaultImageTable());
+    WriteProgramFile(QStringLiteral("dat/jumpers.dat"),
+                     QStringLiteral("[Assemblies]\nVersion=1\n[KRV4-50B]\nTLine=KRV4-50B|\n"
+                                    "J1=401|401|x|x|KJ4-DMDM-|x|3,6,10|1,2|\n"));
+    const QStringList pictures = {
+        QStringLiteral("topjumper.gif"),   QStringLiteral("bottomjumper.gif"),
+        QStringLiteral("mainfeeder.gif"),  QStringLiteral("pv.gif"),
+        QStringLiteral("noconnectors.gif"), QStringLiteral("KRV4-50B.gif"),
+        QStringLiteral("KRV4-50BP.gif"),   QStringLiteral("716dinm.gif"),
+        QStringLiteral("716dinm_pv.gif"),  QStringLiteral("716dinm_ra.gif"),
+        QStringLiteral("nm.gif")};
+    for (const QString& picture : pictures)
+        WritePicture(QDir(ProgramFolder()).filePath(QStringLiteral("images/") + picture));
+}
+
+std::unique_ptr<TfrmMain> TTestInstallation::Start(const QStringList& arguments)
+{
+    return std::make_unique<TfrmMain>(arguments);
+}
+
+QString TTestInstallation::DefaultCatalog()
+{
+    return QStringLiteral(
+        "[Catalog]\n"
+        "Version=1\n"
+        "[KRV4-50B]\n"
+        "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+        "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n"
+        "C2=402|V4DM-P|7-16 DIN Male||7-16 DIN Female|Captivated Pin|P|R|\n"
+        "C3=403|V4DM-S|7-16 DIN Male||7-16 DIN Female|Captivated Pin|S|R|\n"
+        "C4=404|V4DMR-P|7-16 DIN Male|Right Angle|7-16 DIN Female||P|R|\n"
+        "C5=405|V4NM-P|N Male||N Female||P|R|\n"
+        "C6=406|V4NF-S|N Female||N Male||S|R|\n"
+        "[KRV4-50BP]\n"
+        "TLine=800|2200|KRV4-50BP|KRV4-50BP|FOAM|0.0689|0.00015|0.63|P|FAC-4||Y||3.3|40|\n"
+        "C1=411|V4DM-P|7-16 DIN Male||7-16 DIN Female||P|R|\n"
+        "[KRV5-50B]\n"
+        "TLine=700|2700|KRV5-50B|KRV5-50B|FOAM|0.0382|0.00012|1.10|S|FAC-5|Y|Y|Y|9|80|\n"
+        "C1=501|V5DM-P|7-16 DIN Male||7-16 DIN Female||P|R|\n"
+        "[KRA5-50A]\n"
+        "TLine=150|3000|KRA5-50A|KRA5-50A|AIR|0.035|0.0001|1.05|S|FAC-5||Y|Y|10|90|\n"
+        "C1=601|A5NM-P|N Male||N Female||P|R|\n");
+}
+
+QString TTestInstallation::DefaultImageTable()
+{
+    return QStringLiteral("7-16 DIN Male|||716dinm.gif|\n"
+                          "7-16 DIN Male||Y|716dinm_pv.gif|\n"
+                          "7-16 DIN Male|Y||716dinm_ra.gif|\n"
+                          "N Male|||nm.gif|\n");
+}
+
+QStringList ComboItems(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
