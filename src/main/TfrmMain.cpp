@@ -72,7 +72,6 @@ void TfrmMain::BuildUi()
     auto* buttons = new QHBoxLayout;
     imgLogo = NewPicture(QStringLiteral("imgLogo"), central, 160, 40);
     imgLogo->setCursor(Qt::PointingHandCursor);
-    imgLogo->installEventFilter(this);
     buttons->addWidget(imgLogo);
     buttons->addStretch(1);
     auto button = [&](QPushButton*& target, const QString& name, const QString& caption,

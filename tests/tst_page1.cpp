@@ -1,0 +1,306 @@
+#include "support/TestInstallation.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+// Beginnings 150, 800, 1700, 1900; endings 1700, 2200, 2500, 3000.
+const QString BandCatalog = QStringLiteral(
+    "[Catalog]\nVersion=1\n"
+    "[A]\nTLine=150|3000|A|A|AIR|0.03|0.0001|1.05|S||||10|90|\nC1=1|P1|N Male||N Female||P|R|\n"
+    "[B]\nTLine=800|2200|B|B|FOAM|0.07|0.0002|0.63|S||||4|40|\nC1=2|P2|N Male||N Female||P|R|\n"
+    "[C]\nTLine=800|2500|C|C|FOAM|0.07|0.0002|0.63|P||||4|40|\nC1=3|P3|N Male||N Female||P|R|\n"
+    "[D]\nTLine=1700|2200|D|D|foam|0.07|0.0002|0.63|S||||4|40|\nC1=4|P4|N Male||N Female||P|R|\n"
+    "[E]\nTLine=1900|1700|E|E|EW|1350|1500||S||||4|40|\n");
+
+} // namespace
+
+class TestPage1 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void switchingApplication();
+    void includeBoxes_data();
+    void includeBoxes();
+    void lengthMustBeNumeric_data();
+    void lengthMustBeNumeric();
+    void leavingEndingBox_data();
+    void leavingEndingBox();
+    void leavingBeginningBox_data();
+    void leavingBeginningBox();
+    void leavingByFocus();
+    void nextChecks_data();
+    void nextChecks();
+    void nextSelectsCables();
+
+private:
+    TfrmMain& W() { return *Window; }
+    QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
+    TRadioGroup* Group(const char* name) { return W().findChild<TRadioGroup*>(QLatin1String(name)); }
+    void SetBand(const QString& beginning, const QString& ending)
+    {
+        Combo("cboBeginning")->setEditText(beginning);
+        Combo("cboEnding")->setEditText(ending);
+    }
+
+    std::unique_ptr<TTestInstallation> Install;
+    std::unique_ptr<TfrmMain> Window;
+};
+
+void TestPage1::init()
+{
+    Install = std::make_unique<TTestInstallation>();
+    Install->WriteStandardFiles(BandCatalog);
+    Window = Install->Start();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(ComboItems(Combo("cboBeginning")), (QStringList{"150", "800", "1700", "1900"}));
+    QCOMPARE(ComboItems(Combo("cboEnding")), (QStringList{"1700", "2200", "2500", "3000"}));
+}
+
+void TestPage1::cleanup()
+{
+    Window.reset();
+    Install.reset();
+}
+
+void TestPage1::switchingApplication()
+{
+    auto* feeder = Group("rgFeeder");
+    auto* cableType = Group("rgCableType");
+    QVERIFY(feeder->isHidden());
+    QCOMPARE(feeder->ItemIndex(), -1);
+
+    Group("rgApp")->Button(1)->click();
+    QCOMPARE(Combo("cboLength")->count(), 401);
+    QCOMPARE(Combo("cboLength")->itemText(0), QStringLiteral("100"));
+    QCOMPARE(Combo("cboLength")->currentText(), QStringLiteral("200"));
+    QVERIFY(!feeder->isHidden());
+    QCOMPARE(feeder->ItemIndex(), 0);
+    QVERIFY(!W().findChild<QGroupBox*>(QStringLiteral("gbxConnectors"))->isHidden());
+    QVERIFY(!W().findChild<QLabel*>(QStringLiteral("imgFeeder"))->isHidden());
+    QVERIFY(W().findChild<QLabel*>(QStringLiteral("imgTopJumper"))->isHidden());
+    QVERIFY(W().findChild<QLabel*>(QStringLiteral("imgBottomJumper"))->isHidden());
+    QVERIFY(cableType->ItemEnabled(2));
+    QCOMPARE(W().AttachmentChoice, 1);
+
+    cableType->Button(2)->click();
+    W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->click();
+    Group("rgApp")->Button(0)->click();
+    QCOMPARE(Combo("cboLength")->count(), 50);
+    QCOMPARE(Combo("cboLength")->currentText(), QStringLiteral("6"));
+    QCOMPARE(cableType->ItemIndex(), 1);
+    QVERIFY(!cableType->ItemEnabled(2));
+    QVERIFY(W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->isChecked());
+    QVERIFY(W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"))->isChecked());
+    QVERIFY(feeder->isHidden());
+    QCOMPARE(feeder->ItemIndex(), -1);
+    QVERIFY(W().findChild<QGroupBox*>(QStringLiteral("gbxConnectors"))->isHidden());
+    QVERIFY(!W().findChild<QLabel*>(QStringLiteral("imgTopJumper"))->isHidden());
+    QCOMPARE(W().AttachmentChoice, 0);
+}
+
+void TestPage1::includeBoxes_data()
+{
+    QTest::addColumn<bool>("top");
+    QTest::addColumn<bool>("bottom");
+    QTest::addColumn<int>("choice");
+    QTest::newRow("both") << true << true << 0;
+    QTest::newRow("top only") << true << false << 1;
+    QTest::newRow("bottom only") << false << true << 2;
+    QTest::newRow("none") << false << false << 3;
+}
+
+void TestPage1::includeBoxes()
+{
+    QFETCH(bool, top);
+    QFETCH(bool, bottom);
+    QFETCH(int, choice);
+    Group("rgApp")->Button(1)->click();
+    auto* topBox = W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"));
+    auto* bottomBox = W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"));
+    if (!top)
+        topBox->click();
+    if (!bottom)
+        bottomBox->click();
+    auto* feeder = Group("rgFeeder");
+    QCOMPARE(feeder->ItemIndex(), choice);
+    QCOMPARE(feeder->ItemEnabled(0), top && bottom);
+    QCOMPARE(feeder->ItemEnabled(1), top);
+    QCOMPARE(feeder->ItemEnabled(2), bottom);
+    QVERIFY(feeder->ItemEnabled(3));
+}
+
+void TestPage1::lengthMustBeNumeric_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("letters") << "12a" << "1" << true;
+    QTest::newRow("empty passes") << "" << "" << false;
+    QTest::newRow("decimal") << "12.5" << "12.5" << false;
+    QTest::newRow("number") << "37" << "37" << false;
+}
+
+void TestPage1::lengthMustBeNumeric()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QFETCH(bool, warned);
+    Combo("cboLength")->setEditText(typed);
+    W().cboLengthExit();
+    QCOMPARE(Combo("cboLength")->currentText(), result);
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), warned ? 1 : 0);
+    QCOMPARE(Dialogs::TakeBeeps(), warned ? 1 : 0);
+    if (warned) {
+        QCOMPARE(messages.first().Text, QStringLiteral("This field must contain a numeric value."));
+        QCOMPARE(messages.first().Icon, Dialogs::TIcon::Warning);
+    }
+}
+
+void TestPage1::leavingEndingBox_data()
+{
+    QTest::addColumn<QString>("beginning");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("remembered kept") << "800" << "2200" << QStringList{"150", "800", "1700", "1900"} << "800";
+    QTest::newRow("beginning above ending") << "1900" << "1700" << QStringList{"150", "800"} << "800";
+    QTest::newRow("equal band kept") << "1700" << "1700" << QStringList{"150", "800", "1700"} << "1700";
+    QTest::newRow("typed beginning added") << "900" << "2200" << QStringList{"150", "800", "1700", "1900", "900"} << "900";
+    QTest::newRow("ending not numeric") << "800" << "abc" << QStringList{"150", "800"} << "800";
+}
+
+void TestPage1::leavingEndingBox()
+{
+    QFETCH(QString, beginning);
+    QFETCH(QString, ending);
+    QFETCH(QStringList, items);
+    QFETCH(QString, chosen);
+    SetBand(beginning, ending);
+    W().cboEndingExit();
+    if (ending == QLatin1String("abc"))
+        QCOMPARE(Combo("cboEnding")->currentText(), QStringLiteral("1700"));
+    QCOMPARE(ComboItems(Combo("cboBeginning")), items);
+    QCOMPARE(Combo("cboBeginning")->currentText(), chosen);
+}
+
+void TestPage1::leavingBeginningBox_data()
+{
+    QTest::addColumn<QString>("beginning");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("remembered kept") << "800" << "2500" << QStringList{"1700", "2200", "2500", "3000"} << "2500";
+    QTest::newRow("ending below beginning") << "2300" << "2200" << QStringList{"2500", "3000"} << "2500";
+    QTest::newRow("equal band kept") << "2200" << "2200" << QStringList{"2500", "3000", "2200"} << "2200";
+}
+
+void TestPage1::leavingBeginningBox()
+{
+    QFETCH(QString, beginning);
+    QFETCH(QString, ending);
+    QFETCH(QStringList, items);
+    QFETCH(QString, chosen);
+    SetBand(beginning, ending);
+    W().cboBeginningExit();
+    QCOMPARE(ComboItems(Combo("cboEnding")), items);
+    QCOMPARE(Combo("cboEnding")->currentText(), chosen);
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+void TestPage1::leavingByFocus()
+{
+    W().show();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    Combo("cboEnding")->setFocus();
+    QTRY_VERIFY(Combo("cboEnding")->hasFocus());
+    SetBand(QStringLiteral("1900"), QStringLiteral("1700"));
+    Combo("cboLength")->setFocus();
+    QTRY_COMPARE(ComboItems(Combo("cboBeginning")), (QStringList{"150", "800"}));
+    QCOMPARE(Combo("cboBeginning")->currentText(), QStringLiteral("800"));
+}
+
+void TestPage1::nextChecks_data()
+{
+    QTest::addColumn<QString>("beginning");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    const int warning = int(Dialogs::TIcon::Warning);
+    const int error = int(Dialogs::TIcon::Error);
+    const QString badBeginning = QStringLiteral("The beginning frequency must be a number greater than 0 MHz.");
+    const QString badEnding = QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
+    const QString badLength = QStringLiteral("The length must be a number greater than 0.");
+    QTest::newRow("reversed band") << "900" << "800" << "6"
+                                   << "Ending frequency must be greater than beginning frequency." << error;
+    QTest::newRow("no cable covers band") << "700" << "2200" << "6"
+                                          << "Sorry, there are no items that match your selection criteria." << warning;
+    QTest::newRow("empty beginning") << "" << "2200" << "6" << badBeginning << warning;
+    QTest::newRow("zero beginning") << "0" << "2200" << "6" << badBeginning << warning;
+    QTest::newRow("infinite beginning") << "inf" << "2200" << "6" << badBeginning << warning;
+    QTest::newRow("negative ending") << "800" << "-5" << "6" << badEnding << warning;
+    QTest::newRow("empty length") << "800" << "2200" << "" << badLength << warning;
+    QTest::newRow("zero length") << "800" << "2200" << "0" << badLength << warning;
+    QTest::newRow("equal band passes") << "1700" << "1700" << "6" << "" << 0;
+    QTest::newRow("fractional length passes") << "800" << "2200" << "2.5" << "" << 0;
+}
+
+void TestPage1::nextChecks()
+{
+    QFETCH(QString, beginning);
+    QFETCH(QString, ending);
+    QFETCH(QString, length);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    SetBand(beginning, ending);
+    Combo("cboLength")->setEditText(length);
+    W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
+    const auto messages = Dialogs::TakeMessages();
+    if (message.isEmpty()) {
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(W().CurrentPage(), TPage::Page2);
+        return;
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().Text, message);
+    QCOMPARE(int(messages.first().Icon), icon);
+    QCOMPARE(Dialogs::TakeBeeps(), 1);
+    QCOMPARE(W().CurrentPage(), TPage::Page1);
+}
+
+void TestPage1::nextSelectsCables()
+{
+    SetBand(QStringLiteral("1700"), QStringLiteral("2200"));
+    W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
+    QCOMPARE(W().CurrentPage(), TPage::Page2);
+    QStringList models;
+    for (const TTransmissionLine* cable : W().MatchingCables)
+        models.append(cable->Model);
+    // Foam cables covering the whole band, lower-case type included, in catalog order.
+    QCOMPARE(models, (QStringList{"B", "C", "D"}));
+
+    W().findChild<QPushButton*>(QStringLiteral("btnBack"))->click();
+    Group("rgCableType")->Button(0)->click();
+    SetBand(QStringLiteral("150"), QStringLiteral("3000"));
+    W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
+    QCOMPARE(W().MatchingCables.size(), 1);
+    QCOMPARE(W().MatchingCables.first()->Model, QStringLiteral("A"));
+    QCOMPARE(W().GradeCables, W().MatchingCables);
+}
+
+QTEST_MAIN(TestPage1)
+#include "tst_page1.moc"
