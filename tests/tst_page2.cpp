@@ -1,0 +1,356 @@
+#include "support/TestInstallation.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+// 1/2" foam in three grades (800-2200 MHz) and a 7/8" foam cable without connectors
+// (700-2700 MHz). Connector codes of V4NM-P are written in lower case.
+const QString Catalog = QStringLiteral(
+    "[Catalog]\nVersion=1\n"
+    "[KRV4-50B]\n"
+    "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+    "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n"
+    "C2=402|V4DM-P|7-16 DIN Male||7-16 DIN Female|Captivated Pin|P|R|\n"
+    "C3=403|V4DM-S|7-16 DIN Male|Low PIM|7-16 DIN Female||S|R|\n"
+    "C4=404|V4DMR-P|7-16 DIN Male|right ANGLE|7-16 DIN Female|Spring Finger|P|R|\n"
+    "C5=405|V4NM-P|N Male||N Female||p|r|\n"
+    "C6=406|V4NF-S|N Female||N Male||S|R|\n"
+    "C7=407|V4HY-P|4.3-10 Hybrid||4.3-10 Hybrid||P|R|\n"
+    "[KRV4-50BP]\n"
+    "TLine=800|2200|KRV4-50BP|KRV4-50BP|FOAM|0.0689|0.00015|0.63|P|FAC-4||Y||3.3|40|\n"
+    "C1=411|V4DM-P|7-16 DIN Male||7-16 DIN Female||P|R|\n"
+    "[KRV4-50BR]\n"
+    "TLine=800|2200|KRV4-50BR|KRV4-50BR|FOAM|0.0689|0.00015|0.63|R|FAC-4|Y|Y|Y|3.3|40|\n"
+    "C1=421|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n"
+    "[KRV5-50B]\n"
+    "TLine=700|2700|KRV5-50B|KRV5-50B|FOAM|0.0382|0.00012|1.10|S|FAC-5|Y|Y|Y|9|80|\n");
+
+const QString ImageTable = QStringLiteral("7-16 DIN Male|||716dinm.gif|\n"
+                                          "7-16 DIN MALE||Y|716dinm_pv.gif|\n"
+                                          "7-16 DIN Male|Y||716dinm_ra.gif|\n"
+                                          "N Male|||nm.gif|\n");
+
+enum { Plated = 0, Standard = 1 };
+enum { Prenvo = 0, Regular = 1 };
+
+} // namespace
+
+class TestPage2 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void defaultsOnFirstVisit();
+    void prenvoOnlyForJumpersWithTheOption();
+    void prenvoForcesPlated();
+    void interfaceListsFollowGradeAndAttachment();
+    void characteristicsFromBothGrades();
+    void rightAngleInAnyCase();
+    void innerAttachments();
+    void actualAndMatesTo();
+    void choicesRememberedAcrossBack();
+    void firstPresentGradeOnReturn();
+    void feederSides_data();
+    void feederSides();
+    void missingPicturesShowPlaceholder();
+
+private:
+    TfrmMain& W() { return *Window; }
+    QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
+    TRadioGroup* Group(const char* name) { return W().findChild<TRadioGroup*>(QLatin1String(name)); }
+    QLabel* Label(const char* name) { return W().findChild<QLabel*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(QLatin1String(name)); }
+    QString Picture(const char* name)
+    {
+        const QString file = Label(name)->property("pictureFile").toString();
+        return QFileInfo(file).fileName();
+    }
+    // Picks an item as the user does.
+    void Choose(const char* combo, const QString& text)
+    {
+        QComboBox* box = Combo(combo);
+        const int index = box->findText(text);
+        QVERIFY2(index >= 0, qPrintable(text));
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void Next()
+    {
+        Button("btnNext")->click();
+        QCOMPARE(W().CurrentPage(), TPage::Page2);
+    }
+
+    std::unique_ptr<TTestInstallation> Install;
+    std::unique_ptr<TfrmMain> Window;
+};
+
+void TestPage2::init()
+{
+    Install = std::make_unique<TTestInstallation>();
+    Install->WriteStandardFiles(Catalog);
+    Install->WriteProgramFile(QStringLiteral("dat/images.dat"), ImageTable);
+    Window = Install->Start();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+void TestPage2::cleanup()
+{
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    Window.reset();
+    Install.reset();
+}
+
+void TestPage2::defaultsOnFirstVisit()
+{
+    Next();
+    QCOMPARE(ComboItems(Combo("cboTLineData")), (QStringList{"KRV4-50B", "KRV5-50B"}));
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
+    QCOMPARE(W().findChild<QLineEdit*>(QStringLiteral("edtTlineSize"))->text(), QStringLiteral("0.63 in."));
+    QCOMPARE(Picture("imgCable"), QStringLiteral("KRV4-50B.gif"));
+
+    auto* cableGrade = Group("rgCableGrade");
+    QCOMPARE(cableGrade->ItemIndex(), 0);
+    QVERIFY(cableGrade->ItemEnabled(0) && cableGrade->ItemEnabled(1) && cableGrade->ItemEnabled(2));
+
+    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Prenvo));
+    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
+    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
+    QVERIFY(!Label("imgPV")->isHidden());
+
+    for (const char* side : {"C1", "C2"}) {
+        const QByteArray prefix = QByteArray("cbo") + side;
+        QCOMPARE(ComboItems(Combo(prefix + "MatesTo")), QStringList{"7-16 DIN Male"});
+        QCOMPARE(Combo(prefix + "MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
+        QCOMPARE(ComboItems(Combo(prefix + "Description")), QStringList{"(none)"});
+        QCOMPARE(ComboItems(Combo(prefix + "Inner")), QStringList{"(N/A)"});
+    }
+    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("7-16 DIN Male"));
+    QCOMPARE(Label("lblBottomDescription")->text(), QStringLiteral("7-16 DIN Male"));
+    // The Prenvo picture row is found without regard to case.
+    QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm_pv.gif"));
+    QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm_pv.gif"));
+    QCOMPARE(W().CurrentCable->Model, QStringLiteral("KRV4-50B"));
+    QCOMPARE(W().TopCharacteristicsChoice, QStringLiteral("(none)"));
+}
+
+void TestPage2::prenvoOnlyForJumpersWithTheOption()
+{
+    Next();
+    Group("rgCableGrade")->Button(1)->click();
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BP"));
+    QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
+    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
+    QVERIFY(Label("imgPV")->isHidden());
+    // No StandardOption: only Plated.
+    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
+    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
+
+    // A feeder is never offered Prenvo, whatever the cable.
+    Button("btnBack")->click();
+    Group("rgApp")->Button(1)->click();
+    Combo("cboLength")->setCurrentIndex(0);
+    Next();
+    Group("rgCableGrade")->Button(0)->click();
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
+    QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
+    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
+}
+
+void TestPage2::prenvoForcesPlated()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    QVERIFY(Group("rgConnectorGrade")->ItemEnabled(Standard));
+    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
+    QVERIFY(Label("imgPV")->isHidden());
+
+    Group("rgConnectorGrade")->Button(Standard)->click();
+    QCOMPARE(W().ConnectorGradeChoice, int(Standard));
+    Group("rgConnectorAttachment")->Button(Prenvo)->click();
+    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
+    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
+    QCOMPARE(W().ConnectorGradeChoice, int(Plated));
+    QCOMPARE(W().AttachmentChoice, int(Prenvo));
+    QVERIFY(!Label("imgPV")->isHidden());
+}
+
+void TestPage2::interfaceListsFollowGradeAndAttachment()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    // Plated, regular: lower-case codes count; N Female is a standard-grade connector.
+    QCOMPARE(ComboItems(Combo("cboC1MatesTo")), (QStringList{"4.3-10 Hybrid", "7-16 DIN Male", "N Male"}));
+    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
+    Group("rgConnectorGrade")->Button(Standard)->click();
+    QCOMPARE(ComboItems(Combo("cboC2MatesTo")), (QStringList{"7-16 DIN Male", "N Female"}));
+    QCOMPARE(Combo("cboC2MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
+}
+
+void TestPage2::characteristicsFromBothGrades()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
+    // "Low PIM" comes from a standard-grade connector.
+    QCOMPARE(ComboItems(Combo("cboC1Description")), (QStringList{"(none)", "Low PIM", "right ANGLE"}));
+    QCOMPARE(Combo("cboC1Description")->currentText(), QStringLiteral("(none)"));
+}
+
+void TestPage2::rightAngleInAnyCase()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm.gif"));
+    Choose("cboC1Description", QStringLiteral("right ANGLE"));
+    QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm_ra.gif"));
+    QCOMPARE(W().TopCharacteristicsChoice, QStringLiteral("right ANGLE"));
+    QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm.gif"));
+}
+
+void TestPage2::innerAttachments()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"Captivated Pin"});
+    Choose("cboC1Description", QStringLiteral("right ANGLE"));
+    QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"Spring Finger"});
+    Choose("cboC1Inner", QStringLiteral("Spring Finger"));
+    QCOMPARE(W().TopInnerChoice, QStringLiteral("Spring Finger"));
+    Choose("cboC1MatesTo", QStringLiteral("N Male"));
+    QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"(N/A)"});
+    QCOMPARE(ComboItems(Combo("cboC1Description")), QStringList{"(none)"});
+    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("N Male"));
+    QCOMPARE(Picture("imgTop"), QStringLiteral("nm.gif"));
+}
+
+void TestPage2::actualAndMatesTo()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    W().findChild<QRadioButton*>(QStringLiteral("rbC1MatesTo"))->click();
+    QCOMPARE(ComboItems(Combo("cboC1MatesTo")), (QStringList{"4.3-10 Hybrid", "7-16 DIN Female", "N Female"}));
+    // "7-16 DIN Male" is not a mates-to name: the first item is taken.
+    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
+    QCOMPARE(W().TopInterfaceChoice, QStringLiteral("4.3-10 Hybrid"));
+    Choose("cboC1MatesTo", QStringLiteral("7-16 DIN Female"));
+    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("7-16 DIN Male"));
+    // The bottom side is not affected.
+    QCOMPARE(Combo("cboC2MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
+
+    Choose("cboC1MatesTo", QStringLiteral("4.3-10 Hybrid"));
+    W().findChild<QRadioButton*>(QStringLiteral("rbC1Actual"))->click();
+    // A name in both lists stays chosen.
+    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
+}
+
+void TestPage2::choicesRememberedAcrossBack()
+{
+    Next();
+    Group("rgConnectorAttachment")->Button(Regular)->click();
+    Choose("cboC1MatesTo", QStringLiteral("N Male"));
+    Choose("cboC2Description", QStringLiteral("Low PIM"));
+    Button("btnBack")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Page1);
+    Next();
+    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
+    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("N Male"));
+    QCOMPARE(Combo("cboC2Description")->currentText(), QStringLiteral("Low PIM"));
+
+    Group("rgCableGrade")->Button(2)->click();
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BR"));
+    Button("btnRestart")->click();
+    Next();
+    QCOMPARE(Group("rgCableGrade")->ItemIndex(), 2);
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BR"));
+    QCOMPARE(W().CurrentCableModel, QStringLiteral("KRV4-50BR"));
+}
+
+void TestPage2::firstPresentGradeOnReturn()
+{
+    Next();
+    Group("rgCableGrade")->Button(1)->click();
+    Button("btnBack")->click();
+    // Only the 7/8" cable covers 700 to 2700.
+    W().findChild<QComboBox*>(QStringLiteral("cboBeginning"))->setEditText(QStringLiteral("700"));
+    W().findChild<QComboBox*>(QStringLiteral("cboEnding"))->setEditText(QStringLiteral("2700"));
+    Next();
+    QCOMPARE(Group("rgCableGrade")->ItemIndex(), 0);
+    QVERIFY(!Group("rgCableGrade")->ItemEnabled(1));
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV5-50B"));
+    // A cable without connectors: empty lists, captions and placeholders, no messages.
+    QCOMPARE(Combo("cboC1MatesTo")->count(), 0);
+    QCOMPARE(Combo("cboC1Description")->count(), 0);
+    QCOMPARE(Combo("cboC2Inner")->count(), 0);
+    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("Top Connector Desc."));
+    QCOMPARE(Label("lblBottomDescription")->text(), QStringLiteral("Bottom Connector Desc"));
+    QVERIFY(Label("imgTop")->property("noPicture").toBool());
+}
+
+void TestPage2::feederSides_data()
+{
+    QTest::addColumn<bool>("top");
+    QTest::addColumn<bool>("bottom");
+    QTest::newRow("top only") << true << false;
+    QTest::newRow("bottom only") << false << true;
+    QTest::newRow("no connectors") << false << false;
+}
+
+void TestPage2::feederSides()
+{
+    QFETCH(bool, top);
+    QFETCH(bool, bottom);
+    Group("rgApp")->Button(1)->click();
+    if (!top)
+        W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->click();
+    if (!bottom)
+        W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"))->click();
+    Next();
+    const struct {
+        bool Included;
+        const char* Prefix;
+        const char* Picture;
+    } sides[] = {{top, "C1", "imgTop"}, {bottom, "C2", "imgBottom"}};
+    for (const auto& side : sides) {
+        const QByteArray prefix = QByteArray("cbo") + side.Prefix;
+        QComboBox* interfaceBox = Combo(prefix + "MatesTo");
+        QCOMPARE(interfaceBox->isEnabled(), side.Included);
+        QCOMPARE(W().findChild<QRadioButton*>(QLatin1String("rb") + QLatin1String(side.Prefix) +
+                                              QLatin1String("Actual"))->isEnabled(),
+                 side.Included);
+        if (side.Included) {
+            QCOMPARE(interfaceBox->currentText(), QStringLiteral("7-16 DIN Male"));
+            continue;
+        }
+        QCOMPARE(ComboItems(interfaceBox), QStringList{"None"});
+        QCOMPARE(Combo(prefix + "Description")->currentText(), QStringLiteral("N/A"));
+        QCOMPARE(Combo(prefix + "Inner")->currentText(), QStringLiteral("N/A"));
+        QCOMPARE(Picture(side.Picture), QStringLiteral("noconnectors.gif"));
+    }
+    QCOMPARE(Group("rgConnectorGrade")->isEnabled(), top || bottom);
+    QCOMPARE(Group("rgConnectorAttachment")->isEnabled(), top || bottom);
+    QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
+}
+
+void TestPage2::missingPicturesShowPlaceholder()
+{
+    Next();
+    Group("rgCableGrade")->Button(2)->click();
+    // No KRV4-50BR.gif is installed.
+    QVERIFY(Label("imgCable")->property("noPicture").toBool());
+    QCOMPARE(ComboItems(Combo("cboC1MatesTo")), QStringList{"7-16 DIN Male"});
+    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("7-16 DIN Male"));
+}
+
+QTEST_MAIN(TestPage2)
+#include "tst_page2.moc"
