@@ -308,6 +308,8 @@ void TestLineFormat::formatting_data()
     QTest::newRow("rounded") << 0.3228683 << "0.3228683" << "0.32";
     QTest::newRow("rounded up") << 92.8353 << "92.8353" << "92.84";
     QTest::newRow("zero") << 0.0 << "0" << "0.00";
+    QTest::newRow("large, no exponent") << 100000.0 << "100000" << "100000.00";
+    QTest::newRow("small, no exponent") << 0.0001 << "0.0001" << "0.00";
     QTest::newRow("negative") << -2.25 << "-2.25" << "-2.25";
 }
 

@@ -159,7 +159,7 @@ void RequireFields(const QStringList& fields, int count)
 
 QString FloatToStr(double value)
 {
-    return UserLocale().toString(value, 'g', QLocale::FloatingPointShortest);
+    return UserLocale().toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString FormatFixed2(double value)

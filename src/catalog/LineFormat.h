@@ -49,7 +49,7 @@ int StrToInt(const QString& text);
 // Throws TDataError "List index out of bounds (%d)" when fields has fewer than count entries.
 void RequireFields(const QStringList& fields, int count);
 
-// Shortest general form in the user's format: 800, 1700, 2.5.
+// Shortest plain form in the user's format: 800, 1700, 2.5, 100000.
 QString FloatToStr(double value);
 // Fixed point with two decimals in the user's format ("%.2f").
 QString FormatFixed2(double value);
