@@ -79,8 +79,8 @@ TCableList TestCatalog::Load(const QByteArray& text)
 
 void TestCatalog::parseCableLine()
 {
-    const TTransmissionLine c =
-        ParseCableLine("800|2200|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002| 0.63|S|ATT-4|Y|P|St|6.5|40|");
+    const TTransmissionLine c = ParseCableLine(
+        "800|2200|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002| 0.63|S|ATT-4|Y|P|St|6.5|40|");
     QCOMPARE(c.MinFrequency, 800.0);
     QCOMPARE(c.MaxFrequency, 2200.0);
     QCOMPARE(c.Model, QStringLiteral("KRV4-50B"));
@@ -126,6 +126,7 @@ void TestCatalog::emptyNumericColumnsReadZero()
     QCOMPARE(ParseConnectorLine("|FN-NM|N Male||N Female||S|R|").ConnectorID, 0);
 }
 
+// clang-format off
 void TestCatalog::parseErrors_data()
 {
     QTest::addColumn<bool>("cable");
@@ -148,6 +149,7 @@ void TestCatalog::parseErrors_data()
     QTest::newRow("letters in id") << false << "A1|PN|N Male||N Female||P|R|"
                                    << "'A1' is not a valid integer value";
 }
+// clang-format on
 
 void TestCatalog::parseErrors()
 {
@@ -163,19 +165,20 @@ void TestCatalog::parseErrors()
 
 void TestCatalog::loadCatalog()
 {
-    const TCableList cables = Load("[Catalog]\r\n"
-                                   "TLine=1|1|NOT|A-CABLE|FOAM|0|0|0|S|||||0|0|\r\n"
-                                   "[KRV4-50B]\r\n"
-                                   "TLine=800|2200|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002|0.63|S||Y|Y|Y|4|40|\r\n"
-                                   "C1=1|FN-716M|7-16 DIN Male||7-16 DIN Female||P|S|\r\n"
-                                   "C2=2|FN-NM|N Male|Right Angle|N Female|Captivated|S|R|\r\n"
-                                   "C1=3|FN-NF|N Female||N Male||S|R|\r\n"
-                                   "[KRV4-50B-P]\r\n"
-                                   "TLine=800|2200|KRV4-50B|KRV4-50B-P|FOAM|0.07|0.0002|0.63|P||||||\r\n"
-                                   "[KRA7-50]\r\n"
-                                   "C5=5|AN-716F|7-16 DIN Female||7-16 DIN Male||P|R|\r\n"
-                                   "TLine=150|1700|KRA7-50|KRA7-50-S|AIR|0.03|0.0001|1.63|S||||Y|60|90|\r\n"
-                                   "C6=6|AN-NF|N Female||N Male||S|R|\r\n");
+    const TCableList cables =
+        Load("[Catalog]\r\n"
+             "TLine=1|1|NOT|A-CABLE|FOAM|0|0|0|S|||||0|0|\r\n"
+             "[KRV4-50B]\r\n"
+             "TLine=800|2200|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002|0.63|S||Y|Y|Y|4|40|\r\n"
+             "C1=1|FN-716M|7-16 DIN Male||7-16 DIN Female||P|S|\r\n"
+             "C2=2|FN-NM|N Male|Right Angle|N Female|Captivated|S|R|\r\n"
+             "C1=3|FN-NF|N Female||N Male||S|R|\r\n"
+             "[KRV4-50B-P]\r\n"
+             "TLine=800|2200|KRV4-50B|KRV4-50B-P|FOAM|0.07|0.0002|0.63|P||||||\r\n"
+             "[KRA7-50]\r\n"
+             "C5=5|AN-716F|7-16 DIN Female||7-16 DIN Male||P|R|\r\n"
+             "TLine=150|1700|KRA7-50|KRA7-50-S|AIR|0.03|0.0001|1.63|S||||Y|60|90|\r\n"
+             "C6=6|AN-NF|N Female||N Male||S|R|\r\n");
     QCOMPARE(cables.size(), std::size_t(3));
     QCOMPARE(PartNumbers(CableRefs(cables)),
              (QStringList{"KRV4-50B-S", "KRV4-50B-P", "KRA7-50-S"}));
@@ -207,6 +210,7 @@ void TestCatalog::loadCatalog()
     QCOMPARE(air.GetConnector(1).PartNumber, QStringLiteral("AN-NF"));
 }
 
+// clang-format off
 void TestCatalog::loadWithoutCables_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -216,6 +220,7 @@ void TestCatalog::loadWithoutCables_data()
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("no sections") << QByteArray("TLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\r\n");
 }
+// clang-format on
 
 void TestCatalog::loadWithoutCables()
 {
@@ -224,6 +229,7 @@ void TestCatalog::loadWithoutCables()
     QVERIFY(Load(text).empty());
 }
 
+// clang-format off
 void TestCatalog::loadErrors_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -245,6 +251,7 @@ void TestCatalog::loadErrors_data()
                       "[B]\rTLine=800|2200|M|PN|FOAM|1|0.2.1|1|S|||||4|40|\r")
         << "'0.2.1' is not a valid floating point value\n(tlineconnectors.dat, line 5)";
 }
+// clang-format on
 
 void TestCatalog::loadErrors()
 {
@@ -257,8 +264,7 @@ void TestCatalog::loadErrors()
 void TestCatalog::frequencyLists()
 {
     TCableList cables;
-    for (const auto& [low, high] :
-         std::initializer_list<std::pair<double, double>>{
+    for (const auto& [low, high] : std::initializer_list<std::pair<double, double>>{
              {800, 2200}, {1700, 2200}, {150, 1700}, {800, 2500}, {2.5, 6}}) {
         cables.push_back(std::make_unique<TTransmissionLine>());
         cables.back()->MinFrequency = low;
@@ -276,6 +282,7 @@ void TestCatalog::frequencyLists()
     QVERIFY(ending.isEmpty());
 }
 
+// clang-format off
 void TestCatalog::selectCables_data()
 {
     QTest::addColumn<bool>("useBand");
@@ -306,6 +313,7 @@ void TestCatalog::selectCables_data()
     QTest::newRow("grade nobody has") << false << 0.0 << 0.0 << "" << "R" << QStringList{};
     QTest::newRow("all three") << true << 800.0 << 2200.0 << "F" << "S" << QStringList{"A"};
 }
+// clang-format on
 
 void TestCatalog::selectCables()
 {
@@ -317,12 +325,10 @@ void TestCatalog::selectCables()
     QFETCH(QStringList, selected);
 
     TCableList cables;
-    for (const char* line : {"800|2200|M|A|FOAM|1|1|1|S|||||4|40|",
-                             "800|2200|M|B|foam|1|1|1|p|||||4|40|",
-                             "150|1700|M|C|AIR|1|1|1|S|||||4|40|",
-                             "800|2200|M|D|AIR |1|1|1|s|||||4|40|",
-                             "1700|2300|M|E|EW|1|1|1|W|||||4|40|",
-                             "700|900|M|F|Foam|1|1|1|S|||||4|40|"})
+    for (const char* line :
+         {"800|2200|M|A|FOAM|1|1|1|S|||||4|40|", "800|2200|M|B|foam|1|1|1|p|||||4|40|",
+          "150|1700|M|C|AIR|1|1|1|S|||||4|40|", "800|2200|M|D|AIR |1|1|1|s|||||4|40|",
+          "1700|2300|M|E|EW|1|1|1|W|||||4|40|", "700|900|M|F|Foam|1|1|1|S|||||4|40|"})
         cables.push_back(std::make_unique<TTransmissionLine>(ParseCableLine(line)));
 
     TCableCriteria criteria;

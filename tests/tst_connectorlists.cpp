@@ -11,15 +11,15 @@ namespace {
 TTransmissionLine TestCable()
 {
     TTransmissionLine cable;
-    for (const char* line : {"1|FN-716M|7-16 DIN Male||7-16 DIN Female||p|s|",
-                             "2|FN-716M-RA|7-16 DIN Male|Right Angle|7-16 DIN Female||p|s|",
-                             "3|FN-716MS|7-16 DIN Male||7-16 DIN Female|Captivated|s|s|",
-                             "4|FN-716F|7-16 DIN Female||7-16 DIN Male||P|R|",
-                             "5|FN-NM|N Male||N Female|Captivated|S|r|",
-                             "6|FN-NM2|N Male||N Female|Non-captivated|S|R|",
-                             "7|FN-NM3|n male|Low PIM|N Female||S|R|",
-                             "8|FN-43M|4.3-10 Male||4.3-10 Female||P|S|",
-                             "9|FN-43MS|4.3-10 Male||4.3-10 Female||S|S|"})
+    for (const char* line :
+         {"1|FN-716M|7-16 DIN Male||7-16 DIN Female||p|s|",
+          "2|FN-716M-RA|7-16 DIN Male|Right Angle|7-16 DIN Female||p|s|",
+          "3|FN-716MS|7-16 DIN Male||7-16 DIN Female|Captivated|s|s|",
+          "4|FN-716F|7-16 DIN Female||7-16 DIN Male||P|R|",
+          "5|FN-NM|N Male||N Female|Captivated|S|r|",
+          "6|FN-NM2|N Male||N Female|Non-captivated|S|R|", "7|FN-NM3|n male|Low PIM|N Female||S|R|",
+          "8|FN-43M|4.3-10 Male||4.3-10 Female||P|S|",
+          "9|FN-43MS|4.3-10 Male||4.3-10 Female||S|S|"})
         cable.AddConnector(ParseConnectorLine(line));
     return cable;
 }
@@ -49,6 +49,7 @@ private slots:
     void connectorPictureFile();
 };
 
+// clang-format off
 void TestConnectorLists::optionCodes_data()
 {
     QTest::addColumn<int>("item");
@@ -61,6 +62,7 @@ void TestConnectorLists::optionCodes_data()
     QTest::newRow("item 2") << 2 << "S" << "R" << "R";
     QTest::newRow("nothing chosen") << -1 << "S" << "" << "R";
 }
+// clang-format on
 
 void TestConnectorLists::optionCodes()
 {
@@ -74,6 +76,7 @@ void TestConnectorLists::optionCodes()
     QCOMPARE(AttachmentCodeFor(item), attachment);
 }
 
+// clang-format off
 void TestConnectorLists::sortedUnique_data()
 {
     QTest::addColumn<QStringList>("texts");
@@ -88,6 +91,7 @@ void TestConnectorLists::sortedUnique_data()
         << QStringList{"4.3-10 Male", "7-16 DIN Male", "N Female"};
     QTest::newRow("none") << QStringList{} << QStringList{};
 }
+// clang-format on
 
 void TestConnectorLists::sortedUnique()
 {
@@ -97,6 +101,7 @@ void TestConnectorLists::sortedUnique()
     QCOMPARE(SortedUnique(texts), sorted);
 }
 
+// clang-format off
 void TestConnectorLists::interfaceLists_data()
 {
     QTest::addColumn<QString>("grade");
@@ -115,6 +120,7 @@ void TestConnectorLists::interfaceLists_data()
         << "S" << "R" << QStringList{"N Male"} << QStringList{"N Female"};
     QTest::newRow("unknown grade") << "X" << "R" << QStringList{} << QStringList{};
 }
+// clang-format on
 
 void TestConnectorLists::interfaceLists()
 {
@@ -128,6 +134,7 @@ void TestConnectorLists::interfaceLists()
     QCOMPARE(lists.MatesTo, matesTo);
 }
 
+// clang-format off
 void TestConnectorLists::characteristicsList_data()
 {
     QTest::addColumn<bool>("actual");
@@ -153,6 +160,7 @@ void TestConnectorLists::characteristicsList_data()
     QTest::newRow("other attachment") << true << "N Male" << "S" << "" << QStringList{} << "";
     QTest::newRow("empty interface") << true << "" << "R" << "" << QStringList{} << "";
 }
+// clang-format on
 
 void TestConnectorLists::characteristicsList()
 {
@@ -168,6 +176,7 @@ void TestConnectorLists::characteristicsList()
     QCOMPARE(list.Pick(remembered), picked);
 }
 
+// clang-format off
 void TestConnectorLists::innerAttachmentList_data()
 {
     QTest::addColumn<bool>("actual");
@@ -196,6 +205,7 @@ void TestConnectorLists::innerAttachmentList_data()
     QTest::newRow("other attachment") << true << "N Male" << "(none)" << "S" << ""
                                       << QStringList{} << "";
 }
+// clang-format on
 
 void TestConnectorLists::innerAttachmentList()
 {
@@ -213,6 +223,7 @@ void TestConnectorLists::innerAttachmentList()
     QCOMPARE(list.Pick(remembered), picked);
 }
 
+// clang-format off
 void TestConnectorLists::interfaceName_data()
 {
     QTest::addColumn<bool>("actual");
@@ -226,6 +237,7 @@ void TestConnectorLists::interfaceName_data()
     QTest::newRow("exact case") << true << "N MALE" << false << "";
     QTest::newRow("empty") << true << "" << false << "";
 }
+// clang-format on
 
 void TestConnectorLists::interfaceName()
 {
@@ -240,6 +252,7 @@ void TestConnectorLists::interfaceName()
         QCOMPARE(*result, name);
 }
 
+// clang-format off
 void TestConnectorLists::isRightAngle_data()
 {
     QTest::addColumn<QString>("text");
@@ -254,6 +267,7 @@ void TestConnectorLists::isRightAngle_data()
     QTest::newRow("hyphen") << "Right-Angle" << false;
     QTest::newRow("(none)") << "(none)" << false;
 }
+// clang-format on
 
 void TestConnectorLists::isRightAngle()
 {
@@ -263,6 +277,7 @@ void TestConnectorLists::isRightAngle()
     QCOMPARE(IsRightAngle(text), rightAngle);
 }
 
+// clang-format off
 void TestConnectorLists::connectorPictureFile_data()
 {
     QTest::addColumn<QString>("interfaceText");
@@ -280,6 +295,7 @@ void TestConnectorLists::connectorPictureFile_data()
     QTest::newRow("no right-angle row") << "N Female" << true << false << "";
     QTest::newRow("no row") << "4.3-10 Male" << false << false << "";
 }
+// clang-format on
 
 void TestConnectorLists::connectorPictureFile()
 {

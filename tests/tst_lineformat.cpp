@@ -58,6 +58,7 @@ private slots:
     void formatting();
 };
 
+// clang-format off
 void TestLineFormat::splitFields_data()
 {
     QTest::addColumn<QString>("text");
@@ -71,6 +72,7 @@ void TestLineFormat::splitFields_data()
     QTest::newRow("blanks kept") << " A |B|" << "|" << QStringList{" A ", "B", ""};
     QTest::newRow("lengths") << "3,6,10" << "," << QStringList{"3", "6", "10"};
 }
+// clang-format on
 
 void TestLineFormat::splitFields()
 {
@@ -84,6 +86,7 @@ void TestLineFormat::splitFields()
     QCOMPARE(SplitFields(text, delimiter), fields);
 }
 
+// clang-format off
 void TestLineFormat::getField_data()
 {
     QTest::addColumn<QString>("text");
@@ -102,6 +105,7 @@ void TestLineFormat::getField_data()
     QTest::newRow("comma") << "3,6,10" << 2 << "," << "6";
     QTest::newRow("comma unterminated") << "3,6,10" << 3 << "," << "";
 }
+// clang-format on
 
 void TestLineFormat::getField()
 {
@@ -113,6 +117,7 @@ void TestLineFormat::getField()
     QCOMPARE(GetField(text, n, delimiter), field);
 }
 
+// clang-format off
 void TestLineFormat::trimControl_data()
 {
     QTest::addColumn<QString>("text");
@@ -123,6 +128,7 @@ void TestLineFormat::trimControl_data()
     QTest::newRow("only blanks") << "  \t " << "";
     QTest::newRow("no-break space kept") << QStringLiteral("\u00a0x ") << QStringLiteral("\u00a0x");
 }
+// clang-format on
 
 void TestLineFormat::trimControl()
 {
@@ -139,6 +145,7 @@ void TestLineFormat::defaultIfEmpty()
     QCOMPARE(DefaultIfEmpty("12", "0"), QStringLiteral("12"));
 }
 
+// clang-format off
 void TestLineFormat::parseNumberOr_data()
 {
     QTest::addColumn<QString>("text");
@@ -153,6 +160,7 @@ void TestLineFormat::parseNumberOr_data()
     QTest::newRow("other default") << "" << "7.25" << 7.25;
     QTest::newRow("negative") << "-4" << "0" << -4.0;
 }
+// clang-format on
 
 void TestLineFormat::parseNumberOr()
 {
@@ -163,6 +171,7 @@ void TestLineFormat::parseNumberOr()
     QCOMPARE(ParseNumberOr(text, defaultText), value);
 }
 
+// clang-format off
 void TestLineFormat::isSkippedLine_data()
 {
     QTest::addColumn<QChar>("first");
@@ -173,6 +182,7 @@ void TestLineFormat::isSkippedLine_data()
     for (const char c : {'A', 'z', '0', '"', '!', '\t', ']', '}', '|', '-'})
         QTest::addRow("code %d", c) << QChar::fromLatin1(c) << false;
 }
+// clang-format on
 
 void TestLineFormat::isSkippedLine()
 {
@@ -182,6 +192,7 @@ void TestLineFormat::isSkippedLine()
     QCOMPARE(IsSkippedLine(first), skipped);
 }
 
+// clang-format off
 void TestLineFormat::sortNumericStrings_data()
 {
     QTest::addColumn<QStringList>("texts");
@@ -198,6 +209,7 @@ void TestLineFormat::sortNumericStrings_data()
     QTest::newRow("one") << QStringList{"5"} << QStringList{"5"};
     QTest::newRow("none") << QStringList{} << QStringList{};
 }
+// clang-format on
 
 void TestLineFormat::sortNumericStrings()
 {
@@ -208,6 +220,7 @@ void TestLineFormat::sortNumericStrings()
     QCOMPARE(texts, sorted);
 }
 
+// clang-format off
 void TestLineFormat::numberConversion_data()
 {
     QTest::addColumn<QString>("text");
@@ -228,6 +241,7 @@ void TestLineFormat::numberConversion_data()
     QTest::newRow("infinity") << "inf" << false << 0.0;
     QTest::newRow("nan") << "nan" << false << 0.0;
 }
+// clang-format on
 
 void TestLineFormat::numberConversion()
 {
@@ -247,6 +261,7 @@ void TestLineFormat::numberConversion()
     }
 }
 
+// clang-format off
 void TestLineFormat::strToInt_data()
 {
     QTest::addColumn<QString>("text");
@@ -262,6 +277,7 @@ void TestLineFormat::strToInt_data()
     QTest::newRow("too large") << "99999999999" << 0
                                << "'99999999999' is not a valid integer value";
 }
+// clang-format on
 
 void TestLineFormat::strToInt()
 {
@@ -274,6 +290,7 @@ void TestLineFormat::strToInt()
     QCOMPARE(result, value);
 }
 
+// clang-format off
 void TestLineFormat::requireFields_data()
 {
     QTest::addColumn<QString>("line");
@@ -286,6 +303,7 @@ void TestLineFormat::requireFields_data()
     QTest::newRow("cable of fourteen") << "1|2|3|4|5|6|7|8|9|10|11|12|13|14" << 15
                                        << "List index out of bounds (14)";
 }
+// clang-format on
 
 void TestLineFormat::requireFields()
 {
@@ -296,6 +314,7 @@ void TestLineFormat::requireFields()
     QCOMPARE(DataErrorOf([&] { RequireFields(SplitFields(line), count); }), error);
 }
 
+// clang-format off
 void TestLineFormat::formatting_data()
 {
     QTest::addColumn<double>("value");
@@ -312,6 +331,7 @@ void TestLineFormat::formatting_data()
     QTest::newRow("small, no exponent") << 0.0001 << "0.0001" << "0.00";
     QTest::newRow("negative") << -2.25 << "-2.25" << "-2.25";
 }
+// clang-format on
 
 void TestLineFormat::formatting()
 {

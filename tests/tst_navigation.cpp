@@ -25,10 +25,12 @@ struct TMenuState {
 
 TMenuState MenuState(TfrmMain& w)
 {
-    auto action = [&](const char* name) { return w.findChild<QAction*>(QLatin1String(name)); };
-    return {action("Export1")->isEnabled(),    action("Print1")->isEnabled(),
+    auto action = [&](const char* name) {
+        return w.findChild<QAction*>(QLatin1String(name));
+    };
+    return {action("Export1")->isEnabled(),          action("Print1")->isEnabled(),
             action("CopyToClipboard1")->isEnabled(), action("CurrencySettings1")->isEnabled(),
-            action("StartOver1")->isEnabled(), action("Save1")->isEnabled()};
+            action("StartOver1")->isEnabled(),       action("Save1")->isEnabled()};
 }
 
 QPushButton* Button(TfrmMain& w, const char* name)
@@ -82,7 +84,8 @@ void TestNavigation::cleanup()
 void TestNavigation::firstPage()
 {
     TfrmMain& w = *Window;
-    QCOMPARE(w.findChild<QStackedWidget*>()->currentWidget()->objectName(), QStringLiteral("Page1"));
+    QCOMPARE(w.findChild<QStackedWidget*>()->currentWidget()->objectName(),
+             QStringLiteral("Page1"));
     for (const char* name : {"btnRestart", "btnClose", "btnBack", "btnNext"})
         QVERIFY2(!Button(w, name)->isHidden(), name);
     QVERIFY(!Button(w, "btnRestart")->isEnabled());
@@ -96,6 +99,7 @@ void TestNavigation::firstPage()
             !menu.Save);
 }
 
+// clang-format off
 void TestNavigation::pageStates_data()
 {
     QTest::addColumn<TPage>("page");
@@ -109,6 +113,7 @@ void TestNavigation::pageStates_data()
     QTest::newRow("final") << TPage::Final << "Add to Order" << true << true << false << true;
     QTest::newRow("order") << TPage::Order << "Next ->" << false << true << true << false;
 }
+// clang-format on
 
 void TestNavigation::pageStates()
 {
@@ -143,6 +148,7 @@ void TestNavigation::pageStates()
         QCOMPARE(w.findChild<TRadioGroup*>(QStringLiteral("rgStdLengths"))->ItemIndex(), 0);
 }
 
+// clang-format off
 void TestNavigation::backGoesToPage2_data()
 {
     QTest::addColumn<TPage>("page");
@@ -150,6 +156,7 @@ void TestNavigation::backGoesToPage2_data()
     QTest::newRow("lengths") << TPage::NoLength;
     QTest::newRow("final") << TPage::Final;
 }
+// clang-format on
 
 void TestNavigation::backGoesToPage2()
 {
@@ -183,7 +190,8 @@ void TestNavigation::startOverKeepsChoices()
     QCOMPARE(w.CurrentPage(), TPage::Page1);
     QCOMPARE(length->currentText(), QStringLiteral("12"));
     QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("rbMeters"))->isChecked());
-    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboBeginning"))->currentText(), QStringLiteral("700"));
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboBeginning"))->currentText(),
+             QStringLiteral("700"));
     QCOMPARE(w.findChild<TRadioGroup*>(QStringLiteral("rgCableType"))->ItemIndex(), 0);
     QVERIFY(!Button(w, "btnRestart")->isEnabled());
     QVERIFY(!MenuState(w).StartOver);
@@ -198,12 +206,14 @@ void TestNavigation::orderPageButtons()
     QVERIFY(!Button(w, "btnNext")->isHidden());
 }
 
+// clang-format off
 void TestNavigation::spreadsheetItem_data()
 {
     QTest::addColumn<bool>("available");
     QTest::newRow("registered") << true;
     QTest::newRow("not registered") << false;
 }
+// clang-format on
 
 void TestNavigation::spreadsheetItem()
 {
@@ -211,8 +221,8 @@ void TestNavigation::spreadsheetItem()
     Desktop::SetSpreadsheetAvailableOverride(available);
     TfrmMain& w = *Window;
     auto* item = w.findChild<QAction*>(QStringLiteral("ToanMSExcelSpreadsheet1"));
-    for (TPage page : {TPage::Page1, TPage::Page2, TPage::NoPN, TPage::NoLength, TPage::Final,
-                       TPage::Order}) {
+    for (TPage page :
+         {TPage::Page1, TPage::Page2, TPage::NoPN, TPage::NoLength, TPage::Final, TPage::Order}) {
         if (page == TPage::Page2)
             Button(w, "btnNext")->click();
         else
@@ -232,6 +242,7 @@ void TestNavigation::menuItemsWithoutActionStayDisabled()
     QCOMPARE(w.findChild<QAction*>(QStringLiteral("Help1"))->text(), QStringLiteral("About"));
 }
 
+// clang-format off
 void TestNavigation::statusBarHints_data()
 {
     QTest::addColumn<QString>("control");
@@ -243,6 +254,7 @@ void TestNavigation::statusBarHints_data()
     QTest::newRow("empty page") << "Page1" << "Vantrel Corporation";
     QTest::newRow("picture") << "imgTopJumper" << "Top Jumper";
 }
+// clang-format on
 
 void TestNavigation::statusBarHints()
 {
@@ -262,7 +274,8 @@ void TestNavigation::logoOpensSite()
     auto* logo = w.findChild<QLabel*>(QStringLiteral("imgLogo"));
     QCOMPARE(logo->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(logo, Qt::LeftButton);
-    QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl(QStringLiteral("https://www.vantrel.example/"))});
+    QCOMPARE(Dialogs::TakeOpenedUrls(),
+             QList<QUrl>{QUrl(QStringLiteral("https://www.vantrel.example/"))});
 }
 
 void TestNavigation::closeEndsProgram()

@@ -48,7 +48,10 @@ private slots:
 private:
     TfrmMain& W() { return *Window; }
     QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
-    TRadioGroup* Group(const char* name) { return W().findChild<TRadioGroup*>(QLatin1String(name)); }
+    TRadioGroup* Group(const char* name)
+    {
+        return W().findChild<TRadioGroup*>(QLatin1String(name));
+    }
     void SetBand(const QString& beginning, const QString& ending)
     {
         Combo("cboBeginning")->setEditText(beginning);
@@ -111,6 +114,7 @@ void TestPage1::switchingApplication()
     QCOMPARE(W().AttachmentChoice, 0);
 }
 
+// clang-format off
 void TestPage1::includeBoxes_data()
 {
     QTest::addColumn<bool>("top");
@@ -121,6 +125,7 @@ void TestPage1::includeBoxes_data()
     QTest::newRow("bottom only") << false << true << 2;
     QTest::newRow("none") << false << false << 3;
 }
+// clang-format on
 
 void TestPage1::includeBoxes()
 {
@@ -142,6 +147,7 @@ void TestPage1::includeBoxes()
     QVERIFY(feeder->ItemEnabled(3));
 }
 
+// clang-format off
 void TestPage1::lengthMustBeNumeric_data()
 {
     QTest::addColumn<QString>("typed");
@@ -152,6 +158,7 @@ void TestPage1::lengthMustBeNumeric_data()
     QTest::newRow("decimal") << "12.5" << "12.5" << false;
     QTest::newRow("number") << "37" << "37" << false;
 }
+// clang-format on
 
 void TestPage1::lengthMustBeNumeric()
 {
@@ -170,6 +177,7 @@ void TestPage1::lengthMustBeNumeric()
     }
 }
 
+// clang-format off
 void TestPage1::leavingEndingBox_data()
 {
     QTest::addColumn<QString>("beginning");
@@ -182,6 +190,7 @@ void TestPage1::leavingEndingBox_data()
     QTest::newRow("typed beginning added") << "900" << "2200" << QStringList{"150", "800", "1700", "1900", "900"} << "900";
     QTest::newRow("ending not numeric") << "800" << "abc" << QStringList{"150", "800"} << "800";
 }
+// clang-format on
 
 void TestPage1::leavingEndingBox()
 {
@@ -197,6 +206,7 @@ void TestPage1::leavingEndingBox()
     QCOMPARE(Combo("cboBeginning")->currentText(), chosen);
 }
 
+// clang-format off
 void TestPage1::leavingBeginningBox_data()
 {
     QTest::addColumn<QString>("beginning");
@@ -207,6 +217,7 @@ void TestPage1::leavingBeginningBox_data()
     QTest::newRow("ending below beginning") << "2300" << "2200" << QStringList{"2500", "3000"} << "2500";
     QTest::newRow("equal band kept") << "2200" << "2200" << QStringList{"2500", "3000", "2200"} << "2200";
 }
+// clang-format on
 
 void TestPage1::leavingBeginningBox()
 {
@@ -233,6 +244,7 @@ void TestPage1::leavingByFocus()
     QCOMPARE(Combo("cboBeginning")->currentText(), QStringLiteral("800"));
 }
 
+// clang-format off
 void TestPage1::nextChecks_data()
 {
     QTest::addColumn<QString>("beginning");
@@ -258,6 +270,7 @@ void TestPage1::nextChecks_data()
     QTest::newRow("equal band passes") << "1700" << "1700" << "6" << "" << 0;
     QTest::newRow("fractional length passes") << "800" << "2200" << "2.5" << "" << 0;
 }
+// clang-format on
 
 void TestPage1::nextChecks()
 {

@@ -68,9 +68,15 @@ private slots:
 private:
     TfrmMain& W() { return *Window; }
     QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
-    TRadioGroup* Group(const char* name) { return W().findChild<TRadioGroup*>(QLatin1String(name)); }
+    TRadioGroup* Group(const char* name)
+    {
+        return W().findChild<TRadioGroup*>(QLatin1String(name));
+    }
     QLabel* Label(const char* name) { return W().findChild<QLabel*>(QLatin1String(name)); }
-    QPushButton* Button(const char* name) { return W().findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name)
+    {
+        return W().findChild<QPushButton*>(QLatin1String(name));
+    }
     QString Picture(const char* name)
     {
         const QString file = Label(name)->property("pictureFile").toString();
@@ -116,7 +122,8 @@ void TestPage2::defaultsOnFirstVisit()
     Next();
     QCOMPARE(ComboItems(Combo("cboTLineData")), (QStringList{"KRV4-50B", "KRV5-50B"}));
     QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
-    QCOMPARE(W().findChild<QLineEdit*>(QStringLiteral("edtTlineSize"))->text(), QStringLiteral("0.63 in."));
+    QCOMPARE(W().findChild<QLineEdit*>(QStringLiteral("edtTlineSize"))->text(),
+             QStringLiteral("0.63 in."));
     QCOMPARE(Picture("imgCable"), QStringLiteral("KRV4-50B.gif"));
 
     auto* cableGrade = Group("rgCableGrade");
@@ -190,7 +197,8 @@ void TestPage2::interfaceListsFollowGradeAndAttachment()
     Next();
     Group("rgConnectorAttachment")->Button(Regular)->click();
     // Plated, regular: lower-case codes count; N Female is a standard-grade connector.
-    QCOMPARE(ComboItems(Combo("cboC1MatesTo")), (QStringList{"4.3-10 Hybrid", "7-16 DIN Male", "N Male"}));
+    QCOMPARE(ComboItems(Combo("cboC1MatesTo")),
+             (QStringList{"4.3-10 Hybrid", "7-16 DIN Male", "N Male"}));
     QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
     Group("rgConnectorGrade")->Button(Standard)->click();
     QCOMPARE(ComboItems(Combo("cboC2MatesTo")), (QStringList{"7-16 DIN Male", "N Female"}));
@@ -203,7 +211,8 @@ void TestPage2::characteristicsFromBothGrades()
     Group("rgConnectorAttachment")->Button(Regular)->click();
     QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
     // "Low PIM" comes from a standard-grade connector.
-    QCOMPARE(ComboItems(Combo("cboC1Description")), (QStringList{"(none)", "Low PIM", "right ANGLE"}));
+    QCOMPARE(ComboItems(Combo("cboC1Description")),
+             (QStringList{"(none)", "Low PIM", "right ANGLE"}));
     QCOMPARE(Combo("cboC1Description")->currentText(), QStringLiteral("(none)"));
 }
 
@@ -239,7 +248,8 @@ void TestPage2::actualAndMatesTo()
     Next();
     Group("rgConnectorAttachment")->Button(Regular)->click();
     W().findChild<QRadioButton*>(QStringLiteral("rbC1MatesTo"))->click();
-    QCOMPARE(ComboItems(Combo("cboC1MatesTo")), (QStringList{"4.3-10 Hybrid", "7-16 DIN Female", "N Female"}));
+    QCOMPARE(ComboItems(Combo("cboC1MatesTo")),
+             (QStringList{"4.3-10 Hybrid", "7-16 DIN Female", "N Female"}));
     // "7-16 DIN Male" is not a mates-to name: the first item is taken.
     QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
     QCOMPARE(W().TopInterfaceChoice, QStringLiteral("4.3-10 Hybrid"));
@@ -297,6 +307,7 @@ void TestPage2::firstPresentGradeOnReturn()
     QVERIFY(Label("imgTop")->property("noPicture").toBool());
 }
 
+// clang-format off
 void TestPage2::feederSides_data()
 {
     QTest::addColumn<bool>("top");
@@ -305,6 +316,7 @@ void TestPage2::feederSides_data()
     QTest::newRow("bottom only") << false << true;
     QTest::newRow("no connectors") << false << false;
 }
+// clang-format on
 
 void TestPage2::feederSides()
 {
@@ -326,7 +338,8 @@ void TestPage2::feederSides()
         QComboBox* interfaceBox = Combo(prefix + "MatesTo");
         QCOMPARE(interfaceBox->isEnabled(), side.Included);
         QCOMPARE(W().findChild<QRadioButton*>(QLatin1String("rb") + QLatin1String(side.Prefix) +
-                                              QLatin1String("Actual"))->isEnabled(),
+                                              QLatin1String("Actual"))
+                     ->isEnabled(),
                  side.Included);
         if (side.Included) {
             QCOMPARE(interfaceBox->currentText(), QStringLiteral("7-16 DIN Male"));

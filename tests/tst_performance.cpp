@@ -25,7 +25,8 @@ QStringList Local(const QStringList& texts)
 }
 
 // A 1/2" foam cable: K1 0.07, K2 0.0002, power factor 4 kW*dB/100 ft, at most 40 kW.
-const QString FoamLine = QStringLiteral("800|1000|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002|0.63|S|||||4|40|");
+const QString FoamLine =
+    QStringLiteral("800|1000|KRV4-50B|KRV4-50B-S|FOAM|0.07|0.0002|0.63|S|||||4|40|");
 
 // Connector term of the insertion loss at 900 MHz: 2 * 0.05 * sqrt(0.9).
 const double ConnectorLoss900 = 0.1 * std::sqrt(0.9);
@@ -49,6 +50,7 @@ private slots:
     void undefinedFigures();
 };
 
+// clang-format off
 void TestPerformance::coaxialTexts_data()
 {
     QTest::addColumn<bool>("feet");
@@ -69,6 +71,7 @@ void TestPerformance::coaxialTexts_data()
                                                              "748.12 dB", "0.00%", "40.00 kW",
                                                              "1.75 kW"};
 }
+// clang-format on
 
 void TestPerformance::coaxialTexts()
 {
@@ -101,6 +104,7 @@ void TestPerformance::coaxialValues()
     QVERIFY(qFuzzyCompare(Attenuation(cable, 900, 900), 2.28));
 }
 
+// clang-format off
 void TestPerformance::averagePower_data()
 {
     QTest::addColumn<double>("powerFactor");
@@ -110,6 +114,7 @@ void TestPerformance::averagePower_data()
     QTest::newRow("capped") << 200.0 << 40.0;
     QTest::newRow("zero") << 0.0 << 0.0;
 }
+// clang-format on
 
 void TestPerformance::averagePower()
 {
@@ -123,6 +128,7 @@ void TestPerformance::averagePower()
              Local(QString(QLocale::c().toString(power, 'f', 2) + " kW")));
 }
 
+// clang-format off
 void TestPerformance::waveguide_data()
 {
     QTest::addColumn<QString>("type");
@@ -141,6 +147,7 @@ void TestPerformance::waveguide_data()
     QTest::newRow("not EW: coaxial formula") << "EWX" << 2000.0 << 2000.0
                                              << 1000 * std::sqrt(2000.0) + 1500 * 2000.0;
 }
+// clang-format on
 
 void TestPerformance::waveguide()
 {
@@ -162,12 +169,14 @@ void TestPerformance::bandOrderDoesNotMatter()
     const TTransmissionLine cable = ParseCableLine(FoamLine);
 
     QCOMPARE(Attenuation(cable, 1000, 800), Attenuation(cable, 800, 1000));
-    QCOMPARE(InsertionLoss(cable, false, 1000, 800, 25), InsertionLoss(cable, false, 800, 1000, 25));
+    QCOMPARE(InsertionLoss(cable, false, 1000, 800, 25),
+             InsertionLoss(cable, false, 800, 1000, 25));
     QCOMPARE(AveragePower(cable, 1000, 800), AveragePower(cable, 800, 1000));
     QCOMPARE(PerformanceTexts(cable, true, 1000, 800, 10),
              PerformanceTexts(cable, true, 800, 1000, 10));
 }
 
+// clang-format off
 void TestPerformance::undefinedFigures_data()
 {
     QTest::addColumn<QString>("line");
@@ -182,6 +191,7 @@ void TestPerformance::undefinedFigures_data()
         << "800|1000|IDEAL|IDEAL-S|FOAM|0|0|0.5|S|||||4|40|"
         << QStringList{"0.00 dB", "0.00 dB", "0.00 dB", "0.09 dB", "97.84%", "40.00 kW", "n/a"};
 }
+// clang-format on
 
 void TestPerformance::undefinedFigures()
 {

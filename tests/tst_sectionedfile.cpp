@@ -42,6 +42,7 @@ private:
     QTemporaryDir Dir;
 };
 
+// clang-format off
 void TestSectionedFile::parse_data()
 {
     QTest::addColumn<QStringList>("lines");
@@ -71,6 +72,7 @@ void TestSectionedFile::parse_data()
         << QStringList{"[ S ] @1", " k  =>  v  @2", " [T] =>  @3", "[U]  =>  @4"};
     QTest::newRow("no sections") << QStringList{"k=v", ""} << QStringList{};
 }
+// clang-format on
 
 void TestSectionedFile::parse()
 {
@@ -83,13 +85,14 @@ void TestSectionedFile::parse()
 void TestSectionedFile::entryKeepsWholeLine()
 {
     const TSectionedFile file(QStringList{"[S]", "C7=7|FN-716|7-16 DIN Male|"});
-    QCOMPARE(file.Sections().at(0).Entries.at(0).Text, QStringLiteral("C7=7|FN-716|7-16 DIN Male|"));
+    QCOMPARE(file.Sections().at(0).Entries.at(0).Text,
+             QStringLiteral("C7=7|FN-716|7-16 DIN Male|"));
 }
 
 void TestSectionedFile::firstKeyWins()
 {
-    const TSectionedFile file(QStringList{"[Header]", "[Cable]", "", "TLine=first", "C1=one",
-                                          "TLine=second"});
+    const TSectionedFile file(
+        QStringList{"[Header]", "[Cable]", "", "TLine=first", "C1=one", "TLine=second"});
     const TSectionedFile::Section& cable = file.Sections().at(1);
 
     QCOMPARE(cable.Value("TLine"), QStringLiteral("first"));
@@ -102,6 +105,7 @@ void TestSectionedFile::firstKeyWins()
     QCOMPARE(cable.LineOf("C2"), 2);
 }
 
+// clang-format off
 void TestSectionedFile::readTextLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -120,6 +124,7 @@ void TestSectionedFile::readTextLines_data()
     QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[S]\r\n") << QStringList{"[S]"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
+// clang-format on
 
 void TestSectionedFile::readTextLines()
 {

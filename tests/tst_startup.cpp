@@ -48,6 +48,7 @@ private slots:
     void missingPictureShowsPlaceholder();
 };
 
+// clang-format off
 void TestStartup::missingRegistry_data()
 {
     QTest::addColumn<bool>("keyExists");
@@ -59,6 +60,7 @@ void TestStartup::missingRegistry_data()
     QTest::newRow("key without Path")
         << true << QStringList{QStringLiteral("Unable to create path from Registry"), MissingFiles};
 }
+// clang-format on
 
 void TestStartup::missingRegistry()
 {
@@ -83,6 +85,7 @@ void TestStartup::missingRegistry()
     QVERIFY(!window->isVisible());
 }
 
+// clang-format off
 void TestStartup::missingRequiredFile_data()
 {
     QTest::addColumn<QString>("file");
@@ -92,6 +95,7 @@ void TestStartup::missingRequiredFile_data()
     QTest::newRow("pictures") << QStringLiteral("dat/images.dat") << false;
     QTest::newRow("assemblies") << QStringLiteral("dat/jumpers.dat") << false;
 }
+// clang-format on
 
 void TestStartup::missingRequiredFile()
 {
@@ -145,7 +149,8 @@ void TestStartup::cleanStart()
 
     QVERIFY(!window->RatesAvailable);
     QVERIFY(window->RatesDate.isEmpty());
-    QVERIFY(!window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
+    QVERIFY(
+        !window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign1"))->text(),
              CurrencyNote + QStringLiteral("."));
 
@@ -161,7 +166,8 @@ void TestStartup::exchangeRates()
 {
     TTestInstallation install;
     install.WriteStandardFiles();
-    install.WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|1.08|\nGBP|1.27|\n"));
+    install.WriteProgramFile(QStringLiteral("xcngrate.dat"),
+                             QStringLiteral("EUR|1.08|\nGBP|1.27|\n"));
     const QDateTime stamp(QDate(2026, 11, 3), QTime(10, 0));
     {
         QFile rates(QDir(install.ProgramFolder()).filePath(QStringLiteral("xcngrate.dat")));
@@ -174,11 +180,13 @@ void TestStartup::exchangeRates()
     QCOMPARE(window->RateLines, (QStringList{"EUR|1.08|", "GBP|1.27|"}));
     const QString date = QLocale::system().toString(stamp.date(), QLocale::ShortFormat);
     QCOMPARE(window->RatesDate, date);
-    QVERIFY(window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
+    QVERIFY(
+        window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign2"))->text(),
              CurrencyNote + date + QStringLiteral("."));
 }
 
+// clang-format off
 void TestStartup::malformedCatalog_data()
 {
     QTest::addColumn<QString>("badSection");
@@ -193,6 +201,7 @@ void TestStartup::malformedCatalog_data()
         << QStringLiteral("[Bad]\nTLine=800|2200|X|X|FOAM|0|0|1|S||||0|0|\nC1=4.5|P|N Male||N Female||P|R|\n")
         << QStringLiteral("'4.5' is not a valid integer value\n(tlineconnectors.dat, line 14)");
 }
+// clang-format on
 
 void TestStartup::malformedCatalog()
 {
@@ -200,12 +209,13 @@ void TestStartup::malformedCatalog()
     QFETCH(QString, message);
     TTestInstallation install;
     // Two good cables, then the bad section, then a cable that is never reached.
-    install.WriteStandardFiles(QStringLiteral(
-        "[Catalog]\nVersion=1\n"
-        "[A]\nTLine=800|2200|A|A|FOAM|0.07|0.0002|0.63|S||||4|40|\nC1=1|P1|N Male||N Female||P|R|\n"
-        "\n"
-        "[B]\nTLine=700|2700|B|B|FOAM|0.07|0.0002|0.63|S||||4|40|\n"
-        "C1=2|P2|N Male||N Female||P|R|\n\n\n") +
+    install.WriteStandardFiles(
+        QStringLiteral("[Catalog]\nVersion=1\n"
+                       "[A]\nTLine=800|2200|A|A|FOAM|0.07|0.0002|0.63|S||||4|40|\nC1=1|P1|N "
+                       "Male||N Female||P|R|\n"
+                       "\n"
+                       "[B]\nTLine=700|2700|B|B|FOAM|0.07|0.0002|0.63|S||||4|40|\n"
+                       "C1=2|P2|N Male||N Female||P|R|\n\n\n") +
         badSection + QStringLiteral("[C]\nTLine=150|3000|C|C|AIR|0|0|1|S||||0|0|\n"));
 
     auto window = install.Start();
@@ -242,11 +252,15 @@ void TestStartup::missingPictureShowsPlaceholder()
     install.WriteProgramFile(QStringLiteral("images/pv.gif"), QStringLiteral("not a picture"));
     auto window = install.Start();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
-    QVERIFY(window->findChild<QLabel*>(QStringLiteral("imgTopJumper"))->property("noPicture").toBool());
+    QVERIFY(
+        window->findChild<QLabel*>(QStringLiteral("imgTopJumper"))->property("noPicture").toBool());
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("imgPV"))->property("noPicture").toBool());
-    QVERIFY(!window->findChild<QLabel*>(QStringLiteral("imgBottomJumper"))->property("noPicture").toBool());
+    QVERIFY(!window->findChild<QLabel*>(QStringLiteral("imgBottomJumper"))
+                 ->property("noPicture")
+                 .toBool());
     // Start-up went on past the pictures.
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign1"))->text(), CurrencyNote + QStringLiteral("."));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign1"))->text(),
+             CurrencyNote + QStringLiteral("."));
 }
 
 QTEST_MAIN(TestStartup)

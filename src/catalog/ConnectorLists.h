@@ -8,9 +8,9 @@
 
 // Codes behind the radio items of the cable and connector option groups; an index outside the
 // items (no item chosen) gives the group's fallback code.
-QString ConnectorGradeCode(int itemIndex);  // 0 "P", 1 "S", else "S"
-QString CableGradeCode(int itemIndex);      // 0 "S", 1 "P", 2 "R", else ""
-QString AttachmentCodeFor(int itemIndex);   // 0 "S", 1 "R", else "R"
+QString ConnectorGradeCode(int itemIndex); // 0 "P", 1 "S", else "S"
+QString CableGradeCode(int itemIndex);     // 0 "S", 1 "P", 2 "R", else ""
+QString AttachmentCodeFor(int itemIndex);  // 0 "S", 1 "R", else "R"
 
 // Sorted without regard to case; a text that occurs again (without regard to case) is dropped.
 QStringList SortedUnique(const QStringList& texts);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <exception>
+#include <QString>
 
 // A failure while reading data: a malformed number, a line with too few fields, an unreadable
 // file. It carries the plain message and, when known, the file and line it came from.

@@ -11,10 +11,12 @@ QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
     if (!file.exists() && missingIsEmpty)
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        throw TDataError(QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
+        throw TDataError(
+            QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TDataError(QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+        throw TDataError(
+            QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
 
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);

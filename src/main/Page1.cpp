@@ -1,10 +1,10 @@
 #include "TfrmMain.h"
 
-#include "UiHelpers.h"
 #include "catalog/Catalog.h"
 #include "catalog/LineFormat.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
+#include "UiHelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,10 +21,12 @@ namespace {
 const QString NotNumeric = QStringLiteral("This field must contain a numeric value.");
 const QString BandReversed =
     QStringLiteral("Ending frequency must be greater than beginning frequency.");
-const QString NoMatch = QStringLiteral("Sorry, there are no items that match your selection criteria.");
+const QString NoMatch =
+    QStringLiteral("Sorry, there are no items that match your selection criteria.");
 const QString BadBeginning =
     QStringLiteral("The beginning frequency must be a number greater than 0 MHz.");
-const QString BadEnding = QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
+const QString BadEnding =
+    QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
 const QString BadLength = QStringLiteral("The length must be a number greater than 0.");
 
 enum { AppJumper = 0, AppFeeder = 1 };
@@ -84,10 +86,12 @@ QWidget* TfrmMain::BuildPage1()
     SetHint(cboBeginning, QStringLiteral("Select A Beginning Frequency"));
     cboEnding = NewEditableCombo(QStringLiteral("cboEnding"), frequencyGroup);
     SetHint(cboEnding, QStringLiteral("Select An Ending Frequency"));
-    frequencyLayout->addWidget(new QLabel(QStringLiteral("Beginning Frequency:"), frequencyGroup), 0, 0);
+    frequencyLayout->addWidget(new QLabel(QStringLiteral("Beginning Frequency:"), frequencyGroup),
+                               0, 0);
     frequencyLayout->addWidget(cboBeginning, 0, 1);
     frequencyLayout->addWidget(new QLabel(QStringLiteral("MHz"), frequencyGroup), 0, 2);
-    frequencyLayout->addWidget(new QLabel(QStringLiteral("Ending Frequency:"), frequencyGroup), 1, 0);
+    frequencyLayout->addWidget(new QLabel(QStringLiteral("Ending Frequency:"), frequencyGroup), 1,
+                               0);
     frequencyLayout->addWidget(cboEnding, 1, 1);
     frequencyLayout->addWidget(new QLabel(QStringLiteral("MHz"), frequencyGroup), 1, 2);
     frequencyLayout->setColumnStretch(1, 1);
@@ -99,11 +103,11 @@ QWidget* TfrmMain::BuildPage1()
     SetHint(rgCableType, QStringLiteral("Select A Cable Type"));
     rgCableType->SetItemIndexSilently(1);
 
-    rgFeeder = new TRadioGroup(QStringLiteral("rgFeeder"), QStringLiteral("Connector Attachment(s)"),
-                               {QStringLiteral("Both Connectors"), QStringLiteral("Top Connector ONLY"),
-                                QStringLiteral("Bottom Connector ONLY"),
-                                QStringLiteral("No Connectors")},
-                               page);
+    rgFeeder =
+        new TRadioGroup(QStringLiteral("rgFeeder"), QStringLiteral("Connector Attachment(s)"),
+                        {QStringLiteral("Both Connectors"), QStringLiteral("Top Connector ONLY"),
+                         QStringLiteral("Bottom Connector ONLY"), QStringLiteral("No Connectors")},
+                        page);
     SetHint(rgFeeder, QStringLiteral("Select A Type Of Feeder"));
     rgFeeder->hide();
 

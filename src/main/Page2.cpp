@@ -1,11 +1,11 @@
 #include "TfrmMain.h"
 
-#include "UiHelpers.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/RadioGroup.h"
+#include "UiHelpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -59,7 +59,8 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QS
     radios->addStretch(1);
     layout->addLayout(radios);
 
-    const QString connectorHint = top ? QStringLiteral("Top Connector") : QStringLiteral("Bottom Connector");
+    const QString connectorHint =
+        top ? QStringLiteral("Top Connector") : QStringLiteral("Bottom Connector");
     side.cboMatesTo = NewList(QStringLiteral("cbo%1MatesTo").arg(prefix), group, connectorHint);
     layout->addWidget(side.cboMatesTo);
 
@@ -74,7 +75,8 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QS
     side.lblDescription->setFont(bold);
     layout->addWidget(side.lblDescription);
 
-    side.img = NewPicture(top ? QStringLiteral("imgTop") : QStringLiteral("imgBottom"), group, 120, 120);
+    side.img =
+        NewPicture(top ? QStringLiteral("imgTop") : QStringLiteral("imgBottom"), group, 120, 120);
     SetHint(side.img, connectorHint);
     layout->addWidget(side.img, 1);
 
@@ -84,8 +86,9 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QS
                 QStringLiteral("Select special characteristics for %1 connector").arg(which));
     layout->addWidget(side.cboDescription);
     layout->addWidget(new QLabel(QStringLiteral("Inner Connector Attachment:"), group));
-    side.cboInner = NewList(QStringLiteral("cbo%1Inner").arg(prefix), group,
-                            QStringLiteral("Select inner connector attachment for %1 connector").arg(which));
+    side.cboInner =
+        NewList(QStringLiteral("cbo%1Inner").arg(prefix), group,
+                QStringLiteral("Select inner connector attachment for %1 connector").arg(which));
     layout->addWidget(side.cboInner);
     return group;
 }
@@ -98,14 +101,16 @@ QWidget* TfrmMain::BuildPage2()
 
     TopSide.Top = true;
     BottomSide.Top = false;
-    QGroupBox* topGroup = BuildSideGroup(TopSide, QStringLiteral("C1"), QStringLiteral("Top Connector"));
+    QGroupBox* topGroup =
+        BuildSideGroup(TopSide, QStringLiteral("C1"), QStringLiteral("Top Connector"));
     QGroupBox* bottomGroup =
         BuildSideGroup(BottomSide, QStringLiteral("C2"), QStringLiteral("Bottom Connector"));
 
     auto* cableGroup = new QGroupBox(QStringLiteral("Cable"), page);
     cableGroup->setObjectName(QStringLiteral("gbxCable"));
     auto* cableLayout = new QGridLayout(cableGroup);
-    cboTLineData = NewList(QStringLiteral("cboTLineData"), cableGroup, QStringLiteral("Select Cable Size"));
+    cboTLineData =
+        NewList(QStringLiteral("cboTLineData"), cableGroup, QStringLiteral("Select Cable Size"));
     lblDiameter = new QLabel(QStringLiteral("Diameter:"), cableGroup);
     lblDiameter->setObjectName(QStringLiteral("lblDiameter"));
     edtTlineSize = new QLineEdit(cableGroup);
@@ -125,16 +130,18 @@ QWidget* TfrmMain::BuildPage2()
     cableLayout->setRowStretch(2, 1);
     cableLayout->setColumnStretch(1, 1);
 
-    rgConnectorGrade = new TRadioGroup(QStringLiteral("rgConnectorGrade"), QStringLiteral("Connector Grade:"),
-                                       {QStringLiteral("Plated"), QStringLiteral("Standard")}, page);
+    rgConnectorGrade =
+        new TRadioGroup(QStringLiteral("rgConnectorGrade"), QStringLiteral("Connector Grade:"),
+                        {QStringLiteral("Plated"), QStringLiteral("Standard")}, page);
     rgConnectorGrade->SetItemIndexSilently(GradeStandard);
-    rgCableGrade = new TRadioGroup(QStringLiteral("rgCableGrade"), QStringLiteral("Cable Grade:"),
-                                   {QStringLiteral("Standard Cable"), QStringLiteral("Premium Cable"),
-                                    QStringLiteral("Flame Retardant Cable")},
-                                   page);
-    rgConnectorAttachment =
-        new TRadioGroup(QStringLiteral("rgConnectorAttachment"), QStringLiteral("Connector Attachment:"),
-                        {QStringLiteral("Prenvo"), QStringLiteral("Regular")}, page);
+    rgCableGrade =
+        new TRadioGroup(QStringLiteral("rgCableGrade"), QStringLiteral("Cable Grade:"),
+                        {QStringLiteral("Standard Cable"), QStringLiteral("Premium Cable"),
+                         QStringLiteral("Flame Retardant Cable")},
+                        page);
+    rgConnectorAttachment = new TRadioGroup(
+        QStringLiteral("rgConnectorAttachment"), QStringLiteral("Connector Attachment:"),
+        {QStringLiteral("Prenvo"), QStringLiteral("Regular")}, page);
     rgConnectorAttachment->SetItemIndexSilently(AttachPrenvo);
 
     grid->addWidget(topGroup, 0, 0);
@@ -149,12 +156,14 @@ QWidget* TfrmMain::BuildPage2()
 
     connect(rgCableGrade, &TRadioGroup::Click, this, &TfrmMain::rgCableGradeClick);
     connect(rgConnectorGrade, &TRadioGroup::Click, this, &TfrmMain::rgConnectorGradeClick);
-    connect(rgConnectorAttachment, &TRadioGroup::Click, this, &TfrmMain::rgConnectorAttachmentClick);
+    connect(rgConnectorAttachment, &TRadioGroup::Click, this,
+            &TfrmMain::rgConnectorAttachmentClick);
     connect(cboTLineData, &QComboBox::activated, this, &TfrmMain::cboTLineDataChange);
     connect(TopSide.cboMatesTo, &QComboBox::activated, this, &TfrmMain::cboC1MatesToChange);
     connect(BottomSide.cboMatesTo, &QComboBox::activated, this, &TfrmMain::cboC2MatesToChange);
     connect(TopSide.cboDescription, &QComboBox::activated, this, &TfrmMain::cboC1DescriptionChange);
-    connect(BottomSide.cboDescription, &QComboBox::activated, this, &TfrmMain::cboC2DescriptionChange);
+    connect(BottomSide.cboDescription, &QComboBox::activated, this,
+            &TfrmMain::cboC2DescriptionChange);
     connect(TopSide.cboInner, &QComboBox::activated, this, &TfrmMain::cboC1InnerChange);
     connect(BottomSide.cboInner, &QComboBox::activated, this, &TfrmMain::cboC2InnerChange);
     for (QRadioButton* radio : {TopSide.rbActual, TopSide.rbMatesTo})
@@ -180,17 +189,17 @@ void TfrmMain::Page2Show()
 
     for (TSide* side : {&TopSide, &BottomSide}) {
         const bool included = SideIncluded(*side);
-        for (QWidget* control : {static_cast<QWidget*>(side->cboMatesTo),
-                                 static_cast<QWidget*>(side->rbActual),
-                                 static_cast<QWidget*>(side->rbMatesTo),
-                                 static_cast<QWidget*>(side->cboDescription),
-                                 static_cast<QWidget*>(side->cboInner)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(side->cboMatesTo), static_cast<QWidget*>(side->rbActual),
+              static_cast<QWidget*>(side->rbMatesTo), static_cast<QWidget*>(side->cboDescription),
+              static_cast<QWidget*>(side->cboInner)})
             control->setEnabled(included);
         if (!included) {
             SetComboItems(side->cboMatesTo, {QStringLiteral("None")}, QStringLiteral("None"));
             SetComboItems(side->cboDescription, {QStringLiteral("N/A")}, QStringLiteral("N/A"));
             SetComboItems(side->cboInner, {QStringLiteral("N/A")}, QStringLiteral("N/A"));
-            Desktop::ShowPicture(side->img, AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
+            Desktop::ShowPicture(side->img,
+                                 AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
         }
     }
     const bool anyIncluded = SideIncluded(TopSide) || SideIncluded(BottomSide);
@@ -321,7 +330,8 @@ void TfrmMain::cboTLineDataChange()
     if (CurrentCable != nullptr) {
         CurrentCableModel = CurrentCable->Model;
         edtTlineSize->setText(CurrentCable->Diameter + QStringLiteral(" in."));
-        Desktop::ShowPicture(imgCable, AppPaths::ImageFile(CurrentCable->Model + QStringLiteral(".gif")));
+        Desktop::ShowPicture(imgCable,
+                             AppPaths::ImageFile(CurrentCable->Model + QStringLiteral(".gif")));
     } else {
         edtTlineSize->clear();
         Desktop::ShowPicture(imgCable, QString());
@@ -346,8 +356,8 @@ void TfrmMain::cboTLineDataChange()
 
 void TfrmMain::UpdateAttachmentAndGradeOptions()
 {
-    const bool prenvo = CurrentCable != nullptr && !CurrentCable->PrenvoOption.isEmpty() &&
-                        rgApp->ItemIndex() <= 0;
+    const bool prenvo =
+        CurrentCable != nullptr && !CurrentCable->PrenvoOption.isEmpty() && rgApp->ItemIndex() <= 0;
     rgConnectorAttachment->SetItemEnabled(AttachPrenvo, prenvo);
     if (rgConnectorAttachment->ItemEnabled(AttachmentChoice))
         rgConnectorAttachment->SetItemIndex(AttachmentChoice);
@@ -384,7 +394,8 @@ void TfrmMain::FillConnectorLists()
     }
 }
 
-void TfrmMain::FindConnectorInList(const QStringList& list, const QString& remembered, QComboBox* box)
+void TfrmMain::FindConnectorInList(const QStringList& list, const QString& remembered,
+                                   QComboBox* box)
 {
     const QSignalBlocker blocker(box);
     bool found = false;
@@ -444,7 +455,8 @@ void TfrmMain::ShowInterfaceName(TSide& side)
 {
     std::optional<QString> name;
     if (CurrentCable != nullptr)
-        name = InterfaceName(*CurrentCable, side.rbActual->isChecked(), side.cboMatesTo->currentText());
+        name = InterfaceName(*CurrentCable, side.rbActual->isChecked(),
+                             side.cboMatesTo->currentText());
     // With no connector of that interface the label returns to its caption, so it never names
     // a connector that is no longer offered.
     side.lblDescription->setText(name.value_or(side.DescriptionCaption));
@@ -452,9 +464,8 @@ void TfrmMain::ShowInterfaceName(TSide& side)
 
 void TfrmMain::ShowConnectorPicture(TSide& side, bool rightAngle)
 {
-    const QString file =
-        ConnectorPictureFile(ImageTable, side.lblDescription->text(), rightAngle,
-                             rgConnectorAttachment->ItemIndex() == AttachPrenvo);
+    const QString file = ConnectorPictureFile(ImageTable, side.lblDescription->text(), rightAngle,
+                                              rgConnectorAttachment->ItemIndex() == AttachPrenvo);
     Desktop::ShowPicture(side.img, file.isEmpty() ? QString() : AppPaths::ImageFile(file));
 }
 
@@ -472,9 +483,10 @@ void TfrmMain::FillInnerAttachmentList(TSide& side)
 {
     TChoiceList list;
     if (CurrentCable != nullptr)
-        list = InnerAttachmentList(*CurrentCable, side.rbActual->isChecked(),
-                                   side.cboMatesTo->currentText(), side.cboDescription->currentText(),
-                                   AttachmentCodeFor(rgConnectorAttachment->ItemIndex()));
+        list =
+            InnerAttachmentList(*CurrentCable, side.rbActual->isChecked(),
+                                side.cboMatesTo->currentText(), side.cboDescription->currentText(),
+                                AttachmentCodeFor(rgConnectorAttachment->ItemIndex()));
     SetComboItems(side.cboInner, list.Items, list.Pick(InnerChoice(side)));
 }
 

@@ -51,9 +51,9 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     // 4. Required files.
     const QString ratesFile = AppPaths::ProgramFile(QStringLiteral("xcngrate.dat"));
     RatesAvailable = FileExists(ratesFile);
-    const QString priceFile =
-        InstallPath.isEmpty() ? QString()
-                              : AppPaths::Resolve(InstallPath, QStringLiteral("M_Lom.dat"));
+    const QString priceFile = InstallPath.isEmpty()
+                                  ? QString()
+                                  : AppPaths::Resolve(InstallPath, QStringLiteral("M_Lom.dat"));
     const QStringList required = {priceFile,
                                   AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat")),
                                   AppPaths::ProgramFile(QStringLiteral("dat/images.dat")),

@@ -1,20 +1,20 @@
 #include "TfrmMain.h"
 
-#include "UiHelpers.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "UiHelpers.h"
 
+#include "platform/RadioGroup.h"
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include "platform/RadioGroup.h"
-#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -86,8 +86,8 @@ void TfrmMain::BuildUi()
            QStringLiteral("Go back to the beginning."), &TfrmMain::btnRestartClick);
     button(btnClose, QStringLiteral("btnClose"), QStringLiteral("&Close"), QStringLiteral("Close"),
            &TfrmMain::btnCloseClick);
-    button(btnBack, QStringLiteral("btnBack"), QStringLiteral("<- Back"),
-           QStringLiteral("Go Back"), &TfrmMain::btnBackClick);
+    button(btnBack, QStringLiteral("btnBack"), QStringLiteral("<- Back"), QStringLiteral("Go Back"),
+           &TfrmMain::btnBackClick);
     button(btnNext, QStringLiteral("btnNext"), QStringLiteral("Next ->"), QStringLiteral("Proceed"),
            &TfrmMain::btnNextClick);
     btnNext->setDefault(true);
@@ -123,7 +123,8 @@ void TfrmMain::BuildMenu()
     Export1 = file->addMenu(QStringLiteral("&Export"));
     Export1->setObjectName(QStringLiteral("Export1"));
     Export1->menuAction()->setObjectName(QStringLiteral("Export1"));
-    ToATextFile1 = action(Export1, QStringLiteral("ToATextFile1"), QStringLiteral("To a text file"));
+    ToATextFile1 =
+        action(Export1, QStringLiteral("ToATextFile1"), QStringLiteral("To a text file"));
     ToanHTMLDocument1 =
         action(Export1, QStringLiteral("ToanHTMLDocument1"), QStringLiteral("To an HTML Document"));
     ToanMSExcelSpreadsheet1 = action(Export1, QStringLiteral("ToanMSExcelSpreadsheet1"),
@@ -163,9 +164,9 @@ QWidget* TfrmMain::BuildPartsListPage()
     lblPartsList->setWordWrap(true);
     layout->addWidget(lblPartsList);
     grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1,
-                        {QStringLiteral("Qty"), QStringLiteral("UOM"), QStringLiteral("Part Number"),
-                         QStringLiteral("Description"), QStringLiteral("Price"),
-                         QStringLiteral("Extended"), QString()});
+                        {QStringLiteral("Qty"), QStringLiteral("UOM"),
+                         QStringLiteral("Part Number"), QStringLiteral("Description"),
+                         QStringLiteral("Price"), QStringLiteral("Extended"), QString()});
     grdJumper->setColumnHidden(6, true);
     grdJumper->horizontalHeader()->setStretchLastSection(false);
     grdJumper->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
@@ -183,13 +184,11 @@ QWidget* TfrmMain::BuildPartsListPage()
     totalRow->addWidget(edTotal);
     layout->addLayout(totalRow);
     grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
-    const QStringList labels = {QStringLiteral("Attenuation (dB/100 ft):"),
-                                QStringLiteral("Attenuation (dB/100m):"),
-                                QStringLiteral("Total Attenuation (dB):"),
-                                QStringLiteral("Insertion Loss (dB):"),
-                                QStringLiteral("Efficiency (%):"),
-                                QStringLiteral("Max Power (kW):"),
-                                QStringLiteral("Average Power (kW):")};
+    const QStringList labels = {
+        QStringLiteral("Attenuation (dB/100 ft):"), QStringLiteral("Attenuation (dB/100m):"),
+        QStringLiteral("Total Attenuation (dB):"),  QStringLiteral("Insertion Loss (dB):"),
+        QStringLiteral("Efficiency (%):"),          QStringLiteral("Max Power (kW):"),
+        QStringLiteral("Average Power (kW):")};
     for (int row = 0; row < labels.size(); ++row)
         grdJumperspecs->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
     grdJumperspecs->setColumnWidth(0, 200);
@@ -247,12 +246,16 @@ QWidget* TfrmMain::BuildFinalPage()
     auto* layout = new QVBoxLayout(page);
     grdFinal = NewGrid(QStringLiteral("grdFinal"), page, 10, {}, 2);
     SetHint(grdFinal, QStringLiteral("Final Selection Data"));
-    const QStringList labels = {
-        QStringLiteral("Part Number:"),           QStringLiteral("Description:"),
-        QStringLiteral("Price:"),                 QStringLiteral("Attenuation (dB/100 ft):"),
-        QStringLiteral("Attenuation (dB/100 m):"), QStringLiteral("Total Attenuation (dB):"),
-        QStringLiteral("Insertion Loss (dB):"),   QStringLiteral("Efficiency (%):"),
-        QStringLiteral("Max Power (kW):"),        QStringLiteral("Average Power (kW):")};
+    const QStringList labels = {QStringLiteral("Part Number:"),
+                                QStringLiteral("Description:"),
+                                QStringLiteral("Price:"),
+                                QStringLiteral("Attenuation (dB/100 ft):"),
+                                QStringLiteral("Attenuation (dB/100 m):"),
+                                QStringLiteral("Total Attenuation (dB):"),
+                                QStringLiteral("Insertion Loss (dB):"),
+                                QStringLiteral("Efficiency (%):"),
+                                QStringLiteral("Max Power (kW):"),
+                                QStringLiteral("Average Power (kW):")};
     for (int row = 0; row < labels.size(); ++row) {
         auto* item = new QTableWidgetItem(labels.at(row));
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -279,9 +282,9 @@ QWidget* TfrmMain::BuildOrderPage()
     page->setObjectName(QStringLiteral("tsOrder"));
     auto* layout = new QVBoxLayout(page);
     grdOrder = NewGrid(QStringLiteral("grdOrder"), page, 0,
-                       {QStringLiteral("Qty."), QStringLiteral("UOM"), QStringLiteral("Part Number"),
-                        QStringLiteral("Description"), QStringLiteral("Price"),
-                        QStringLiteral("Extended")});
+                       {QStringLiteral("Qty."), QStringLiteral("UOM"),
+                        QStringLiteral("Part Number"), QStringLiteral("Description"),
+                        QStringLiteral("Price"), QStringLiteral("Extended")});
     SetHint(grdOrder, QStringLiteral("Parts List"));
     layout->addWidget(grdOrder, 1);
     auto* totalRow = new QHBoxLayout;
@@ -486,8 +489,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
             if (type == QEvent::Leave) {
                 // Back over whatever lies under the pointer now, usually the enclosing control.
                 QWidget* under = QApplication::widgetAt(QCursor::pos());
-                widget = under != nullptr && under->window() == this ? under
-                                                                     : widget->parentWidget();
+                widget =
+                    under != nullptr && under->window() == this ? under : widget->parentWidget();
             }
             if (widget != nullptr)
                 ShowStatusHint(HintFor(widget));

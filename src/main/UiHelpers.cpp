@@ -22,7 +22,8 @@ QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height)
 QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStringList& headings,
                       int columns)
 {
-    auto* grid = new QTableWidget(rows, headings.isEmpty() ? columns : int(headings.size()), parent);
+    auto* grid =
+        new QTableWidget(rows, headings.isEmpty() ? columns : int(headings.size()), parent);
     grid->setObjectName(name);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->setVisible(false);

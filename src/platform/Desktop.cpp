@@ -24,8 +24,9 @@ bool DeclaresSpreadsheetType(const QString& desktopFile)
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.startsWith(QLatin1String("MimeType=")))
-            return line.mid(9).split(QLatin1Char(';')).contains(
-                QLatin1String("application/vnd.ms-excel"));
+            return line.mid(9)
+                .split(QLatin1Char(';'))
+                .contains(QLatin1String("application/vnd.ms-excel"));
     }
     return false;
 }

@@ -1,9 +1,9 @@
 #include "Dialogs.h"
 
 #include <QApplication>
-#include <utility>
 #include <QDesktopServices>
 #include <QUrl>
+#include <utility>
 
 namespace {
 

@@ -15,7 +15,8 @@ TRadioGroup::TRadioGroup(const QString& name, const QString& title, const QStrin
         auto* button = new QRadioButton(items.at(i), this);
         button->setObjectName(name + QStringLiteral("_%1").arg(i));
         Group->addButton(button, i);
-        layout->addWidget(button, perColumn > 0 ? i % perColumn : i, perColumn > 0 ? i / perColumn : 0);
+        layout->addWidget(button, perColumn > 0 ? i % perColumn : i,
+                          perColumn > 0 ? i / perColumn : 0);
         Buttons.append(button);
     }
     layout->setRowStretch(layout->rowCount(), 1);

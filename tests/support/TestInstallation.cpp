@@ -18,8 +18,10 @@ TTestInstallation::TTestInstallation()
     QDir(Dir.path()).mkpath(QStringLiteral("program/images"));
     QDir(Dir.path()).mkpath(QStringLiteral("common"));
     QDir(Dir.path()).mkpath(QStringLiteral("settings"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath(QStringLiteral("settings")));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       Dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       Dir.filePath(QStringLiteral("settings")));
     AppPaths::SetProgramFolder(ProgramFolder());
     Dialogs::SetRecording(true);
     Desktop::SetSpreadsheetAvailableOverride(false);
@@ -57,9 +59,9 @@ void WriteFile(const QString& path, const QString& text)
 void WritePicture(const QString& path)
 {
     static const unsigned char gif[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff,
-        0xff, 0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c,
-        0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff,
+        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write %s", qPrintable(path));
@@ -113,13 +115,17 @@ void TTestInstallation::WriteStandardFiles(const QString& catalog)
     WriteProgramFile(QStringLiteral("dat/jumpers.dat"),
                      QStringLiteral("[Assemblies]\nVersion=1\n[KRV4-50B]\nTLine=KRV4-50B|\n"
                                     "J1=401|401|x|x|KJ4-DMDM-|x|3,6,10|1,2|\n"));
-    const QStringList pictures = {
-        QStringLiteral("topjumper.gif"),   QStringLiteral("bottomjumper.gif"),
-        QStringLiteral("mainfeeder.gif"),  QStringLiteral("pv.gif"),
-        QStringLiteral("noconnectors.gif"), QStringLiteral("KRV4-50B.gif"),
-        QStringLiteral("KRV4-50BP.gif"),   QStringLiteral("716dinm.gif"),
-        QStringLiteral("716dinm_pv.gif"),  QStringLiteral("716dinm_ra.gif"),
-        QStringLiteral("nm.gif")};
+    const QStringList pictures = {QStringLiteral("topjumper.gif"),
+                                  QStringLiteral("bottomjumper.gif"),
+                                  QStringLiteral("mainfeeder.gif"),
+                                  QStringLiteral("pv.gif"),
+                                  QStringLiteral("noconnectors.gif"),
+                                  QStringLiteral("KRV4-50B.gif"),
+                                  QStringLiteral("KRV4-50BP.gif"),
+                                  QStringLiteral("716dinm.gif"),
+                                  QStringLiteral("716dinm_pv.gif"),
+                                  QStringLiteral("716dinm_ra.gif"),
+                                  QStringLiteral("nm.gif")};
     for (const QString& picture : pictures)
         WritePicture(QDir(ProgramFolder()).filePath(QStringLiteral("images/") + picture));
 }
