@@ -41,6 +41,7 @@ private slots:
     void leavingBeginningBox_data();
     void leavingBeginningBox();
     void leavingByFocus();
+    void clickingNextFromTheLengthBox();
     void nextChecks_data();
     void nextChecks();
     void nextSelectsCables();
@@ -245,6 +246,31 @@ void TestPage1::leavingByFocus()
 }
 
 // clang-format off
+void TestPage1::clickingNextFromTheLengthBox()
+{
+    W().show();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    auto* next = W().findChild<QPushButton*>(QStringLiteral("btnNext"));
+    Combo("cboLength")->setFocus();
+    QTRY_VERIFY(Combo("cboLength")->hasFocus());
+    Combo("cboLength")->setEditText(QStringLiteral("12a"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    // The box is checked first; its warning stops the click, which leaves nothing pressed.
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().Text, QStringLiteral("This field must contain a numeric value."));
+    QCOMPARE(Combo("cboLength")->currentText(), QStringLiteral("1"));
+    QCOMPARE(W().CurrentPage(), TPage::Page1);
+    QVERIFY(!next->isDown());
+
+    Combo("cboLength")->setFocus();
+    QTRY_VERIFY(Combo("cboLength")->hasFocus());
+    Combo("cboLength")->setEditText(QStringLiteral("12"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(W().CurrentPage(), TPage::Page2);
+}
+
 void TestPage1::nextChecks_data()
 {
     QTest::addColumn<QString>("beginning");

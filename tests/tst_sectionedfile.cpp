@@ -119,8 +119,9 @@ void TestSectionedFile::readTextLines_data()
     QTest::newRow("end-of-file character kept") << QByteArray("a\r\n\x1a") << QStringList{"a", EndOfFile};
     QTest::newRow("UTF-8") << QByteArray("N Male \xc3\x98 8mm|\r\n")
                            << QStringList{QStringLiteral("N Male \u00d8 8mm|")};
-    QTest::newRow("Latin-1") << QByteArray("N Male \xd8 8mm|\r\n")
-                             << QStringList{QStringLiteral("N Male \u00d8 8mm|")};
+    QTest::newRow("Windows-1252") << QByteArray("N Male \xd8 8mm|\r\nKRV\x99 \x96 \x80 12|")
+                                  << QStringList{QStringLiteral("N Male \u00d8 8mm|"),
+                                                 QStringLiteral("KRV\u2122 \u2013 \u20ac 12|")};
     QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[S]\r\n") << QStringList{"[S]"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }

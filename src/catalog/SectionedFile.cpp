@@ -5,6 +5,26 @@
 #include <QFile>
 #include <QStringDecoder>
 
+namespace {
+
+// Windows-1252: Latin-1 but for 0x80..0x9F, which hold typographic characters. The five
+// unassigned bytes keep their Latin-1 meaning.
+QString FromWindows1252(const QByteArray& bytes)
+{
+    static const char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        text[i] = byte >= 0x80 && byte < 0xA0 ? QChar(High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+} // namespace
+
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
 {
     QFile file(path);
@@ -21,7 +41,7 @@ QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
+        text = FromWindows1252(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// Reads a text file as lines: UTF-8 (Latin-1 when the bytes are not UTF-8), any line ending.
+// Reads a text file as lines: UTF-8 (Windows-1252 when the bytes are not UTF-8), any line ending.
 // Throws TDataError when the file exists but cannot be read; a missing file reads as no lines
 // when missingIsEmpty, else throws too.
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);

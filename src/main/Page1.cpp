@@ -164,14 +164,8 @@ QWidget* TfrmMain::BuildPage1()
         for (QComboBox* box : {cboLength, cboBeginning, cboEnding}) {
             const bool wasIn = old == box || box->isAncestorOf(old);
             const bool isIn = now == box || box->isAncestorOf(now);
-            if (wasIn && !isIn) {
-                if (box == cboLength)
-                    cboLengthExit();
-                else if (box == cboBeginning)
-                    cboBeginningExit();
-                else
-                    cboEndingExit();
-            }
+            if (wasIn && !isIn)
+                BoxLeft(box);
         }
     });
     return page;
@@ -196,16 +190,17 @@ bool TfrmMain::IsNumeric(const QString& text)
     return false;
 }
 
-void TfrmMain::CheckValue(QComboBox* box)
+bool TfrmMain::CheckValue(QComboBox* box)
 {
     if (IsNumeric(box->currentText()))
-        return;
+        return true;
     if (box->count() > 0) {
         box->setCurrentIndex(0);
         box->setEditText(box->itemText(0));
     } else {
         box->setEditText(QString());
     }
+    return false;
 }
 
 void TfrmMain::rgAppClick()
@@ -250,9 +245,40 @@ void TfrmMain::IncludeConnectorClick()
     rgFeeder->SetItemEnabled(FeederBottom, bottom);
 }
 
-void TfrmMain::cboLengthExit()
+bool TfrmMain::cboLengthExit()
 {
-    CheckValue(cboLength);
+    return CheckValue(cboLength);
+}
+
+void TfrmMain::BoxLeft(QComboBox* box)
+{
+    // A click that moves the focus must not be cut in two by the box's message: the press would
+    // reach the clicked control only after the message, and its release never. The leave work
+    // then waits for the release and runs before anything the click does.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        PendingExit = box;
+        return;
+    }
+    PendingExit = nullptr;
+    RunExitHandler(box);
+}
+
+bool TfrmMain::RunExitHandler(QComboBox* box)
+{
+    if (box == cboLength)
+        return cboLengthExit();
+    if (box == cboBeginning)
+        return cboBeginningExit();
+    if (box == cboEnding)
+        return cboEndingExit();
+    return true;
+}
+
+bool TfrmMain::RunPendingExit()
+{
+    QComboBox* box = PendingExit;
+    PendingExit = nullptr;
+    return box == nullptr || RunExitHandler(box);
 }
 
 namespace {
@@ -270,13 +296,13 @@ void ChooseAdding(QComboBox* box, const QString& text)
 
 } // namespace
 
-void TfrmMain::cboEndingExit()
+bool TfrmMain::cboEndingExit()
 {
     const QString remembered = cboBeginning->currentText();
-    CheckValue(cboEnding);
+    const bool numeric = CheckValue(cboEnding);
     double ending = 0;
     if (!TryStrToFloat(cboEnding->currentText(), ending))
-        return;
+        return numeric;
     QStringList below;
     for (const QString& text : BeginningFrequencies) {
         double value = 0;
@@ -290,15 +316,16 @@ void TfrmMain::cboEndingExit()
         ChooseAdding(cboBeginning, remembered);
     else
         cboBeginning->setCurrentIndex(cboBeginning->count() - 1);
+    return numeric;
 }
 
-void TfrmMain::cboBeginningExit()
+bool TfrmMain::cboBeginningExit()
 {
     const QString remembered = cboEnding->currentText();
-    CheckValue(cboBeginning);
+    const bool numeric = CheckValue(cboBeginning);
     double beginning = 0;
     if (!TryStrToFloat(cboBeginning->currentText(), beginning))
-        return;
+        return numeric;
     QStringList above;
     for (const QString& text : EndingFrequencies) {
         double value = 0;
@@ -311,6 +338,7 @@ void TfrmMain::cboBeginningExit()
     double ending = 0;
     if (TryStrToFloat(remembered, ending) && !(ending < beginning))
         ChooseAdding(cboEnding, remembered);
+    return numeric;
 }
 
 bool TfrmMain::Page1Next()

@@ -8,6 +8,7 @@
 #include "platform/RadioGroup.h"
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -46,17 +47,17 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::BuildUi()
 {
-    SetHint(this, CompanyHint);
+    SetStatusHint(this, CompanyHint);
     BuildMenu();
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("pnlMain"));
-    SetHint(central, CompanyHint);
+    SetStatusHint(central, CompanyHint);
     auto* layout = new QVBoxLayout(central);
 
     PageControl = new QStackedWidget(central);
     PageControl->setObjectName(QStringLiteral("PageControl1"));
-    SetHint(PageControl, CompanyHint);
+    SetStatusHint(PageControl, CompanyHint);
     Page1 = BuildPage1();
     Page2 = BuildPage2();
     tsNoPN = BuildPartsListPage();
@@ -64,7 +65,7 @@ void TfrmMain::BuildUi()
     tsFinal = BuildFinalPage();
     tsOrder = BuildOrderPage();
     for (QWidget* page : {Page1, Page2, tsNoPN, tsNoLength, tsFinal, tsOrder}) {
-        SetHint(page, CompanyHint);
+        SetStatusHint(page, CompanyHint);
         PageControl->addWidget(page);
     }
     layout->addWidget(PageControl, 1);
@@ -97,15 +98,11 @@ void TfrmMain::BuildUi()
     StatusPanel = new QLabel(CompanyHint, this);
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    SetHint(statusBar(), CompanyHint);
+    SetStatusHint(statusBar(), CompanyHint);
     statusBar()->addWidget(StatusPanel, 1);
     statusBar()->setSizeGripEnabled(true);
 
     resize(860, 640);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
 }
 
 void TfrmMain::BuildMenu()
@@ -414,6 +411,8 @@ void TfrmMain::ClearGrid(QTableWidget* grid)
 
 void TfrmMain::btnNextClick()
 {
+    if (!RunPendingExit())
+        return;
     switch (CurrentPage()) {
     case TPage::Page1:
         if (Page1Next())
@@ -444,9 +443,17 @@ void TfrmMain::imgLogoClick()
     Dialogs::OpenUrl(MakerSite);
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event)
+void TfrmMain::showEvent(QShowEvent* event)
 {
-    QMainWindow::closeEvent(event);
+    QMainWindow::showEvent(event);
+    if (Centred)
+        return;
+    Centred = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 // --- Status bar -------------------------------------------------------------------------------
@@ -496,6 +503,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
                 ShowStatusHint(HintFor(widget));
         }
     }
+    if (type == QEvent::MouseButtonRelease && PendingExit != nullptr)
+        QMetaObject::invokeMethod(
+            this, [this] { RunPendingExit(); }, Qt::QueuedConnection);
     if (watched == imgLogo && type == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         imgLogoClick();

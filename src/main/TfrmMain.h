@@ -3,6 +3,7 @@
 #include "catalog/CatalogRecords.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -52,13 +53,15 @@ public:
 
     // --- Page 1 ---
     void LoadLengthCombo(int first, int last, int itemIndex);
-    void CheckValue(QComboBox* box);
+    // False when the box held no number (after the warning, its first item is chosen).
+    bool CheckValue(QComboBox* box);
     bool IsNumeric(const QString& text);
     void rgAppClick();
     void IncludeConnectorClick();
-    void cboLengthExit();
-    void cboBeginningExit();
-    void cboEndingExit();
+    // Leaving a box; false when it held no number.
+    bool cboLengthExit();
+    bool cboBeginningExit();
+    bool cboEndingExit();
     bool Page1Next();
 
     // --- Page 2 ---
@@ -116,7 +119,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // One side of page 2: the top (C1) or bottom (C2) connector.
@@ -146,7 +149,12 @@ private:
     static QString UserLocaleDate(const QDate& date);
     void PreparePage(TPage page);
     void ShowStatusHint(const QString& hint);
-    void FrequencyBoxLeft(QComboBox* box);
+    void BoxLeft(QComboBox* box);
+    bool RunExitHandler(QComboBox* box);
+    // Runs the leave work of a box that a mouse click left, if it has not run yet; false when
+    // it found no number.
+    bool RunPendingExit();
+    QPointer<QComboBox> PendingExit;
 
     // Page 2 helpers for one side.
     bool SideIncluded(const TSide& side) const;
@@ -162,6 +170,7 @@ private:
     void SetComboItems(QComboBox* box, const QStringList& items, const QString& selected);
 
     bool StartupTerminated = false;
+    bool Centred = false;
 
 public:
     // --- Controls, named as the program's objects ---

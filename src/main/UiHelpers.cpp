@@ -10,6 +10,11 @@ void SetHint(QWidget* widget, const QString& hint)
     widget->setToolTip(hint);
 }
 
+void SetStatusHint(QWidget* widget, const QString& hint)
+{
+    widget->setStatusTip(hint);
+}
+
 QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height)
 {
     auto* label = new QLabel(parent);

@@ -8,6 +8,8 @@ class QWidget;
 
 // Sets a control's hint: its status-bar text and tool tip.
 void SetHint(QWidget* widget, const QString& hint);
+// Sets the status-bar text alone, for containers whose hint shows over their empty parts.
+void SetStatusHint(QWidget* widget, const QString& hint);
 
 // A label that shows a picture, with a minimum size for its placeholder.
 QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height);

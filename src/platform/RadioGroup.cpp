@@ -38,7 +38,8 @@ void TRadioGroup::SetItemEnabled(int index, bool enabled)
 bool TRadioGroup::ItemEnabled(int index) const
 {
     const QRadioButton* button = Button(index);
-    return button != nullptr && button->isEnabled();
+    // The item's own state, whether or not the whole group is enabled.
+    return button != nullptr && button->isEnabledTo(this);
 }
 
 void TRadioGroup::Choose(int index)
