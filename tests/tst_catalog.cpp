@@ -7,25 +7,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/CoreTestHelpers.h"
+
 #include <functional>
 
 namespace {
-
-QString Local(const QString& text)
-{
-    QString result = text;
-    return result.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-}
-
-QString DataErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const TDataError& error) {
-        return error.FullText();
-    }
-    return {};
-}
 
 QStringList PartNumbers(const TCableRefs& cables)
 {

@@ -6,29 +6,9 @@
 #include <QLocale>
 #include <QTest>
 
+#include "support/CoreTestHelpers.h"
+
 #include <functional>
-
-namespace {
-
-// A number text as the user's regional settings write it.
-QString Local(const QString& text)
-{
-    QString result = text;
-    return result.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-}
-
-// The message of the TDataError that action throws; a null text when it throws nothing.
-QString DataErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const TDataError& error) {
-        return error.Message;
-    }
-    return {};
-}
-
-} // namespace
 
 class TestLineFormat : public QObject
 {

@@ -6,21 +6,17 @@
 #include <QLocale>
 #include <QTest>
 
+#include "support/CoreTestHelpers.h"
+
 #include <cmath>
 
 namespace {
-
-QString Local(const QString& text)
-{
-    QString result = text;
-    return result.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
-}
 
 QStringList Local(const QStringList& texts)
 {
     QStringList result;
     for (const QString& text : texts)
-        result << Local(text);
+        result << ::Local(text);
     return result;
 }
 
