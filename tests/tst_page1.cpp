@@ -25,7 +25,7 @@ const QString BandCatalog = QStringLiteral(
 
 } // namespace
 
-class TestPage1 : public QObject
+class TestPage1 : public QObject, private TWindowDriver
 {
     Q_OBJECT
 private slots:
@@ -47,27 +47,17 @@ private slots:
     void nextSelectsCables();
 
 private:
-    TfrmMain& W() { return *Window; }
-    QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
-    TRadioGroup* Group(const char* name)
-    {
-        return W().findChild<TRadioGroup*>(QLatin1String(name));
-    }
     void SetBand(const QString& beginning, const QString& ending)
     {
         Combo("cboBeginning")->setEditText(beginning);
         Combo("cboEnding")->setEditText(ending);
     }
-
-    std::unique_ptr<TTestInstallation> Install;
-    std::unique_ptr<TfrmMain> Window;
 };
 
 void TestPage1::init()
 {
-    Install = std::make_unique<TTestInstallation>();
-    Install->WriteStandardFiles(BandCatalog);
-    Window = Install->Start();
+    Prepare(BandCatalog);
+    Launch();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCOMPARE(ComboItems(Combo("cboBeginning")), (QStringList{"150", "800", "1700", "1900"}));
     QCOMPARE(ComboItems(Combo("cboEnding")), (QStringList{"1700", "2200", "2500", "3000"}));
@@ -75,8 +65,7 @@ void TestPage1::init()
 
 void TestPage1::cleanup()
 {
-    Window.reset();
-    Install.reset();
+    Stop();
 }
 
 void TestPage1::switchingApplication()

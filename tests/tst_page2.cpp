@@ -45,7 +45,7 @@ enum { Prenvo = 0, Regular = 1 };
 
 } // namespace
 
-class TestPage2 : public QObject
+class TestPage2 : public QObject, private TWindowDriver
 {
     Q_OBJECT
 private slots:
@@ -66,17 +66,6 @@ private slots:
     void missingPicturesShowPlaceholder();
 
 private:
-    TfrmMain& W() { return *Window; }
-    QComboBox* Combo(const char* name) { return W().findChild<QComboBox*>(QLatin1String(name)); }
-    TRadioGroup* Group(const char* name)
-    {
-        return W().findChild<TRadioGroup*>(QLatin1String(name));
-    }
-    QLabel* Label(const char* name) { return W().findChild<QLabel*>(QLatin1String(name)); }
-    QPushButton* Button(const char* name)
-    {
-        return W().findChild<QPushButton*>(QLatin1String(name));
-    }
     QString Picture(const char* name)
     {
         const QString file = Label(name)->property("pictureFile").toString();
@@ -96,25 +85,20 @@ private:
         Button("btnNext")->click();
         QCOMPARE(W().CurrentPage(), TPage::Page2);
     }
-
-    std::unique_ptr<TTestInstallation> Install;
-    std::unique_ptr<TfrmMain> Window;
 };
 
 void TestPage2::init()
 {
-    Install = std::make_unique<TTestInstallation>();
-    Install->WriteStandardFiles(Catalog);
+    Prepare(Catalog);
     Install->WriteProgramFile(QStringLiteral("dat/images.dat"), ImageTable);
-    Window = Install->Start();
+    Launch();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
 void TestPage2::cleanup()
 {
     QVERIFY(Dialogs::TakeMessages().isEmpty());
-    Window.reset();
-    Install.reset();
+    Stop();
 }
 
 void TestPage2::defaultsOnFirstVisit()

@@ -5,6 +5,10 @@
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/RadioGroup.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -173,4 +177,41 @@ QStringList ComboItems(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         items.append(box->itemText(i));
     return items;
+}
+
+void TWindowDriver::Prepare(const QString& catalog)
+{
+    Install = std::make_unique<TTestInstallation>();
+    Install->WriteStandardFiles(catalog);
+}
+
+void TWindowDriver::Launch()
+{
+    Window = Install->Start();
+}
+
+void TWindowDriver::Stop()
+{
+    Window.reset();
+    Install.reset();
+}
+
+QComboBox* TWindowDriver::Combo(const char* name)
+{
+    return Window->findChild<QComboBox*>(QLatin1String(name));
+}
+
+TRadioGroup* TWindowDriver::Group(const char* name)
+{
+    return Window->findChild<TRadioGroup*>(QLatin1String(name));
+}
+
+QLabel* TWindowDriver::Label(const char* name)
+{
+    return Window->findChild<QLabel*>(QLatin1String(name));
+}
+
+QPushButton* TWindowDriver::Button(const char* name)
+{
+    return Window->findChild<QPushButton*>(QLatin1String(name));
 }

@@ -8,6 +8,9 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
+class QPushButton;
+class TRadioGroup;
 
 // A throw-away installation for driving the real main window: a program folder and a
 // common-files folder in a temporary directory, settings redirected there, dialogs recorded
@@ -49,3 +52,23 @@ private:
 
 // Items of a combo box, in order.
 QStringList ComboItems(const QComboBox* box);
+
+// A test's installation and the window started on it, with look-ups of controls by name.
+class TWindowDriver
+{
+public:
+    // A new installation with the standard files and this catalog.
+    void Prepare(const QString& catalog = TTestInstallation::DefaultCatalog());
+    // Starts the window on it.
+    void Launch();
+    void Stop();
+
+    TfrmMain& W() { return *Window; }
+    QComboBox* Combo(const char* name);
+    TRadioGroup* Group(const char* name);
+    QLabel* Label(const char* name);
+    QPushButton* Button(const char* name);
+
+    std::unique_ptr<TTestInstallation> Install;
+    std::unique_ptr<TfrmMain> Window;
+};
