@@ -1,3 +1,4 @@
+#include "support/CoreTestHelpers.h"
 #include "support/TestInstallation.h"
 
 #include "platform/Dialogs.h"
@@ -45,6 +46,13 @@ private slots:
     void nextChecks_data();
     void nextChecks();
     void nextSelectsCables();
+    void typedTextStaysAsTyped_data();
+    void typedTextStaysAsTyped();
+    void typedNumbersFollowRegionalFormat_data();
+    void typedNumbersFollowRegionalFormat();
+    void leaveCheckComesBeforeTheClickedRadio_data();
+    void leaveCheckComesBeforeTheClickedRadio();
+    void leavingByOpeningTheOtherList();
 
 private:
     void SetBand(const QString& beginning, const QString& ending)
@@ -155,6 +163,9 @@ void TestPage1::lengthMustBeNumeric()
     QFETCH(QString, typed);
     QFETCH(QString, result);
     QFETCH(bool, warned);
+    // Typed in the user's format.
+    typed = Local(typed);
+    result = Local(result);
     Combo("cboLength")->setEditText(typed);
     W().cboLengthExit();
     QCOMPARE(Combo("cboLength")->currentText(), result);
@@ -295,7 +306,7 @@ void TestPage1::nextChecks()
     QFETCH(QString, message);
     QFETCH(int, icon);
     SetBand(beginning, ending);
-    Combo("cboLength")->setEditText(length);
+    Combo("cboLength")->setEditText(Local(length));
     W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
     const auto messages = Dialogs::TakeMessages();
     if (message.isEmpty()) {
@@ -328,6 +339,154 @@ void TestPage1::nextSelectsCables()
     QCOMPARE(W().MatchingCables.size(), 1);
     QCOMPARE(W().MatchingCables.first()->Model, QStringLiteral("A"));
     QCOMPARE(W().GradeCables, W().MatchingCables);
+}
+
+// clang-format off
+void TestPage1::typedTextStaysAsTyped_data()
+{
+    QTest::addColumn<bool>("feeder");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byTab");
+    // Each typed text is the start of an item ("300", "3000", "150").
+    QTest::newRow("length, tab") << true << "cboLength" << "30" << true;
+    QTest::newRow("length, click") << true << "cboLength" << "30" << false;
+    QTest::newRow("ending, tab") << false << "cboEnding" << "300" << true;
+    QTest::newRow("ending, click") << false << "cboEnding" << "300" << false;
+    QTest::newRow("beginning, tab") << false << "cboBeginning" << "15" << true;
+    QTest::newRow("beginning, click") << false << "cboBeginning" << "15" << false;
+}
+// clang-format on
+
+void TestPage1::typedTextStaysAsTyped()
+{
+    QFETCH(bool, feeder);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, byTab);
+    W().show();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    if (feeder)
+        Group("rgApp")->Button(1)->click();
+    QComboBox* combo = Combo(box.toLatin1().constData());
+    combo->setFocus();
+    QTRY_VERIFY(combo->hasFocus());
+    combo->lineEdit()->selectAll();
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
+    QTest::keyClicks(combo->lineEdit(), typed);
+    if (byTab)
+        QTest::keyClick(combo, Qt::Key_Tab);
+    else
+        QTest::mouseClick(W().findChild<QRadioButton*>(QStringLiteral("rbMeters")), Qt::LeftButton);
+    QTRY_VERIFY(!combo->hasFocus());
+    QCOMPARE(combo->currentText(), typed);
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+// clang-format off
+void TestPage1::typedNumbersFollowRegionalFormat_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("numberWithDot");
+    QTest::addColumn<bool>("numberWithComma");
+    QTest::newRow("1.700") << "1.700" << true << false;
+    QTest::newRow("2.5") << "2.5" << true << false;
+    QTest::newRow("2,5") << "2,5" << false << true;
+    QTest::newRow("1,700") << "1,700" << false << true;
+    QTest::newRow("12") << "12" << true << true;
+}
+// clang-format on
+
+void TestPage1::typedNumbersFollowRegionalFormat()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, numberWithDot);
+    QFETCH(bool, numberWithComma);
+    const bool comma = QLocale::system().decimalPoint() == QStringLiteral(",");
+    const bool number = comma ? numberWithComma : numberWithDot;
+    Combo("cboLength")->setEditText(typed);
+    W().cboLengthExit();
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), number ? 0 : 1);
+    if (!number) {
+        QCOMPARE(messages.first().Text, QStringLiteral("This field must contain a numeric value."));
+        QCOMPARE(Combo("cboLength")->currentText(), QStringLiteral("1"));
+        return;
+    }
+    QCOMPARE(Combo("cboLength")->currentText(), typed);
+    W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(W().CurrentPage(), TPage::Page2);
+}
+
+// clang-format off
+void TestPage1::leaveCheckComesBeforeTheClickedRadio_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::newRow("Jumper") << "Jumper";
+    QTest::newRow("Feeder") << "Feeder";
+    QTest::newRow("Feet") << "Feet";
+    QTest::newRow("Meters") << "Meters";
+    QTest::newRow("Air Coaxial") << "Air Coaxial";
+    QTest::newRow("Foam Coaxial") << "Foam Coaxial";
+}
+// clang-format on
+
+void TestPage1::leaveCheckComesBeforeTheClickedRadio()
+{
+    QFETCH(QString, radio);
+    W().show();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    QRadioButton* target = nullptr;
+    for (QRadioButton* button : W().findChildren<QRadioButton*>())
+        if (button->text() == radio && W().Page1->isAncestorOf(button))
+            target = button;
+    QVERIFY(target != nullptr);
+    auto* length = Combo("cboLength");
+    length->setFocus();
+    QTRY_VERIFY(length->hasFocus());
+    length->lineEdit()->selectAll();
+    QTest::keyClicks(length->lineEdit(), QStringLiteral("abc"));
+
+    // On the radio's indicator: a radio in a wide group only takes clicks on its indicator and text.
+    const QPoint indicator(8, target->height() / 2);
+    QTest::mouseClick(target, Qt::LeftButton, {}, indicator);
+    // The warning came first and stopped the click: the jumper list still shows its first item,
+    // so the application was not switched before the check, and nothing stays pressed.
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().Text, QStringLiteral("This field must contain a numeric value."));
+    QCOMPARE(Dialogs::TakeBeeps(), 1);
+    QCOMPARE(length->currentText(), QStringLiteral("1"));
+    QCOMPARE(Group("rgApp")->ItemIndex(), 0);
+    QVERIFY(!target->isDown());
+
+    // With a number in the box the same click goes through.
+    length->setFocus();
+    QTRY_VERIFY(length->hasFocus());
+    QTest::mouseClick(target, Qt::LeftButton, {}, indicator);
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QVERIFY(target->isChecked());
+}
+
+void TestPage1::leavingByOpeningTheOtherList()
+{
+    W().show();
+    QVERIFY(QTest::qWaitForWindowActive(&W()));
+    auto* beginning = Combo("cboBeginning");
+    auto* ending = Combo("cboEnding");
+    beginning->setFocus();
+    QTRY_VERIFY(beginning->hasFocus());
+    beginning->lineEdit()->selectAll();
+    QTest::keyClicks(beginning->lineEdit(), QStringLiteral("1800"));
+    // The ending list is refilled when the press arrives, before the list can open.
+    QTest::mousePress(ending, Qt::LeftButton);
+    QCOMPARE(ComboItems(ending), (QStringList{"2200", "2500", "3000"}));
+    QCOMPARE(ending->currentText(), QStringLiteral("2200"));
+    ending->hidePopup();
+    QTest::mouseRelease(ending, Qt::LeftButton);
+    QCOMPARE(beginning->currentText(), QStringLiteral("1800"));
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
 QTEST_MAIN(TestPage1)

@@ -128,6 +128,25 @@ bool TryStrToFloat(const QString& text, double& value)
     return true;
 }
 
+bool TryUserStrToFloat(const QString& text, double& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    const double result = UserLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(result))
+        return false;
+    value = result;
+    return true;
+}
+
+bool IsUserNumber(const QString& text)
+{
+    double ignored = 0;
+    return TryUserStrToFloat(text, ignored);
+}
+
 bool IsNumber(const QString& text)
 {
     double ignored = 0;

@@ -41,6 +41,12 @@ QLocale UserLocale();
 bool TryStrToFloat(const QString& text, double& value);
 bool IsNumber(const QString& text);
 
+// Converts a number the user typed: the regional format alone, group separators refused, blanks
+// around the number allowed; infinities and NaN are not numbers. With a comma as the regional
+// decimal separator "2,5" is 2.5 while "2.5" and "1.700" are not numbers.
+bool TryUserStrToFloat(const QString& text, double& value);
+bool IsUserNumber(const QString& text);
+
 // As TryStrToFloat/an integer conversion, but a text that is not a number throws TDataError
 // "'%s' is not a valid floating point value" / "'%s' is not a valid integer value".
 double StrToFloat(const QString& text);

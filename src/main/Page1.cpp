@@ -39,13 +39,16 @@ QComboBox* NewEditableCombo(const QString& name, QWidget* parent)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(15);
+    // What the user types stays as typed: no completion from the items ("30" must not become
+    // "300" on leaving the box).
+    box->setCompleter(nullptr);
     return box;
 }
 
-// A number above zero, or nothing.
+// A typed number above zero.
 bool PositiveNumber(const QString& text, double& value)
 {
-    return TryStrToFloat(text, value) && value > 0;
+    return TryUserStrToFloat(text, value) && value > 0;
 }
 
 } // namespace
@@ -181,9 +184,14 @@ void TfrmMain::LoadLengthCombo(int first, int last, int itemIndex)
     cboLength->setCurrentIndex(itemIndex);
 }
 
+bool TfrmMain::WouldWarn(const QString& text)
+{
+    return !text.isEmpty() && !IsUserNumber(text);
+}
+
 bool TfrmMain::IsNumeric(const QString& text)
 {
-    if (text.isEmpty() || IsNumber(text))
+    if (!WouldWarn(text))
         return true;
     Dialogs::Beep();
     Dialogs::Warning(this, NotNumeric);
@@ -254,7 +262,8 @@ void TfrmMain::BoxLeft(QComboBox* box)
 {
     // A click that moves the focus must not be cut in two by the box's message: the press would
     // reach the clicked control only after the message, and its release never. The leave work
-    // then waits for the release and runs before anything the click does.
+    // waits for the press to reach the event filter, which runs it before the clicked control
+    // sees anything (see HandleLeaveClick).
     if (QGuiApplication::mouseButtons() != Qt::NoButton) {
         PendingExit = box;
         return;
@@ -272,6 +281,40 @@ bool TfrmMain::RunExitHandler(QComboBox* box)
     if (box == cboEnding)
         return cboEndingExit();
     return true;
+}
+
+bool TfrmMain::HandleLeaveClick(QObject* watched, QEvent::Type type)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return false;
+    if (type == QEvent::MouseButtonPress && PendingExit != nullptr) {
+        // The click left a box: its leave work comes before the clicked control acts. When the
+        // box's text draws a warning, the click stops here; the press never reaches the control
+        // (so nothing stays pressed) and the warning follows on the release, once the mouse
+        // sequence is over.
+        QComboBox* box = PendingExit;
+        PendingExit = nullptr;
+        if (WouldWarn(box->currentText())) {
+            WarnOnRelease = box;
+            return true;
+        }
+        RunExitHandler(box);
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        if (WarnOnRelease != nullptr) {
+            QComboBox* box = WarnOnRelease;
+            WarnOnRelease = nullptr;
+            RunExitHandler(box);
+            return true;
+        }
+        // A focus move while a button was held that no press followed (a drag out of a list).
+        if (PendingExit != nullptr)
+            QMetaObject::invokeMethod(
+                this, [this] { RunPendingExit(); }, Qt::QueuedConnection);
+    }
+    return false;
 }
 
 bool TfrmMain::RunPendingExit()
@@ -301,18 +344,18 @@ bool TfrmMain::cboEndingExit()
     const QString remembered = cboBeginning->currentText();
     const bool numeric = CheckValue(cboEnding);
     double ending = 0;
-    if (!TryStrToFloat(cboEnding->currentText(), ending))
+    if (!TryUserStrToFloat(cboEnding->currentText(), ending))
         return numeric;
     QStringList below;
     for (const QString& text : BeginningFrequencies) {
         double value = 0;
-        if (TryStrToFloat(text, value) && value < ending)
+        if (TryUserStrToFloat(text, value) && value < ending)
             below.append(text);
     }
     cboBeginning->clear();
     cboBeginning->addItems(below);
     double beginning = 0;
-    if (TryStrToFloat(remembered, beginning) && beginning <= ending)
+    if (TryUserStrToFloat(remembered, beginning) && beginning <= ending)
         ChooseAdding(cboBeginning, remembered);
     else
         cboBeginning->setCurrentIndex(cboBeginning->count() - 1);
@@ -324,19 +367,19 @@ bool TfrmMain::cboBeginningExit()
     const QString remembered = cboEnding->currentText();
     const bool numeric = CheckValue(cboBeginning);
     double beginning = 0;
-    if (!TryStrToFloat(cboBeginning->currentText(), beginning))
+    if (!TryUserStrToFloat(cboBeginning->currentText(), beginning))
         return numeric;
     QStringList above;
     for (const QString& text : EndingFrequencies) {
         double value = 0;
-        if (TryStrToFloat(text, value) && value > beginning)
+        if (TryUserStrToFloat(text, value) && value > beginning)
             above.append(text);
     }
     cboEnding->clear();
     cboEnding->addItems(above);
     cboEnding->setCurrentIndex(cboEnding->count() > 0 ? 0 : -1);
     double ending = 0;
-    if (TryStrToFloat(remembered, ending) && !(ending < beginning))
+    if (TryUserStrToFloat(remembered, ending) && !(ending < beginning))
         ChooseAdding(cboEnding, remembered);
     return numeric;
 }

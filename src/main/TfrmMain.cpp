@@ -503,9 +503,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
                 ShowStatusHint(HintFor(widget));
         }
     }
-    if (type == QEvent::MouseButtonRelease && PendingExit != nullptr)
-        QMetaObject::invokeMethod(
-            this, [this] { RunPendingExit(); }, Qt::QueuedConnection);
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+        HandleLeaveClick(watched, type))
+        return true;
     if (watched == imgLogo && type == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         imgLogoClick();

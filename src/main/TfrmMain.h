@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogRecords.h"
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -56,6 +57,8 @@ public:
     // False when the box held no number (after the warning, its first item is chosen).
     bool CheckValue(QComboBox* box);
     bool IsNumeric(const QString& text);
+    // True when IsNumeric would refuse the text (a typed text that is not a number).
+    static bool WouldWarn(const QString& text);
     void rgAppClick();
     void IncludeConnectorClick();
     // Leaving a box; false when it held no number.
@@ -154,7 +157,11 @@ private:
     // Runs the leave work of a box that a mouse click left, if it has not run yet; false when
     // it found no number.
     bool RunPendingExit();
+    // Runs the leave work of a box that a mouse click leaves before the click reaches its
+    // control; true when the event is to be swallowed.
+    bool HandleLeaveClick(QObject* watched, QEvent::Type type);
     QPointer<QComboBox> PendingExit;
+    QPointer<QComboBox> WarnOnRelease;
 
     // Page 2 helpers for one side.
     bool SideIncluded(const TSide& side) const;
