@@ -88,6 +88,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         } catch (TDataError& error) {
             throw error.At(priceFile, 0);
         }
+        PriceIndex = TPriceList(PriceList);
 
         // 8. Exchange rates.
         if (RatesAvailable) {
@@ -96,8 +97,10 @@ void TfrmMain::FormCreate(const QStringList& arguments)
             } catch (TDataError& error) {
                 throw error.At(ratesFile, 0);
             }
+            Rates = TExchangeRates(RateLines, ratesFile);
             CurrencySettings1->menuAction()->setVisible(true);
             RatesDate = UserLocaleDate(QFileInfo(ratesFile).lastModified().date());
+            CheckCurrencyRates();
         }
 
         // 9. Catalog.

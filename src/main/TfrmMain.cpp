@@ -29,7 +29,10 @@
 
 namespace {
 const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
-}
+// Parts of the program that are not built yet; their commands stay disabled.
+constexpr bool OrderAvailable = false;
+constexpr bool OutputsAvailable = false;
+} // namespace
 
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
 {
@@ -142,6 +145,7 @@ void TfrmMain::BuildMenu()
     CurrencySettings1->setObjectName(QStringLiteral("CurrencySettings1"));
     CurrencySettings1->menuAction()->setObjectName(QStringLiteral("CurrencySettings1"));
     CurrencySettings1->menuAction()->setVisible(false);
+    BuildCurrencyMenu();
 
     Help1 = menuBar()->addAction(QStringLiteral("About"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -149,128 +153,6 @@ void TfrmMain::BuildMenu()
     // Commands whose work is not part of this build yet stay disabled rather than do nothing.
     for (QAction* pending : {Open1, ViewLastOrder1, QuickUpdate1, Help1})
         pending->setEnabled(false);
-}
-
-QWidget* TfrmMain::BuildPartsListPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tsNoPN"));
-    auto* layout = new QVBoxLayout(page);
-    lblPartsList = new QLabel(page);
-    lblPartsList->setObjectName(QStringLiteral("lblPartsList"));
-    lblPartsList->setWordWrap(true);
-    layout->addWidget(lblPartsList);
-    grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1,
-                        {QStringLiteral("Qty"), QStringLiteral("UOM"),
-                         QStringLiteral("Part Number"), QStringLiteral("Description"),
-                         QStringLiteral("Price"), QStringLiteral("Extended"), QString()});
-    grdJumper->setColumnHidden(6, true);
-    grdJumper->horizontalHeader()->setStretchLastSection(false);
-    grdJumper->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    SetHint(grdJumper, QStringLiteral("Parts List"));
-    layout->addWidget(grdJumper, 1);
-    auto* totalRow = new QHBoxLayout;
-    totalRow->addStretch(1);
-    lblTotal = new QLabel(QStringLiteral("Total ($US):"), page);
-    lblTotal->setObjectName(QStringLiteral("lblTotal"));
-    edTotal = new QLineEdit(page);
-    edTotal->setObjectName(QStringLiteral("edTotal"));
-    edTotal->setReadOnly(true);
-    SetHint(edTotal, QStringLiteral("Price"));
-    totalRow->addWidget(lblTotal);
-    totalRow->addWidget(edTotal);
-    layout->addLayout(totalRow);
-    grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
-    const QStringList labels = {
-        QStringLiteral("Attenuation (dB/100 ft):"), QStringLiteral("Attenuation (dB/100m):"),
-        QStringLiteral("Total Attenuation (dB):"),  QStringLiteral("Insertion Loss (dB):"),
-        QStringLiteral("Efficiency (%):"),          QStringLiteral("Max Power (kW):"),
-        QStringLiteral("Average Power (kW):")};
-    for (int row = 0; row < labels.size(); ++row)
-        grdJumperspecs->setItem(row, 0, new QTableWidgetItem(labels.at(row)));
-    grdJumperspecs->setColumnWidth(0, 200);
-    layout->addWidget(grdJumperspecs);
-    lblforeign1 = new QLabel(page);
-    lblforeign1->setObjectName(QStringLiteral("lblforeign1"));
-    lblforeign1->setWordWrap(true);
-    lblforeign1->hide();
-    layout->addWidget(lblforeign1);
-    lblUpdate1 = new QLabel(page);
-    lblUpdate1->setObjectName(QStringLiteral("lblUpdate1"));
-    layout->addWidget(lblUpdate1);
-    return page;
-}
-
-QWidget* TfrmMain::BuildLengthsPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tsNoLength"));
-    auto* layout = new QVBoxLayout(page);
-    auto* text = new QLabel(page);
-    text->setObjectName(QStringLiteral("lblNoLength"));
-    text->setWordWrap(true);
-    text->setText(QStringLiteral(
-        "The length you have selected is not a standard length for this jumper assembly, but "
-        "there are some standard lengths available that are close to your selection.\n\n"
-        "Your jumper assembly can still be made with the length you originally selected, but "
-        "ordering standard lengths may speed up production time, allowing you to receive your "
-        "order faster.\n\n"
-        "Below is a list of standard lengths for the jumper assembly that you have selected that "
-        "are close to the length you picked.\n\n"
-        "You can either select one of these standard lengths, or you can keep your current "
-        "selection."));
-    layout->addWidget(text);
-    grdLengths = NewGrid(QStringLiteral("grdLengths"), page, 3,
-                         {QStringLiteral("Description"), QStringLiteral("Part Number"),
-                          QStringLiteral("Length (Feet)"), QStringLiteral("Length (Meters)"),
-                          QStringLiteral("Difference In Length")});
-    SetHint(grdLengths, QStringLiteral("Standard Lengths"));
-    layout->addWidget(grdLengths, 1);
-    rgStdLengths = new TRadioGroup(QStringLiteral("rgStdLengths"), QString(),
-                                   {QStringLiteral("Keep Your Current Selection"),
-                                    QStringLiteral("Select This Jumper"),
-                                    QStringLiteral("Select This Jumper")},
-                                   page);
-    SetHint(rgStdLengths, QStringLiteral("Select A Jumper"));
-    layout->addWidget(rgStdLengths);
-    return page;
-}
-
-QWidget* TfrmMain::BuildFinalPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tsFinal"));
-    auto* layout = new QVBoxLayout(page);
-    grdFinal = NewGrid(QStringLiteral("grdFinal"), page, 10, {}, 2);
-    SetHint(grdFinal, QStringLiteral("Final Selection Data"));
-    const QStringList labels = {QStringLiteral("Part Number:"),
-                                QStringLiteral("Description:"),
-                                QStringLiteral("Price:"),
-                                QStringLiteral("Attenuation (dB/100 ft):"),
-                                QStringLiteral("Attenuation (dB/100 m):"),
-                                QStringLiteral("Total Attenuation (dB):"),
-                                QStringLiteral("Insertion Loss (dB):"),
-                                QStringLiteral("Efficiency (%):"),
-                                QStringLiteral("Max Power (kW):"),
-                                QStringLiteral("Average Power (kW):")};
-    for (int row = 0; row < labels.size(); ++row) {
-        auto* item = new QTableWidgetItem(labels.at(row));
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grdFinal->setItem(row, 0, item);
-        grdFinal->setRowHeight(row, row == 1 ? 100 : 25);
-    }
-    grdFinal->setColumnWidth(0, 200);
-    grdFinal->setWordWrap(true);
-    layout->addWidget(grdFinal, 1);
-    lblforeign2 = new QLabel(page);
-    lblforeign2->setObjectName(QStringLiteral("lblforeign2"));
-    lblforeign2->setWordWrap(true);
-    lblforeign2->hide();
-    layout->addWidget(lblforeign2);
-    lblUpdate2 = new QLabel(page);
-    lblUpdate2->setObjectName(QStringLiteral("lblUpdate2"));
-    layout->addWidget(lblUpdate2);
-    return page;
 }
 
 QWidget* TfrmMain::BuildOrderPage()
@@ -333,6 +215,9 @@ void TfrmMain::ShowPage(TPage page)
 
 void TfrmMain::PreparePage(TPage page)
 {
+    // Adding to the order comes with the order page; until then the result pages' Next is shown
+    // but not offered.
+    btnNext->setEnabled(!(page == TPage::NoPN || page == TPage::Final) || OrderAvailable);
     switch (page) {
     case TPage::Page1:
         ShowNavigationButtons(true);
@@ -353,6 +238,7 @@ void TfrmMain::PreparePage(TPage page)
         btnNext->setText(QStringLiteral("Add To Order"));
         btnBack->setEnabled(true);
         UpdateMenuState(true);
+        ShowPricingDate(lblUpdate1);
         break;
     case TPage::NoLength:
         ShowNavigationButtons(true);
@@ -369,6 +255,7 @@ void TfrmMain::PreparePage(TPage page)
         ShowNavigationButtons(true);
         btnBack->setEnabled(true);
         UpdateMenuState(true);
+        ShowPricingDate(lblUpdate2);
         break;
     case TPage::Order:
         UpdateMenuState(true);
@@ -388,9 +275,10 @@ void TfrmMain::ShowNavigationButtons(bool visible)
 void TfrmMain::UpdateMenuState(bool resultsAvailable)
 {
     CurrencySettings1->menuAction()->setEnabled(resultsAvailable);
-    Export1->menuAction()->setEnabled(resultsAvailable);
-    Print1->setEnabled(resultsAvailable);
-    CopyToClipboard1->setEnabled(resultsAvailable);
+    // The outputs come with a later version: until then they stay disabled on every page.
+    Export1->menuAction()->setEnabled(resultsAvailable && OutputsAvailable);
+    Print1->setEnabled(resultsAvailable && OutputsAvailable);
+    CopyToClipboard1->setEnabled(resultsAvailable && OutputsAvailable);
     StartOver1->setEnabled(btnRestart->isEnabled());
     Save1->setEnabled(false);
     ToanMSExcelSpreadsheet1->setEnabled(SpreadsheetAvailable());
@@ -417,6 +305,12 @@ void TfrmMain::btnNextClick()
     case TPage::Page1:
         if (Page1Next())
             ShowPage(TPage::Page2);
+        break;
+    case TPage::Page2:
+        MatchSelection();
+        break;
+    case TPage::NoLength:
+        AcceptLengthChoice();
         break;
     default:
         break;

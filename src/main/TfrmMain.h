@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "pricing/ExchangeRates.h"
+#include "pricing/PriceList.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -87,6 +89,31 @@ public:
     void rbC1ActualClick();
     void rbC2ActualClick();
 
+    // --- Matching and nearest lengths ---
+    void MatchSelection();
+    bool FindStandardJumper();
+    bool IsStandardLength();
+    void FindNearLengths(const QStringList& table);
+    void ShowNearLengths(const QStringList& table, int shorter, int longer);
+    void AcceptLengthChoice();
+
+    // --- Result pages ---
+    void ShowPartsList();
+    // length, when given, is the length text of a standard length picked on the nearest-lengths
+    // page (in the page-1 unit); the summary then describes and rates that length.
+    void ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
+                          const QString& length = QString());
+    void ShowAssemblyPrice();
+    // ResultRows: the summary's order line, from rows 1 to 3 of its grid.
+    void RebuildFinalResultRow();
+    void ShowPricingDate(QLabel* label);
+
+    // --- Currencies ---
+    int CurrentCurrencyTag() const;
+    void US1Click(QAction* item);
+    void SelectCurrency(QAction* item);
+    void ShowForeignNotice();
+
     // The status-bar text for the control under the pointer.
     QString HintFor(QWidget* widget) const;
 
@@ -103,6 +130,16 @@ public:
     TCableRefs MatchingCables;
     TCableRefs GradeCables;
     TTransmissionLine* CurrentCable = nullptr;
+
+    // The price list indexed by part number, and the exchange rates (US dollars only without a
+    // rate file).
+    TPriceList PriceIndex;
+    TExchangeRates Rates;
+    QString LastUpdateDate;
+    QStringList StandardLengthTable;
+    // The length the final summary describes and rates: the page-1 text, or a picked standard
+    // length.
+    QString SummaryLengthText;
 
     QString InstallPath;
     bool RatesAvailable = false;
@@ -140,6 +177,9 @@ private:
 
     void BuildUi();
     void BuildMenu();
+    void BuildCurrencyMenu();
+    // Disables the currencies without a usable rate and reports bad rate lines.
+    void CheckCurrencyRates();
     QWidget* BuildPage1();
     QWidget* BuildPage2();
     QWidget* BuildPartsListPage();
@@ -246,11 +286,17 @@ public:
     QTableWidget* grdJumperspecs = nullptr;
     QLabel* lblforeign1 = nullptr;
     QLabel* lblUpdate1 = nullptr;
+    QPushButton* btnUpdate1 = nullptr;
+    QLabel* Label11 = nullptr;
     QTableWidget* grdLengths = nullptr;
     TRadioGroup* rgStdLengths = nullptr;
     QTableWidget* grdFinal = nullptr;
     QLabel* lblforeign2 = nullptr;
     QLabel* lblUpdate2 = nullptr;
+    QPushButton* btnUpdate2 = nullptr;
+    QLabel* lblReminder = nullptr;
+    // The currency menu's radio items in menu order.
+    QList<QAction*> CurrencyItems;
     QTableWidget* grdOrder = nullptr;
     QLineEdit* edtOrderTotal = nullptr;
 };

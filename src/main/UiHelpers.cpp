@@ -39,3 +39,22 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStr
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
 }
+
+QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString& text,
+                          Qt::Alignment alignment)
+{
+    QTableWidgetItem* item = grid->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+QString CellText(const QTableWidget* grid, int row, int column)
+{
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item != nullptr ? item->text() : QString();
+}

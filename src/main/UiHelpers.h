@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
 class QWidget;
 
 // Sets a control's hint: its status-bar text and tool tip.
@@ -20,3 +22,9 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStr
 
 // The text shown over empty parts of the window.
 inline const QString CompanyHint = QStringLiteral("Vantrel Corporation");
+
+// Sets a grid cell's text, making the cell when it has none yet.
+QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString& text,
+                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+// A cell's text; empty for a cell that has none.
+QString CellText(const QTableWidget* grid, int row, int column);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -72,6 +73,16 @@ QString ProgramFile(const QString& relative)
 QString ImageFile(const QString& name)
 {
     return Resolve(ProgramFolder(), QStringLiteral("images/") + name);
+}
+
+QString UpdateIniFile()
+{
+    const QString beside = ProgramFile(QStringLiteral("update.ini"));
+    const QFileInfo file(beside);
+    if (file.exists() ? file.isWritable() : QFileInfo(ProgramFolder()).isWritable())
+        return beside;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("update.ini"));
 }
 
 TCommonFilesKey ReadCommonFilesKey()

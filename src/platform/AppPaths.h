@@ -15,6 +15,9 @@ void SetProgramFolder(const QString& folder);
 QString Resolve(const QString& folder, const QString& relative);
 QString ProgramFile(const QString& relative);
 QString ImageFile(const QString& name);
+// update.ini: beside the program, or in the user's settings folder when the program folder
+// cannot be written.
+QString UpdateIniFile();
 
 // The shared data folder registered by the installer: value "Path" of the key
 // Vantrel/Common Files in the user's native settings store.

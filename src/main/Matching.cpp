@@ -1,0 +1,162 @@
+#include "TfrmMain.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+#include "catalog/SectionedFile.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/RadioGroup.h"
+#include "quote/Jumpers.h"
+#include "quote/Quote.h"
+#include "quote/StandardLengths.h"
+#include "UiHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+
+const QString NoCable = QStringLiteral("There is no cable to choose for these selections.");
+
+QString NoConnector(bool top)
+{
+    return QStringLiteral("No %1 connector of this cable matches your selections. Please choose "
+                          "another %1 connector.")
+        .arg(top ? QStringLiteral("top") : QStringLiteral("bottom"));
+}
+
+} // namespace
+
+void TfrmMain::MatchSelection()
+{
+    if (CurrentCable == nullptr) {
+        Dialogs::Beep();
+        Dialogs::Warning(this, NoCable);
+        return;
+    }
+    const bool top = chkTopConnector->isChecked();
+    const bool bottom = chkBottomConnector->isChecked();
+    const QString attachment =
+        rgConnectorAttachment->ItemIndex() == 0 ? QStringLiteral("S") : QStringLiteral("R");
+    Assembly->Cable = CurrentCable;
+    const TMatchedConnectors matched = MatchConnectors(
+        *CurrentCable,
+        {TopSide.lblDescription->text(), TopSide.cboDescription->currentText(),
+         TopSide.cboInner->currentText()},
+        {BottomSide.lblDescription->text(), BottomSide.cboDescription->currentText(),
+         BottomSide.cboInner->currentText()},
+        attachment);
+    // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
+    // than a connector left over from an earlier cable.
+    Assembly->TopConnector = matched.Top;
+    Assembly->BottomConnector = matched.Bottom;
+    if ((top && matched.Top == nullptr) || (bottom && matched.Bottom == nullptr)) {
+        Dialogs::Beep();
+        Dialogs::Warning(this, NoConnector(top && matched.Top == nullptr));
+        return;
+    }
+
+    LookUpCablePrice(*CurrentCable, PriceIndex, Rates, rbMeters->isChecked());
+    if (top)
+        LookUpConnectorPrice(*matched.Top, PriceIndex, Rates);
+    if (bottom)
+        LookUpConnectorPrice(*matched.Bottom, PriceIndex, Rates);
+
+    if (rgApp->ItemIndex() == 1) {
+        ShowPartsList();
+        return;
+    }
+    try {
+        if (!FindStandardJumper())
+            ShowPartsList();
+    } catch (const TDataError& error) {
+        // A damaged jumpers.dat entry: the wizard stays on page 2.
+        Dialogs::Error(this, error.FullText());
+    }
+}
+
+bool TfrmMain::FindStandardJumper()
+{
+    const QString path = AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"));
+    QStringList lines;
+    try {
+        lines = ReadTextLines(path, true);
+    } catch (TDataError& error) {
+        throw error.At(path, 0);
+    }
+    const std::optional<TJumperEntry> entry = ::FindStandardJumper(
+        TSectionedFile(lines), Assembly->Cable->PartNumber, Assembly->TopConnector->ConnectorID,
+        Assembly->BottomConnector->ConnectorID, path);
+    if (!entry)
+        return false;
+    Assembly->PartNumberStem = entry->PartNumberStem;
+    Assembly->FeetLengths = entry->FeetLengths;
+    Assembly->MetreLengths = entry->MetreLengths;
+    if (IsStandardLength())
+        ShowFinalSummary(::BuildPartNumber(Assembly->PartNumberStem, cboLength->currentText(),
+                                           rbMeters->isChecked()),
+                         true);
+    return true;
+}
+
+bool TfrmMain::IsStandardLength()
+{
+    StandardLengthTable = BuildStandardLengths(Assembly->FeetLengths, Assembly->MetreLengths);
+    if (::IsStandardLength(StandardLengthTable, cboLength->currentText(), rbMeters->isChecked()))
+        return true;
+    FindNearLengths(StandardLengthTable);
+    return false;
+}
+
+void TfrmMain::FindNearLengths(const QStringList& table)
+{
+    double length = 0;
+    TryUserStrToFloat(cboLength->currentText(), length);
+    if (rbMeters->isChecked())
+        length *= FeetPerMetre;
+    const TNearLengths near = ::FindNearLengths(table, length);
+    if (near.Any())
+        ShowNearLengths(table, near.Shorter, near.Longer);
+    else
+        ShowFinalSummary(::BuildPartNumber(Assembly->PartNumberStem, cboLength->currentText(),
+                                           rbMeters->isChecked()),
+                         false);
+}
+
+void TfrmMain::ShowNearLengths(const QStringList& table, int shorter, int longer)
+{
+    rgStdLengths->SetItemEnabled(1, false);
+    rgStdLengths->SetItemEnabled(2, false);
+    ShowPage(TPage::NoLength);
+    TNearLengths near;
+    near.Shorter = shorter;
+    near.Longer = longer;
+    const QList<QStringList> rows = NearLengthRows(table, near, Assembly->PartNumberStem,
+                                                   cboLength->currentText(), rbMeters->isChecked());
+    for (int row = 0; row < rows.size() && row < grdLengths->rowCount(); ++row) {
+        const QStringList& cells = rows.at(row);
+        for (int column = 0; column < cells.size(); ++column)
+            SetCell(grdLengths, row, column, cells.at(column),
+                    column >= 2 ? Qt::AlignRight | Qt::AlignVCenter
+                                : Qt::AlignLeft | Qt::AlignVCenter);
+        if (row > 0)
+            rgStdLengths->SetItemEnabled(row, true);
+    }
+}
+
+void TfrmMain::AcceptLengthChoice()
+{
+    const int choice = std::max(rgStdLengths->ItemIndex(), 0);
+    const QString partNumber = CellText(grdLengths, choice, 1);
+    if (choice == 0) {
+        ShowFinalSummary(partNumber, false);
+        return;
+    }
+    // A picked standard length is described and rated at that length, in the page-1 unit.
+    const QString length = CellText(grdLengths, choice, rbMeters->isChecked() ? 3 : 2).trimmed();
+    ShowFinalSummary(partNumber, true, length);
+}

@@ -1,0 +1,360 @@
+#include "TfrmMain.h"
+
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+#include "platform/AppPaths.h"
+#include "platform/RadioGroup.h"
+#include "pricing/Prices.h"
+#include "pricing/PricingDate.h"
+#include "quote/Quote.h"
+#include "UiHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString UpdateButtonCaption = QStringLiteral("Click here to &update your software");
+const QString UpdateLaterHint =
+    QStringLiteral("Software updates are not available in this version.");
+constexpr int DesignedRowHeight = 29;
+
+const Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
+const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+const Qt::Alignment Centre = Qt::AlignCenter;
+
+// The text as a page shows it: the data's carriage returns as line breaks.
+QString Displayed(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QPushButton* NewUpdateButton(const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(UpdateButtonCaption, parent);
+    button->setObjectName(name);
+    // The Quick Update comes with a later version; until then the button says so instead of
+    // doing nothing.
+    button->setEnabled(false);
+    SetHint(button, UpdateLaterHint);
+    return button;
+}
+
+QLabel* NewNotice(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+// --- Pages --------------------------------------------------------------------------------------
+
+QWidget* TfrmMain::BuildPartsListPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsNoPN"));
+    auto* layout = new QVBoxLayout(page);
+    lblPartsList = NewNotice(QStringLiteral("lblPartsList"), page);
+    layout->addWidget(lblPartsList);
+    grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1,
+                        {QStringLiteral("Qty"), QStringLiteral("UOM"),
+                         QStringLiteral("Part Number"), QStringLiteral("Description"),
+                         QStringLiteral("Price"), QStringLiteral("Extended"), QString()});
+    grdJumper->setColumnHidden(6, true);
+    grdJumper->horizontalHeader()->setStretchLastSection(false);
+    grdJumper->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    grdJumper->verticalHeader()->setDefaultSectionSize(DesignedRowHeight);
+    grdJumper->setColumnWidth(0, 50);
+    grdJumper->setColumnWidth(1, 60);
+    grdJumper->setColumnWidth(2, 130);
+    grdJumper->setColumnWidth(4, 100);
+    grdJumper->setColumnWidth(5, 90);
+    grdJumper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetHint(grdJumper, QStringLiteral("Parts List"));
+    layout->addWidget(grdJumper);
+
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addStretch(1);
+    lblTotal = new QLabel(QStringLiteral("Total ($US):"), page);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    edTotal = new QLineEdit(page);
+    edTotal->setObjectName(QStringLiteral("edTotal"));
+    edTotal->setReadOnly(true);
+    edTotal->setAlignment(Qt::AlignRight);
+    edTotal->setMaximumWidth(140);
+    SetHint(edTotal, QStringLiteral("Price"));
+    totalRow->addWidget(lblTotal);
+    totalRow->addWidget(edTotal);
+    layout->addLayout(totalRow);
+
+    grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
+    const QStringList labels = {
+        QStringLiteral("Attenuation (dB/100 ft):"), QStringLiteral("Attenuation (dB/100m):"),
+        QStringLiteral("Total Attenuation (dB):"),  QStringLiteral("Insertion Loss (dB):"),
+        QStringLiteral("Efficiency (%):"),          QStringLiteral("Max Power (kW):"),
+        QStringLiteral("Average Power (kW):")};
+    for (int row = 0; row < labels.size(); ++row)
+        SetCell(grdJumperspecs, row, 0, labels.at(row));
+    grdJumperspecs->setColumnWidth(0, 200);
+    grdJumperspecs->verticalHeader()->setDefaultSectionSize(22);
+    grdJumperspecs->setFixedHeight(7 * 22 + 2 * grdJumperspecs->frameWidth());
+    grdJumperspecs->setMaximumWidth(360);
+    grdJumperspecs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdJumperspecs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(grdJumperspecs);
+    layout->addStretch(1);
+
+    lblforeign1 = NewNotice(QStringLiteral("lblforeign1"), page);
+    lblforeign1->hide();
+    layout->addWidget(lblforeign1);
+    auto* updateRow = new QHBoxLayout;
+    lblUpdate1 = NewNotice(QStringLiteral("lblUpdate1"), page);
+    btnUpdate1 = NewUpdateButton(QStringLiteral("btnUpdate1"), page);
+    updateRow->addWidget(lblUpdate1, 1);
+    updateRow->addWidget(btnUpdate1);
+    layout->addLayout(updateRow);
+    Label11 = NewNotice(QStringLiteral("Label11"), page);
+    Label11->setText(
+        QStringLiteral("To get the most of your Vantrel software, make sure to update "
+                       "regularly to get the latest pricing and product information."));
+    layout->addWidget(Label11);
+    return page;
+}
+
+QWidget* TfrmMain::BuildLengthsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsNoLength"));
+    auto* layout = new QVBoxLayout(page);
+    auto* text = NewNotice(QStringLiteral("lblNoLength"), page);
+    text->setText(QStringLiteral(
+        "The length you have selected is not a standard length for this jumper assembly, but "
+        "there are some standard lengths available that are close to your selection.\n\n"
+        "Your jumper assembly can still be made with the length you originally selected, but "
+        "ordering standard lengths may speed up production time, allowing you to receive your "
+        "order faster.\n\n"
+        "Below is a list of standard lengths for the jumper assembly that you have selected that "
+        "are close to the length you picked.\n\n"
+        "You can either select one of these standard lengths, or you can keep your current "
+        "selection."));
+    layout->addWidget(text);
+    grdLengths = NewGrid(QStringLiteral("grdLengths"), page, 3,
+                         {QStringLiteral("Description"), QStringLiteral("Part Number"),
+                          QStringLiteral("Length (Feet)"), QStringLiteral("Length (Meters)"),
+                          QStringLiteral("Difference In Length")});
+    grdLengths->verticalHeader()->setDefaultSectionSize(DesignedRowHeight);
+    grdLengths->setColumnWidth(0, 130);
+    grdLengths->setColumnWidth(1, 170);
+    grdLengths->setColumnWidth(2, 110);
+    grdLengths->setColumnWidth(3, 120);
+    grdLengths->setFixedHeight(grdLengths->horizontalHeader()->sizeHint().height() +
+                               3 * DesignedRowHeight + 2 * grdLengths->frameWidth());
+    grdLengths->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetHint(grdLengths, QStringLiteral("Standard Lengths"));
+    layout->addWidget(grdLengths);
+    rgStdLengths = new TRadioGroup(QStringLiteral("rgStdLengths"), QString(),
+                                   {QStringLiteral("Keep Your Current Selection"),
+                                    QStringLiteral("Select This Jumper"),
+                                    QStringLiteral("Select This Jumper")},
+                                   page);
+    SetHint(rgStdLengths, QStringLiteral("Select A Jumper"));
+    layout->addWidget(rgStdLengths);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* TfrmMain::BuildFinalPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsFinal"));
+    auto* layout = new QVBoxLayout(page);
+    grdFinal = NewGrid(QStringLiteral("grdFinal"), page, 10, {}, 2);
+    SetHint(grdFinal, QStringLiteral("Final Selection Data"));
+    const QStringList labels = {QStringLiteral("Part Number:"),
+                                QStringLiteral("Description:"),
+                                QStringLiteral("Price:"),
+                                QStringLiteral("Attenuation (dB/100 ft):"),
+                                QStringLiteral("Attenuation (dB/100 m):"),
+                                QStringLiteral("Total Attenuation (dB):"),
+                                QStringLiteral("Insertion Loss (dB):"),
+                                QStringLiteral("Efficiency (%):"),
+                                QStringLiteral("Max Power (kW):"),
+                                QStringLiteral("Average Power (kW):")};
+    int height = 2 * grdFinal->frameWidth();
+    for (int row = 0; row < labels.size(); ++row) {
+        SetCell(grdFinal, row, 0, labels.at(row), Right);
+        grdFinal->setRowHeight(row, row == 1 ? 100 : 25);
+        height += grdFinal->rowHeight(row);
+    }
+    grdFinal->setColumnWidth(0, 180);
+    grdFinal->setWordWrap(true);
+    grdFinal->setFixedHeight(height);
+    grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(grdFinal);
+    layout->addStretch(1);
+    lblforeign2 = NewNotice(QStringLiteral("lblforeign2"), page);
+    lblforeign2->hide();
+    layout->addWidget(lblforeign2);
+    auto* updateRow = new QHBoxLayout;
+    lblUpdate2 = NewNotice(QStringLiteral("lblUpdate2"), page);
+    btnUpdate2 = NewUpdateButton(QStringLiteral("btnUpdate2"), page);
+    updateRow->addWidget(lblUpdate2, 1);
+    updateRow->addWidget(btnUpdate2);
+    layout->addLayout(updateRow);
+    lblReminder = NewNotice(QStringLiteral("lblReminder"), page);
+    lblReminder->setText(QStringLiteral("To get the most of your Vantrel software, you should "
+                                        "update regularly to get the latest pricing and product "
+                                        "information."));
+    layout->addWidget(lblReminder);
+    return page;
+}
+
+// --- Shared pieces ------------------------------------------------------------------------------
+
+namespace {
+
+double TypedNumber(const QComboBox* box)
+{
+    double value = 0;
+    TryUserStrToFloat(box->currentText(), value);
+    return value;
+}
+
+} // namespace
+
+void TfrmMain::ShowPricingDate(QLabel* label)
+{
+    const QDate today = QDate::currentDate();
+    const QDate last = LastPriceUpdate(AppPaths::UpdateIniFile(), today);
+    LastUpdateDate = ShortDateText(last);
+    label->setText(PricingDateCaption(LastUpdateDate));
+    label->setStyleSheet(PricingDateStale(last, today) ? QStringLiteral("color: red")
+                                                       : QStringLiteral("color: blue"));
+}
+
+// --- Custom parts list --------------------------------------------------------------------------
+
+void TfrmMain::ShowPartsList()
+{
+    ShowPage(TPage::NoPN);
+
+    TPartsListInput input;
+    input.Feeder = rgApp->ItemIndex() == 1;
+    input.LengthText = cboLength->currentText();
+    input.Length = TypedNumber(cboLength);
+    input.Metres = rbMeters->isChecked();
+    input.Family = static_cast<TCableFamily>(std::clamp(rgCableType->ItemIndex(), 0, 2));
+    input.IncludeTop = chkTopConnector->isChecked();
+    input.IncludeBottom = chkBottomConnector->isChecked();
+    input.FeederChoice = static_cast<TFeederChoice>(std::clamp(rgFeeder->ItemIndex(), 0, 3));
+    input.Cable = Assembly->Cable;
+    input.Top = Assembly->TopConnector;
+    input.Bottom = Assembly->BottomConnector;
+    input.CurrencyTag = CurrentCurrencyTag();
+    input.RatesAvailable = RatesAvailable;
+    input.Prenvo = rgConnectorAttachment->ItemIndex() == 0;
+    const TPartsList list = BuildPartsList(input);
+
+    lblPartsList->setText(Displayed(PartsListIntro(input.Feeder)));
+    grdJumper->setRowCount(static_cast<int>(list.Rows.size()));
+    grdJumper->horizontalHeaderItem(4)->setText(QStringLiteral("Price ") + list.Label);
+    for (int row = 0; row < list.Rows.size(); ++row) {
+        const TPartsRow& item = list.Rows.at(row);
+        SetCell(grdJumper, row, 0, item.Qty, Centre);
+        SetCell(grdJumper, row, 1, item.Uom, Left);
+        SetCell(grdJumper, row, 2, item.PartNumber, Left);
+        SetCell(grdJumper, row, 3, item.Description, Left);
+        SetCell(grdJumper, row, 4, PriceText(item.Price), Right);
+        SetCell(grdJumper, row, 5, PriceText(item.Extended), Right);
+        SetCell(grdJumper, row, 6, item.Kind, Left);
+    }
+    // The heading and every row show without scrolling.
+    grdJumper->setFixedHeight(grdJumper->horizontalHeader()->sizeHint().height() +
+                              grdJumper->rowCount() * DesignedRowHeight +
+                              2 * grdJumper->frameWidth());
+    lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
+    edTotal->setText(PriceText(list.Total));
+
+    if (input.Cable != nullptr) {
+        const QStringList figures =
+            PerformanceTexts(*input.Cable, !input.Metres, TypedNumber(cboBeginning),
+                             TypedNumber(cboEnding), input.Length);
+        for (int row = 0; row < figures.size(); ++row)
+            SetCell(grdJumperspecs, row, 1, figures.at(row));
+    }
+    ResultRows = PartsListResultRows(list);
+}
+
+// --- Final summary ------------------------------------------------------------------------------
+
+void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
+                                const QString& length)
+{
+    ShowPage(TPage::Final);
+    SummaryLengthText = length.isEmpty() ? cboLength->currentText() : length;
+
+    SetCell(grdFinal, 0, 1, partNumber);
+    Assembly->PartNumber = partNumber;
+    // An assembly is priced as one item only from a price-list line of its own part number;
+    // without one it is priced from its parts, never at another assembly's price.
+    Assembly->HasPartNumber = hasPartNumber && LookUpAssemblyPrice(*Assembly, PriceIndex, Rates);
+    ShowAssemblyPrice();
+
+    TDescriptionInput description;
+    description.LengthText = SummaryLengthText;
+    description.Metres = rbMeters->isChecked();
+    description.Cable = cboTLineData->currentText();
+    description.Diameter = edtTlineSize->text();
+    description.DiameterShown = rgCableType->ItemIndex() != 2;
+    description.Plated = rgConnectorGrade->ItemIndex() == 0;
+    description.TopCharacteristics = TopSide.cboDescription->currentText();
+    description.BottomCharacteristics = BottomSide.cboDescription->currentText();
+    description.TopInterface = TopSide.lblDescription->text();
+    description.BottomInterface = BottomSide.lblDescription->text();
+    description.TopInner = TopSide.cboInner->currentText();
+    description.BottomInner = BottomSide.cboInner->currentText();
+    const QString text = AssemblyDescription(description);
+    QTableWidgetItem* cell = SetCell(grdFinal, 1, 1, Displayed(text));
+    cell->setData(Qt::UserRole, text);
+
+    if (Assembly->Cable != nullptr) {
+        double length = 0;
+        TryUserStrToFloat(SummaryLengthText, length);
+        const QStringList figures =
+            PerformanceTexts(*Assembly->Cable, !rbMeters->isChecked(), TypedNumber(cboBeginning),
+                             TypedNumber(cboEnding), length);
+        for (int row = 0; row < figures.size(); ++row)
+            SetCell(grdFinal, row + 3, 1, figures.at(row));
+    }
+    RebuildFinalResultRow();
+}
+
+void TfrmMain::ShowAssemblyPrice()
+{
+    double length = 0;
+    TryUserStrToFloat(SummaryLengthText, length);
+    const TPriceRow row = AssemblyPriceRow(*Assembly, length, CurrentCurrencyTag(), RatesAvailable,
+                                           rgConnectorAttachment->ItemIndex() == 0);
+    SetCell(grdFinal, 2, 0, row.Label, Right);
+    SetCell(grdFinal, 2, 1, row.Value);
+}
+
+void TfrmMain::RebuildFinalResultRow()
+{
+    const QTableWidgetItem* description = grdFinal->item(1, 1);
+    const QString text =
+        description != nullptr ? description->data(Qt::UserRole).toString() : QString();
+    ResultRows = {FinalResultRow(CellText(grdFinal, 0, 1), text, CellText(grdFinal, 2, 1))};
+}

@@ -1,0 +1,111 @@
+#include "Currencies.h"
+
+#include "catalog/CatalogRecords.h"
+
+#include <cstring>
+
+const std::array<TCurrencyItem, CurrencyMenuItemCount>& CurrencyMenuItems()
+{
+    // clang-format off
+    static const std::array<TCurrencyItem, CurrencyMenuItemCount> items = {{
+        {1, "USDollarsUSD1", "US Dollars (USD)", "", "USD", ""},
+        {2, "ZAR1", "South African Rand (ZAR)", "Africa", "ZAR", "ZAR"},
+        {3, "RenminbiRMD1", "Chinese Renminbi (RMB)", "Asia", "RMB", "CNY"},
+        {4, "HKD1", "Hong Kong Dollars (HKD)", "Asia", "HKD", "HKD"},
+        {5, "INR1", "Indian Rupees (INR)", "Asia", "INR", "INR"},
+        {6, "Yen1", "Japanese Yen (JPY)", "Asia", "JPY", "JPY"},
+        {7, "KRW1", "Korean Won (KRW)", "Asia", "KRW", "KRW"},
+        {8, "PHP1", "Philippino Pesos (PHP)", "Asia", "PHP", "PHP"},
+        {9, "SGD1", "Singapore Dollars (SGD)", "Asia", "SGD", "SGD"},
+        {10, "TWD1", "Taiwan Dollars (TWD)", "Asia", "TWD", "TWD"},
+        {11, "ATS1", "Austrian Schillings (ATS)", "Europe", "ATS", "ATS"},
+        {12, "BEF1", "Belgian Francs (BEF)", "Europe", "BEF", "BEF"},
+        {13, "CHF1", "Swiss Francs (CHF)", "Europe", "CHF", "CHF"},
+        {14, "DeutchMarkDM1", "German Deutch Marks (DEM)", "Europe", "DEM", "DEM"},
+        {15, "DKK1", "Danish Krones (DKK)", "Europe", "DKK", "DKK"},
+        {16, "ESP1", "Spanish Pesetas (ESP)", "Europe", "ESP", "ESP"},
+        {17, "Euro1", "Euros (EUR)", "Europe", "EUR", "EUR"},
+        {18, "FIM1", "Finish Markkas (FIM)", "Europe", "FIM", "FIM"},
+        {19, "FRF1", "French Franks (FRF)", "Europe", "FRF", "FRF"},
+        {20, "GBP1", "Pounds Sterling (GBP)", "Europe", "GBP", "GBP"},
+        {21, "GRD1", "Greek Drachmas (GRD)", "Europe", "GRD", "GRD"},
+        {22, "IEP1", "Irish Punts (IEP)", "Europe", "IEP", "IEP"},
+        {23, "ITL1", "Italian Lira (ITL)", "Europe", "ITL", "ITL"},
+        {24, "NLG1", "Dutch Gilders (NLG)", "Europe", "NLG", "NLG"},
+        {25, "NOK1", "Norwegian Krones (NOK)", "Europe", "NOK", "NOK"},
+        {26, "PTE1", "Portugese Escudos (PTE)", "Europe", "PTE", "PTE"},
+        {27, "SEK1", "Sweedish Krona (SEK)", "Europe", "SEK", "SEK"},
+        {28, "AED1", "United Arib Emirates Dirhams (AED)", "Middle East", "AED", "AED"},
+        {29, "SAR1", "Saudi Riyal (SAR)", "Middle East", "SAR", "SAR"},
+        {1, "US1", "US Dollars (USD)", "North America", "USD", ""},
+        {30, "Canadian1", "Canadian Dollars (CAD)", "North America", "CAD", "CAD"},
+        {31, "MXP1", "Mexican Pesos (MXP)", "North America", "MXP", "MXP"},
+        {32, "AUD1", "Australian Dollars (AUD)", "Oceania", "AUD", "AUD"},
+        {33, "IDR1", "Indeonesian Rupiahs (IDR)", "Oceania", "IDR", "IDR"},
+        {34, "NZD1", "New Zealand Dollars (NZD)", "Oceania", "NZD", "NZD"},
+        {35, "RealR1", "Brazillian Real (BRL)", "South America", "BRL", "BRL"},
+        {36, "ARS1", "Argentina Pesos (ARS)", "South America", "ARS", "ARS"},
+    }};
+    // clang-format on
+    return items;
+}
+
+QStringList CurrencyRegions()
+{
+    QStringList regions;
+    for (const TCurrencyItem& item : CurrencyMenuItems()) {
+        const QString region = QString::fromLatin1(item.Region);
+        if (!region.isEmpty() && !regions.contains(region))
+            regions.append(region);
+    }
+    return regions;
+}
+
+namespace {
+
+// The first menu item of a foreign tag; nullptr for US dollars and tags outside 2..36.
+const TCurrencyItem* ForeignItem(int tag)
+{
+    if (tag <= UsDollarTag)
+        return nullptr;
+    for (const TCurrencyItem& item : CurrencyMenuItems())
+        if (item.Tag == tag)
+            return &item;
+    return nullptr;
+}
+
+} // namespace
+
+bool IsForeignTag(int tag)
+{
+    return ForeignItem(tag) != nullptr;
+}
+
+QString CurrencyCode(int tag)
+{
+    const TCurrencyItem* item = ForeignItem(tag);
+    return item != nullptr ? QString::fromLatin1(item->Code) : QStringLiteral("USD");
+}
+
+QString CurrencyLabel(int tag)
+{
+    return QLatin1Char('(') + CurrencyCode(tag) + QLatin1Char(')');
+}
+
+QString CurrencyRateCode(int tag)
+{
+    const TCurrencyItem* item = ForeignItem(tag);
+    return item != nullptr ? QString::fromLatin1(item->RateCode) : QString();
+}
+
+int PriceSetIndex(int tag)
+{
+    const TCurrencyItem* item = ForeignItem(tag);
+    if (item == nullptr)
+        return 0;
+    const auto& order = CurrencyOrder();
+    for (int i = 0; i < ForeignCurrencyCount; ++i)
+        if (std::strcmp(order[static_cast<std::size_t>(i)], item->RateCode) == 0)
+            return i + 1;
+    return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+class TExchangeRates;
+
+// The price list M_lom.dat, indexed once. A line is skipped when it is empty or begins with a
+// skip character (IsSkippedLine); field 3, trimmed, is the part number, field 5 the
+// description and field 6 the US-dollar price (empty or not a number reads as 0). For each part
+// number the first line counts, exactly as a walk from the top of the list would find it.
+class TPriceList
+{
+public:
+    struct TItem {
+        QString Description;
+        double Price = 0;
+    };
+
+    TPriceList() = default;
+    explicit TPriceList(const QStringList& lines);
+
+    // The first line whose field 3 equals partNumber exactly (case-sensitive); nullptr when none.
+    const TItem* Find(const QString& partNumber) const;
+    qsizetype Count() const { return Items.size(); }
+
+private:
+    QHash<QString, TItem> Items;
+};
+
+// Fills the cable's description, price per length (per metre, times 3.2808, when metres is the
+// chosen unit) and attachment charge (never scaled; 0 when the cable names no charge part
+// number), and, when rates are available, their conversions. What the list lacks keeps its
+// previous values.
+void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,
+                      bool metres);
+// Fills the connector's description and price set; nothing changes when the list lacks it.
+void LookUpConnectorPrice(TConnector& connector, const TPriceList& list,
+                          const TExchangeRates& rates);
+// Clears the assembly's description and price set, then fills them from the line of its
+// PartNumber. False when the list has no such line: the assembly is then priced from its parts.
+bool LookUpAssemblyPrice(TJumper& assembly, const TPriceList& list, const TExchangeRates& rates);

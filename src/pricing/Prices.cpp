@@ -1,0 +1,91 @@
+#include "Prices.h"
+
+#include "catalog/LineFormat.h"
+#include "Currencies.h"
+
+#include <cstddef>
+
+namespace {
+
+// The element of a price set that holds the chosen currency's amount; US dollars without rates.
+int ChosenIndex(int tag, bool ratesAvailable)
+{
+    return ratesAvailable ? PriceSetIndex(tag) : 0;
+}
+
+QString ChosenCode(int index, int tag)
+{
+    return index > 0 ? CurrencyCode(tag) : QStringLiteral("USD");
+}
+
+QString ChosenLabel(int index, int tag)
+{
+    return index > 0 ? CurrencyLabel(tag) : QStringLiteral("(USD)");
+}
+
+double Foreign(const TForeignAmounts& amounts, int index)
+{
+    return amounts[static_cast<std::size_t>(index - 1)];
+}
+
+double PriceOf(const TPriceSet& prices, int index)
+{
+    return prices[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+QString PriceText(double amount)
+{
+    return QLatin1Char(' ') + FormatFixed2(amount);
+}
+
+TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool ratesAvailable,
+                                 bool prenvo)
+{
+    const int index = ChosenIndex(tag, ratesAvailable);
+    TCablePrice price;
+    if (index > 0) {
+        price.UnitPrice = Foreign(cable.CurrencyPricesPerLength, index);
+        price.Charge = Foreign(cable.CurrencyAttachChargePrices, index);
+    } else {
+        price.UnitPrice = cable.PricePerLength;
+        price.Charge = cable.AttachChargePrice;
+    }
+    if (prenvo)
+        price.Charge *= 0.75;
+    price.Label = ChosenLabel(index, tag);
+    price.Code = ChosenCode(index, tag);
+    return price;
+}
+
+double ConnectorPriceInCurrency(const TConnector& connector, int tag, bool ratesAvailable)
+{
+    return PriceOf(connector.Prices, ChosenIndex(tag, ratesAvailable));
+}
+
+TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, int tag, bool ratesAvailable)
+{
+    const int index = ChosenIndex(tag, ratesAvailable);
+    return {ChosenLabel(index, tag), FormatFixed2(PriceOf(assembly.Prices, index))};
+}
+
+TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, int tag, bool ratesAvailable,
+                           bool prenvo)
+{
+    if (assembly.HasPartNumber) {
+        const TAssemblyPrice price = AssemblyPriceInCurrency(assembly, tag, ratesAvailable);
+        return {QStringLiteral("Price ") + price.Label + QLatin1Char(':'), price.Text};
+    }
+
+    // A cable that was never chosen prices as an empty record.
+    const TTransmissionLine noCable;
+    const TTransmissionLine& cable = assembly.Cable != nullptr ? *assembly.Cable : noCable;
+    const TCablePrice cablePrice = CablePriceInCurrency(cable, tag, ratesAvailable, prenvo);
+    double total = length * cablePrice.UnitPrice + 2 * cablePrice.Charge;
+    if (assembly.TopConnector != nullptr)
+        total += ConnectorPriceInCurrency(*assembly.TopConnector, tag, ratesAvailable);
+    if (assembly.BottomConnector != nullptr)
+        total += ConnectorPriceInCurrency(*assembly.BottomConnector, tag, ratesAvailable);
+    return {QStringLiteral("Price ") + cablePrice.Label + QLatin1Char(':'), PriceText(total)};
+}

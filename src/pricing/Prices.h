@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+
+#include <QString>
+
+// Prices in the chosen currency. tag is the checked currency item's tag (1..36; any other tag
+// means US dollars); without rates every price is in US dollars, labelled "(USD)".
+
+// " %.2f" in the user's number format: a blank, then the amount with two decimals.
+QString PriceText(double amount);
+
+struct TCablePrice {
+    double UnitPrice = 0; // per foot, or per metre when the cable was looked up for metres
+    double Charge = 0;    // attachment charge per connector; 75% of the list charge for Prenvo
+    QString Label;        // "(USD)", "(EUR)", "(RMB)", ...
+    QString Code;         // "USD", "EUR", "RMB", ...
+};
+TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool ratesAvailable,
+                                 bool prenvo);
+
+double ConnectorPriceInCurrency(const TConnector& connector, int tag, bool ratesAvailable);
+
+struct TAssemblyPrice {
+    QString Label; // "(" + code + ")"
+    QString Text;  // "%.2f", no leading blank
+};
+TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, int tag, bool ratesAvailable);
+
+// Row 3 of the summary grid: "Price " + label + ":" and the price. With HasPartNumber the
+// assembly's own price ("%.2f"); otherwise the price built from its parts (" %.2f"):
+// length x unit price + 2 x charge + top connector + bottom connector. A missing connector
+// counts 0.
+struct TPriceRow {
+    QString Label;
+    QString Value;
+};
+TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, int tag, bool ratesAvailable,
+                           bool prenvo);

@@ -1,0 +1,42 @@
+#include "Jumpers.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+
+TJumperEntry ReadJumperEntry(const QString& entryLine)
+{
+    const QStringList pieces = SplitFields(entryLine, FieldDelimiter);
+    RequireFields(pieces, 8);
+    return {pieces.at(4), pieces.at(6), pieces.at(7)};
+}
+
+std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
+                                               const QString& cablePartNumber, int topConnectorId,
+                                               int bottomConnectorId, const QString& fileName)
+{
+    const QList<TSectionedFile::Section>& sections = file.Sections();
+    const QString wanted = cablePartNumber.toUpper();
+    for (qsizetype s = 1; s < sections.size(); ++s) {
+        const TSectionedFile::Section& section = sections.at(s);
+        if (GetField(section.Value(QStringLiteral("TLine")), 1).toUpper() != wanted)
+            continue;
+
+        // Only the first section naming the cable is searched.
+        for (qsizetype e = 1; e < section.Entries.size(); ++e) {
+            const TSectionedFile::Entry& entry = section.Entries.at(e);
+            try {
+                const int a = StrToInt(GetField(entry.Value, 1));
+                const int b = StrToInt(GetField(entry.Value, 2));
+                const bool matches = (a == topConnectorId && b == bottomConnectorId) ||
+                                     (b == topConnectorId && a == bottomConnectorId);
+                if (matches)
+                    return ReadJumperEntry(entry.Text);
+            } catch (TDataError& error) {
+                error.At(fileName, entry.Line);
+                throw;
+            }
+        }
+        return std::nullopt;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+#include "catalog/SectionedFile.h"
+
+#include <QString>
+
+#include <optional>
+
+// The standard assemblies of jumpers.dat: one section per cable, "TLine" first with the cable's
+// part number in column 1, then one entry per assembly: connector numbers in columns 1 and 2,
+// the part-number stem in column 5, the standard lengths in feet and in metres (comma-separated)
+// in columns 7 and 8.
+
+struct TJumperEntry {
+    QString PartNumberStem;
+    QString FeetLengths;
+    QString MetreLengths;
+};
+
+// Reads a whole entry line (key, '=', value) split at '|' without trimming: piece 5 is the stem,
+// pieces 7 and 8 the length lists. Throws TDataError "List index out of bounds (%d)" when the
+// line has fewer than 8 pieces.
+TJumperEntry ReadJumperEntry(const QString& entryLine);
+
+// The first entry, in the first section (after the file's first) whose TLine names the cable
+// (compared upper-cased), that joins the two connectors in either order. Only that section is
+// searched. Throws TDataError with the file and line when an entry's connector number is empty
+// or not an integer before a match is found.
+std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
+                                               const QString& cablePartNumber, int topConnectorId,
+                                               int bottomConnectorId, const QString& fileName = {});

@@ -1,0 +1,181 @@
+#include "Quote.h"
+
+#include "catalog/LineFormat.h"
+#include "pricing/Prices.h"
+
+namespace {
+
+const QString NoCharacteristics = QStringLiteral("(none)");
+const QString NoInnerAttachment = QStringLiteral("(N/A)");
+const QString CR = QStringLiteral("\r");
+
+// A side's choices with the words page 2 shows for empty catalog fields read as empty.
+TConnectorChoice CatalogTexts(const TConnectorChoice& choice)
+{
+    TConnectorChoice texts = choice;
+    if (texts.Characteristics == NoCharacteristics)
+        texts.Characteristics.clear();
+    if (texts.InnerAttachment == NoInnerAttachment)
+        texts.InnerAttachment.clear();
+    return texts;
+}
+
+bool Fits(const TConnector& connector, const TConnectorChoice& choice,
+          const QString& attachmentCode)
+{
+    return connector.ActualInterface == choice.Interface &&
+           connector.Characteristics == choice.Characteristics &&
+           connector.InnerAttachment == choice.InnerAttachment &&
+           connector.AttachmentCode == attachmentCode;
+}
+
+QString CableKind(TCableFamily family)
+{
+    switch (family) {
+    case TCableFamily::Air:
+        return QStringLiteral("2");
+    case TCableFamily::Foam:
+        return QStringLiteral("3");
+    case TCableFamily::EllipticalWaveguide:
+        return QStringLiteral("5");
+    }
+    return QStringLiteral("3");
+}
+
+TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily family)
+{
+    const bool waveguide = family == TCableFamily::EllipticalWaveguide;
+    return {QStringLiteral("1"),
+            QStringLiteral("Each"),
+            connector.PartNumber,
+            connector.PriceDescription,
+            price,
+            price,
+            waveguide ? QStringLiteral("6") : QStringLiteral("4")};
+}
+
+} // namespace
+
+TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
+                                   const TConnectorChoice& bottom, const QString& attachmentCode)
+{
+    const TConnectorChoice topTexts = CatalogTexts(top);
+    const TConnectorChoice bottomTexts = CatalogTexts(bottom);
+    TMatchedConnectors matched;
+    for (TConnector& connector : cable.Connectors) {
+        if (Fits(connector, topTexts, attachmentCode))
+            matched.Top = &connector;
+        if (Fits(connector, bottomTexts, attachmentCode))
+            matched.Bottom = &connector;
+        if (matched.Top != nullptr && matched.Bottom != nullptr)
+            break;
+    }
+    return matched;
+}
+
+QString PartsListIntro(bool feeder)
+{
+    if (feeder)
+        return QStringLiteral("Below is a list of the part numbers that correspond to your "
+                              "specifications:");
+    return QStringLiteral("There is no standard part number that matches your selections.") + CR +
+           CR +
+           QStringLiteral("Below is a list of the individual components that will make up your "
+                          "cable assembly,") +
+           CR +
+           QStringLiteral("along with the charges to have the connectors attached to the cable (if "
+                          "applicable).");
+}
+
+TPartsList BuildPartsList(const TPartsListInput& input)
+{
+    // A cable that was never chosen lists as an empty record.
+    const TTransmissionLine noCable;
+    const TTransmissionLine& cable = input.Cable != nullptr ? *input.Cable : noCable;
+    const TCablePrice cablePrice =
+        CablePriceInCurrency(cable, input.CurrencyTag, input.RatesAvailable, input.Prenvo);
+
+    TPartsList list;
+    list.Label = cablePrice.Label;
+    const double cableAmount = input.Length * cablePrice.UnitPrice;
+    list.Rows.append({input.LengthText,
+                      input.Metres ? QStringLiteral("Meters") : QStringLiteral("Feet"),
+                      cable.PartNumber, cable.PriceDescription, cablePrice.UnitPrice, cableAmount,
+                      CableKind(input.Family)});
+    list.Total = cableAmount;
+
+    // An included side without a connector record has nothing to list.
+    qsizetype topRow = -1;
+    if (input.IncludeTop && input.Top != nullptr) {
+        const double price =
+            ConnectorPriceInCurrency(*input.Top, input.CurrencyTag, input.RatesAvailable);
+        topRow = list.Rows.size();
+        list.Rows.append(ConnectorRow(*input.Top, price, input.Family));
+        list.Total += price;
+    }
+    if (input.IncludeBottom && input.Bottom != nullptr) {
+        const double price =
+            ConnectorPriceInCurrency(*input.Bottom, input.CurrencyTag, input.RatesAvailable);
+        if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
+            TPartsRow& row = list.Rows[topRow];
+            row.Qty = QStringLiteral("2");
+            row.Extended = 2 * price;
+        } else {
+            list.Rows.append(ConnectorRow(*input.Bottom, price, input.Family));
+        }
+        list.Total += price;
+    }
+
+    if (!input.Feeder || input.FeederChoice != TFeederChoice::None) {
+        const bool both = !input.Feeder || input.FeederChoice == TFeederChoice::Both;
+        const double charge = cablePrice.Charge;
+        list.Rows.append({both ? QStringLiteral("2") : QStringLiteral("1"), QStringLiteral("Each"),
+                          cable.AttachChargePartNumber,
+                          QStringLiteral("Factory attachment charge for ") + cable.PartNumber +
+                              QStringLiteral(" connectors"),
+                          charge, both ? 2 * charge : charge, QStringLiteral("7")});
+        list.Total += charge;
+        if (both)
+            list.Total += charge;
+    }
+    return list;
+}
+
+QStringList PartsListResultRows(const TPartsList& list)
+{
+    QStringList rows;
+    for (const TPartsRow& row : list.Rows)
+        rows.append(row.Qty + FieldDelimiter + row.Uom + FieldDelimiter + row.PartNumber +
+                    FieldDelimiter + row.Description + FieldDelimiter + PriceText(row.Price) +
+                    FieldDelimiter + row.Kind + FieldDelimiter);
+    return rows;
+}
+
+QString AssemblyDescription(const TDescriptionInput& input)
+{
+    const QString grade = input.Plated ? QStringLiteral("Plated") : QStringLiteral("Standard");
+    const QString size =
+        input.DiameterShown ? QLatin1Char('(') + input.Diameter + QLatin1Char(')') : QString();
+    const auto special = [](const QString& characteristics) {
+        return characteristics == NoCharacteristics ? QString()
+                                                    : characteristics + QLatin1Char(' ');
+    };
+    const QString unit = input.Metres ? QStringLiteral(" meter cable assembly, ")
+                                      : QStringLiteral(" foot cable assembly, ");
+
+    return input.LengthText + unit + input.Cable + QStringLiteral(", ") + size + CR +
+           QStringLiteral("SPECIAL INSTRUCTIONS: ") + CR + QStringLiteral("Connector1 = ") + grade +
+           QLatin1Char(' ') + special(input.TopCharacteristics) + input.TopInterface +
+           QStringLiteral(" with ") + input.TopInner +
+           QStringLiteral(" inner contact attachment.  ") + CR + QStringLiteral("Connector2 = ") +
+           grade + QLatin1Char(' ') + special(input.BottomCharacteristics) + input.BottomInterface +
+           QStringLiteral(" with ") + input.BottomInner +
+           QStringLiteral(" inner contact attachment");
+}
+
+QString FinalResultRow(const QString& partNumber, const QString& description,
+                       const QString& priceText)
+{
+    return QStringLiteral("1|Each|") + partNumber + FieldDelimiter + description + FieldDelimiter +
+           priceText + QStringLiteral("|1|");
+}

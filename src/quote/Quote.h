@@ -1,0 +1,104 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The result pages' content as functions over plain values.
+
+// --- Matching the page-2 choices to connectors ---
+
+// One side's choices as page 2 shows them: the actual interface name, the characteristics text
+// ("(none)" for none) and the inner-attachment text ("(N/A)" for none).
+struct TConnectorChoice {
+    QString Interface;
+    QString Characteristics;
+    QString InnerAttachment;
+};
+
+struct TMatchedConnectors {
+    TConnector* Top = nullptr;
+    TConnector* Bottom = nullptr;
+};
+
+// Walks the cable's connectors in catalog order; a connector whose actual interface,
+// characteristics, inner attachment and attachment code equal a side's choices (exactly) becomes
+// that side's connector, a later one replacing an earlier, until both sides are found. Grade is
+// not compared. A side that no connector fits stays nullptr.
+TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
+                                   const TConnectorChoice& bottom, const QString& attachmentCode);
+
+// --- Custom parts list ---
+
+enum class TCableFamily { Air = 0, Foam = 1, EllipticalWaveguide = 2 };
+enum class TFeederChoice { Both = 0, TopOnly = 1, BottomOnly = 2, None = 3 };
+
+struct TPartsListInput {
+    bool Feeder = false;
+    QString LengthText; // as typed; the cable row's quantity
+    double Length = 0;  // the typed length as a number
+    bool Metres = false;
+    TCableFamily Family = TCableFamily::Foam;
+    bool IncludeTop = true;
+    bool IncludeBottom = true;
+    TFeederChoice FeederChoice = TFeederChoice::Both;
+    const TTransmissionLine* Cable = nullptr;
+    const TConnector* Top = nullptr;
+    const TConnector* Bottom = nullptr;
+    int CurrencyTag = 1;
+    bool RatesAvailable = false;
+    bool Prenvo = false; // the Prenvo connector attachment is chosen
+};
+
+struct TPartsRow {
+    QString Qty;
+    QString Uom; // "Feet", "Meters" or "Each"
+    QString PartNumber;
+    QString Description;
+    double Price = 0;
+    double Extended = 0;
+    QString Kind; // ItemKind, one digit
+};
+
+struct TPartsList {
+    QList<TPartsRow> Rows;
+    double Total = 0; // sum of the unrounded amounts
+    QString Label;    // the currency label, "(USD)", ...
+};
+
+// The introduction above the parts list; line breaks are single carriage returns.
+QString PartsListIntro(bool feeder);
+
+// The rows: the cable; each included connector (equal part numbers merge into one row of
+// quantity 2); the attachment charge for a jumper or a feeder with connectors (quantity 2 for a
+// jumper and for a feeder with both connectors).
+TPartsList BuildPartsList(const TPartsListInput& input);
+
+// One order line per row: Qty|UOM|Part Number|Description| price|kind| (the price as shown).
+QStringList PartsListResultRows(const TPartsList& list);
+
+// --- Final summary ---
+
+struct TDescriptionInput {
+    QString LengthText;
+    bool Metres = false;
+    QString Cable;    // the cable combo's text
+    QString Diameter; // the diameter box's text
+    bool DiameterShown = true;
+    bool Plated = false; // connector grade "Plated" (else "Standard")
+    QString TopCharacteristics;
+    QString BottomCharacteristics;
+    QString TopInterface;
+    QString BottomInterface;
+    QString TopInner;
+    QString BottomInner;
+};
+
+// The generated description, lines separated by single carriage returns.
+QString AssemblyDescription(const TDescriptionInput& input);
+
+// The summary's order line: 1|Each|part number|description|price text|1|
+QString FinalResultRow(const QString& partNumber, const QString& description,
+                       const QString& priceText);

@@ -1,0 +1,142 @@
+#include "StandardLengths.h"
+
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+
+namespace {
+
+const QLatin1Char DataDecimalPoint('.');
+
+QString LengthRow(const QString& code, const QString& feet, const QString& metres)
+{
+    return code + FieldDelimiter + feet + FieldDelimiter + metres + FieldDelimiter;
+}
+
+// The rows of one comma-separated list, up to its first piece that is not a number.
+void AddLengthRows(QStringList& table, const QString& lengths, bool metres)
+{
+    for (const QString& piece : SplitFields(lengths, QStringLiteral(","))) {
+        double value = 0;
+        if (!TryStrToFloat(piece, value))
+            return;
+        if (metres)
+            table.append(LengthRow(MetreLengthCode(piece), FormatFixed2(value * FeetPerMetre),
+                                   UserLengthText(piece)));
+        else
+            table.append(
+                LengthRow(piece, UserLengthText(piece), FormatFixed2(value / FeetPerMetre)));
+    }
+}
+
+// Column of a table row as a number; 0 when it is not one.
+double NumberAt(const QString& row, int column)
+{
+    double value = 0;
+    if (!TryStrToFloat(GetField(row, column), value))
+        return 0;
+    return value;
+}
+
+// The difference column: shortest general form and the unit.
+QString DifferenceText(double difference, bool metres)
+{
+    return UserLocale().toString(difference, 'g', 15) +
+           (metres ? QStringLiteral(" Meters") : QStringLiteral(" Feet"));
+}
+
+} // namespace
+
+QString DataLengthText(const QString& userText)
+{
+    QString text = userText;
+    return text.replace(UserLocale().decimalPoint(), QString(DataDecimalPoint));
+}
+
+QString UserLengthText(const QString& dataText)
+{
+    QString text = dataText;
+    return text.replace(DataDecimalPoint, UserLocale().decimalPoint());
+}
+
+QString MetreLengthCode(const QString& metres)
+{
+    const QString text = DataLengthText(metres);
+    const qsizetype dot = text.indexOf(DataDecimalPoint);
+    if (dot < 0)
+        return text + QLatin1Char('M');
+
+    QString whole = text.left(dot).trimmed();
+    bool isInteger = false;
+    const int value = whole.toInt(&isInteger, 10);
+    if (isInteger && value == 0)
+        whole.clear();
+    return whole + QLatin1Char('M') + text.mid(dot + 1);
+}
+
+QStringList BuildStandardLengths(const QString& feetLengths, const QString& metreLengths)
+{
+    QStringList table;
+    AddLengthRows(table, feetLengths, false);
+    AddLengthRows(table, metreLengths, true);
+    return table;
+}
+
+bool IsStandardLength(const QStringList& table, const QString& lengthText, bool metres)
+{
+    const int column = metres ? 3 : 2;
+    for (const QString& row : table)
+        if (GetField(row, column) == lengthText)
+            return true;
+    return false;
+}
+
+QString BuildPartNumber(const QString& stem, const QString& lengthText, bool metres)
+{
+    return stem + (metres ? MetreLengthCode(lengthText) : DataLengthText(lengthText));
+}
+
+TNearLengths FindNearLengths(const QStringList& table, double lengthFeet)
+{
+    TNearLengths near;
+    double shorterBound = lengthFeet - LengthWindowFeet;
+    double longerBound = lengthFeet + LengthWindowFeet;
+    for (int i = 0; i < table.size(); ++i) {
+        double value = 0;
+        if (!TryStrToFloat(GetField(table.at(i), 2), value))
+            continue;
+        if (value > shorterBound && value < lengthFeet) {
+            shorterBound = value;
+            near.Shorter = i;
+        }
+        if (value < longerBound && value > lengthFeet) {
+            longerBound = value;
+            near.Longer = i;
+        }
+    }
+    return near;
+}
+
+QList<QStringList> NearLengthRows(const QStringList& table, const TNearLengths& near,
+                                  const QString& stem, const QString& lengthText, bool metres)
+{
+    double length = 0;
+    if (!TryUserStrToFloat(lengthText, length))
+        length = 0;
+
+    QList<QStringList> rows;
+    rows.append({QStringLiteral("Your Selection:"), BuildPartNumber(stem, lengthText, metres),
+                 metres ? FormatFixed2(length * FeetPerMetre) : lengthText,
+                 metres ? lengthText : FormatFixed2(length / FeetPerMetre), QStringLiteral("0")});
+
+    const auto addCandidate = [&](int index, const QString& description) {
+        if (index < 0 || index >= table.size())
+            return;
+        const QString& row = table.at(index);
+        const double difference = NumberAt(row, metres ? 3 : 2) - length;
+        rows.append({description, stem + GetField(row, 1), GetField(row, 2), GetField(row, 3),
+                     DifferenceText(difference, metres)});
+    };
+    addCandidate(near.Shorter, QStringLiteral("A little shorter:"));
+    addCandidate(near.Longer, QStringLiteral("A little longer:"));
+    return rows;
+}
