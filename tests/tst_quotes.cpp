@@ -77,6 +77,7 @@ private slots:
     void nearestLengths_data();
     void nearestLengths();
     void pickingALengthOnTheNearestLengthsPage();
+    void pickingAFeetLengthInMetres();
     void noStandardLengthNear();
     void unpricedAssemblyNeverShowsAnothersPrice();
     void currencyRepricesTheSummary();
@@ -370,6 +371,33 @@ void TestQuotes::pickingALengthOnTheNearestLengthsPage()
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("KJ4-DMDM-PV-8"));
     QCOMPARE(grid->item(2, 1)->text(), Local(" 116.30"));
     QVERIFY(grid->item(1, 1)->text().startsWith(QStringLiteral("8 foot cable assembly")));
+}
+
+void TestQuotes::pickingAFeetLengthInMetres()
+{
+    Start();
+    ToPage2(QStringLiteral("2.5"), 1, true);
+    Next();
+    QCOMPARE(W().CurrentPage(), TPage::NoLength);
+    // The 6 ft row: its own part number, price and length.
+    Group("rgStdLengths")->Button(1)->click();
+    Next();
+    QTableWidget* grid = Grid("grdFinal");
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("KJ4-DMDM-PV-6"));
+    QCOMPARE(grid->item(2, 1)->text(), Local("123.40"));
+    QVERIFY(grid->item(1, 1)->text().startsWith(QStringLiteral("6 foot cable assembly")));
+    // Total attenuation of 6 ft: 2.8906 dB/100 ft x 0.06.
+    QCOMPARE(grid->item(5, 1)->text(), Local("0.17 dB"));
+
+    // The 10 ft row has no price of its own: 10 ft of cable at the per-metre price, the charges
+    // and both connectors, 21.00 + 22.50 + 77.00.
+    Button("btnBack")->click();
+    Next();
+    Group("rgStdLengths")->Button(2)->click();
+    Next();
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("KJ4-DMDM-PV-10"));
+    QCOMPARE(grid->item(2, 1)->text(), Local(" 120.50"));
+    QVERIFY(grid->item(1, 1)->text().startsWith(QStringLiteral("10 foot cable assembly")));
 }
 
 void TestQuotes::noStandardLengthNear()

@@ -132,6 +132,8 @@ void TfrmMain::ShowNearLengths(const QStringList& table, int shorter, int longer
     rgStdLengths->SetItemEnabled(1, false);
     rgStdLengths->SetItemEnabled(2, false);
     ShowPage(TPage::NoLength);
+    NearShorter = shorter;
+    NearLonger = longer;
     TNearLengths near;
     near.Shorter = shorter;
     near.Longer = longer;
@@ -152,11 +154,25 @@ void TfrmMain::AcceptLengthChoice()
 {
     const int choice = std::max(rgStdLengths->ItemIndex(), 0);
     const QString partNumber = CellText(grdLengths, choice, 1);
-    if (choice == 0) {
+    // Item 1 is the first candidate row, item 2 the second.
+    const QList<int> candidates = {NearShorter >= 0 ? NearShorter : NearLonger,
+                                   NearShorter >= 0 ? NearLonger : -1};
+    const int index = choice > 0 ? candidates.at(choice - 1) : -1;
+    if (index < 0 || index >= StandardLengthTable.size()) {
         ShowFinalSummary(partNumber, false);
         return;
     }
-    // A picked standard length is described and rated at that length, in the page-1 unit.
-    const QString length = CellText(grdLengths, choice, rbMeters->isChecked() ? 3 : 2).trimmed();
+    // A picked standard length is described and rated at that length, in the unit its part
+    // number names; a price built from parts takes it in the page-1 unit.
+    const QString& row = StandardLengthTable.at(index);
+    TSummaryLength length;
+    length.Metres = IsMetreRow(row);
+    length.Text = GetField(row, length.Metres ? 3 : 2);
+    double native = 0;
+    TryUserStrToFloat(length.Text, native);
+    if (length.Metres == rbMeters->isChecked())
+        length.PricingLength = native;
+    else
+        length.PricingLength = length.Metres ? native * FeetPerMetre : native / FeetPerMetre;
     ShowFinalSummary(partNumber, true, length);
 }

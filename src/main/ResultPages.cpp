@@ -73,6 +73,8 @@ QWidget* TfrmMain::BuildPartsListPage()
                          QStringLiteral("Part Number"), QStringLiteral("Description"),
                          QStringLiteral("Price"), QStringLiteral("Extended"), QString()});
     grdJumper->setColumnHidden(6, true);
+    grdJumper->setSelectionMode(QAbstractItemView::NoSelection);
+    grdJumper->setFocusPolicy(Qt::NoFocus);
     grdJumper->horizontalHeader()->setStretchLastSection(false);
     grdJumper->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     grdJumper->verticalHeader()->setDefaultSectionSize(DesignedRowHeight);
@@ -108,6 +110,8 @@ QWidget* TfrmMain::BuildPartsListPage()
     for (int row = 0; row < labels.size(); ++row)
         SetCell(grdJumperspecs, row, 0, labels.at(row));
     grdJumperspecs->setColumnWidth(0, 200);
+    grdJumperspecs->setSelectionMode(QAbstractItemView::NoSelection);
+    grdJumperspecs->setFocusPolicy(Qt::NoFocus);
     grdJumperspecs->verticalHeader()->setDefaultSectionSize(22);
     grdJumperspecs->setFixedHeight(7 * 22 + 2 * grdJumperspecs->frameWidth());
     grdJumperspecs->setMaximumWidth(360);
@@ -155,6 +159,8 @@ QWidget* TfrmMain::BuildLengthsPage()
                           QStringLiteral("Length (Feet)"), QStringLiteral("Length (Meters)"),
                           QStringLiteral("Difference In Length")});
     grdLengths->verticalHeader()->setDefaultSectionSize(DesignedRowHeight);
+    grdLengths->setSelectionMode(QAbstractItemView::NoSelection);
+    grdLengths->setFocusPolicy(Qt::NoFocus);
     grdLengths->setColumnWidth(0, 130);
     grdLengths->setColumnWidth(1, 170);
     grdLengths->setColumnWidth(2, 110);
@@ -199,6 +205,8 @@ QWidget* TfrmMain::BuildFinalPage()
         height += grdFinal->rowHeight(row);
     }
     grdFinal->setColumnWidth(0, 180);
+    grdFinal->setSelectionMode(QAbstractItemView::NoSelection);
+    grdFinal->setFocusPolicy(Qt::NoFocus);
     grdFinal->setWordWrap(true);
     grdFinal->setFixedHeight(height);
     grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -300,10 +308,16 @@ void TfrmMain::ShowPartsList()
 // --- Final summary ------------------------------------------------------------------------------
 
 void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
-                                const QString& length)
+                                const std::optional<TSummaryLength>& picked)
 {
     ShowPage(TPage::Final);
-    SummaryLengthText = length.isEmpty() ? cboLength->currentText() : length;
+    if (picked) {
+        SummaryLength = *picked;
+    } else {
+        SummaryLength.Text = cboLength->currentText();
+        SummaryLength.Metres = rbMeters->isChecked();
+        SummaryLength.PricingLength = TypedNumber(cboLength);
+    }
 
     SetCell(grdFinal, 0, 1, partNumber);
     Assembly->PartNumber = partNumber;
@@ -313,8 +327,8 @@ void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
     ShowAssemblyPrice();
 
     TDescriptionInput description;
-    description.LengthText = SummaryLengthText;
-    description.Metres = rbMeters->isChecked();
+    description.LengthText = SummaryLength.Text;
+    description.Metres = SummaryLength.Metres;
     description.Cable = cboTLineData->currentText();
     description.Diameter = edtTlineSize->text();
     description.DiameterShown = rgCableType->ItemIndex() != 2;
@@ -331,9 +345,9 @@ void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
 
     if (Assembly->Cable != nullptr) {
         double length = 0;
-        TryUserStrToFloat(SummaryLengthText, length);
+        TryUserStrToFloat(SummaryLength.Text, length);
         const QStringList figures =
-            PerformanceTexts(*Assembly->Cable, !rbMeters->isChecked(), TypedNumber(cboBeginning),
+            PerformanceTexts(*Assembly->Cable, !SummaryLength.Metres, TypedNumber(cboBeginning),
                              TypedNumber(cboEnding), length);
         for (int row = 0; row < figures.size(); ++row)
             SetCell(grdFinal, row + 3, 1, figures.at(row));
@@ -343,10 +357,9 @@ void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
 
 void TfrmMain::ShowAssemblyPrice()
 {
-    double length = 0;
-    TryUserStrToFloat(SummaryLengthText, length);
-    const TPriceRow row = AssemblyPriceRow(*Assembly, length, CurrentCurrencyTag(), RatesAvailable,
-                                           rgConnectorAttachment->ItemIndex() == 0);
+    const TPriceRow row =
+        AssemblyPriceRow(*Assembly, SummaryLength.PricingLength, CurrentCurrencyTag(),
+                         RatesAvailable, rgConnectorAttachment->ItemIndex() == 0);
     SetCell(grdFinal, 2, 0, row.Label, Right);
     SetCell(grdFinal, 2, 1, row.Value);
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDate;
@@ -99,10 +100,16 @@ public:
 
     // --- Result pages ---
     void ShowPartsList();
-    // length, when given, is the length text of a standard length picked on the nearest-lengths
-    // page (in the page-1 unit); the summary then describes and rates that length.
+    // The length a summary describes, rates and prices.
+    struct TSummaryLength {
+        QString Text;             // as shown, in the user's format
+        bool Metres = false;      // Text is in metres
+        double PricingLength = 0; // the length in the page-1 unit, for a price built from parts
+    };
+    // picked, when given, is a standard length picked on the nearest-lengths page: the summary
+    // then describes, rates and prices that length instead of the page-1 length.
     void ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
-                          const QString& length = QString());
+                          const std::optional<TSummaryLength>& picked = std::nullopt);
     void ShowAssemblyPrice();
     // ResultRows: the summary's order line, from rows 1 to 3 of its grid.
     void RebuildFinalResultRow();
@@ -137,9 +144,11 @@ public:
     TExchangeRates Rates;
     QString LastUpdateDate;
     QStringList StandardLengthTable;
-    // The length the final summary describes and rates: the page-1 text, or a picked standard
-    // length.
-    QString SummaryLengthText;
+    // What the final summary shows: the page-1 length, or a picked standard length.
+    TSummaryLength SummaryLength;
+    // The candidates offered on the nearest-lengths page, as rows of StandardLengthTable.
+    int NearShorter = -1;
+    int NearLonger = -1;
 
     QString InstallPath;
     bool RatesAvailable = false;

@@ -81,6 +81,11 @@ QStringList BuildStandardLengths(const QString& feetLengths, const QString& metr
     return table;
 }
 
+bool IsMetreRow(const QString& row)
+{
+    return GetField(row, 1).contains(QLatin1Char('M'));
+}
+
 bool IsStandardLength(const QStringList& table, const QString& lengthText, bool metres)
 {
     const int column = metres ? 3 : 2;

@@ -27,6 +27,9 @@ QString MetreLengthCode(const QString& metres);
 // a list that is not a number ends that list's rows.
 QStringList BuildStandardLengths(const QString& feetLengths, const QString& metreLengths);
 
+// True for a row made from the metre list (its length code names metres).
+bool IsMetreRow(const QString& row);
+
 // True when the typed length text equals column 3 (metres) or column 2 (feet) of some row: a
 // comparison of texts, so 10.0 is not 10.
 bool IsStandardLength(const QStringList& table, const QString& lengthText, bool metres);
