@@ -88,6 +88,7 @@ private slots:
     void pricingDateColour();
     void malformedJumperEntry();
     void missingJumperFileGivesPartsList();
+    void editedJumperFileCountsAtTheNextSearch();
 
 private:
     void Start(bool withRates = true);
@@ -564,6 +565,22 @@ void TestQuotes::missingJumperFileGivesPartsList()
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCOMPARE(W().CurrentPage(), TPage::NoPN);
     QCOMPARE(Column("grdJumper", 0), (QStringList{"6", "2", "2"}));
+}
+
+void TestQuotes::editedJumperFileCountsAtTheNextSearch()
+{
+    Start();
+    ToPage2(QStringLiteral("6"));
+    Next();
+    QCOMPARE(Grid("grdFinal")->item(0, 1)->text(), QStringLiteral("KJ4-DMDM-PV-6"));
+    Button("btnBack")->click();
+    Install->WriteProgramFile(QStringLiteral("dat/jumpers.dat"),
+                              QStringLiteral("[Assemblies]\nVersion=1\n"
+                                             "[KRV4-50B]\nTLine=KRV4-50B|\n"
+                                             "J1=401|401|x|x|NEW-STEM-|x|6|1|\n"));
+    Next();
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+    QCOMPARE(Grid("grdFinal")->item(0, 1)->text(), QStringLiteral("NEW-STEM-6"));
 }
 
 QTEST_MAIN(TestQuotes)

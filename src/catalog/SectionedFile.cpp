@@ -3,6 +3,7 @@
 #include "DataError.h"
 
 #include <QFile>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace {
@@ -81,6 +82,7 @@ int TSectionedFile::Section::LineOf(const QString& key) const
 void TSectionedFile::Parse(const QStringList& lines)
 {
     Items.clear();
+    QSet<QString> seen; // section names, case-folded
     bool inSection = false;
     bool skipping = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -91,10 +93,9 @@ void TSectionedFile::Parse(const QStringList& lines)
         if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) &&
             line.endsWith(QLatin1Char(']'))) {
             const QString name = line.mid(1, line.size() - 2);
-            skipping = false;
-            for (const Section& section : Items)
-                if (section.Name.compare(name, Qt::CaseInsensitive) == 0)
-                    skipping = true;
+            const QString folded = name.toCaseFolded();
+            skipping = seen.contains(folded);
+            seen.insert(folded);
             inSection = true;
             if (!skipping)
                 Items.append(Section{name, lineNumber, {}});

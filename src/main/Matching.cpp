@@ -82,14 +82,8 @@ void TfrmMain::MatchSelection()
 bool TfrmMain::FindStandardJumper()
 {
     const QString path = AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"));
-    QStringList lines;
-    try {
-        lines = ReadTextLines(path, true);
-    } catch (TDataError& error) {
-        throw error.At(path, 0);
-    }
     const std::optional<TJumperEntry> entry = ::FindStandardJumper(
-        TSectionedFile(lines), Assembly->Cable->PartNumber, Assembly->TopConnector->ConnectorID,
+        JumperFile.Read(path), Assembly->Cable->PartNumber, Assembly->TopConnector->ConnectorID,
         Assembly->BottomConnector->ConnectorID, path);
     if (!entry)
         return false;

@@ -3,6 +3,7 @@
 #include "catalog/CatalogRecords.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
+#include "quote/Jumpers.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -144,6 +145,8 @@ public:
     TExchangeRates Rates;
     QString LastUpdateDate;
     QStringList StandardLengthTable;
+    // jumpers.dat, read again when it changes on disk.
+    TJumperFile JumperFile;
     // What the final summary shows: the page-1 length, or a picked standard length.
     TSummaryLength SummaryLength;
     // The candidates offered on the nearest-lengths page, as rows of StandardLengthTable.

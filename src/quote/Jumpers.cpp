@@ -3,6 +3,8 @@
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
 
+#include <QFileInfo>
+
 TJumperEntry ReadJumperEntry(const QString& entryLine)
 {
     const QStringList pieces = SplitFields(entryLine, FieldDelimiter);
@@ -39,4 +41,28 @@ std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+const TSectionedFile& TJumperFile::Read(const QString& path)
+{
+    const QFileInfo info(path);
+    const bool exists = info.isFile();
+    const qint64 size = exists ? info.size() : -1;
+    const QDateTime modified = exists ? info.lastModified() : QDateTime();
+    if (Loaded && path == Path && exists == Exists && size == Size && modified == Modified)
+        return File;
+    QStringList lines;
+    try {
+        lines = ReadTextLines(path, true);
+    } catch (TDataError& error) {
+        Loaded = false;
+        throw error.At(path, 0);
+    }
+    File = TSectionedFile(lines);
+    Path = path;
+    Exists = exists;
+    Size = size;
+    Modified = modified;
+    Loaded = true;
+    return File;
 }

@@ -3,6 +3,7 @@
 #include "catalog/CatalogRecords.h"
 #include "catalog/SectionedFile.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -30,3 +31,22 @@ TJumperEntry ReadJumperEntry(const QString& entryLine);
 std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
                                                const QString& cablePartNumber, int topConnectorId,
                                                int bottomConnectorId, const QString& fileName = {});
+
+// jumpers.dat as last read. It is read again whenever the file on disk changed (appeared,
+// disappeared, or changed size or time), so an edited file counts at the next search without
+// the cost of reading an unchanged file at every search.
+class TJumperFile
+{
+public:
+    // The file's sections; a missing file has none. Throws TDataError with the file name when
+    // the file exists but cannot be read.
+    const TSectionedFile& Read(const QString& path);
+
+private:
+    QString Path;
+    bool Loaded = false;
+    bool Exists = false;
+    qint64 Size = -1;
+    QDateTime Modified;
+    TSectionedFile File;
+};
