@@ -10,12 +10,13 @@ namespace {
 
 // Windows-1252: Latin-1 but for 0x80..0x9F, which hold typographic characters. The five
 // unassigned bytes keep their Latin-1 meaning.
+constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 QString FromWindows1252(const QByteArray& bytes)
 {
-    static const char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes.at(i));
@@ -25,6 +26,29 @@ QString FromWindows1252(const QByteArray& bytes)
 }
 
 } // namespace
+
+std::optional<QByteArray> ToWindows1252(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        int byte = -1;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            byte = c;
+        } else {
+            for (int j = 0; j < 32; ++j) {
+                if (High[j] == c) {
+                    byte = 0x80 + j;
+                    break;
+                }
+            }
+        }
+        if (byte < 0)
+            return std::nullopt;
+        bytes[i] = static_cast<char>(byte);
+    }
+    return bytes;
+}
 
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
 {

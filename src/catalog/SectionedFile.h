@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Reads a text file as lines: UTF-8 (Windows-1252 when the bytes are not UTF-8), any line ending.
 // Throws TDataError when the file exists but cannot be read; a missing file reads as no lines
 // when missingIsEmpty, else throws too.
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);
+
+// The text in Windows-1252, the reverse of the reading above (the five unassigned bytes stand
+// for the control characters of the same code); nothing when a character does not fit.
+std::optional<QByteArray> ToWindows1252(const QString& text);
 
 // A text file of [section] headers and key=value lines.
 //  - A line that begins with '[' and ends with ']' opens a section.

@@ -32,7 +32,6 @@ bool FileExists(const QString& path)
 
 void TfrmMain::FormCreate(const QStringList& arguments)
 {
-    Q_UNUSED(arguments);
     // 1. Collections.
     Assembly = std::make_unique<TJumper>();
     Desktop::ShowPicture(imgLogo, AppPaths::ImageFile(QStringLiteral("vantrellogo.gif")));
@@ -140,6 +139,14 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         // 15. Currency notes.
         lblforeign1->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
         lblforeign2->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
+
+        // 16. An order named on the command line: OPEN <file>.
+        if (arguments.size() == 2 &&
+            arguments.at(0).compare(QLatin1String("OPEN"), Qt::CaseInsensitive) == 0 &&
+            ReadOrderFile(arguments.at(1))) {
+            ShowPage(TPage::Order);
+            RefreshOrderGrid();
+        }
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
         if (!pageShown)

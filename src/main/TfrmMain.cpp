@@ -30,7 +30,7 @@
 namespace {
 const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
 // Parts of the program that are not built yet; their commands stay disabled.
-constexpr bool OrderAvailable = false;
+constexpr bool OrderAvailable = true;
 constexpr bool OutputsAvailable = false;
 } // namespace
 
@@ -139,6 +139,9 @@ void TfrmMain::BuildMenu()
     StartOver1 = action(file, QStringLiteral("StartOver1"), QStringLiteral("S&tart Over"));
     Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
     connect(StartOver1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
+    connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
+    connect(Save1, &QAction::triggered, this, &TfrmMain::btnSaveClick);
+    connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::btnCloseClick);
 
     CurrencySettings1 = menuBar()->addMenu(QStringLiteral("Currency Settings"));
@@ -151,53 +154,8 @@ void TfrmMain::BuildMenu()
     Help1->setObjectName(QStringLiteral("Help1"));
 
     // Commands whose work is not part of this build yet stay disabled rather than do nothing.
-    for (QAction* pending : {Open1, ViewLastOrder1, QuickUpdate1, Help1})
+    for (QAction* pending : {QuickUpdate1, Help1})
         pending->setEnabled(false);
-}
-
-QWidget* TfrmMain::BuildOrderPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tsOrder"));
-    auto* layout = new QVBoxLayout(page);
-    grdOrder = NewGrid(QStringLiteral("grdOrder"), page, 0,
-                       {QStringLiteral("Qty."), QStringLiteral("UOM"),
-                        QStringLiteral("Part Number"), QStringLiteral("Description"),
-                        QStringLiteral("Price"), QStringLiteral("Extended")});
-    SetHint(grdOrder, QStringLiteral("Parts List"));
-    layout->addWidget(grdOrder, 1);
-    auto* totalRow = new QHBoxLayout;
-    totalRow->addStretch(1);
-    auto* lblOrderTotal = new QLabel(QStringLiteral("Order Total:"), page);
-    lblOrderTotal->setObjectName(QStringLiteral("lblOrderTotal"));
-    lblOrderTotal->setStyleSheet(QStringLiteral("color: blue"));
-    edtOrderTotal = new QLineEdit(page);
-    edtOrderTotal->setObjectName(QStringLiteral("edtOrderTotal"));
-    edtOrderTotal->setReadOnly(true);
-    totalRow->addWidget(lblOrderTotal);
-    totalRow->addWidget(edtOrderTotal);
-    layout->addLayout(totalRow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto button = [&](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, page);
-        b->setObjectName(name);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* btnSave = button(QStringLiteral("btnSave"), QStringLiteral("&Save"));
-    QPushButton* print = button(QStringLiteral("BitBtn1"), QStringLiteral("&Print"));
-    QPushButton* btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"));
-    QPushButton* del = button(QStringLiteral("btnDeleteSelected"), QStringLiteral("&Delete"));
-    QPushButton* update = button(QStringLiteral("BitBtn2"), QStringLiteral("&Update"));
-    QPushButton* exit = button(QStringLiteral("btnExitCM"), QStringLiteral("&Close"));
-    SetHint(exit, QStringLiteral("Close"));
-    for (QPushButton* pending : {btnSave, print, del, update})
-        pending->setEnabled(false);
-    connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
-    connect(exit, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);
-    layout->addLayout(buttons);
-    return page;
 }
 
 // --- Navigation -------------------------------------------------------------------------------
@@ -311,6 +269,10 @@ void TfrmMain::btnNextClick()
         break;
     case TPage::NoLength:
         AcceptLengthChoice();
+        break;
+    case TPage::NoPN:
+    case TPage::Final:
+        AddResultToOrder();
         break;
     default:
         break;

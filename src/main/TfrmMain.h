@@ -116,6 +116,23 @@ public:
     void RebuildFinalResultRow();
     void ShowPricingDate(QLabel* label);
 
+    // --- Order ---
+    void AddResultToOrder();
+    void RefreshOrderGrid();
+    void RecalcOrderTotals();
+    // A cell of the order grid changed, typed or spun.
+    void grdOrderCellEdit(int row, int column);
+    // Asked before a spin step is applied to a quantity: false refuses the new value.
+    bool grdOrderSpinIncrement(int row, double value);
+    void btnDeleteSelectedClick();
+    // False (after an error message) when the file could not be read or written; the order is
+    // then unchanged.
+    bool ReadOrderFile(const QString& path);
+    bool WriteOrderFile(const QString& path);
+    void btnSaveClick();
+    void Open1Click();
+    void ViewLastOrder1Click();
+
     // --- Currencies ---
     int CurrentCurrencyTag() const;
     void US1Click(QAction* item);
@@ -190,6 +207,11 @@ private:
     void BuildUi();
     void BuildMenu();
     void BuildCurrencyMenu();
+    void WriteLastOrder();
+    // Tells once per run that orders are kept in the per-user folder.
+    void NoteUserDataFolder();
+    bool UserDataFolderNoted = false;
+    bool LastOrderWriteFailed = false;
     // Disables the currencies without a usable rate and reports bad rate lines.
     void CheckCurrencyRates();
     QWidget* BuildPage1();

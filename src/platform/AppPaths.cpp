@@ -14,6 +14,12 @@ QString& FolderOverride()
     return folder;
 }
 
+std::optional<bool>& WritableOverride()
+{
+    static std::optional<bool> writable;
+    return writable;
+}
+
 QSettings CommonFilesSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
@@ -73,6 +79,35 @@ QString ProgramFile(const QString& relative)
 QString ImageFile(const QString& name)
 {
     return Resolve(ProgramFolder(), QStringLiteral("images/") + name);
+}
+
+bool ProgramFolderWritable()
+{
+    if (WritableOverride())
+        return *WritableOverride();
+    return QFileInfo(ProgramFolder()).isWritable();
+}
+
+void SetProgramFolderWritableOverride(std::optional<bool> writable)
+{
+    WritableOverride() = writable;
+}
+
+QString UserDataFolder()
+{
+    if (ProgramFolderWritable())
+        return ProgramFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString OrderFolder()
+{
+    return Resolve(UserDataFolder(), QStringLiteral("data"));
+}
+
+QString LastOrderFile()
+{
+    return Resolve(UserDataFolder(), QStringLiteral("Ferrolyn.lom"));
 }
 
 QString UpdateIniFile()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Where the program's files live.
 namespace AppPaths {
 
@@ -15,6 +17,16 @@ void SetProgramFolder(const QString& folder);
 QString Resolve(const QString& folder, const QString& relative);
 QString ProgramFile(const QString& relative);
 QString ImageFile(const QString& name);
+// True when the program may write beside itself; tests can fix the answer.
+bool ProgramFolderWritable();
+void SetProgramFolderWritableOverride(std::optional<bool> writable);
+// Where the program keeps what it writes for the user: the program folder, or the per-user
+// data folder when the program folder cannot be written.
+QString UserDataFolder();
+// The folder "data" of order files, and the last-order file "Ferrolyn.lom", in UserDataFolder.
+QString OrderFolder();
+QString LastOrderFile();
+
 // update.ini: beside the program, or in the user's settings folder when the program folder
 // cannot be written.
 QString UpdateIniFile();

@@ -74,7 +74,9 @@ QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& 
             return state.Answers.takeFirst();
         return FirstButton(buttons);
     }
-    QMessageBox box(BoxIcon(icon), Caption(icon), text, buttons, parent);
+    // Message texts break lines with a carriage return alone.
+    QMessageBox box(BoxIcon(icon), Caption(icon),
+                    QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), buttons, parent);
     ++state.Open;
     const int result = box.exec();
     --state.Open;

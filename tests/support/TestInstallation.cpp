@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,12 +29,14 @@ TTestInstallation::TTestInstallation()
                        Dir.filePath(QStringLiteral("settings")));
     AppPaths::SetProgramFolder(ProgramFolder());
     Dialogs::SetRecording(true);
+    FileDialogs::Reset();
     Desktop::SetSpreadsheetAvailableOverride(false);
 }
 
 TTestInstallation::~TTestInstallation()
 {
     AppPaths::SetProgramFolder(QString());
+    AppPaths::SetProgramFolderWritableOverride(std::nullopt);
     Desktop::SetSpreadsheetAvailableOverride(std::nullopt);
     Dialogs::SetRecording(true);
 }

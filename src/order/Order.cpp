@@ -1,0 +1,151 @@
+#include "Order.h"
+
+#include "catalog/LineFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Item lines start at position 1; position 0 is the header line.
+constexpr qsizetype FirstItem = 1;
+
+double QuantityOrZero(const QString& text)
+{
+    double quantity = 0;
+    return ParseQuantity(text, quantity) ? quantity : 0;
+}
+
+double PriceOrZero(const QString& text)
+{
+    double price = 0;
+    return ParsePrice(text, price) ? price : 0;
+}
+
+QString SwapDecimalSeparator(const QString& text, const QString& from, const QString& to)
+{
+    if (from == to || from.isEmpty())
+        return text;
+    QString result = text;
+    return result.replace(from, to);
+}
+
+} // namespace
+
+TOrderItem OrderItem(const QString& line)
+{
+    return TOrderItem{GetField(line, 1), GetField(line, 2), GetField(line, 3),
+                      GetField(line, 4), GetField(line, 5), GetField(line, 6)};
+}
+
+QString OrderLine(const TOrderItem& item)
+{
+    const QStringList fields{item.Quantity,    item.Unit,  item.PartNumber,
+                             item.Description, item.Price, item.Kind};
+    return fields.join(FieldDelimiter) + FieldDelimiter;
+}
+
+QString QuantityText(double quantity)
+{
+    if (!std::isfinite(quantity))
+        return QString::number(quantity);
+    // Fifteen significant digits hide the noise of binary fractions (0.1 + 0.2 gives 0.3); the
+    // shortest fixed-point form of that value never uses an exponent and writes 12 as "12".
+    double rounded = QString::number(quantity, 'g', 15).toDouble();
+    if (rounded == 0)
+        rounded = 0; // no "-0"
+    return QString::number(rounded, 'f', QLocale::FloatingPointShortest);
+}
+
+bool ParseQuantity(const QString& text, double& quantity)
+{
+    double value = 0;
+    if (!TryStrToFloat(text, value) || value < 0)
+        return false;
+    quantity = value == 0 ? 0 : value;
+    return true;
+}
+
+bool ParsePrice(const QString& text, double& price)
+{
+    return TryStrToFloat(text, price);
+}
+
+QString ToDataNumber(const QString& userText)
+{
+    return SwapDecimalSeparator(userText, UserLocale().decimalPoint(), QStringLiteral("."));
+}
+
+QString ToUserNumber(const QString& dataText)
+{
+    return SwapDecimalSeparator(dataText, QStringLiteral("."), UserLocale().decimalPoint());
+}
+
+QString OrderLineFromResultRow(const QString& resultRow)
+{
+    TOrderItem item = OrderItem(resultRow);
+    item.Quantity = ToDataNumber(item.Quantity);
+    item.Price = ToDataNumber(item.Price);
+    // The result pages write prices as " %.2f"; the blank stays with the price.
+    const QStringList fields = SplitFields(resultRow);
+    if (!item.Price.isEmpty() && fields.size() > 5 && fields.at(4).startsWith(QLatin1Char(' ')))
+        item.Price.prepend(QLatin1Char(' '));
+    return OrderLine(item);
+}
+
+void AddResultRows(QStringList& orderLines, const QStringList& resultRows)
+{
+    if (orderLines.isEmpty())
+        orderLines.append(OrderHeaderLine);
+    for (const QString& row : resultRows) {
+        const QString line = OrderLineFromResultRow(row);
+        const QString partNumber = GetField(line, 3);
+        bool merged = false;
+        for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
+            QString& existing = orderLines[i];
+            if (GetField(existing, 3) != partNumber)
+                continue;
+            const double sum =
+                QuantityOrZero(GetField(existing, 1)) + QuantityOrZero(GetField(line, 1));
+            const qsizetype bar = existing.indexOf(FieldDelimiter);
+            existing = QuantityText(sum) + (bar < 0 ? FieldDelimiter : existing.mid(bar));
+            merged = true;
+            break;
+        }
+        if (!merged)
+            orderLines.append(line);
+    }
+}
+
+void FlattenLineBreaks(QStringList& orderLines)
+{
+    for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
+        QString& line = orderLines[i];
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+}
+
+TOrderTotals OrderTotals(const QStringList& orderLines)
+{
+    TOrderTotals totals;
+    for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
+        const QString& line = orderLines.at(i);
+        const double extended = QuantityOrZero(GetField(line, 1)) * PriceOrZero(GetField(line, 5));
+        totals.Extended.append(extended);
+        totals.Total += extended;
+    }
+    return totals;
+}
+
+void RemoveItems(QStringList& orderLines, const QList<int>& positions)
+{
+    QList<int> doomed;
+    for (const int position : positions)
+        if (position >= FirstItem && position < orderLines.size())
+            doomed.append(position);
+    std::sort(doomed.begin(), doomed.end(), std::greater<int>());
+    doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
+    for (const int position : doomed)
+        orderLines.removeAt(position);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The order: once it has received anything, a header line at position 0, then one line per item,
+// quantity|unit|part number|description|unit price|kind| . Quantities and prices are kept in the
+// data format ('.' as decimal point, as order files write them); the order page shows them in the
+// user's format. A price may carry the leading blank that the result pages give it.
+
+inline const QString OrderHeaderLine = QStringLiteral("qty|uom|pn|desc|price|0|");
+
+struct TOrderItem {
+    QString Quantity;
+    QString Unit;
+    QString PartNumber;
+    QString Description;
+    QString Price;
+    QString Kind;
+};
+
+// Fields 1 to 6 of an order line, trimmed.
+TOrderItem OrderItem(const QString& line);
+// The fields, each followed by '|'.
+QString OrderLine(const TOrderItem& item);
+
+// A quantity in the data format: a whole number as "12", any other in its shortest form ("10.5").
+QString QuantityText(double quantity);
+// A number in the data format ('.' or the regional separator); a quantity must also be zero or
+// more. False for anything else (empty, text, infinite).
+bool ParseQuantity(const QString& text, double& quantity);
+bool ParsePrice(const QString& text, double& price);
+
+// A number text in the user's format as the data format writes it, and back: only the decimal
+// separator changes.
+QString ToDataNumber(const QString& userText);
+QString ToUserNumber(const QString& dataText);
+
+// A result row (quantity and price as the result pages show them, in the user's format) as an
+// order line in the data format.
+QString OrderLineFromResultRow(const QString& resultRow);
+
+// Adds result rows to the order, adding the header line first when the order is empty. A row
+// whose part number equals that of an item line adds its quantity to the first such line, which
+// keeps its unit, description, price and kind; any other row is appended.
+void AddResultRows(QStringList& orderLines, const QStringList& resultRows);
+
+// Line breaks (carriage returns and line feeds) in the item lines become blanks.
+void FlattenLineBreaks(QStringList& orderLines);
+
+// Quantity x unit price of each item line, and their sum, unrounded. A field that is not a
+// number counts 0.
+struct TOrderTotals {
+    QList<double> Extended;
+    double Total = 0;
+};
+TOrderTotals OrderTotals(const QStringList& orderLines);
+
+// Removes the item lines at these positions (1 for the first item); the header and the other
+// lines keep their order. Positions outside the items are ignored.
+void RemoveItems(QStringList& orderLines, const QList<int>& positions);

@@ -1,0 +1,199 @@
+#include "OrderFile.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/SectionedFile.h"
+#include "Order.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+const QString SiteSection = QStringLiteral("SITE 001 LOM");
+constexpr int SiteLineCount = 5;
+constexpr int ItemFieldCount = 6;
+const QString AssemblyItemNumber = QStringLiteral("FN-001");
+const QString LineEnd = QStringLiteral("\r\n");
+
+// An order file is a few kilobytes; anything near this size is not one.
+constexpr qint64 MaxOrderFileSize = 32 * 1024 * 1024;
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A field as an item line holds it: trimmed, on one line.
+QString ItemField(const QString& orderLine, int n)
+{
+    QString field = GetField(orderLine, n);
+    field.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return field;
+}
+
+// A text from the file quoted in a problem, cut short when it is long.
+QString Quoted(const QString& text)
+{
+    constexpr qsizetype Longest = 40;
+    if (text.size() <= Longest)
+        return QLatin1Char('\'') + text + QLatin1Char('\'');
+    return QLatin1Char('\'') + text.left(Longest - 3) + QStringLiteral("...'");
+}
+
+// Windows-1252 when every character fits and the bytes cannot be mistaken for UTF-8 on
+// reading (which tries UTF-8 first); UTF-8 otherwise.
+QByteArray Encoded(const QString& text)
+{
+    const std::optional<QByteArray> single = ToWindows1252(text);
+    if (!single)
+        return text.toUtf8();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString readBack = utf8.decode(*single);
+    if (!utf8.hasError() && readBack != text)
+        return text.toUtf8();
+    return *single;
+}
+
+const TSectionedFile::Section* FindSection(const TSectionedFile& file, const QString& name)
+{
+    for (const TSectionedFile::Section& section : file.Sections())
+        if (section.Name.compare(name, Qt::CaseInsensitive) == 0)
+            return &section;
+    return nullptr;
+}
+
+} // namespace
+
+QStringList OrderFileLines(const QStringList& orderLines)
+{
+    QStringList lines{QStringLiteral("[Header]"),
+                      QStringLiteral("Company Name="),
+                      QStringLiteral("Author="),
+                      QStringLiteral("Date="),
+                      QStringLiteral("Job Number="),
+                      QStringLiteral("Proposal Number="),
+                      QStringLiteral("File Name="),
+                      QStringLiteral("File Path="),
+                      QString(),
+                      QLatin1Char('[') + SiteSection + QLatin1Char(']'),
+                      QStringLiteral("Site Name="),
+                      QStringLiteral("Site Number="),
+                      QStringLiteral("Ship To City="),
+                      QStringLiteral("Ship To State/Province="),
+                      QStringLiteral("Ship To Country=")};
+    for (qsizetype n = 1; n < orderLines.size(); ++n) {
+        const QString& line = orderLines.at(n);
+        const QString itemNumber =
+            GetField(line, 6) == QLatin1String("1") ? AssemblyItemNumber : QString();
+        const QStringList fields{ItemField(line, 1), ItemField(line, 2), itemNumber,
+                                 ItemField(line, 3), ItemField(line, 4), ItemField(line, 5)};
+        lines.append(QString::number(n) + QLatin1Char('=') + fields.join(FieldDelimiter) +
+                     FieldDelimiter);
+    }
+    lines.append(QString());
+    return lines;
+}
+
+void WriteOrderFile(const QString& path, const QStringList& orderLines)
+{
+    QString text;
+    for (const QString& line : OrderFileLines(orderLines))
+        text += line + LineEnd;
+    const QByteArray bytes = Encoded(text);
+
+    const auto failed = [&path](const QString& reason) {
+        return TDataError(
+            QStringLiteral("Cannot write the order file \"%1\": %2").arg(Shown(path), reason));
+    };
+    // Unbuffered, so that a short or failed write shows here: QSaveFile::commit() does not
+    // notice a failure while flushing its buffer and would put a truncated file in place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw failed(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    if (written < bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("only part of it could be written");
+        file.cancelWriting();
+        throw failed(reason);
+    }
+    if (!file.commit())
+        throw failed(file.errorString());
+}
+
+TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)
+{
+    const TSectionedFile file(lines);
+    const TSectionedFile::Section* site = FindSection(file, SiteSection);
+    if (!site)
+        throw TDataError(QStringLiteral("\"%1\" is not an order file.").arg(fileName));
+
+    TOrderFileContents contents;
+    contents.OrderLines.append(OrderHeaderLine);
+    for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
+        const TSectionedFile::Entry& entry = site->Entries.at(i);
+        const QString where = QStringLiteral("line %1: ").arg(entry.Line);
+        if (!entry.Text.contains(QLatin1Char('='))) {
+            contents.Problems.append(where + QStringLiteral("no '=' before the item's fields"));
+            continue;
+        }
+        const QString& value = entry.Value;
+        if (value.count(QLatin1Char('|')) < ItemFieldCount) {
+            contents.Problems.append(where + QStringLiteral("fewer than six fields"));
+            continue;
+        }
+        const QString quantityText = GetField(value, 1);
+        double quantity = 0;
+        if (!ParseQuantity(quantityText, quantity)) {
+            contents.Problems.append(where + QStringLiteral("the quantity %1 is not a number of "
+                                                            "zero or more")
+                                                 .arg(Quoted(quantityText)));
+            continue;
+        }
+        const QString price = GetField(value, 6);
+        double ignored = 0;
+        if (!ParsePrice(price, ignored)) {
+            contents.Problems.append(
+                where + QStringLiteral("the price %1 is not a number").arg(Quoted(price)));
+            continue;
+        }
+        const QString kind =
+            GetField(value, 3).isEmpty() ? QStringLiteral("2") : QStringLiteral("1");
+        contents.OrderLines.append(
+            OrderLine(TOrderItem{QuantityText(quantity), GetField(value, 2), GetField(value, 4),
+                                 GetField(value, 5), price, kind}));
+    }
+    return contents;
+}
+
+TOrderFileContents ReadOrderFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const auto failed = [&path](const QString& reason) {
+        return TDataError(
+            QStringLiteral("Cannot open the order file \"%1\": %2").arg(Shown(path), reason));
+    };
+    if (!info.exists())
+        throw failed(QStringLiteral("it does not exist."));
+    if (info.isDir())
+        throw failed(QStringLiteral("it is a folder."));
+    if (info.size() > MaxOrderFileSize)
+        throw failed(QStringLiteral("it is far too large to be an order file."));
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        throw failed(probe.errorString());
+    probe.close();
+    return ParseOrderFile(ReadTextLines(path), info.fileName());
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Order files (".fyn") and the last-order file: a sectioned text file with CR LF line ends.
+//   [Header]            seven lines with empty values: Company Name=, Author=, Date=,
+//                       Job Number=, Proposal Number=, File Name=, File Path=
+//   (empty line)
+//   [SITE 001 LOM]      five site lines with empty values: Site Name=, Site Number=,
+//                       Ship To City=, Ship To State/Province=, Ship To Country=
+//                       then one line per item, n=quantity|unit|item number|part number|
+//                       description|price| with the key n counting from 1, every field trimmed
+//                       (a line break inside a field written as a blank), the item number
+//                       "FN-001" for kind 1 and empty otherwise
+//   (empty line)
+// Files are written in Windows-1252 when every character fits and the bytes do not also read as
+// UTF-8, else in UTF-8; the reader takes both.
+
+// The lines of the file for these order lines (header line at position 0 skipped).
+QStringList OrderFileLines(const QStringList& orderLines);
+
+// Writes the file atomically: a failed write leaves the previous file whole. Throws TDataError
+// naming the file when it cannot be written.
+void WriteOrderFile(const QString& path, const QStringList& orderLines);
+
+struct TOrderFileContents {
+    // The order: the header line, then one line per item read (kind "1" when the item number is
+    // not empty, else "2").
+    QStringList OrderLines;
+    // One text per item line left out (no '=', fewer than six fields, a quantity that is not a
+    // number of zero or more, a price that is not a number), naming its line.
+    QStringList Problems;
+};
+
+// The order of a file's lines: the section "SITE 001 LOM" (names compared without regard to
+// case, a repeated section ignored, empty lines and a lone end-of-file character skipped), its
+// first five lines skipped whatever they hold. Throws TDataError naming the file when there is no
+// such section: it is not an order file.
+TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName);
+
+// Reads the file. Throws TDataError naming the file when it is missing, a folder, far larger than
+// any order file, cannot be read or is not an order file.
+TOrderFileContents ReadOrderFile(const QString& path);

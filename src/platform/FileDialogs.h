@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The one way the program asks for file names. While the message-box facade records (tests),
+// no dialog is shown: each call records what it would show and answers with the next queued
+// name, or with an empty name (cancelled) when none is queued.
+namespace FileDialogs {
+
+// A file to write; the dialog asks before an existing file is replaced. Empty when cancelled.
+QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                        const QString& filter, const QString& defaultSuffix);
+// A file to read; a name that does not exist may be returned. Empty when cancelled.
+QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                        const QString& filter, const QString& defaultSuffix);
+
+// --- Test hooks ---
+struct TShownDialog {
+    bool Save = false;
+    QString Folder;
+    QString Filter;
+    QString DefaultSuffix;
+};
+void SetNextFileName(const QString& name);
+// Forgets queued names and shown dialogs.
+void Reset();
+QList<TShownDialog> TakeShownDialogs();
+
+} // namespace FileDialogs

@@ -1,0 +1,476 @@
+// Order lines (merging result rows, totals, removing items) and order files. Runs in a '.' and a
+// ',' locale: result rows come in the user's format, order lines and files use '.' in both.
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "order/Order.h"
+#include "order/OrderFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/CoreTestHelpers.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+// A result row as a result page leaves it: the quantity and the price (fields 1 and 5, written
+// here with '.') in the user's format, the other fields as they stand.
+QString UserRow(const QString& dataRow)
+{
+    QStringList fields = SplitFields(dataRow);
+    fields[0] = Local(fields.at(0));
+    fields[4] = Local(fields.at(4));
+    return fields.join('|');
+}
+
+QStringList UserRows(const QStringList& dataRows)
+{
+    QStringList rows;
+    for (const QString& row : dataRows)
+        rows << UserRow(row);
+    return rows;
+}
+
+// The order: the header line, then these item lines.
+QStringList Order(const QStringList& items)
+{
+    return QStringList{OrderHeaderLine} + items;
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QByteArray FileStart = "[Header]\r\nCompany Name=\r\nAuthor=\r\nDate=\r\nJob Number=\r\n"
+                             "Proposal Number=\r\nFile Name=\r\nFile Path=\r\n\r\n"
+                             "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\n"
+                             "Ship To State/Province=\r\nShip To Country=\r\n";
+
+// The site section as the writer starts it.
+// clang-format off
+const QStringList SiteStart{"[SITE 001 LOM]", "Site Name=", "Site Number=", "Ship To City=",
+                            "Ship To State/Province=", "Ship To Country="};
+// clang-format on
+
+} // namespace
+
+class TestOrder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addResultRows_data();
+    void addResultRows();
+    void orderLineFromResultRow();
+    void quantityText_data();
+    void quantityText();
+    void totals_data();
+    void totals();
+    void flattenLineBreaks();
+    void removeItems_data();
+    void removeItems();
+    void orderFileLines();
+    void writeThenRead();
+    void encoding_data();
+    void encoding();
+    void parse_data();
+    void parse();
+    void notAnOrderFile_data();
+    void notAnOrderFile();
+    void writeFailures();
+    void failedWriteKeepsFile();
+
+private:
+    QTemporaryDir Dir;
+};
+
+// clang-format off
+void TestOrder::addResultRows_data()
+{
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<QList<QStringList>>("additions"); // result rows, '.' for the user's separator
+    QTest::addColumn<QStringList>("expected");
+
+    const QString assembly = "1|Each|FA-716-10|10 foot cable assembly| 812.50|1|";
+    QTest::newRow("same assembly twice")
+        << QStringList{} << QList<QStringList>{{assembly}, {assembly}}
+        << Order({"2|Each|FA-716-10|10 foot cable assembly| 812.50|1|"});
+    QTest::newRow("two parts lists on one cable")
+        << QStringList{}
+        << QList<QStringList>{{"10|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
+                               "1|Each|CN-716M|7-16 DIN Male| 30.00|4|",
+                               "1|Each|CN-716F|7-16 DIN Female| 40.00|4|",
+                               "2|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|"},
+                              {"10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
+                               "2|Each|CN-NM|N Male| 25.00|4|",
+                               "2|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|"}}
+        << Order({"20.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
+                  "1|Each|CN-716M|7-16 DIN Male| 30.00|4|",
+                  "1|Each|CN-716F|7-16 DIN Female| 40.00|4|",
+                  "4|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|",
+                  "2|Each|CN-NM|N Male| 25.00|4|"});
+    QTest::newRow("merged line keeps its description, unit, price and kind")
+        << Order({"1|Each|FA-716-10|First description| 812.50|1|"})
+        << QList<QStringList>{{"3|Feet|FA-716-10|Second description| 700.00|2|"}}
+        << Order({"4|Each|FA-716-10|First description| 812.50|1|"});
+    QTest::newRow("only the first of two equal part numbers")
+        << Order({"3|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
+                  "4|Each|CN-NM|N Male| 25.00|2|"})
+        << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
+        << Order({"5|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
+                  "4|Each|CN-NM|N Male| 25.00|2|"});
+    QTest::newRow("part numbers are case-sensitive")
+        << Order({"1|Each|CN-NM|N Male| 25.00|4|"})
+        << QList<QStringList>{{"1|Each|cn-nm|N Male| 25.00|4|"}}
+        << Order({"1|Each|CN-NM|N Male| 25.00|4|", "1|Each|cn-nm|N Male| 25.00|4|"});
+    QTest::newRow("part numbers compared trimmed")
+        << Order({"1|Each| CN-NM |N Male| 25.00|4|"})
+        << QList<QStringList>{{"1|Each|CN-NM|N Male| 25.00|4|"}}
+        << Order({"2|Each| CN-NM |N Male| 25.00|4|"});
+    QTest::newRow("the header line is no item")
+        << QStringList{} << QList<QStringList>{{"1|Each|pn|A part called pn| 5.00|4|"}}
+        << Order({"1|Each|pn|A part called pn| 5.00|4|"});
+    QTest::newRow("fractions add as numbers")
+        << QStringList{} << QList<QStringList>{{"0.1|Meters|KRV4-50B|Cable| 4.10|3|"},
+                                               {"0.2|Meters|KRV4-50B|Cable| 4.10|3|"}}
+        << Order({"0.3|Meters|KRV4-50B|Cable| 4.10|3|"});
+    QTest::newRow("a quantity that is not a number counts 0")
+        << Order({"many|Each|CN-NM|N Male| 25.00|4|"})
+        << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
+        << Order({"2|Each|CN-NM|N Male| 25.00|4|"});
+}
+// clang-format on
+
+void TestOrder::addResultRows()
+{
+    QFETCH(QStringList, order);
+    QFETCH(QList<QStringList>, additions);
+    QFETCH(QStringList, expected);
+
+    for (const QStringList& rows : additions)
+        AddResultRows(order, UserRows(rows));
+    QCOMPARE(order, expected);
+}
+
+void TestOrder::orderLineFromResultRow()
+{
+    // Only the quantity and the price change their separator; a description keeps its '.' and
+    // ',' in every locale, and the price keeps its leading blank.
+    QCOMPARE(OrderLineFromResultRow(UserRow("10.5|Feet|KRV4-50B|1/2 in., foam| 1.25|3|")),
+             QStringLiteral("10.5|Feet|KRV4-50B|1/2 in., foam| 1.25|3|"));
+    QCOMPARE(OrderLineFromResultRow(UserRow("1|Each|FA-716-10|Assembly|812.50|1|")),
+             QStringLiteral("1|Each|FA-716-10|Assembly|812.50|1|"));
+    QCOMPARE(OrderLineFromResultRow("1|Each|"), QStringLiteral("1|Each|||||"));
+    QCOMPARE(ToUserNumber(QStringLiteral(" 1.25")), Local(" 1.25"));
+    QCOMPARE(ToDataNumber(Local(" 1.25")), QStringLiteral(" 1.25"));
+}
+
+void TestOrder::quantityText_data()
+{
+    QTest::addColumn<double>("quantity");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("whole") << 12.0 << "12";
+    QTest::newRow("fraction") << 10.5 << "10.5";
+    QTest::newRow("binary noise") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("a million") << 1e6 << "1000000";
+    QTest::newRow("small, no exponent") << 1e-7 << "0.0000001";
+}
+
+void TestOrder::quantityText()
+{
+    QFETCH(double, quantity);
+    QFETCH(QString, text);
+
+    QCOMPARE(QuantityText(quantity), text);
+}
+
+// clang-format off
+void TestOrder::totals_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QList<double>>("extended");
+    QTest::addColumn<double>("total");
+
+    QTest::newRow("3 at 1.25") << QStringList{"3|Each|CN-NM|N Male| 1.25|4|"}
+                               << QList<double>{3.75} << 3.75;
+    QTest::newRow("two such rows") << QStringList{"3|Each|A|a| 1.25|4|", "3|Each|B|b|1.25|4|"}
+                                   << QList<double>{3.75, 3.75} << 7.5;
+    QTest::newRow("fractional quantity") << QStringList{"10.5|Feet|KRV4-50B|Cable| 1.25|2|"}
+                                         << QList<double>{13.125} << 13.125;
+    QTest::newRow("not numbers count 0")
+        << QStringList{"many|Each|A|a| 2.00|4|", "-2|Each|B|b| 2.00|4|", "2|Each|C|c||4|",
+                       "2|Each|D|d| n/a|4|", "4|Each|E|e| 0.50|4|"}
+        << QList<double>{0, 0, 0, 0, 2} << 2.0;
+    QTest::newRow("sum of unrounded amounts")
+        << QStringList{"1|Each|A|a|0.005|7|", "1|Each|B|b|0.005|7|", "1|Each|C|c|0.005|7|"}
+        << QList<double>{0.005, 0.005, 0.005} << 0.015;
+    QTest::newRow("no items") << QStringList{} << QList<double>{} << 0.0;
+}
+// clang-format on
+
+void TestOrder::totals()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QList<double>, extended);
+    QFETCH(double, total);
+
+    const TOrderTotals totals = OrderTotals(Order(items));
+    QCOMPARE(totals.Extended, extended);
+    QCOMPARE(totals.Total, total);
+}
+
+void TestOrder::flattenLineBreaks()
+{
+    QStringList order = Order({"1|Each|FA-716-10|10 ft,\rSPECIAL:\r\nConnector1| 812.50|1|",
+                               "2|Each|CN-NM|N\nMale| 25.00|4|"});
+    FlattenLineBreaks(order);
+    QCOMPARE(order, Order({"1|Each|FA-716-10|10 ft, SPECIAL:  Connector1| 812.50|1|",
+                           "2|Each|CN-NM|N Male| 25.00|4|"}));
+}
+
+void TestOrder::removeItems_data()
+{
+    QTest::addColumn<QList<int>>("positions");
+    QTest::addColumn<QStringList>("left");
+
+    QTest::newRow("rows 2 and 3") << QList<int>{2, 3} << QStringList{"1|a|", "4|d|"};
+    QTest::newRow("any order, duplicates") << QList<int>{3, 2, 3, 2} << QStringList{"1|a|", "4|d|"};
+    QTest::newRow("first and last") << QList<int>{4, 1} << QStringList{"2|b|", "3|c|"};
+    QTest::newRow("outside the items")
+        << QList<int>{0, -1, 5} << QStringList{"1|a|", "2|b|", "3|c|", "4|d|"};
+    QTest::newRow("all") << QList<int>{1, 2, 3, 4} << QStringList{};
+}
+
+void TestOrder::removeItems()
+{
+    QFETCH(QList<int>, positions);
+    QFETCH(QStringList, left);
+
+    QStringList order = Order({"1|a|", "2|b|", "3|c|", "4|d|"});
+    RemoveItems(order, positions);
+    QCOMPARE(order, Order(left));
+}
+
+void TestOrder::orderFileLines()
+{
+    const QStringList order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
+                                     "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
+    QCOMPARE(OrderFileLines(order),
+             (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
+                          "Proposal Number=", "File Name=", "File Path=", ""} +
+              SiteStart +
+              QStringList{"1=2|Each|FN-001|FA-716-10|10 ft assembly|812.50|",
+                          "2=10.5|Feet||KRV4-50B|1/2 in. foam cable|1.25|", ""}));
+    QCOMPARE(OrderFileLines(Order({})).mid(9), SiteStart + QStringList{""});
+    QCOMPARE(OrderFileLines({}).mid(9), SiteStart + QStringList{""});
+}
+
+void TestOrder::writeThenRead()
+{
+    const QString path = Dir.filePath("order.fyn");
+    WriteOrderFile(path, Order({"2|Each|FA-716-10|10 foot assembly| 812.50|1|",
+                                "10.5|Feet|KRV4-50B|Foam cable, 90\u00b0C| 1.25|3|",
+                                "0|Each|CN-NM|N Male|25|4|"}));
+
+    QCOMPARE(ReadBytes(path), FileStart + "1=2|Each|FN-001|FA-716-10|10 foot assembly|812.50|\r\n"
+                                          "2=10.5|Feet||KRV4-50B|Foam cable, 90\xb0"
+                                          "C|1.25|\r\n"
+                                          "3=0|Each||CN-NM|N Male|25|\r\n\r\n");
+    const TOrderFileContents contents = ReadOrderFile(path);
+    QCOMPARE(contents.Problems, QStringList());
+    QCOMPARE(contents.OrderLines, Order({"2|Each|FA-716-10|10 foot assembly|812.50|1|",
+                                         "10.5|Feet|KRV4-50B|Foam cable, 90\u00b0C|1.25|2|",
+                                         "0|Each|CN-NM|N Male|25|2|"}));
+
+    // A second write replaces the file as a whole.
+    WriteOrderFile(path, Order({}));
+    QCOMPARE(ReadBytes(path), FileStart + "\r\n");
+    QCOMPARE(ReadOrderFile(path).OrderLines, Order({}));
+}
+
+void TestOrder::encoding_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("ASCII") << "N Male" << QByteArray("N Male");
+    QTest::newRow("Windows-1252") << "90\u00b0 \u20ac \u2013 \u00d8"
+                                  << QByteArray("90\xb0 \x80 \x96 \xd8");
+    QTest::newRow("outside Windows-1252")
+        << "50 \u03a9 \u00b0" << QByteArray("50 \xce\xa9 \xc2\xb0");
+    // In Windows-1252 these bytes would read back as UTF-8 "é".
+    QTest::newRow("looks like UTF-8") << "\u00c3\u00a9" << QByteArray("\xc3\x83\xc2\xa9");
+}
+
+void TestOrder::encoding()
+{
+    QFETCH(QString, description);
+    QFETCH(QByteArray, bytes);
+
+    const QString path = Dir.filePath("encoding.fyn");
+    WriteOrderFile(path, Order({"1|Each|P|" + description + "|1.00|4|"}));
+
+    QCOMPARE(ReadBytes(path), FileStart + "1=1|Each||P|" + bytes + "|1.00|\r\n\r\n");
+    QCOMPARE(ReadOrderFile(path).OrderLines, Order({"1|Each|P|" + description + "|1.00|2|"}));
+}
+
+// clang-format off
+void TestOrder::parse_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("problems");
+
+    QTest::newRow("site lines missing: the first five items are lost")
+        << QStringList{"[SITE 001 LOM]", "1=1|Each||A|a|1.00|", "2=2|Each||B|b|1.00|",
+                       "3=3|Each||C|c|1.00|", "4=4|Each||D|d|1.00|", "5=5|Each||E|e|1.00|",
+                       "6=6|Each|FN-001|F|f|1.00|", "7=7|Feet||G|g|2.50|"}
+        << QStringList{"6|Each|F|f|1.00|1|", "7|Feet|G|g|2.50|2|"} << QStringList{};
+    QTest::newRow("section name in any case, site lines not read, key ignored")
+        << QStringList{"junk before", "[site 001 Lom]", "Site Name=1|Each||A|a|1.00|", "a", "b",
+                       "c", "d", "x=3|Each|item|P|Desc=with equals|812.5|"}
+        << QStringList{"3|Each|P|Desc=with equals|812.5|1|"} << QStringList{};
+    QTest::newRow("empty and end-of-file lines do not count")
+        << (SiteStart.mid(0, 3) + QStringList{"", QString(QChar(26))} + SiteStart.mid(3) +
+            QStringList{"", "1= 12.00 | Each |  | P | D |  1.25 |", QString(QChar(26))})
+        << QStringList{"12|Each|P|D|1.25|2|"} << QStringList{};
+    QTest::newRow("repeated section ignored")
+        << (SiteStart + QStringList{"1=1|Each||A|a|1.00|", "[Header]", "Author=me"} + SiteStart +
+            QStringList{"1=2|Each||B|b|1.00|"})
+        << QStringList{"1|Each|A|a|1.00|2|"} << QStringList{};
+    QTest::newRow("five lines or fewer") << SiteStart << QStringList{} << QStringList{};
+    QTest::newRow("bad lines named, good lines kept")
+        << (SiteStart + QStringList{"1=1|Each||A|a|1.00|", "2|Each||B|b|1.00|", "3=3|Each||C|c|",
+                                    "4=abc|Each||D|d|1.00|", "5=-1|Each||E|e|1.00|",
+                                    "6=|Each||F|f|1.00|", "7=1|Each||G|g|x|", "8=1|Each||H|h||",
+                                    "9=0|Feet||I|i|-2.5|"})
+        << QStringList{"1|Each|A|a|1.00|2|", "0|Feet|I|i|-2.5|2|"}
+        << QStringList{"line 8: no '=' before the item's fields",
+                       "line 9: fewer than six fields",
+                       "line 10: the quantity 'abc' is not a number of zero or more",
+                       "line 11: the quantity '-1' is not a number of zero or more",
+                       "line 12: the quantity '' is not a number of zero or more",
+                       "line 13: the price 'x' is not a number",
+                       "line 14: the price '' is not a number"};
+    QTest::newRow("huge line")
+        << (SiteStart + QStringList{"1=" + QString(1000000, '7') + "x|Each||A|a|1.00|"})
+        << QStringList{}
+        << QStringList{"line 7: the quantity '7777777777777777777777777777777777777...' "
+                       "is not a number of zero or more"};
+}
+// clang-format on
+
+void TestOrder::parse()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, problems);
+
+    const TOrderFileContents contents = ParseOrderFile(lines, "order.fyn");
+    QCOMPARE(contents.OrderLines, Order(items));
+    QCOMPARE(contents.Problems, problems);
+}
+
+void TestOrder::notAnOrderFile_data()
+{
+    static const char Junk[] = "\x00\xff\xfe[\x1a]\r\n\x80\x81=|||||||\n\x00\x00";
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes"); // null: no such file
+    QTest::addColumn<QString>("message");  // %1: the path
+
+    QTest::newRow("missing") << "absent.fyn" << QByteArray()
+                             << "Cannot open the order file \"%1\": it does not exist.";
+    QTest::newRow("empty") << "empty.fyn" << QByteArray("")
+                           << "\"empty.fyn\" is not an order file.";
+    QTest::newRow("header only") << "header.fyn"
+                                 << QByteArray(
+                                        "[Header]\r\nAuthor=\r\nSITE 001 LOM=\r\n[SITE 001 LOM\r\n")
+                                 << "\"header.fyn\" is not an order file.";
+    QTest::newRow("binary junk") << "junk.fyn" << QByteArray(Junk, sizeof(Junk) - 1)
+                                 << "\"junk.fyn\" is not an order file.";
+}
+
+void TestOrder::notAnOrderFile()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+
+    const QString path = Dir.filePath(fileName);
+    if (!bytes.isNull())
+        WriteBytes(path, bytes);
+    if (message.contains("%1"))
+        message = message.arg(QDir::toNativeSeparators(path));
+    QCOMPARE(DataErrorOf([&] { ReadOrderFile(path); }), message);
+}
+
+void TestOrder::writeFailures()
+{
+    const QString order = QStringLiteral("1|Each|P|D|1.00|4|");
+    const QString missingFolder = Dir.filePath("no such folder/order.fyn");
+    QVERIFY(DataErrorOf([&] { WriteOrderFile(missingFolder, Order({order})); })
+                .startsWith("Cannot write the order file \"" +
+                            QDir::toNativeSeparators(missingFolder) + "\": "));
+    QVERIFY(!QFile::exists(missingFolder));
+
+    const QString folder = Dir.filePath("folder.fyn");
+    QVERIFY(QDir(Dir.path()).mkdir("folder.fyn"));
+    QVERIFY(DataErrorOf([&] { WriteOrderFile(folder, Order({order})); })
+                .startsWith("Cannot write the order file \"" + QDir::toNativeSeparators(folder) +
+                            "\": "));
+    QVERIFY(QFileInfo(folder).isDir());
+    QCOMPARE(DataErrorOf([&] { ReadOrderFile(folder); }), "Cannot open the order file \"" +
+                                                              QDir::toNativeSeparators(folder) +
+                                                              "\": it is a folder.");
+}
+
+void TestOrder::failedWriteKeepsFile()
+{
+#ifdef Q_OS_UNIX
+    // A file-size limit makes the write fail part way, even for root.
+    const QString path = Dir.filePath("kept.fyn");
+    WriteOrderFile(path, Order({"1|Each|P|D|1.00|4|"}));
+    const QByteArray before = ReadBytes(path);
+
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error = DataErrorOf(
+        [&] { WriteOrderFile(path, Order({"1|Each|P|" + QString(4000, 'd') + "|1.00|4|"})); });
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(error.startsWith("Cannot write the order file \"" + QDir::toNativeSeparators(path) +
+                              "\": "),
+             qPrintable(error));
+    QCOMPARE(ReadBytes(path), before);
+    QCOMPARE(QDir(Dir.path()).entryList(QStringList{"kept.fyn*"}, QDir::Files | QDir::Hidden),
+             QStringList{"kept.fyn"});
+#else
+    QSKIP("needs a file-size limit");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestOrder)
+#include "tst_order.moc"
