@@ -50,6 +50,18 @@ std::optional<QByteArray> ToWindows1252(const QString& text)
     return bytes;
 }
 
+std::optional<QByteArray> ToUnmistakableWindows1252(const QString& text)
+{
+    std::optional<QByteArray> bytes = ToWindows1252(text);
+    if (!bytes)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString readBack = utf8.decode(*bytes);
+    if (!utf8.hasError() && readBack != text)
+        return std::nullopt;
+    return bytes;
+}
+
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
 {
     QFile file(path);

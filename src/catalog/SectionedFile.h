@@ -16,6 +16,10 @@ QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);
 // for the control characters of the same code); nothing when a character does not fit.
 std::optional<QByteArray> ToWindows1252(const QString& text);
 
+// The same, but also nothing when the bytes would read as the UTF-8 of another text: a reader
+// that tries UTF-8 first (as the one above does) must get this text back.
+std::optional<QByteArray> ToUnmistakableWindows1252(const QString& text);
+
 // A text file of [section] headers and key=value lines.
 //  - A line that begins with '[' and ends with ']' opens a section.
 //  - Empty lines, a line holding only the end-of-file character (code 26) and lines before the

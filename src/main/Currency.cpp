@@ -101,12 +101,16 @@ void TfrmMain::SelectCurrency(QAction* item)
     }
 }
 
-void TfrmMain::ShowForeignNotice()
+bool TfrmMain::UsDollarsChosen() const
 {
-    bool us = true;
     for (const QAction* item : CurrencyItems)
         if (item->objectName() == QLatin1String("US1"))
-            us = item->isChecked();
-    lblforeign1->setVisible(!us);
-    lblforeign2->setVisible(!us);
+            return item->isChecked();
+    return true;
+}
+
+void TfrmMain::ShowForeignNotice()
+{
+    lblforeign1->setVisible(!UsDollarsChosen());
+    lblforeign2->setVisible(!UsDollarsChosen());
 }

@@ -84,7 +84,7 @@ QWidget* TfrmMain::BuildOrderPage()
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch(1);
-    auto* lblOrderTotal = new QLabel(QStringLiteral("Order Total:"), page);
+    lblOrderTotal = new QLabel(QStringLiteral("Order Total:"), page);
     lblOrderTotal->setObjectName(QStringLiteral("lblOrderTotal"));
     lblOrderTotal->setStyleSheet(QStringLiteral("color: blue"));
     edtOrderTotal = new QLineEdit(page);

@@ -31,7 +31,7 @@ namespace {
 const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
 // Parts of the program that are not built yet; their commands stay disabled.
 constexpr bool OrderAvailable = true;
-constexpr bool OutputsAvailable = false;
+constexpr bool OutputsAvailable = true;
 } // namespace
 
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
@@ -142,6 +142,12 @@ void TfrmMain::BuildMenu()
     connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
     connect(Save1, &QAction::triggered, this, &TfrmMain::btnSaveClick);
     connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
+    connect(ToATextFile1, &QAction::triggered, this, &TfrmMain::ToATextFile1Click);
+    connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);
+    connect(ToanMSExcelSpreadsheet1, &QAction::triggered, this,
+            &TfrmMain::ToanMSExcelSpreadsheet1Click);
+    connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
+    connect(Print1, &QAction::triggered, this, &TfrmMain::Print1Click);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::btnCloseClick);
 
     CurrencySettings1 = menuBar()->addMenu(QStringLiteral("Currency Settings"));

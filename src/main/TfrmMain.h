@@ -4,6 +4,7 @@
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
+#include "reports/ResultContent.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -138,6 +139,17 @@ public:
     void US1Click(QAction* item);
     void SelectCurrency(QAction* item);
     void ShowForeignNotice();
+    // True while the North America "US Dollars (USD)" item carries the check.
+    bool UsDollarsChosen() const;
+
+    // --- Outputs ---
+    // The shown result page as every output takes it.
+    TResultContent ResultContent();
+    void ToATextFile1Click();
+    void ToanHTMLDocument1Click();
+    void ToanMSExcelSpreadsheet1Click();
+    void CopyToClipboard1Click();
+    void Print1Click();
 
     // The status-bar text for the control under the pointer.
     QString HintFor(QWidget* widget) const;
@@ -208,6 +220,9 @@ private:
     void BuildMenu();
     void BuildCurrencyMenu();
     void WriteLastOrder();
+    // Writes an export file in the output's folder, chosen in the save dialog, and opens it.
+    void ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
+                      const QString& text);
     // Tells once per run that orders are kept in the per-user folder.
     void NoteUserDataFolder();
     bool UserDataFolderNoted = false;
@@ -332,5 +347,6 @@ public:
     // The currency menu's radio items in menu order.
     QList<QAction*> CurrencyItems;
     QTableWidget* grdOrder = nullptr;
+    QLabel* lblOrderTotal = nullptr;
     QLineEdit* edtOrderTotal = nullptr;
 };

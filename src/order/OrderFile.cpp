@@ -4,12 +4,11 @@
 #include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 #include "Order.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -49,14 +48,9 @@ QString Quoted(const QString& text)
 // reading (which tries UTF-8 first); UTF-8 otherwise.
 QByteArray Encoded(const QString& text)
 {
-    const std::optional<QByteArray> single = ToWindows1252(text);
-    if (!single)
-        return text.toUtf8();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString readBack = utf8.decode(*single);
-    if (!utf8.hasError() && readBack != text)
-        return text.toUtf8();
-    return *single;
+    if (std::optional<QByteArray> single = ToUnmistakableWindows1252(text))
+        return *std::move(single);
+    return text.toUtf8();
 }
 
 const TSectionedFile::Section* FindSection(const TSectionedFile& file, const QString& name)
@@ -104,33 +98,7 @@ void WriteOrderFile(const QString& path, const QStringList& orderLines)
     QString text;
     for (const QString& line : OrderFileLines(orderLines))
         text += line + LineEnd;
-    const QByteArray bytes = Encoded(text);
-
-    const auto failed = [&path](const QString& reason) {
-        return TDataError(
-            QStringLiteral("Cannot write the order file \"%1\": %2").arg(Shown(path), reason));
-    };
-    // Unbuffered, so that a short or failed write shows here: QSaveFile::commit() does not
-    // notice a failure while flushing its buffer and would put a truncated file in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failed(file.errorString());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            break;
-        written += count;
-    }
-    if (written < bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("only part of it could be written");
-        file.cancelWriting();
-        throw failed(reason);
-    }
-    if (!file.commit())
-        throw failed(file.errorString());
+    WriteFileAtomically(path, Encoded(text), QStringLiteral("order file"));
 }
 
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)

@@ -112,10 +112,8 @@ QString LastOrderFile()
 
 QString UpdateIniFile()
 {
-    const QString beside = ProgramFile(QStringLiteral("update.ini"));
-    const QFileInfo file(beside);
-    if (file.exists() ? file.isWritable() : QFileInfo(ProgramFolder()).isWritable())
-        return beside;
+    if (ProgramFolderWritable())
+        return ProgramFile(QStringLiteral("update.ini"));
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
         .filePath(QStringLiteral("update.ini"));
 }

@@ -2,7 +2,11 @@
 
 #include "catalog/DataError.h"
 #include "catalog/SectionedFile.h"
+#include "platform/SafeFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -18,6 +22,60 @@ std::optional<QString> SectionName(const QString& line)
     if (close < 1)
         return std::nullopt;
     return trimmed.mid(1, close - 1).trimmed();
+}
+
+// One line of a file as it stands: its bytes and the line ending that follows them (empty for a
+// last line without one).
+struct TRawLine {
+    QByteArray Text;
+    QByteArray End;
+};
+
+QList<TRawLine> SplitRawLines(const QByteArray& bytes)
+{
+    QList<TRawLine> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        TRawLine line{bytes.mid(start, end - start), {}};
+        if (end < bytes.size()) {
+            const bool crLf =
+                bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+            line.End = bytes.mid(end, crLf ? 2 : 1);
+        }
+        start = end + line.End.size();
+        lines.append(line);
+    }
+    return lines;
+}
+
+// The line as text for recognising section headers and keys, which are plain ASCII; a UTF-8
+// byte order mark in front of the first line is not part of it.
+QString LineText(const TRawLine& line, bool first)
+{
+    QByteArray text = line.Text;
+    if (first && text.startsWith("\xEF\xBB\xBF"))
+        text.remove(0, 3);
+    return QString::fromLatin1(text);
+}
+
+bool IsKeyLine(const QString& line, const QString& key)
+{
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    return equals >= 0 && line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TDataError(QStringLiteral("Cannot read the settings file \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return file.readAll();
 }
 
 } // namespace
@@ -81,4 +139,76 @@ std::optional<QDate> ParseIniDate(const QString& text)
     if (date.isValid())
         return date;
     return std::nullopt;
+}
+
+void WriteIniValues(const QString& path, const QString& section,
+                    const QList<QPair<QString, QString>>& values)
+{
+    QList<TRawLine> lines = SplitRawLines(ReadWholeFile(path));
+
+    QByteArray lineEnd = "\r\n";
+    for (const TRawLine& line : lines) {
+        if (!line.End.isEmpty()) {
+            lineEnd = line.End;
+            break;
+        }
+    }
+    const auto entry = [&lineEnd](const QString& key, const QString& value) {
+        return TRawLine{(key + QLatin1Char('=') + value).toUtf8(), lineEnd};
+    };
+
+    // The first section of that name: its header line and the line after its last entry.
+    qsizetype header = -1;
+    qsizetype end = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> name = SectionName(LineText(lines[i], i == 0));
+        if (!name)
+            continue;
+        if (header >= 0) {
+            end = i;
+            break;
+        }
+        if (name->compare(section, Qt::CaseInsensitive) == 0)
+            header = i;
+    }
+
+    if (header < 0) {
+        if (!lines.isEmpty() && lines.last().End.isEmpty())
+            lines.last().End = lineEnd;
+        lines.append(TRawLine{(QLatin1Char('[') + section + QLatin1Char(']')).toUtf8(), lineEnd});
+        for (const auto& [key, value] : values)
+            lines.append(entry(key, value));
+    } else {
+        // New keys go after the section's last non-blank line, before any blank lines that
+        // separate it from the next section.
+        qsizetype insertAt = end;
+        while (insertAt > header + 1 && lines[insertAt - 1].Text.trimmed().isEmpty())
+            --insertAt;
+        for (const auto& [key, value] : values) {
+            qsizetype found = -1;
+            for (qsizetype i = header + 1; i < end && found < 0; ++i)
+                if (IsKeyLine(LineText(lines[i], false), key))
+                    found = i;
+            if (found >= 0) {
+                lines[found].Text = entry(key, value).Text;
+                continue;
+            }
+            if (lines[insertAt - 1].End.isEmpty())
+                lines[insertAt - 1].End = lineEnd;
+            lines.insert(insertAt, entry(key, value));
+            ++insertAt;
+            ++end;
+        }
+    }
+
+    QByteArray bytes;
+    for (const TRawLine& line : lines)
+        bytes += line.Text + line.End;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    WriteFileAtomically(path, bytes, QStringLiteral("settings file"));
+}
+
+QString IniDateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
 }

@@ -1,0 +1,248 @@
+#include "ResultContent.h"
+
+#include "catalog/SectionedFile.h"
+#include "platform/SafeFile.h"
+
+namespace {
+
+// The grids' columns 1 to 6; a hidden seventh cell is never output.
+constexpr int ColumnCount = 6;
+constexpr int QuantityColumn = 0;
+constexpr int UnitColumn = 1;
+constexpr int ExtendedColumn = 5;
+
+const QString LineEnd = QStringLiteral("\r\n");
+const QChar CR = QLatin1Char('\r');
+const QChar Tab = QLatin1Char('\t');
+const QChar Blank = QLatin1Char(' ');
+
+const QString OrderTotalCaption = QStringLiteral("Order Total:");
+const QString ForeignCurrencyLabel = QStringLiteral("Foreign Currencies:");
+const QString ReminderLabel = QStringLiteral("Reminder:");
+const QString LastUpdateLabel = QStringLiteral("Last Update:");
+
+const QString TableStart = QStringLiteral("<P><TABLE BORDER = 3>");
+const QString NextTable = QStringLiteral("</P><P><TABLE BORDER = 3>");
+
+bool HasGrid(const TResultContent& content)
+{
+    return content.Kind != TContentKind::FinalSummary;
+}
+
+QString Heading(const TResultContent& content, int column)
+{
+    return content.Headings.value(column);
+}
+
+// The total's caption: the order's is fixed, the parts list's carries its currency.
+QString TotalCaption(const TResultContent& content)
+{
+    return content.Kind == TContentKind::Order ? OrderTotalCaption : content.TotalLabel;
+}
+
+// The label/value rows after the grid: the summary's rows, the parts list's performance rows.
+const QList<TLabelValue>& LabelValueRows(const TResultContent& content)
+{
+    static const QList<TLabelValue> None;
+    switch (content.Kind) {
+    case TContentKind::FinalSummary:
+        return content.Rows;
+    case TContentKind::PartsList:
+        return content.Performance;
+    case TContentKind::Order:
+        break;
+    }
+    return None;
+}
+
+// The lines of a file, each followed by CR LF.
+QString FileText(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + LineEnd;
+    return text;
+}
+
+QString Escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString HtmlLabelValueRow(const QString& label, const QString& value)
+{
+    return QStringLiteral("<TR><TD><B>") + Escaped(label) + QStringLiteral("</B></TD><TD>") +
+           Escaped(value) + QStringLiteral("</TD></TR>");
+}
+
+} // namespace
+
+QString ForeignCurrencyNotice(const TResultContent& content)
+{
+    return QStringLiteral("Currencies other than United States Dollars($US) are provided for "
+                          "information purposes only and are based on exchange rates as of ") +
+           content.RatesDate;
+}
+
+QString ReminderNotice(const TResultContent& content)
+{
+    return QStringLiteral("Prices are subject to change without notice.  ") +
+           content.ReminderCaption;
+}
+
+QString LastUpdateNotice(const TResultContent& content)
+{
+    return QStringLiteral("Your pricing database was last updated on ") + content.LastUpdateDate;
+}
+
+QString TextExport(const TResultContent& content)
+{
+    QStringList lines;
+    if (HasGrid(content)) {
+        for (const QStringList& row : content.GridRows) {
+            for (int column = 0; column < ColumnCount; ++column)
+                lines.append(Heading(content, column) + QStringLiteral(": ") + row.value(column));
+            lines.append(QString());
+        }
+        lines.append(TotalCaption(content) + Blank + content.TotalValue);
+    }
+    for (const TLabelValue& row : LabelValueRows(content))
+        lines.append(row.Label + Blank + row.Value);
+
+    if (content.ForeignCurrency)
+        lines.append(ForeignCurrencyNotice(content));
+    lines.append(QStringLiteral("Reminder: ") + ReminderNotice(content));
+    lines.append(LastUpdateNotice(content));
+    return FileText(lines);
+}
+
+QString HtmlExport(const TResultContent& content)
+{
+    QStringList lines{QStringLiteral("<HTML><HEAD><TITLE>Vantrel Jumper Results</TITLE></HEAD>"),
+                      QStringLiteral("<BODY>"),
+                      QStringLiteral("<H1><CENTER>Jumper Results</CENTER></H1>"), TableStart};
+    if (HasGrid(content)) {
+        QString headings = QStringLiteral("<TR>");
+        for (int column = 0; column < ColumnCount; ++column)
+            headings += QStringLiteral("<TD><B>") + Escaped(Heading(content, column)) +
+                        QStringLiteral("</B></TD>");
+        lines.append(headings + QStringLiteral("</TR>"));
+        for (const QStringList& row : content.GridRows) {
+            QString line = QStringLiteral("<TR>");
+            for (int column = 0; column < ColumnCount; ++column)
+                line +=
+                    QStringLiteral("<TD>") + Escaped(row.value(column)) + QStringLiteral("</TD>");
+            lines.append(line + QStringLiteral("</TR>"));
+        }
+        lines.append(QStringLiteral("<TR><TD></TD><TD><B>") + Escaped(TotalCaption(content)) +
+                     QStringLiteral("</B></TD><TD>") + Escaped(content.TotalValue) +
+                     QStringLiteral("</TD></TR></TABLE>"));
+        lines.append(NextTable);
+    }
+    for (const TLabelValue& row : LabelValueRows(content))
+        lines.append(HtmlLabelValueRow(row.Label, row.Value));
+
+    if (content.ForeignCurrency)
+        lines.append(HtmlLabelValueRow(ForeignCurrencyLabel, ForeignCurrencyNotice(content)));
+    lines.append(HtmlLabelValueRow(ReminderLabel, ReminderNotice(content)));
+    lines.append(HtmlLabelValueRow(LastUpdateLabel, LastUpdateNotice(content)));
+    lines.append(QStringLiteral("</TABLE></P></BODY></HTML>"));
+    return FileText(lines);
+}
+
+QString SpreadsheetExport(const TResultContent& content)
+{
+    QStringList lines;
+    if (HasGrid(content)) {
+        // The heading line and the total line end in a carriage return of their own.
+        QString headings;
+        for (int column = 0; column < ColumnCount; ++column)
+            headings += Heading(content, column) + Tab;
+        lines.append(headings + CR);
+        for (const QStringList& row : content.GridRows) {
+            QString line;
+            for (int column = 0; column < ColumnCount; ++column)
+                line += row.value(column) + Tab;
+            lines.append(line);
+        }
+        lines.append(Tab + TotalCaption(content) + Tab + content.TotalValue + CR);
+    }
+    for (const TLabelValue& row : LabelValueRows(content))
+        lines.append(row.Label + Tab + row.Value);
+
+    if (content.ForeignCurrency)
+        lines.append(ForeignCurrencyLabel + Tab + ForeignCurrencyNotice(content));
+    lines.append(ReminderLabel + Tab + ReminderNotice(content));
+    lines.append(LastUpdateLabel + Tab + LastUpdateNotice(content));
+    return FileText(lines);
+}
+
+QString ClipboardText(const TResultContent& content)
+{
+    QString text;
+    if (HasGrid(content)) {
+        for (const QStringList& row : content.GridRows)
+            for (int column = 0; column < ColumnCount; ++column)
+                text += Heading(content, column) + QStringLiteral(": ") + row.value(column) + CR;
+        text += TotalCaption(content) + Blank + content.TotalValue + CR + CR;
+    }
+    for (const TLabelValue& row : LabelValueRows(content))
+        text += row.Label + Blank + row.Value + CR;
+    text += CR;
+    text += CR;
+
+    if (content.ForeignCurrency)
+        text += QStringLiteral("Foreign Currencies: ") + ForeignCurrencyNotice(content) + CR + CR;
+    text += QStringLiteral("Reminder: ") + ReminderNotice(content) + CR + CR;
+    text += LastUpdateNotice(content) + CR;
+    return text;
+}
+
+QStringList ReportEntries(const TResultContent& content)
+{
+    const QChar is = QLatin1Char('=');
+    const QString spacer = QStringLiteral(" = ");
+    QStringList entries;
+    switch (content.Kind) {
+    case TContentKind::FinalSummary:
+        for (const TLabelValue& row : content.Rows)
+            entries.append(row.Label + is + row.Value);
+        break;
+    case TContentKind::PartsList:
+        for (const QStringList& row : content.GridRows)
+            for (int column = 0; column < ColumnCount; ++column)
+                entries.append(Heading(content, column) + is + row.value(column));
+        entries.append(content.TotalLabel + is + content.TotalValue);
+        for (const TLabelValue& row : content.Performance)
+            entries.append(row.Label + is + row.Value);
+        break;
+    case TContentKind::Order:
+        for (const QStringList& row : content.GridRows)
+            entries.append(row.value(UnitColumn) + QStringLiteral("=Qty: ") +
+                           row.value(QuantityColumn) + QStringLiteral(",          Total Price: ") +
+                           row.value(ExtendedColumn));
+        entries.append(spacer);
+        entries.append(OrderTotalCaption + is + content.TotalValue);
+        break;
+    }
+    for (int n = 0; n < 3; ++n)
+        entries.append(spacer);
+
+    if (content.ForeignCurrency)
+        entries.append(QStringLiteral("Foreign Currencies=") + ForeignCurrencyNotice(content));
+    entries.append(QStringLiteral("Reminder=") + ReminderNotice(content));
+    entries.append(QStringLiteral("Last Update=") + LastUpdateNotice(content));
+    return entries;
+}
+
+QByteArray ExportBytes(const QString& text)
+{
+    if (std::optional<QByteArray> single = ToUnmistakableWindows1252(text))
+        return *std::move(single);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+void WriteExportFile(const QString& path, const QString& text)
+{
+    WriteFileAtomically(path, ExportBytes(text), QStringLiteral("file"));
+}

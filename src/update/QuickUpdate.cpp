@@ -1,0 +1,116 @@
+#include "QuickUpdate.h"
+
+#include "TfrmUpdate.h"
+#include "catalog/DataError.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "update/Downloader.h"
+#include "update/UpdateSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+// How many Quick Update dialogs have been closed in this run.
+int& ClosedDialogs()
+{
+    static int count = 0;
+    return count;
+}
+
+} // namespace
+
+QString UpdateReminderMessage()
+{
+    return QStringLiteral("It appears you have not updated your application files lately. You "
+                          "can download the latest data files from here.");
+}
+
+QUrl InstallerUrl()
+{
+    const QString overridden = qEnvironmentVariable("FERROLYN_UPDATE_URL").trimmed();
+    if (!overridden.isEmpty())
+        return QUrl(overridden);
+    return QUrl(QStringLiteral("https://downloads.vantrel.example/ferrolyn/fnsetup.exe"));
+}
+
+QString InstallerPath()
+{
+    return QDir(AppPaths::UserDataFolder()).filePath(QStringLiteral("fnsetup.exe"));
+}
+
+void ShowQuickUpdate(QWidget* parent, const QString& message)
+{
+    // On the heap: should the parent go while the dialog runs, it takes the dialog with it.
+    const QPointer<TfrmUpdate> dialog = new TfrmUpdate(parent);
+    if (!message.isEmpty())
+        dialog->SetMessage(message);
+    dialog->exec();
+    delete dialog.data();
+    ++ClosedDialogs();
+}
+
+bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target)
+{
+    if (!DownloadFile(parent, source, target)) {
+        Dialogs::Error(parent, QStringLiteral("Unable to dowload files. Please make sure you "
+                                              "have an active Internet connection."));
+        return false;
+    }
+    Dialogs::Information(
+        parent, QStringLiteral("Update files have been downloaded. Press OK to continue with "
+                               "installation"));
+    Dialogs::OpenUrl(QUrl::fromLocalFile(target));
+    return true;
+}
+
+TUpdateReminder::TUpdateReminder(QObject* parent)
+    : QObject(parent), ClosedAtStart(ClosedDialogs())
+{
+}
+
+bool TUpdateReminder::Blocked() const
+{
+    return Pending || Showing || ClosedDialogs() != ClosedAtStart ||
+           QApplication::activeModalWidget() != nullptr || Dialogs::MessageShowing();
+}
+
+void TUpdateReminder::Check(QWidget* mainWindow)
+{
+    if (Blocked())
+        return;
+
+    QString error;
+    bool due = false;
+    try {
+        due = CheckUpdateReminder();
+    } catch (const TDataError& failure) {
+        // Reported once: closing the message box reactivates the window, which would bring it
+        // back.
+        if (!ErrorShown)
+            error = failure.FullText();
+    }
+    if (!due && error.isEmpty())
+        return;
+
+    // Opened from the event loop rather than inside the activation that asked for it.
+    Pending = true;
+    QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(mainWindow), error] {
+        Pending = false;
+        if (!window || Blocked())
+            return;
+        const QPointer<TUpdateReminder> self = this;
+        Showing = true;
+        if (!error.isEmpty()) {
+            ErrorShown = true;
+            Dialogs::Error(window, error);
+        } else {
+            ShowQuickUpdate(window, UpdateReminderMessage());
+        }
+        if (self)
+            Showing = false;
+    });
+}

@@ -1,0 +1,250 @@
+#include "support/CoreTestHelpers.h"
+#include "support/TestInstallation.h"
+
+#include "platform/AppPaths.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "platform/RadioGroup.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+// One foam cable whose description carries characters that HTML must escape.
+const QString Catalog = QStringLiteral(
+    "[Catalog]\nVersion=1\n"
+    "[KRV4-50B]\n"
+    "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+    "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n");
+
+const QString PriceList = QStringLiteral("CAB|1|KRV4-50B|FT|1/2 in. <foam> & \"jacket\"|2.10|\n"
+                                         "CON|2|V4DM-PV|EA|7-16 DIN male Prenvo|38.50|\n"
+                                         "SVC|3|FAC-4|EA|1/2 in. charge|15.00|\n"
+                                         "ASM|4|KJ4-DMDM-PV-6|EA|Jumper 6 ft|123.40|\n");
+
+const QString Jumpers = QStringLiteral("[Assemblies]\nVersion=1\n"
+                                       "[KRV4-50B]\nTLine=KRV4-50B|\n"
+                                       "J1=401|401|x|x|KJ4-DMDM-PV-|x|6|2|\n");
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestOutputs : public QObject, private TWindowDriver
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuFollowsThePage();
+    void textExportOfTheSummary();
+    void exportsGoToTheirFolders_data();
+    void exportsGoToTheirFolders();
+    void cancelledExportWritesNothing();
+    void htmlEscapesPageTexts();
+    void foreignCurrencyNotice();
+    void clipboardOfTheOrder();
+    void unwritableProgramFolderExportsToDocuments();
+
+private:
+    void Start();
+    void ToSummary();
+    void ToPartsList();
+    QAction* Action(const char* name) { return W().findChild<QAction*>(QLatin1String(name)); }
+    QString Export(const char* action, const QString& name);
+};
+
+void TestOutputs::init()
+{
+    Prepare(Catalog);
+    Install->WriteCommonFile(QStringLiteral("M_lom.dat"), PriceList);
+    Install->WriteProgramFile(QStringLiteral("dat/jumpers.dat"), Jumpers);
+    Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
+}
+
+void TestOutputs::cleanup()
+{
+    Stop();
+}
+
+void TestOutputs::Start()
+{
+    Launch();
+    Dialogs::TakeMessages();
+}
+
+void TestOutputs::ToSummary()
+{
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+}
+
+void TestOutputs::ToPartsList()
+{
+    // A feeder without connectors: one cable row.
+    Group("rgApp")->Button(1)->click();
+    W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->click();
+    W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"))->click();
+    Combo("cboLength")->setEditText(QStringLiteral("5"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::NoPN);
+}
+
+QString TestOutputs::Export(const char* action, const QString& name)
+{
+    const QString path = QDir(Install->ProgramFolder()).filePath(name);
+    FileDialogs::SetNextFileName(path);
+    Action(action)->trigger();
+    return path;
+}
+
+void TestOutputs::menuFollowsThePage()
+{
+    Start();
+    QVERIFY(!Action("Print1")->isEnabled());
+    QVERIFY(!Action("CopyToClipboard1")->isEnabled());
+    ToSummary();
+    QVERIFY(Action("Print1")->isEnabled());
+    QVERIFY(Action("CopyToClipboard1")->isEnabled());
+    QVERIFY(Action("ToATextFile1")->isEnabled());
+    // No spreadsheet program is registered in the tests.
+    QVERIFY(!Action("ToanMSExcelSpreadsheet1")->isEnabled());
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+    QVERIFY(Button("BitBtn1")->isEnabled());
+}
+
+void TestOutputs::textExportOfTheSummary()
+{
+    Start();
+    ToSummary();
+    const QString path = Export("ToATextFile1", QStringLiteral("txt/summary.txt"));
+    const QByteArray bytes = ReadAll(path);
+    QVERIFY(bytes.startsWith("Part Number: KJ4-DMDM-PV-6\r\nDescription: 6 foot cable assembly, "
+                             "KRV4-50B, (0.63 in.)\rSPECIAL INSTRUCTIONS: \r"));
+    QVERIFY(bytes.contains(QStringLiteral("\r\nPrice (USD): %1\r\n").arg(Local("123.40")).toLatin1()));
+    QVERIFY(bytes.contains("\r\nReminder: Prices are subject to change without notice.  To get the "
+                           "most of your Vantrel software, you should update regularly"));
+    QVERIFY(bytes.endsWith(QStringLiteral("Your pricing database was last updated on %1\r\n")
+                               .arg(W().LastUpdateDate)
+                               .toLatin1()));
+    QVERIFY(!bytes.contains("Currencies other than"));
+    // The written file is handed to its application.
+    QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(path)});
+}
+
+// clang-format off
+void TestOutputs::exportsGoToTheirFolders_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("text") << "ToATextFile1" << "txt" << "Text Files (*.txt)" << QByteArray("Qty: 5\r\n");
+    QTest::newRow("html") << "ToanHTMLDocument1" << "html" << "HTML Files (*.html)" << QByteArray("<HTML><HEAD><TITLE>Vantrel Jumper Results</TITLE></HEAD>\r\n");
+    QTest::newRow("spreadsheet") << "ToanMSExcelSpreadsheet1" << "xls" << "Excel Files (*.xls)" << QByteArray("Qty\tUOM\tPart Number\tDescription\tPrice (USD)\tExtended\t\r\r\n");
+}
+// clang-format on
+
+void TestOutputs::exportsGoToTheirFolders()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, folder);
+    QFETCH(QString, filter);
+    QFETCH(QByteArray, start);
+    Desktop::SetSpreadsheetAvailableOverride(true);
+    Start();
+    ToPartsList();
+    const QString path = Export(action.toLatin1().constData(), folder + QStringLiteral("/out.x"));
+    const auto shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().Save);
+    QCOMPARE(shown.first().Filter, filter);
+    QCOMPARE(QDir(shown.first().Folder), QDir(QDir(Install->ProgramFolder()).filePath(folder)));
+    QVERIFY(QDir(shown.first().Folder).exists());
+    QVERIFY2(ReadAll(path).startsWith(start), ReadAll(path).left(80).constData());
+}
+
+void TestOutputs::cancelledExportWritesNothing()
+{
+    Start();
+    ToSummary();
+    Action("ToanHTMLDocument1")->trigger();
+    QCOMPARE(FileDialogs::TakeShownDialogs().size(), 1);
+    QVERIFY(QDir(QDir(Install->ProgramFolder()).filePath(QStringLiteral("html")))
+                .entryList(QDir::Files)
+                .isEmpty());
+    QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
+}
+
+void TestOutputs::htmlEscapesPageTexts()
+{
+    Start();
+    ToPartsList();
+    const QByteArray html = ReadAll(Export("ToanHTMLDocument1", QStringLiteral("p.html")));
+    QVERIFY(html.contains("<TD>1/2 in. &lt;foam&gt; &amp; &quot;jacket&quot;</TD>"));
+    QVERIFY(html.endsWith("</TABLE></P></BODY></HTML>\r\n"));
+}
+
+void TestOutputs::foreignCurrencyNotice()
+{
+    Start();
+    ToSummary();
+    Action("Euro1")->trigger();
+    const QByteArray text = ReadAll(Export("ToATextFile1", QStringLiteral("e.txt")));
+    QVERIFY(text.contains(QStringLiteral("Price (EUR): %1\r\n").arg(Local("246.80")).toLatin1()));
+    QVERIFY(text.contains(("Currencies other than United States Dollars($US) are provided for "
+                           "information purposes only and are based on exchange rates as of " +
+                           W().RatesDate + "\r\n")
+                              .toLatin1()));
+    Action("CopyToClipboard1")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(
+        QStringLiteral("\rForeign Currencies: Currencies other than")));
+}
+
+void TestOutputs::clipboardOfTheOrder()
+{
+    Start();
+    ToSummary();
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+    Action("CopyToClipboard1")->trigger();
+    const QString text = QGuiApplication::clipboard()->text();
+    QVERIFY(text.startsWith(QStringLiteral("Qty.: 1\rUOM: Each\rPart Number: KJ4-DMDM-PV-6\r")));
+    QVERIFY(text.contains(QStringLiteral("\rOrder Total: ") + Local("123.40") + "\r\r"));
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+}
+
+void TestOutputs::unwritableProgramFolderExportsToDocuments()
+{
+    AppPaths::SetProgramFolderWritableOverride(false);
+    Start();
+    ToSummary();
+    Action("ToATextFile1")->trigger();
+    const auto shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().Folder,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QVERIFY(!QDir(QDir(Install->ProgramFolder()).filePath(QStringLiteral("txt"))).exists());
+}
+
+QTEST_MAIN(TestOutputs)
+#include "tst_outputs.moc"
