@@ -5,7 +5,9 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/PrintDialogs.h"
 #include "platform/RadioGroup.h"
+#include "reports/MPReporter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,6 +62,7 @@ private slots:
     void foreignCurrencyNotice();
     void clipboardOfTheOrder();
     void unwritableProgramFolderExportsToDocuments();
+    void printingTheOrder();
 
 private:
     void Start();
@@ -140,7 +143,8 @@ void TestOutputs::textExportOfTheSummary()
     const QByteArray bytes = ReadAll(path);
     QVERIFY(bytes.startsWith("Part Number: KJ4-DMDM-PV-6\r\nDescription: 6 foot cable assembly, "
                              "KRV4-50B, (0.63 in.)\rSPECIAL INSTRUCTIONS: \r"));
-    QVERIFY(bytes.contains(QStringLiteral("\r\nPrice (USD): %1\r\n").arg(Local("123.40")).toLatin1()));
+    QVERIFY(
+        bytes.contains(QStringLiteral("\r\nPrice (USD): %1\r\n").arg(Local("123.40")).toLatin1()));
     QVERIFY(bytes.contains("\r\nReminder: Prices are subject to change without notice.  To get the "
                            "most of your Vantrel software, you should update regularly"));
     QVERIFY(bytes.endsWith(QStringLiteral("Your pricing database was last updated on %1\r\n")
@@ -244,6 +248,32 @@ void TestOutputs::unwritableProgramFolderExportsToDocuments()
     QCOMPARE(shown.first().Folder,
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QVERIFY(!QDir(QDir(Install->ProgramFolder()).filePath(QStringLiteral("txt"))).exists());
+}
+
+void TestOutputs::printingTheOrder()
+{
+    Start();
+    ToSummary();
+    Button("btnNext")->click();
+    const QString pdf = QDir(Install->ProgramFolder()).filePath(QStringLiteral("order.pdf"));
+    PrintDialogs::SetNextOutputFile(pdf);
+    Button("BitBtn1")->click();
+    QCOMPARE(PrintDialogs::TakeShownCount(), 1);
+    QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+    auto* reporter = W().findChild<TMPReporter*>(QStringLiteral("MPReporter1"));
+    QCOMPARE(reporter->Title, QStringLiteral("Vantrel Ferrolyn Results"));
+    const QStringList entries = reporter->ReportValues;
+    QCOMPARE(entries.first(),
+             QStringLiteral("Each=Qty: 1,          Total Price: ") + Local("123.40"));
+    QCOMPARE(entries.at(1), QStringLiteral(" = "));
+    QCOMPARE(entries.at(2), QStringLiteral("Order Total:=") + Local("123.40"));
+    QVERIFY(entries.last().startsWith(QStringLiteral("Last Update=Your pricing database")));
+
+    // A cancelled dialog prints nothing.
+    QFile::remove(pdf);
+    W().findChild<QAction*>(QStringLiteral("Print1"))->trigger();
+    QCOMPARE(PrintDialogs::TakeShownCount(), 1);
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestOutputs)

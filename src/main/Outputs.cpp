@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "pricing/PricingDate.h"
+#include "reports/MPReporter.h"
 #include "UiHelpers.h"
 
 #include <QApplication>
@@ -90,8 +91,8 @@ TResultContent TfrmMain::ResultContent()
     return content;
 }
 
-void TfrmMain::ExportToFile(const QString& folderName, const QString& filter,
-                            const QString& suffix, const QString& text)
+void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
+                            const QString& text)
 {
     QString folder;
     if (AppPaths::ProgramFolderWritable()) {
@@ -100,8 +101,8 @@ void TfrmMain::ExportToFile(const QString& folderName, const QString& filter,
     } else {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    const QString path = FileDialogs::GetSaveFileName(this, QStringLiteral("Export"), folder,
-                                                      filter, suffix);
+    const QString path =
+        FileDialogs::GetSaveFileName(this, QStringLiteral("Export"), folder, filter, suffix);
     if (path.isEmpty())
         return;
     try {
@@ -115,8 +116,8 @@ void TfrmMain::ExportToFile(const QString& folderName, const QString& filter,
 
 void TfrmMain::ToATextFile1Click()
 {
-    ExportToFile(QStringLiteral("txt"), QStringLiteral("Text Files (*.txt)"),
-                 QStringLiteral("txt"), TextExport(ResultContent()));
+    ExportToFile(QStringLiteral("txt"), QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"),
+                 TextExport(ResultContent()));
 }
 
 void TfrmMain::ToanHTMLDocument1Click()
@@ -140,4 +141,6 @@ void TfrmMain::CopyToClipboard1Click()
 
 void TfrmMain::Print1Click()
 {
+    MPReporter1->ReportValues = ReportEntries(ResultContent());
+    MPReporter1->PrintReport(this);
 }

@@ -6,6 +6,7 @@
 #include "UiHelpers.h"
 
 #include "platform/RadioGroup.h"
+#include "reports/MPReporter.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -29,9 +30,6 @@
 
 namespace {
 const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
-// Parts of the program that are not built yet; their commands stay disabled.
-constexpr bool OrderAvailable = true;
-constexpr bool OutputsAvailable = true;
 } // namespace
 
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
@@ -104,6 +102,10 @@ void TfrmMain::BuildUi()
     SetStatusHint(statusBar(), CompanyHint);
     statusBar()->addWidget(StatusPanel, 1);
     statusBar()->setSizeGripEnabled(true);
+
+    MPReporter1 = new TMPReporter(this);
+    MPReporter1->setObjectName(QStringLiteral("MPReporter1"));
+    MPReporter1->Title = QStringLiteral("Vantrel Ferrolyn Results");
 
     resize(860, 640);
 }
@@ -179,9 +181,6 @@ void TfrmMain::ShowPage(TPage page)
 
 void TfrmMain::PreparePage(TPage page)
 {
-    // Adding to the order comes with the order page; until then the result pages' Next is shown
-    // but not offered.
-    btnNext->setEnabled(!(page == TPage::NoPN || page == TPage::Final) || OrderAvailable);
     switch (page) {
     case TPage::Page1:
         ShowNavigationButtons(true);
@@ -239,10 +238,9 @@ void TfrmMain::ShowNavigationButtons(bool visible)
 void TfrmMain::UpdateMenuState(bool resultsAvailable)
 {
     CurrencySettings1->menuAction()->setEnabled(resultsAvailable);
-    // The outputs come with a later version: until then they stay disabled on every page.
-    Export1->menuAction()->setEnabled(resultsAvailable && OutputsAvailable);
-    Print1->setEnabled(resultsAvailable && OutputsAvailable);
-    CopyToClipboard1->setEnabled(resultsAvailable && OutputsAvailable);
+    Export1->menuAction()->setEnabled(resultsAvailable);
+    Print1->setEnabled(resultsAvailable);
+    CopyToClipboard1->setEnabled(resultsAvailable);
     StartOver1->setEnabled(btnRestart->isEnabled());
     Save1->setEnabled(false);
     ToanMSExcelSpreadsheet1->setEnabled(SpreadsheetAvailable());

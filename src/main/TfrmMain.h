@@ -26,6 +26,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
+class TMPReporter;
 class TRadioGroup;
 
 // The wizard's pages, in their fixed order.
@@ -283,6 +284,8 @@ public:
     QPushButton* btnNext = nullptr;
     QLabel* imgLogo = nullptr;
     QLabel* StatusPanel = nullptr;
+    // Lays out and prints the report of the shown page.
+    TMPReporter* MPReporter1 = nullptr;
 
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;

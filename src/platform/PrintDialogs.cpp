@@ -47,6 +47,7 @@ bool Execute(QWidget* parent, QPrinter& printer)
 
 void SetNextOutputFile(const QString& path)
 {
+    // A null entry is a cancel, so a null path is queued as an empty one.
     State().Answers.append(path.isNull() ? QStringLiteral("") : path);
 }
 

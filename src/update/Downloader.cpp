@@ -63,8 +63,8 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = manager.get(request);
 
-    QProgressDialog progress(QStringLiteral("Downloading the update..."),
-                             QStringLiteral("&Cancel"), 0, 0, parent);
+    QProgressDialog progress(QStringLiteral("Downloading the update..."), QStringLiteral("&Cancel"),
+                             0, 0, parent);
     progress.setObjectName(QLatin1String(DownloadProgressName));
     progress.setWindowTitle(QStringLiteral("Quick Update"));
     progress.setWindowModality(Qt::ApplicationModal);

@@ -1,9 +1,9 @@
 #include "QuickUpdate.h"
 
-#include "TfrmUpdate.h"
 #include "catalog/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "TfrmUpdate.h"
 #include "update/Downloader.h"
 #include "update/UpdateSettings.h"
 
@@ -67,8 +67,7 @@ bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& targ
     return true;
 }
 
-TUpdateReminder::TUpdateReminder(QObject* parent)
-    : QObject(parent), ClosedAtStart(ClosedDialogs())
+TUpdateReminder::TUpdateReminder(QObject* parent) : QObject(parent), ClosedAtStart(ClosedDialogs())
 {
 }
 

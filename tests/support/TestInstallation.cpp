@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/PrintDialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ TTestInstallation::TTestInstallation()
     AppPaths::SetProgramFolder(ProgramFolder());
     Dialogs::SetRecording(true);
     FileDialogs::Reset();
+    PrintDialogs::Reset();
     Desktop::SetSpreadsheetAvailableOverride(false);
 }
 
