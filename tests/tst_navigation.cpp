@@ -5,7 +5,9 @@
 #include "platform/RadioGroup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +16,8 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
+
+#include <functional>
 
 Q_DECLARE_METATYPE(TPage)
 
@@ -31,6 +35,20 @@ TMenuState MenuState(TfrmMain& w)
     return {action("Export1")->isEnabled(),          action("Print1")->isEnabled(),
             action("CopyToClipboard1")->isEnabled(), action("CurrencySettings1")->isEnabled(),
             action("StartOver1")->isEnabled(),       action("Save1")->isEnabled()};
+}
+
+// The object name of the modal dialog that open() shows; the dialog is closed with its close box.
+QString ModalDialogOf(const std::function<void()>& open)
+{
+    QString name;
+    QTimer::singleShot(0, [&name] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            name = dialog->objectName();
+            dialog->close();
+        }
+    });
+    open();
+    return name;
 }
 
 QPushButton* Button(TfrmMain& w, const char* name)
@@ -55,10 +73,13 @@ private slots:
     void orderPageButtons();
     void spreadsheetItem_data();
     void spreadsheetItem();
-    void menuItemsWithoutActionStayDisabled();
+    void alwaysAvailableCommands();
     void statusBarHints_data();
     void statusBarHints();
     void logoOpensSite();
+    void updateAndAboutCommands_data();
+    void updateAndAboutCommands();
+    void reminderOnActivation();
     void closeEndsProgram();
 
 private:
@@ -73,6 +94,67 @@ void TestNavigation::init()
     Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|1.08|\n"));
     Window = Install->Start();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+// clang-format off
+void TestNavigation::updateAndAboutCommands_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("File, Quick Update") << "QuickUpdate1" << "frmUpdate";
+    QTest::newRow("parts list button") << "btnUpdate1" << "frmUpdate";
+    QTest::newRow("summary button") << "btnUpdate2" << "frmUpdate";
+    QTest::newRow("order page button") << "BitBtn2" << "frmUpdate";
+    QTest::newRow("About") << "Help1" << "frmAbout";
+}
+// clang-format on
+
+void TestNavigation::updateAndAboutCommands()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, dialog);
+    TfrmMain& w = *Window;
+    const QString opened = ModalDialogOf([&] {
+        if (auto* action = w.findChild<QAction*>(control))
+            action->trigger();
+        else
+            w.findChild<QPushButton*>(control)->click();
+    });
+    QCOMPARE(opened, dialog);
+}
+
+void TestNavigation::reminderOnActivation()
+{
+    Window.reset();
+    const QString yesterday =
+        QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyy-MM-dd"));
+    Install->WriteProgramFile(
+        QStringLiteral("update.ini"),
+        QStringLiteral("[UPDATE]\ndate=%1\nlast=2026-01-01\n").arg(yesterday));
+    Window = Install->Start();
+    // The reminder opens modally on activation; a timer looks at it and closes it with its
+    // close box.
+    QString shown;
+    QString message;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            shown = dialog->objectName();
+            message = dialog->findChild<QLabel*>(QStringLiteral("lblMessage"))->text();
+            dialog->close();
+        }
+    });
+    watcher.start(20);
+    Window->show();
+    QTRY_COMPARE(shown, QStringLiteral("frmUpdate"));
+    QCOMPARE(message,
+             QStringLiteral("It appears you have not updated your application files lately. You "
+                            "can download the latest data files from here."));
+    // Closed with its close box, it does not come back when the window is active again.
+    shown.clear();
+    Window->activateWindow();
+    QTest::qWait(200);
+    QCOMPARE(shown, QString());
 }
 
 void TestNavigation::cleanup()
@@ -231,15 +313,13 @@ void TestNavigation::spreadsheetItem()
     }
 }
 
-void TestNavigation::menuItemsWithoutActionStayDisabled()
+void TestNavigation::alwaysAvailableCommands()
 {
     TfrmMain& w = *Window;
     for (TPage page : {TPage::Page1, TPage::NoPN, TPage::Final, TPage::Order}) {
         w.ShowPage(page);
-        for (const char* name : {"QuickUpdate1", "Help1"})
-            QVERIFY2(!w.findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
-        // The order commands work on every page.
-        for (const char* name : {"Open1", "ViewLastOrder1"})
+        // These commands work on every page.
+        for (const char* name : {"Open1", "ViewLastOrder1", "QuickUpdate1", "Help1"})
             QVERIFY2(w.findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
     }
     QCOMPARE(w.findChild<QAction*>(QStringLiteral("Help1"))->text(), QStringLiteral("About"));

@@ -111,11 +111,9 @@ QWidget* TfrmMain::BuildOrderPage()
     QPushButton* update = button(QStringLiteral("BitBtn2"), QStringLiteral("&Update"));
     QPushButton* exit = button(QStringLiteral("btnExitCM"), QStringLiteral("&Close"));
     SetHint(exit, QStringLiteral("Close"));
-    // The Quick Update comes with a later version.
-    update->setEnabled(false);
-    SetHint(update, QStringLiteral("Software updates are not available in this version."));
     connect(btnSave, &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
     connect(print, &QPushButton::clicked, this, &TfrmMain::Print1Click);
+    connect(update, &QPushButton::clicked, this, &TfrmMain::QuickUpdate1Click);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
     connect(del, &QPushButton::clicked, this, &TfrmMain::btnDeleteSelectedClick);
     connect(exit, &QPushButton::clicked, this, &TfrmMain::btnCloseClick);

@@ -24,8 +24,6 @@
 namespace {
 
 const QString UpdateButtonCaption = QStringLiteral("Click here to &update your software");
-const QString UpdateLaterHint =
-    QStringLiteral("Software updates are not available in this version.");
 constexpr int DesignedRowHeight = 29;
 
 const Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
@@ -42,10 +40,6 @@ QPushButton* NewUpdateButton(const QString& name, QWidget* parent)
 {
     auto* button = new QPushButton(UpdateButtonCaption, parent);
     button->setObjectName(name);
-    // The Quick Update comes with a later version; until then the button says so instead of
-    // doing nothing.
-    button->setEnabled(false);
-    SetHint(button, UpdateLaterHint);
     return button;
 }
 
@@ -126,6 +120,7 @@ QWidget* TfrmMain::BuildPartsListPage()
     auto* updateRow = new QHBoxLayout;
     lblUpdate1 = NewNotice(QStringLiteral("lblUpdate1"), page);
     btnUpdate1 = NewUpdateButton(QStringLiteral("btnUpdate1"), page);
+    connect(btnUpdate1, &QPushButton::clicked, this, &TfrmMain::QuickUpdate1Click);
     updateRow->addWidget(lblUpdate1, 1);
     updateRow->addWidget(btnUpdate1);
     layout->addLayout(updateRow);
@@ -218,6 +213,7 @@ QWidget* TfrmMain::BuildFinalPage()
     auto* updateRow = new QHBoxLayout;
     lblUpdate2 = NewNotice(QStringLiteral("lblUpdate2"), page);
     btnUpdate2 = NewUpdateButton(QStringLiteral("btnUpdate2"), page);
+    connect(btnUpdate2, &QPushButton::clicked, this, &TfrmMain::QuickUpdate1Click);
     updateRow->addWidget(lblUpdate2, 1);
     updateRow->addWidget(btnUpdate2);
     layout->addLayout(updateRow);

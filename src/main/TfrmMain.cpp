@@ -5,8 +5,10 @@
 #include "platform/Dialogs.h"
 #include "UiHelpers.h"
 
+#include "about/TfrmAbout.h"
 #include "platform/RadioGroup.h"
 #include "reports/MPReporter.h"
+#include "update/QuickUpdate.h"
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -103,6 +105,7 @@ void TfrmMain::BuildUi()
     statusBar()->addWidget(StatusPanel, 1);
     statusBar()->setSizeGripEnabled(true);
 
+    Reminder = new TUpdateReminder(this);
     MPReporter1 = new TMPReporter(this);
     MPReporter1->setObjectName(QStringLiteral("MPReporter1"));
     MPReporter1->Title = QStringLiteral("Vantrel Ferrolyn Results");
@@ -150,6 +153,7 @@ void TfrmMain::BuildMenu()
             &TfrmMain::ToanMSExcelSpreadsheet1Click);
     connect(CopyToClipboard1, &QAction::triggered, this, &TfrmMain::CopyToClipboard1Click);
     connect(Print1, &QAction::triggered, this, &TfrmMain::Print1Click);
+    connect(QuickUpdate1, &QAction::triggered, this, &TfrmMain::QuickUpdate1Click);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::btnCloseClick);
 
     CurrencySettings1 = menuBar()->addMenu(QStringLiteral("Currency Settings"));
@@ -160,10 +164,7 @@ void TfrmMain::BuildMenu()
 
     Help1 = menuBar()->addAction(QStringLiteral("About"));
     Help1->setObjectName(QStringLiteral("Help1"));
-
-    // Commands whose work is not part of this build yet stay disabled rather than do nothing.
-    for (QAction* pending : {QuickUpdate1, Help1})
-        pending->setEnabled(false);
+    connect(Help1, &QAction::triggered, this, &TfrmMain::Help1Click);
 }
 
 // --- Navigation -------------------------------------------------------------------------------
@@ -296,6 +297,28 @@ void TfrmMain::btnRestartClick()
 void TfrmMain::btnCloseClick()
 {
     close();
+}
+
+void TfrmMain::QuickUpdate1Click()
+{
+    ShowQuickUpdate(this);
+}
+
+void TfrmMain::Help1Click()
+{
+    ShowAbout(this);
+}
+
+void TfrmMain::FormActivate()
+{
+    Reminder->Check(this);
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
 }
 
 void TfrmMain::imgLogoClick()

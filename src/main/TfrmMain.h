@@ -27,6 +27,7 @@ class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
 class TMPReporter;
+class TUpdateReminder;
 class TRadioGroup;
 
 // The wizard's pages, in their fixed order.
@@ -152,6 +153,12 @@ public:
     void CopyToClipboard1Click();
     void Print1Click();
 
+    // --- Updates and About ---
+    // Each time the window becomes active: the update reminder.
+    void FormActivate();
+    void QuickUpdate1Click();
+    void Help1Click();
+
     // The status-bar text for the control under the pointer.
     QString HintFor(QWidget* widget) const;
 
@@ -200,6 +207,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -286,6 +294,8 @@ public:
     QLabel* StatusPanel = nullptr;
     // Lays out and prints the report of the shown page.
     TMPReporter* MPReporter1 = nullptr;
+    // Offers the Quick Update when the update date has passed.
+    TUpdateReminder* Reminder = nullptr;
 
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;

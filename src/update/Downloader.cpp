@@ -96,17 +96,22 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
             }
         },
         Qt::QueuedConnection);
-    const QMetaObject::Connection cancel =
-        QObject::connect(&progress, &QProgressDialog::canceled, reply, [&] {
-            cancelled = true;
-            reply->abort();
-        });
+    // Cancel, the close box and Escape all end the transfer.
+    const auto cancel = [&] {
+        cancelled = true;
+        reply->abort();
+    };
+    const QMetaObject::Connection cancelled1 =
+        QObject::connect(&progress, &QProgressDialog::canceled, reply, cancel);
+    const QMetaObject::Connection cancelled2 =
+        QObject::connect(&progress, &QDialog::rejected, reply, cancel);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
 
     progress.show();
     if (!reply->isFinished())
         loop.exec();
-    QObject::disconnect(cancel);
+    QObject::disconnect(cancelled1);
+    QObject::disconnect(cancelled2);
     progress.hide();
 
     bool ok = !cancelled && !writeFailed && reply->error() == QNetworkReply::NoError;
