@@ -70,6 +70,9 @@ void TestSectionedFile::parse_data()
     QTest::newRow("not trimmed")
         << QStringList{"[ S ]", " k = v ", " [T]", "[U] "}
         << QStringList{"[ S ] @1", " k  =>  v  @2", " [T] =>  @3", "[U]  =>  @4"};
+    QTest::newRow("lines of blanks and tabs are empty")
+        << QStringList{"[S]", "k=v", "   ", "\t \t", "j=w", " x"}
+        << QStringList{"[S] @1", "k => v @2", "j => w @5", " x =>  @6"};
     QTest::newRow("no sections") << QStringList{"k=v", ""} << QStringList{};
 }
 // clang-format on

@@ -27,6 +27,14 @@ QString FromWindows1252(const QByteArray& bytes)
 
 } // namespace
 
+bool IsBlankLine(const QString& line)
+{
+    for (const QChar c : line)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t'))
+            return false;
+    return true;
+}
+
 std::optional<QByteArray> ToWindows1252(const QString& text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
@@ -74,7 +82,11 @@ QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
     if (file.error() != QFileDevice::NoError)
         throw TDataError(
             QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+    return TextLines(bytes);
+}
 
+QStringList TextLines(const QByteArray& bytes)
+{
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -124,7 +136,7 @@ void TSectionedFile::Parse(const QStringList& lines)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
         const int lineNumber = static_cast<int>(i + 1);
-        if (line.isEmpty() || line == QString(QChar(26)))
+        if (IsBlankLine(line) || line == QString(QChar(26)))
             continue;
         if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) &&
             line.endsWith(QLatin1Char(']'))) {

@@ -11,6 +11,8 @@
 // Throws TDataError when the file exists but cannot be read; a missing file reads as no lines
 // when missingIsEmpty, else throws too.
 QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);
+// The lines of a file's bytes, decoded as above.
+QStringList TextLines(const QByteArray& bytes);
 
 // The text in Windows-1252, the reverse of the reading above (the five unassigned bytes stand
 // for the control characters of the same code); nothing when a character does not fit.
@@ -20,9 +22,14 @@ std::optional<QByteArray> ToWindows1252(const QString& text);
 // that tries UTF-8 first (as the one above does) must get this text back.
 std::optional<QByteArray> ToUnmistakableWindows1252(const QString& text);
 
+// True for an empty line and a line of nothing but blanks and tabs: an invisible stray line in a
+// hand-edited file counts as empty.
+bool IsBlankLine(const QString& line);
+
 // A text file of [section] headers and key=value lines.
 //  - A line that begins with '[' and ends with ']' opens a section.
-//  - Empty lines, a line holding only the end-of-file character (code 26) and lines before the
+//  - Empty lines (blanks and tabs alone count as empty), a line holding only the end-of-file
+//  character (code 26) and lines before the
 //    first section are ignored.
 //  - A section whose name (without regard to case) occurred before is ignored, with its lines.
 //  - Lines are taken as they stand; the key is the text before the first '='.
