@@ -337,6 +337,9 @@ void TfrmMain::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // Also when the desktop does not make the new window the active one (no window manager).
+    QMetaObject::invokeMethod(
+        this, [this] { FormActivate(); }, Qt::QueuedConnection);
 }
 
 // --- Status bar -------------------------------------------------------------------------------
