@@ -133,6 +133,20 @@ void TestUpdateSettings::writeKeepsTheRest_data()
     QTest::newRow("Windows-1252 bytes kept")
         << QByteArray("[Other]\nnote=caf\xE9\n[UPDATE]\ndays=30")
         << QByteArray("[Other]\nnote=caf\xE9\n[UPDATE]\ndays=45\nautoupdate=1\n");
+    // Keys are written where the reader looks for them: lines are decoded as the reader decodes
+    // them, not byte by byte.
+    QTest::newRow("no-break space before a key in UTF-8")
+        << QByteArray("[UPDATE]\n\xC2\xA0days=30\n")
+        << QByteArray("[UPDATE]\ndays=45\nautoupdate=1\n");
+    QTest::newRow("Windows-1252 ellipsis before a key is part of it")
+        << QByteArray("[UPDATE]\n\x85" "days=30\n")
+        << QByteArray("[UPDATE]\n\x85" "days=30\ndays=45\nautoupdate=1\n");
+    QTest::newRow("byte order mark of a file that is not UTF-8 hides the section")
+        << QByteArray("\xEF\xBB\xBF[UPDATE]\r\nnote=\xFF\r\ndays=30\r\n")
+        << QByteArray("\xEF\xBB\xBF[UPDATE]\r\nnote=\xFF\r\ndays=30\r\n[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
+    QTest::newRow("byte order mark alone")
+        << QByteArray("\xEF\xBB\xBF")
+        << QByteArray("\xEF\xBB\xBF\r\n[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
 }
 // clang-format on
 

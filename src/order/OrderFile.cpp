@@ -93,12 +93,17 @@ QStringList OrderFileLines(const QStringList& orderLines)
     return lines;
 }
 
-void WriteOrderFile(const QString& path, const QStringList& orderLines)
+QByteArray OrderFileBytes(const QStringList& orderLines)
 {
     QString text;
     for (const QString& line : OrderFileLines(orderLines))
         text += line + LineEnd;
-    WriteFileAtomically(path, Encoded(text), QStringLiteral("order file"));
+    return Encoded(text);
+}
+
+void WriteOrderFile(const QString& path, const QStringList& orderLines)
+{
+    WriteFileAtomically(path, OrderFileBytes(orderLines), QStringLiteral("order file"));
 }
 
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)

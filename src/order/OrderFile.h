@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,9 @@
 
 // The lines of the file for these order lines (header line at position 0 skipped).
 QStringList OrderFileLines(const QStringList& orderLines);
+
+// The bytes of the file for these order lines: the lines above, each ended by CR LF, encoded.
+QByteArray OrderFileBytes(const QStringList& orderLines);
 
 // Writes the file atomically: a failed write leaves the previous file whole. Throws TDataError
 // naming the file when it cannot be written.

@@ -51,16 +51,6 @@ QList<TRawLine> SplitRawLines(const QByteArray& bytes)
     return lines;
 }
 
-// The line as text for recognising section headers and keys, which are plain ASCII; a UTF-8
-// byte order mark in front of the first line is not part of it.
-QString LineText(const TRawLine& line, bool first)
-{
-    QByteArray text = line.Text;
-    if (first && text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
-    return QString::fromLatin1(text);
-}
-
 bool IsKeyLine(const QString& line, const QString& key)
 {
     const qsizetype equals = line.indexOf(QLatin1Char('='));
@@ -144,7 +134,13 @@ std::optional<QDate> ParseIniDate(const QString& text)
 void WriteIniValues(const QString& path, const QString& section,
                     const QList<QPair<QString, QString>>& values)
 {
-    QList<TRawLine> lines = SplitRawLines(ReadWholeFile(path));
+    const QByteArray before = ReadWholeFile(path);
+    QList<TRawLine> lines = SplitRawLines(before);
+    // Each line as ReadIniValue sees it (same decoding, no byte order mark), so that a key is
+    // written where the reader will look for it. A file of nothing but a byte order mark has a
+    // raw line but no text line.
+    QStringList texts = TextLines(before);
+    texts.resize(lines.size());
 
     QByteArray lineEnd = "\r\n";
     for (const TRawLine& line : lines) {
@@ -161,7 +157,7 @@ void WriteIniValues(const QString& path, const QString& section,
     qsizetype header = -1;
     qsizetype end = lines.size();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const std::optional<QString> name = SectionName(LineText(lines[i], i == 0));
+        const std::optional<QString> name = SectionName(texts.at(i));
         if (!name)
             continue;
         if (header >= 0) {
@@ -187,15 +183,17 @@ void WriteIniValues(const QString& path, const QString& section,
         for (const auto& [key, value] : values) {
             qsizetype found = -1;
             for (qsizetype i = header + 1; i < end && found < 0; ++i)
-                if (IsKeyLine(LineText(lines[i], false), key))
+                if (IsKeyLine(texts.at(i), key))
                     found = i;
             if (found >= 0) {
                 lines[found].Text = entry(key, value).Text;
+                texts[found] = key + QLatin1Char('=') + value;
                 continue;
             }
             if (lines[insertAt - 1].End.isEmpty())
                 lines[insertAt - 1].End = lineEnd;
             lines.insert(insertAt, entry(key, value));
+            texts.insert(insertAt, key + QLatin1Char('=') + value);
             ++insertAt;
             ++end;
         }

@@ -1,0 +1,104 @@
+// tlineconnectors.dat as start-up reads it, then what the wizard builds from the cables that
+// loaded: the frequency lists, the page-1 query, the page-2 lists and the performance figures.
+
+#include "FuzzSupport.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/ConnectorLists.h"
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+#include "quote/Quote.h"
+
+namespace {
+
+// Page 2 for one cable: every grade and attachment, the interface lists and, for the first few
+// interfaces, the characteristics and inner-attachment lists a side offers.
+void Page2Lists(TTransmissionLine& cable)
+{
+    for (int grade = 0; grade < 2; ++grade) {
+        for (int attachment = 0; attachment < 2; ++attachment) {
+            const QString attachmentCode = AttachmentCodeFor(attachment);
+            const TInterfaceLists lists =
+                InterfaceLists(cable, ConnectorGradeCode(grade), attachmentCode);
+            for (const bool actual : {true, false}) {
+                const QStringList& interfaces = actual ? lists.Actual : lists.MatesTo;
+                for (const QString& interfaceText : Fuzz::Front(interfaces, 3)) {
+                    const TChoiceList characteristics =
+                        CharacteristicsList(cable, actual, interfaceText, attachmentCode);
+                    const QString characteristicsText =
+                        characteristics.Pick(QStringLiteral("(none)"));
+                    IsRightAngle(characteristicsText);
+                    const TChoiceList inner = InnerAttachmentList(
+                        cable, actual, interfaceText, characteristicsText, attachmentCode);
+                    const QString innerText = inner.Pick(QString());
+                    const std::optional<QString> name = InterfaceName(cable, actual, interfaceText);
+                    const TConnectorChoice choice{name.value_or(QString()), characteristicsText,
+                                                  innerText};
+                    MatchConnectors(cable, choice, choice, attachmentCode);
+                }
+            }
+        }
+    }
+}
+
+void Performance(const TTransmissionLine& cable, double f1, double f2)
+{
+    for (const bool feet : {true, false})
+        for (const double length : {6.0, 10.5})
+            PerformanceTexts(cable, feet, f1, f2, length);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    TCableList cables;
+    try {
+        LoadCatalog(TSectionedFile(TextLines(Fuzz::Bytes(data, size))), cables,
+                    QStringLiteral("tlineconnectors.dat"));
+    } catch (const TDataError& error) {
+        // The program reports it and goes on with the cables loaded so far.
+        error.FullText();
+    }
+
+    QStringList beginning;
+    QStringList ending;
+    BuildFrequencyLists(cables, beginning, ending);
+    Fuzz::Require(beginning.size() <= static_cast<qsizetype>(cables.size()) &&
+                      ending.size() <= static_cast<qsizetype>(cables.size()),
+                  "more frequencies than cables");
+
+    // Page 1: the lowest beginning and the highest ending frequency, as the user picks them.
+    double f1 = 800;
+    double f2 = 2200;
+    if (!beginning.isEmpty())
+        TryUserStrToFloat(beginning.first(), f1);
+    if (!ending.isEmpty())
+        TryUserStrToFloat(ending.last(), f2);
+
+    const TCableRefs all = CableRefs(cables);
+    for (int type = 0; type < 3; ++type) {
+        TCableCriteria criteria;
+        criteria.UseBand = true;
+        criteria.BeginFrequency = f1;
+        criteria.EndFrequency = f2;
+        criteria.Air = type == 0;
+        criteria.Foam = type == 1;
+        criteria.EllipticalWaveguide = type == 2;
+        const TCableRefs matching = SelectCables(all, criteria);
+        for (int grade = 0; grade < 3; ++grade) {
+            TCableCriteria byGrade;
+            byGrade.Grade = CableGradeCode(grade);
+            SelectCables(matching, byGrade);
+        }
+    }
+
+    for (std::size_t i = 0; i < cables.size() && i < 8; ++i) {
+        TTransmissionLine& cable = *cables[i];
+        Page2Lists(cable);
+        Performance(cable, f1, f2);
+        Performance(cable, cable.MinFrequency, cable.MaxFrequency);
+    }
+    return 0;
+}

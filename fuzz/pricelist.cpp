@@ -1,0 +1,87 @@
+// The price list M_lom.dat: the index, checked against a walk from the top of the list, and the
+// look-ups that fill cables, connectors and the assembly, with and without exchange rates.
+
+#include "FuzzSupport.h"
+
+#include "catalog/LineFormat.h"
+#include "catalog/SectionedFile.h"
+#include "pricing/ExchangeRates.h"
+#include "pricing/PriceList.h"
+#include "pricing/Prices.h"
+
+#include <cmath>
+
+namespace {
+
+// A walk from the top of the list, as the look-ups are defined: the first line that is not
+// skipped and whose field 3 is the part number.
+const QString* FirstLine(const QStringList& lines, const QString& partNumber)
+{
+    for (const QString& line : lines)
+        if (!line.isEmpty() && !IsSkippedLine(line.at(0)) && GetField(line, 3) == partNumber)
+            return &line;
+    return nullptr;
+}
+
+void CheckIndex(const TPriceList& list, const QStringList& lines, const QString& partNumber)
+{
+    const TPriceList::TItem* item = list.Find(partNumber);
+    const QString* line = FirstLine(lines, partNumber);
+    Fuzz::Require((item == nullptr) == (line == nullptr), "the index and the walk disagree",
+                  partNumber);
+    if (item == nullptr)
+        return;
+    Fuzz::Require(item->Description == GetField(*line, 5), "wrong description", *line);
+    const double price = ParseNumberOr(GetField(*line, 6), QStringLiteral("0"));
+    Fuzz::Require(item->Price == price && std::isfinite(item->Price), "wrong price", *line);
+}
+
+void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringList& partNumbers)
+{
+    for (qsizetype i = 0; i < partNumbers.size(); ++i) {
+        const QString& partNumber = partNumbers.at(i);
+        const QString& next = partNumbers.at((i + 1) % partNumbers.size());
+
+        TTransmissionLine cable;
+        cable.PartNumber = partNumber;
+        cable.AttachChargePartNumber = next;
+        LookUpCablePrice(cable, list, rates, i % 2 == 1);
+        const TCablePrice cablePrice =
+            CablePriceInCurrency(cable, 17, rates.Available(), i % 2 == 0);
+
+        TConnector connector;
+        connector.PartNumber = next;
+        LookUpConnectorPrice(connector, list, rates);
+
+        TJumper assembly;
+        assembly.Cable = &cable;
+        assembly.TopConnector = &connector;
+        assembly.BottomConnector = &connector;
+        assembly.PartNumber = partNumber;
+        assembly.HasPartNumber = LookUpAssemblyPrice(assembly, list, rates);
+        for (const int tag : {1, 3, 17, 36})
+            AssemblyPriceRow(assembly, 10.5, tag, rates.Available(), tag == 3);
+        PriceText(cablePrice.UnitPrice);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QStringList lines = TextLines(Fuzz::Bytes(data, size));
+    const TPriceList list(lines);
+
+    QStringList partNumbers{QStringLiteral("KRV4-50B"), QString()};
+    for (const QString& line : Fuzz::Front(lines, 16))
+        partNumbers.append(GetField(line, 3));
+    for (const QString& partNumber : partNumbers)
+        CheckIndex(list, lines, partNumber);
+
+    LookUps(list, TExchangeRates(), partNumbers);
+    static const TExchangeRates rates(
+        {QStringLiteral("EUR|1.08|"), QStringLiteral("CNY|0.1385|"), QStringLiteral("JPY|0|")},
+        QStringLiteral("xcngrate.dat"));
+    LookUps(list, rates, partNumbers);
+    return 0;
+}
