@@ -7,6 +7,7 @@
 #include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

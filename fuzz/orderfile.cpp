@@ -8,7 +8,7 @@
 #include "order/Order.h"
 #include "order/OrderFile.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 

@@ -186,8 +186,17 @@ void TestLineFormat::sortNumericStrings_data()
                                              << QStringList{"1", "2.50", "2.5"};
     QTest::newRow("regional separator") << QStringList{"10", Local("2.5")}
                                         << QStringList{Local("2.5"), "10"};
+    QTest::newRow("a text that is not a number counts 0") << QStringList{"5", "abc", "-1", "0"}
+                                                          << QStringList{"-1", "abc", "0", "5"};
     QTest::newRow("one") << QStringList{"5"} << QStringList{"5"};
     QTest::newRow("none") << QStringList{} << QStringList{};
+    QStringList descending;
+    QStringList ascending;
+    for (int i = 0; i < 400; ++i) {
+        descending.append(QString::number(400 - i));
+        ascending.append(QString::number(i + 1));
+    }
+    QTest::newRow("a long list") << descending << ascending;
 }
 // clang-format on
 

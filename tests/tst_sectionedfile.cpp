@@ -126,6 +126,11 @@ void TestSectionedFile::readTextLines_data()
                                   << QStringList{QStringLiteral("N Male \u00d8 8mm|"),
                                                  QStringLiteral("KRV\u2122 \u2013 \u20ac 12|")};
     QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[S]\r\n") << QStringList{"[S]"};
+    // A file that ends in the middle of a UTF-8 sequence is not UTF-8: no character is dropped.
+    QTest::newRow("Windows-1252 letter at the very end")
+        << QByteArray("[S]\r\nk=Caf\xe9") << QStringList{"[S]", QStringLiteral("k=Caf\u00e9")};
+    QTest::newRow("UTF-8 cut short at the end")
+        << QByteArray("\xc2\xb0|\xe2\x82") << QStringList{QStringLiteral("\u00c2\u00b0|\u00e2\u201a")};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 // clang-format on

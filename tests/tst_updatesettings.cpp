@@ -136,7 +136,7 @@ void TestUpdateSettings::writeKeepsTheRest_data()
     // Keys are written where the reader looks for them: lines are decoded as the reader decodes
     // them, not byte by byte.
     QTest::newRow("no-break space before a key in UTF-8")
-        << QByteArray("[UPDATE]\n\xC2\xA0days=30\n")
+        << QByteArray("[UPDATE]\n\xC2\xA0" "days=30\n")
         << QByteArray("[UPDATE]\ndays=45\nautoupdate=1\n");
     QTest::newRow("Windows-1252 ellipsis before a key is part of it")
         << QByteArray("[UPDATE]\n\x85" "days=30\n")

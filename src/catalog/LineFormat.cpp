@@ -94,14 +94,17 @@ void SortNumericStrings(QStringList& list)
     const qsizetype count = list.size();
     if (count < 2)
         return;
+    // Each text is converted once (a text that is not a number counts 0); the values move with
+    // their texts. Converting at every comparison made a list of a few hundred take seconds.
+    QList<double> values(count, 0.0);
+    for (qsizetype i = 0; i < count; ++i)
+        TryStrToFloat(list.at(i), values[i]);
     for (qsizetype pass = 0; pass < count - 1; ++pass) {
         for (qsizetype i = 0; i + 1 < count; ++i) {
-            double a = 0;
-            double b = 0;
-            TryStrToFloat(list.at(i), a);
-            TryStrToFloat(list.at(i + 1), b);
-            if (b < a)
+            if (values.at(i + 1) < values.at(i)) {
                 list.swapItemsAt(i, i + 1);
+                values.swapItemsAt(i, i + 1);
+            }
         }
     }
 }

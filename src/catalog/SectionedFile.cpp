@@ -15,6 +15,17 @@ constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0
                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The text when the bytes are UTF-8 through to the end: a sequence cut short by the end of the
+// file makes them not UTF-8, like any other invalid sequence.
+std::optional<QString> FromUtf8(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
 QString FromWindows1252(const QByteArray& bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -63,9 +74,8 @@ std::optional<QByteArray> ToUnmistakableWindows1252(const QString& text)
     std::optional<QByteArray> bytes = ToWindows1252(text);
     if (!bytes)
         return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString readBack = utf8.decode(*bytes);
-    if (!utf8.hasError() && readBack != text)
+    const std::optional<QString> readBack = FromUtf8(*bytes);
+    if (readBack && *readBack != text)
         return std::nullopt;
     return bytes;
 }
@@ -87,10 +97,8 @@ QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
 
 QStringList TextLines(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = FromWindows1252(bytes);
+    const std::optional<QString> utf8 = FromUtf8(bytes);
+    QString text = utf8 ? *utf8 : FromWindows1252(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 
