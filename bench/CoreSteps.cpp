@@ -2,7 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/DataError.h"
-#include "catalog/SectionedFile.h"
+#include "catalog/TextBuffer.h"
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
 #include "SyntheticInstallation.h"
@@ -58,24 +58,26 @@ QList<TStepResult> MeasureStartupParts(const TInstallation& installation, int ru
         malloc_trim(0);
         TParts parts(results);
         try {
-            QStringList priceLines;
-            parts.Part("core: ReadTextLines of M_lom.dat",
-                       [&] { priceLines = ReadTextLines(priceFile); });
-            TPriceList priceIndex;
-            parts.Part("core: TPriceList index of its lines",
-                       [&] { priceIndex = TPriceList(priceLines); });
-            QStringList catalogLines;
-            parts.Part("core: ReadTextLines of tlineconnectors.dat",
-                       [&] { catalogLines = ReadTextLines(catalogFile); });
-            TSectionedFile sections;
-            parts.Part("core: TSectionedFile of its lines", [&] { sections.Parse(catalogLines); });
+            TTextBuffer priceText;
+            parts.Part("core: read M_lom.dat whole (TTextBuffer)",
+                       [&] { priceText = TTextBuffer::ReadFile(priceFile); });
+            TPriceList priceList;
+            parts.Part("core: TPriceList index of its bytes",
+                       [&] { priceList = TPriceList(priceText); });
+            TTextBuffer catalogText;
+            parts.Part("core: read tlineconnectors.dat whole (TTextBuffer)",
+                       [&] { catalogText = TTextBuffer::ReadFile(catalogFile); });
             TCableList cables;
-            parts.Part("core: LoadCatalog into Cables",
-                       [&] { LoadCatalog(sections, cables, catalogFile); });
+            parts.Part("core: LoadCatalog into Cables (connectors checked)",
+                       [&] { LoadCatalog(catalogText, cables, catalogFile); });
             QStringList beginning;
             QStringList ending;
             parts.Part("core: BuildFrequencyLists",
                        [&] { BuildFrequencyLists(cables, beginning, ending); });
+            parts.Part("core: every cable's connectors read (done at first use)", [&] {
+                for (const auto& cable : cables)
+                    cable->Connectors();
+            });
             TJumperFile jumpers;
             parts.Part("core: jumpers.dat read at the first search (TJumperFile)",
                        [&] { jumpers.Read(installation.JumperFile); });

@@ -8,9 +8,60 @@
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
 #include "catalog/Performance.h"
+#include "catalog/SectionedFile.h"
 #include "quote/Quote.h"
 
 namespace {
+
+const QString FileName = QStringLiteral("tlineconnectors.dat");
+
+QString Describe(const TTransmissionLine& cable)
+{
+    QStringList fields{FloatToStr(cable.MinFrequency),
+                       FloatToStr(cable.MaxFrequency),
+                       cable.Model,
+                       cable.PartNumber,
+                       cable.CableType,
+                       cable.Grade};
+    for (const TConnector& connector : cable.Connectors())
+        fields << QString::number(connector.ConnectorID) << connector.PartNumber
+               << connector.ActualInterface << connector.Characteristics
+               << connector.MatesToInterface << connector.InnerAttachment << connector.Grade
+               << connector.AttachmentCode;
+    return fields.join(QLatin1Char('/'));
+}
+
+// The catalog as the sectioned-file rules define it, read from the decoded lines: every section
+// after the first is a cable, its connectors the values of the first entry with each later
+// entry's key. LoadCatalog reads the bytes and must build the same cables, or stop at the same
+// error.
+QStringList ReferenceCatalog(const QByteArray& bytes, QString& error)
+{
+    QStringList cables;
+    const TSectionedFile file(TextLines(bytes));
+    const QList<TSectionedFile::Section>& sections = file.Sections();
+    for (qsizetype s = 1; s < sections.size(); ++s) {
+        const TSectionedFile::Section& section = sections.at(s);
+        TTransmissionLine cable;
+        try {
+            cable = ParseCableLine(section.Value(QStringLiteral("TLine")));
+        } catch (TDataError& failure) {
+            error = failure.At(FileName, section.LineOf(QStringLiteral("TLine"))).FullText();
+            return cables;
+        }
+        for (qsizetype e = 1; e < section.Entries.size(); ++e) {
+            const QString& key = section.Entries.at(e).Key;
+            try {
+                cable.AddConnector(ParseConnectorLine(section.Value(key)));
+            } catch (TDataError& failure) {
+                error = failure.At(FileName, section.LineOf(key)).FullText();
+                return cables;
+            }
+        }
+        cables.append(Describe(cable));
+    }
+    return cables;
+}
 
 // Page 2 for one cable: every grade and attachment, the interface lists and, for the first few
 // interfaces, the characteristics and inner-attachment lists a side offers.
@@ -53,14 +104,24 @@ void Performance(const TTransmissionLine& cable, double f1, double f2)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    const QByteArray bytes = Fuzz::Bytes(data, size);
     TCableList cables;
+    QString error;
     try {
-        LoadCatalog(TSectionedFile(TextLines(Fuzz::Bytes(data, size))), cables,
-                    QStringLiteral("tlineconnectors.dat"));
-    } catch (const TDataError& error) {
+        LoadCatalog(TTextBuffer(bytes), cables, FileName);
+    } catch (const TDataError& failure) {
         // The program reports it and goes on with the cables loaded so far.
-        error.FullText();
+        error = failure.FullText();
     }
+    QString expectedError;
+    const QStringList expected = ReferenceCatalog(bytes, expectedError);
+    Fuzz::Require(error == expectedError, "a different error than the sectioned-file rules give",
+                  error + QLatin1Char('\n') + expectedError);
+    Fuzz::Require(static_cast<qsizetype>(cables.size()) == expected.size(),
+                  "a different number of cables than the sectioned-file rules give");
+    for (std::size_t i = 0; i < cables.size(); ++i)
+        Fuzz::Require(Describe(*cables[i]) == expected.at(qsizetype(i)),
+                      "a cable differs from the sectioned-file rules", expected.at(qsizetype(i)));
 
     QStringList beginning;
     QStringList ending;

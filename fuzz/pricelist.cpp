@@ -25,11 +25,11 @@ const QString* FirstLine(const QStringList& lines, const QString& partNumber)
 
 void CheckIndex(const TPriceList& list, const QStringList& lines, const QString& partNumber)
 {
-    const TPriceList::TItem* item = list.Find(partNumber);
+    const std::optional<TPriceList::TItem> item = list.Find(partNumber);
     const QString* line = FirstLine(lines, partNumber);
-    Fuzz::Require((item == nullptr) == (line == nullptr), "the index and the walk disagree",
+    Fuzz::Require(item.has_value() == (line != nullptr), "the index and the walk disagree",
                   partNumber);
-    if (item == nullptr)
+    if (!item)
         return;
     Fuzz::Require(item->Description == GetField(*line, 5), "wrong description", *line);
     const double price = ParseNumberOr(GetField(*line, 6), QStringLiteral("0"));
@@ -69,8 +69,9 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QStringList lines = TextLines(Fuzz::Bytes(data, size));
-    const TPriceList list(lines);
+    const QByteArray bytes = Fuzz::Bytes(data, size);
+    const QStringList lines = TextLines(bytes);
+    const TPriceList list{TTextBuffer(bytes)};
 
     QStringList partNumbers{QStringLiteral("KRV4-50B"), QString()};
     for (const QString& line : Fuzz::Front(lines, 16))

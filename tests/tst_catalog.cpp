@@ -34,6 +34,7 @@ private slots:
     void parseErrors_data();
     void parseErrors();
     void loadCatalog();
+    void loadCatalogFileBytes();
     void loadWithoutCables_data();
     void loadWithoutCables();
     void loadErrors_data();
@@ -196,6 +197,40 @@ void TestCatalog::loadCatalog()
     QCOMPARE(air.GetConnector(1).PartNumber, QStringLiteral("AN-NF"));
 }
 
+void TestCatalog::loadCatalogFileBytes()
+{
+    // Windows-1252 names; a repeated section (whatever the case) is ignored unread; IDs with
+    // blanks around them are numbers; connectors are read when first asked for.
+    const TCableList cables =
+        Load("[Catalog]\r\n"
+             "[LDF4]\r\n"
+             "TLine=800|2200|LDF4|LDF4-S|FOAM|0.07|0.0002|0.63|S||Y|Y|Y|4|40|\r\n"
+             "C1= 7 |FN-N\xd8|N Male \xd8 8mm||N Female||P|S|\r\n"
+             "C2=|FN-X|N Male||N Female||S|R|extra|\r\n"
+             "\t \r\n"
+             "[ldf4]\r\n"
+             "TLine=no cable at all\r\n"
+             "C1=x|bad\r\n"
+             "\x1a");
+    QCOMPARE(cables.size(), std::size_t(1));
+    const TTransmissionLine& cable = *cables.at(0);
+    QCOMPARE(cable.ConnectorCount(), 2);
+    QCOMPARE(cable.GetConnector(0).ConnectorID, 7);
+    QCOMPARE(cable.GetConnector(0).PartNumber, QStringLiteral("FN-N\u00d8"));
+    QCOMPARE(cable.GetConnector(0).ActualInterface, QStringLiteral("N Male \u00d8 8mm"));
+    QCOMPARE(cable.GetConnector(1).ConnectorID, 0);
+    QCOMPARE(cable.GetConnector(1).AttachmentCode, QStringLiteral("R"));
+
+    // A connector added to a loaded cable comes after the catalog's own.
+    TCableList more = Load("[Catalog]\n[A]\nTLine=1|2|A|A-S|AIR|0|0|0|S|||||0|0|\nC1=1|A1|N||N||S|R|\n");
+    TConnector added;
+    added.ConnectorID = 9;
+    more.at(0)->AddConnector(added);
+    QCOMPARE(more.at(0)->ConnectorCount(), 2);
+    QCOMPARE(more.at(0)->GetConnector(0).PartNumber, QStringLiteral("A1"));
+    QCOMPARE(more.at(0)->GetConnector(1).ConnectorID, 9);
+}
+
 // clang-format off
 void TestCatalog::loadWithoutCables_data()
 {
@@ -232,6 +267,14 @@ void TestCatalog::loadErrors_data()
     QTest::newRow("no cable line")
         << QByteArray("[Catalog]\r\n\r\n[LDF4]\r\nC1=1|PN|N Male||N Female||P|R|\r\n")
         << "List index out of bounds (1)\n(tlineconnectors.dat, line 3)";
+    QTest::newRow("id too large")
+        << QByteArray("[Catalog]\n[A]\nTLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\n"
+                      "C1=1|PN|N Male||N Female||P|R|\nC2=99999999999|PN|N Male||N Female||P|R|\n")
+        << "'99999999999' is not a valid integer value\n(tlineconnectors.dat, line 5)";
+    QTest::newRow("a repeated key reads the first line's value")
+        << QByteArray("[Catalog]\n[A]\nC1=1|PN|N Male||N Female||P\n"
+                      "TLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\nC1=1|PN|N Male||N Female||P|R|\n")
+        << "List index out of bounds (7)\n(tlineconnectors.dat, line 3)";
     QTest::newRow("bad number in a later section")
         << QByteArray("[Catalog]\r[A]\rTLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\r"
                       "[B]\rTLine=800|2200|M|PN|FOAM|1|0.2.1|1|S|||||4|40|\r")

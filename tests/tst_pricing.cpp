@@ -67,6 +67,12 @@ const QStringList PriceLines = {
     "|A||x|blank part number|7.00|"};
 // clang-format on
 
+// The list of these lines as a file holds them (UTF-8, CRLF).
+TPriceList PriceListOf(const QStringList& lines)
+{
+    return TPriceList(TTextBuffer(lines.join(QStringLiteral("\r\n")).toUtf8()));
+}
+
 } // namespace
 
 class TestPricing : public QObject
@@ -82,6 +88,9 @@ private slots:
     void problems();
     void priceList_data();
     void priceList();
+    void priceListFileBytes_data();
+    void priceListFileBytes();
+    void priceListOfManyLines();
     void cableLookUp_data();
     void cableLookUp();
     void everyCurrencyUsesItsOwnRate();
@@ -243,13 +252,77 @@ void TestPricing::priceList()
     QFETCH(QString, description);
     QFETCH(double, price);
 
-    const TPriceList list(PriceLines);
-    const TPriceList::TItem* item = list.Find(partNumber);
-    QCOMPARE(item != nullptr, found);
-    if (item != nullptr) {
+    const TPriceList list = PriceListOf(PriceLines);
+    const std::optional<TPriceList::TItem> item = list.Find(partNumber);
+    QCOMPARE(item.has_value(), found);
+    if (item) {
         QCOMPARE(item->Description, description);
         QCOMPARE(item->Price, price);
     }
+}
+
+// clang-format off
+void TestPricing::priceListFileBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("partNumber");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<double>("price");
+
+    QTest::newRow("Windows-1252") << QByteArray("|A|KRV\x99-50|x|Caf\xe9 cable|2.5|\r\n")
+                                  << QStringLiteral("KRV\u2122-50") << true << QStringLiteral("Caf\u00e9 cable") << 2.5;
+    QTest::newRow("Windows-1252, a key it cannot hold") << QByteArray("|A|KRV\x99-50|x|Caf\xe9 cable|2.5|\r\n")
+                                  << QStringLiteral("KRV\u4e00-50") << false << QString() << 0.0;
+    QTest::newRow("UTF-8") << QByteArray("|A|KRV\xe2\x84\xa2-50|x|Caf\xc3\xa9 cable|2.5|\n")
+                           << QStringLiteral("KRV\u2122-50") << true << QStringLiteral("Caf\u00e9 cable") << 2.5;
+    QTest::newRow("byte-order mark before the first line")
+        << QByteArray("\xef\xbb\xbf|A|FIRST|x|first line|1|\n") << "FIRST" << true << "first line" << 1.0;
+    QTest::newRow("CR line ends") << QByteArray("|A|A1|x|a|1|\r|A|B1|x|b|2|\r") << "B1" << true << "b" << 2.0;
+    QTest::newRow("last line without a line end") << QByteArray("|A|A1|x|a|1|\n|A|B1|x|b|2|") << "B1" << true << "b" << 2.0;
+    QTest::newRow("line end right after the third field")
+        << QByteArray("|A|B1|\n|A|B1|x|later|2|") << "B1" << true << "" << 0.0;
+    QTest::newRow("line end inside the third field")
+        << QByteArray("|A|B1\n|A|B1|x|later|2|") << "B1" << true << "later" << 2.0;
+    QTest::newRow("skipped after a blank line") << QByteArray("\r\n\r\n;|A|B1|x|no|1|\r\n|A|B1|x|yes|2|\r\n")
+                                                << "B1" << true << "yes" << 2.0;
+    QTest::newRow("empty file") << QByteArray() << "" << false << "" << 0.0;
+}
+// clang-format on
+
+void TestPricing::priceListFileBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, partNumber);
+    QFETCH(bool, found);
+    QFETCH(QString, description);
+    QFETCH(double, price);
+
+    const std::optional<TPriceList::TItem> item = TPriceList(TTextBuffer(bytes)).Find(partNumber);
+    QCOMPARE(item.has_value(), found);
+    if (item) {
+        QCOMPARE(item->Description, description);
+        QCOMPARE(item->Price, price);
+    }
+}
+
+void TestPricing::priceListOfManyLines()
+{
+    // Short lines make the index grow several times; the first line of each part number stays.
+    QByteArray bytes;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < 20000; ++i)
+            bytes += "|A|P" + QByteArray::number(i) + "|x|" + (pass == 0 ? "first" : "second") +
+                     "|" + QByteArray::number(i) + "|\n";
+    const TPriceList list{TTextBuffer(bytes)};
+    QCOMPARE(list.Count(), 20000);
+    for (int i = 0; i < 20000; i += 997) {
+        const std::optional<TPriceList::TItem> item = list.Find(QStringLiteral("P%1").arg(i));
+        QVERIFY(item);
+        QCOMPARE(item->Description, QStringLiteral("first"));
+        QCOMPARE(item->Price, double(i));
+    }
+    QVERIFY(!list.Find(QStringLiteral("P20000")));
 }
 
 // clang-format off
@@ -284,7 +357,7 @@ void TestPricing::cableLookUp()
     QFETCH(double, eurPerLength);
     QFETCH(double, eurCharge);
 
-    const TPriceList list(
+    const TPriceList list = PriceListOf(
         QStringList{"|A|CAB|x|Test cable|1.00|", "|A|CHG|x|Attach charge|20.00|"});
     const TExchangeRates rates(QStringList{"EUR|0.5|"}, RateFile);
     TTransmissionLine cable;
@@ -313,7 +386,7 @@ void TestPricing::everyCurrencyUsesItsOwnRate()
         lines << code + QLatin1Char('|') + QString::number(rate, 'g', 17) + QLatin1Char('|');
     const TExchangeRates rates(lines, RateFile);
     QVERIFY(rates.Problems().isEmpty());
-    const TPriceList list(QStringList{"|A|CAB|x|Test cable|2.00|", "|A|CHG|x|Attach charge|20.00|",
+    const TPriceList list = PriceListOf(QStringList{"|A|CAB|x|Test cable|2.00|", "|A|CHG|x|Attach charge|20.00|",
                                       "|A|DM|x|7-16 DIN Male|50.00|"});
 
     TTransmissionLine cable;
@@ -351,7 +424,7 @@ void TestPricing::withoutRatesOnlyDollars()
     QVERIFY(!none.Usable(QStringLiteral("EUR")));
     QVERIFY(none.Problems().isEmpty());
 
-    const TPriceList list(QStringList{"|A|DM|x|7-16 DIN Male|50.00|", "|A|CAB|x|Cable|2.00|"});
+    const TPriceList list = PriceListOf(QStringList{"|A|DM|x|7-16 DIN Male|50.00|", "|A|CAB|x|Cable|2.00|"});
     // Without rates the conversions are left as they were.
     TConnector connector;
     connector.PartNumber = QStringLiteral("DM");
@@ -376,7 +449,7 @@ void TestPricing::withoutRatesOnlyDollars()
 
 void TestPricing::assemblyLookUpResets()
 {
-    const TPriceList list(QStringList{"|A|JMP-10|x|Jumper 10 ft|123.40|"});
+    const TPriceList list = PriceListOf(QStringList{"|A|JMP-10|x|Jumper 10 ft|123.40|"});
     const TExchangeRates rates(QStringList{"EUR|1.25|"}, RateFile);
     TJumper assembly;
     assembly.PartNumber = QStringLiteral("JMP-10");

@@ -126,6 +126,9 @@ void TestSectionedFile::readTextLines_data()
                                   << QStringList{QStringLiteral("N Male \u00d8 8mm|"),
                                                  QStringLiteral("KRV\u2122 \u2013 \u20ac 12|")};
     QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf[S]\r\n") << QStringList{"[S]"};
+    QTest::newRow("two byte-order marks") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf[S]") << QStringList{"[S]"};
+    QTest::newRow("byte-order mark starting a later line")
+        << QByteArray("[S]\n\xef\xbb\xbfk=v") << QStringList{"[S]", QStringLiteral("\ufeffk=v")};
     // A file that ends in the middle of a UTF-8 sequence is not UTF-8: no character is dropped.
     QTest::newRow("Windows-1252 letter at the very end")
         << QByteArray("[S]\r\nk=Caf\xe9") << QStringList{"[S]", QStringLiteral("k=Caf\u00e9")};

@@ -1,7 +1,12 @@
 #include "Catalog.h"
 
 #include "DataError.h"
+#include "KeyIndex.h"
 #include "LineFormat.h"
+
+#include <QSet>
+
+#include <cstring>
 
 namespace {
 
@@ -51,52 +56,163 @@ TConnector ParseConnectorLine(const QString& value)
     return connector;
 }
 
-void LoadCatalog(const TSectionedFile& file, TCableList& cables, const QString& fileName)
+namespace {
+
+struct TCatalogEntry {
+    QByteArrayView Key; // the text before the first '=' (the whole line without one)
+    QByteArrayView Value;
+    int Line = 0;
+};
+
+bool IsBlankBytes(QByteArrayView line)
 {
-    const auto& sections = file.Sections();
-    for (qsizetype s = 1; s < sections.size(); ++s) {
-        const TSectionedFile::Section& section = sections.at(s);
-        const QString tline = QStringLiteral("TLine");
-        auto cable = std::make_unique<TTransmissionLine>();
-        try {
-            *cable = ParseCableLine(section.Value(tline));
-        } catch (TDataError& error) {
-            throw error.At(fileName, section.LineOf(tline));
-        }
-        for (qsizetype e = 1; e < section.Entries.size(); ++e) {
-            const TSectionedFile::Entry& entry = section.Entries.at(e);
+    for (const char c : line)
+        if (c != ' ' && c != '\t')
+            return false;
+    return true;
+}
+
+// True when ParseConnectorLine surely accepts value: eight fields or more and an ID that is empty
+// or a few plain digits. Anything else is left to ParseConnectorLine itself.
+bool IsPlainConnectorValue(QByteArrayView value)
+{
+    if (value.isEmpty())
+        return false;
+    const char* at = value.data();
+    const char* const end = at + value.size();
+    const char* firstBar = nullptr;
+    for (int bars = 0; bars < 7; ++bars) {
+        at = static_cast<const char*>(std::memchr(at, '|', size_t(end - at)));
+        if (at == nullptr)
+            return false;
+        if (bars == 0)
+            firstBar = at;
+        ++at;
+    }
+    const QByteArrayView id(value.data(), firstBar);
+    if (id.size() > 9)
+        return false;
+    for (const char c : id)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+// One cable section: the value of its first "TLine" entry (empty when there is none, reported at
+// the section's line), then a connector for every entry after the first, each read from the
+// value of the first entry with the same key.
+std::unique_ptr<TTransmissionLine> LoadCable(const TTextBuffer& text,
+                                             const std::vector<TCatalogEntry>& entries,
+                                             int sectionLine, TKeyIndex& keys,
+                                             const QString& fileName)
+{
+    const QByteArrayView bytes = text.Bytes();
+    keys.Reset(entries.size());
+    const auto keyOf = [&](qsizetype e) {
+        return entries[size_t(e)].Key;
+    };
+    std::vector<qsizetype> first(entries.size());
+    for (size_t e = 0; e < entries.size(); ++e)
+        first[e] = keys.Insert(entries[e].Key, qsizetype(e), keyOf);
+
+    const qsizetype tline = keys.Find("TLine", keyOf);
+    auto cable = std::make_unique<TTransmissionLine>();
+    try {
+        *cable = ParseCableLine(tline < 0 ? QString() : text.Decode(entries[size_t(tline)].Value));
+    } catch (TDataError& error) {
+        throw error.At(fileName, tline < 0 ? sectionLine : entries[size_t(tline)].Line);
+    }
+
+    TTransmissionLine::TValueRanges values;
+    values.reserve(entries.size());
+    for (size_t e = 1; e < entries.size(); ++e) {
+        const TCatalogEntry& source = entries[size_t(first[e])];
+        if (!IsPlainConnectorValue(source.Value)) {
             try {
-                cable->AddConnector(ParseConnectorLine(section.Value(entry.Key)));
+                ParseConnectorLine(text.Decode(source.Value));
             } catch (TDataError& error) {
-                throw error.At(fileName, section.LineOf(entry.Key));
+                throw error.At(fileName, source.Line);
             }
         }
-        cables.push_back(std::move(cable));
+        values.emplace_back(source.Value.data() - bytes.data(), source.Value.size());
     }
+    cable->SetUnreadConnectors(text, std::move(values));
+    return cable;
+}
+
+} // namespace
+
+void LoadCatalog(const TTextBuffer& text, TCableList& cables, const QString& fileName)
+{
+    // The sectioned-file rules, on the bytes: empty, blank and end-of-file lines are ignored, and
+    // so are lines before the first section and sections whose name (without regard to case)
+    // occurred before. The first section is the file's header; every later one is a cable.
+    QSet<QString> seen; // section names, case-folded
+    bool skipping = false;
+    int sections = 0;
+    int sectionLine = 0;
+    bool cableOpen = false;
+    std::vector<TCatalogEntry> entries;
+    TKeyIndex keys;
+    const auto closeCable = [&] {
+        if (cableOpen)
+            cables.push_back(LoadCable(text, entries, sectionLine, keys, fileName));
+        cableOpen = false;
+    };
+
+    text.ForEachLine([&](QByteArrayView line, int lineNumber) {
+        if (IsBlankBytes(line) || line == QByteArrayView("\x1A"))
+            return true;
+        if (line.size() >= 2 && line.startsWith('[') && line.endsWith(']')) {
+            closeCable();
+            const QString folded = text.Decode(line.sliced(1, line.size() - 2)).toCaseFolded();
+            skipping = seen.contains(folded);
+            seen.insert(folded);
+            if (!skipping && ++sections > 1) {
+                cableOpen = true;
+                sectionLine = lineNumber;
+                entries.clear();
+            }
+            return true;
+        }
+        if (!cableOpen)
+            return true;
+        const qsizetype eq = line.indexOf('=');
+        entries.push_back(eq < 0 ? TCatalogEntry{line, {}, lineNumber}
+                                 : TCatalogEntry{line.first(eq), line.sliced(eq + 1), lineNumber});
+        return true;
+    });
+    closeCable();
 }
 
 void LoadCatalogFile(const QString& path, TCableList& cables)
 {
-    QStringList lines;
+    TTextBuffer text;
     try {
-        lines = ReadTextLines(path);
+        text = TTextBuffer::ReadFile(path);
     } catch (TDataError& error) {
         throw error.At(path, 0);
     }
-    LoadCatalog(TSectionedFile(lines), cables, path);
+    LoadCatalog(text, cables, path);
 }
 
 void BuildFrequencyLists(const TCableList& cables, QStringList& beginning, QStringList& ending)
 {
     beginning.clear();
     ending.clear();
+    QSet<QString> lows;
+    QSet<QString> highs;
     for (const auto& cable : cables) {
         const QString low = FloatToStr(cable->MinFrequency);
         const QString high = FloatToStr(cable->MaxFrequency);
-        if (!beginning.contains(low))
+        if (!lows.contains(low)) {
+            lows.insert(low);
             beginning.append(low);
-        if (!ending.contains(high))
+        }
+        if (!highs.contains(high)) {
+            highs.insert(high);
             ending.append(high);
+        }
     }
     SortNumericStrings(beginning);
     SortNumericStrings(ending);
@@ -116,6 +232,7 @@ TCableRefs SelectCables(const TCableRefs& source, const TCableCriteria& criteria
     const bool useTypes = criteria.Air || criteria.Foam || criteria.EllipticalWaveguide;
     const QString grade = criteria.Grade.toUpper();
     TCableRefs result;
+    QSet<const TTransmissionLine*> taken; // a repeated cable is taken once
     for (TTransmissionLine* cable : source) {
         if (criteria.UseBand && !(cable->MinFrequency <= criteria.BeginFrequency &&
                                   cable->MaxFrequency >= criteria.EndFrequency))
@@ -130,8 +247,10 @@ TCableRefs SelectCables(const TCableRefs& source, const TCableCriteria& criteria
         }
         if (!grade.isEmpty() && cable->Grade.toUpper() != grade)
             continue;
-        if (!result.contains(cable))
+        if (!taken.contains(cable)) {
+            taken.insert(cable);
             result.append(cable);
+        }
     }
     return result;
 }

@@ -11,9 +11,10 @@ TTransmissionLine ParseCableLine(const QString& value);
 // Builds a connector from a connector entry's value (at least 8 columns). Throws TDataError.
 TConnector ParseConnectorLine(const QString& value);
 
-// Builds the cables of tlineconnectors.dat: every section after the first, in file order.
+// Builds the cables of tlineconnectors.dat (a sectioned file: see TSectionedFile): every section
+// after the first, in file order. Every line is checked now; connectors are read at first use.
 // Throws TDataError with the file and line of the offending entry.
-void LoadCatalog(const TSectionedFile& file, TCableList& cables, const QString& fileName = {});
+void LoadCatalog(const TTextBuffer& text, TCableList& cables, const QString& fileName = {});
 void LoadCatalogFile(const QString& path, TCableList& cables);
 
 // The distinct minimum and maximum frequencies of all cables, in shortest form, ascending.

@@ -1,5 +1,7 @@
 #include "CatalogRecords.h"
 
+#include "Catalog.h"
+
 #include <cassert>
 
 const std::array<const char*, ForeignCurrencyCount>& CurrencyOrder()
@@ -11,19 +13,49 @@ const std::array<const char*, ForeignCurrencyCount>& CurrencyOrder()
     return order;
 }
 
+std::deque<TConnector>& TTransmissionLine::Connectors()
+{
+    ReadConnectors();
+    return ConnectorItems;
+}
+
+const std::deque<TConnector>& TTransmissionLine::Connectors() const
+{
+    ReadConnectors();
+    return ConnectorItems;
+}
+
 void TTransmissionLine::AddConnector(const TConnector& connector)
 {
-    Connectors.push_back(connector);
+    Connectors().push_back(connector);
 }
 
 TConnector& TTransmissionLine::GetConnector(int index)
 {
     assert(index >= 0 && index < ConnectorCount());
-    return Connectors.at(static_cast<std::size_t>(index));
+    return Connectors().at(static_cast<std::size_t>(index));
 }
 
 const TConnector& TTransmissionLine::GetConnector(int index) const
 {
     assert(index >= 0 && index < ConnectorCount());
-    return Connectors.at(static_cast<std::size_t>(index));
+    return Connectors().at(static_cast<std::size_t>(index));
+}
+
+void TTransmissionLine::SetUnreadConnectors(const TTextBuffer& text, TValueRanges values)
+{
+    ReadConnectors();
+    UnreadText = text;
+    UnreadValues = std::move(values);
+}
+
+void TTransmissionLine::ReadConnectors() const
+{
+    if (UnreadValues.empty())
+        return;
+    const QByteArrayView bytes = UnreadText.Bytes();
+    for (const auto& [offset, size] : UnreadValues)
+        ConnectorItems.push_back(ParseConnectorLine(UnreadText.Decode(bytes.sliced(offset, size))));
+    UnreadValues = {};
+    UnreadText = {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextBuffer.h"
+
 #include <QList>
 #include <QString>
 
@@ -7,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Number of currencies besides the US dollar, in CurrencyOrder.
@@ -34,7 +37,9 @@ struct TConnector {
 };
 
 // One cable with the connectors that fit it. The cable owns its connectors; their addresses
-// stay valid while connectors are added.
+// stay valid while connectors are added. A cable loaded from the catalog reads its connector
+// lines when they are first asked for (the loader has checked them), so start-up does not pay
+// for the connectors of thousands of cables nobody looks at.
 struct TTransmissionLine {
     double MinFrequency = 0;
     double MaxFrequency = 0;
@@ -43,7 +48,6 @@ struct TTransmissionLine {
     QString CableType; // "AIR", "FOAM" or "EW"
     double AttenuationK1 = 0;
     double AttenuationK2 = 0;
-    std::deque<TConnector> Connectors;
     QString PriceDescription;
     double PricePerLength = 0;
     QString Diameter;
@@ -58,11 +62,26 @@ struct TTransmissionLine {
     TForeignAmounts CurrencyPricesPerLength{};
     TForeignAmounts CurrencyAttachChargePrices{};
 
+    // The connectors in catalog order.
+    std::deque<TConnector>& Connectors();
+    const std::deque<TConnector>& Connectors() const;
     void AddConnector(const TConnector& connector);
-    int ConnectorCount() const { return static_cast<int>(Connectors.size()); }
+    int ConnectorCount() const { return static_cast<int>(Connectors().size()); }
     // index must be below ConnectorCount().
     TConnector& GetConnector(int index);
     const TConnector& GetConnector(int index) const;
+
+    // Connector values in text that are read (with ParseConnectorLine, which must accept each
+    // of them) before the connectors are first used: offset and size in text.Bytes().
+    using TValueRanges = std::vector<std::pair<qsizetype, qsizetype>>;
+    void SetUnreadConnectors(const TTextBuffer& text, TValueRanges values);
+
+private:
+    void ReadConnectors() const;
+
+    mutable std::deque<TConnector> ConnectorItems;
+    mutable TTextBuffer UnreadText;
+    mutable TValueRanges UnreadValues;
 };
 
 // The assembly being configured. Cable and connectors point into the catalog.

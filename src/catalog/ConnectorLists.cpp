@@ -62,7 +62,7 @@ TInterfaceLists InterfaceLists(const TTransmissionLine& cable, const QString& gr
                                const QString& attachmentCode)
 {
     TInterfaceLists lists;
-    for (const TConnector& connector : cable.Connectors) {
+    for (const TConnector& connector : cable.Connectors()) {
         if (connector.Grade.toUpper() == gradeCode &&
             AttachmentMatches(connector, attachmentCode)) {
             lists.Actual.append(connector.ActualInterface);
@@ -85,7 +85,7 @@ TChoiceList CharacteristicsList(const TTransmissionLine& cable, bool actual,
                                 const QString& interfaceText, const QString& attachmentCode)
 {
     TChoiceList list;
-    for (const TConnector& connector : cable.Connectors) {
+    for (const TConnector& connector : cable.Connectors()) {
         if (SideInterface(connector, actual) == interfaceText &&
             AttachmentMatches(connector, attachmentCode)) {
             list.Values.append(connector.Characteristics);
@@ -103,7 +103,7 @@ TChoiceList InnerAttachmentList(const TTransmissionLine& cable, bool actual,
     const QString characteristics =
         characteristicsText == NoCharacteristics ? QString() : characteristicsText;
     TChoiceList list;
-    for (const TConnector& connector : cable.Connectors) {
+    for (const TConnector& connector : cable.Connectors()) {
         if (SideInterface(connector, actual) == interfaceText &&
             connector.Characteristics == characteristics &&
             AttachmentMatches(connector, attachmentCode)) {
@@ -118,7 +118,7 @@ TChoiceList InnerAttachmentList(const TTransmissionLine& cable, bool actual,
 std::optional<QString> InterfaceName(const TTransmissionLine& cable, bool actual,
                                      const QString& interfaceText)
 {
-    for (const TConnector& connector : cable.Connectors)
+    for (const TConnector& connector : cable.Connectors())
         if (SideInterface(connector, actual) == interfaceText)
             return connector.ActualInterface;
     return std::nullopt;

@@ -2,7 +2,10 @@
 
 #include "DataError.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 void SplitFields(QStringList& target, const QString& text, const QString& delimiter)
 {
@@ -91,22 +94,19 @@ bool IsSkippedLine(QChar first)
 
 void SortNumericStrings(QStringList& list)
 {
-    const qsizetype count = list.size();
-    if (count < 2)
-        return;
-    // Each text is converted once (a text that is not a number counts 0); the values move with
-    // their texts. Converting at every comparison made a list of a few hundred take seconds.
-    QList<double> values(count, 0.0);
-    for (qsizetype i = 0; i < count; ++i)
-        TryStrToFloat(list.at(i), values[i]);
-    for (qsizetype pass = 0; pass < count - 1; ++pass) {
-        for (qsizetype i = 0; i + 1 < count; ++i) {
-            if (values.at(i + 1) < values.at(i)) {
-                list.swapItemsAt(i, i + 1);
-                values.swapItemsAt(i, i + 1);
-            }
-        }
+    // Each text is converted once (a text that is not a number counts 0); a stable sort keeps
+    // equal values in their order, exactly as a bubble sort would.
+    std::vector<std::pair<double, QString>> items;
+    items.reserve(static_cast<size_t>(list.size()));
+    for (const QString& text : list) {
+        double value = 0;
+        TryStrToFloat(text, value);
+        items.emplace_back(value, text);
     }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < list.size(); ++i)
+        list[i] = items[static_cast<size_t>(i)].second;
 }
 
 QLocale UserLocale()

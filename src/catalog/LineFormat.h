@@ -30,7 +30,7 @@ double ParseNumberOr(const QString& text, const QString& defaultText);
 // True for the first characters of price-list lines that are skipped.
 bool IsSkippedLine(QChar first);
 
-// Bubble sort by numeric value; equal values keep their order, texts are not reformatted.
+// Sorts by numeric value; equal values keep their order, texts are not reformatted.
 void SortNumericStrings(QStringList& list);
 
 // The locale for everything the user sees and types: regional separators, no grouping.

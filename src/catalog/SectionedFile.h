@@ -1,30 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "TextBuffer.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-
-// Reads a text file as lines: UTF-8 (Windows-1252 when the bytes are not UTF-8), any line ending.
-// Throws TDataError when the file exists but cannot be read; a missing file reads as no lines
-// when missingIsEmpty, else throws too.
-QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);
-// The lines of a file's bytes, decoded as above.
-QStringList TextLines(const QByteArray& bytes);
-
-// The text in Windows-1252, the reverse of the reading above (the five unassigned bytes stand
-// for the control characters of the same code); nothing when a character does not fit.
-std::optional<QByteArray> ToWindows1252(const QString& text);
-
-// The same, but also nothing when the bytes would read as the UTF-8 of another text: a reader
-// that tries UTF-8 first (as the one above does) must get this text back.
-std::optional<QByteArray> ToUnmistakableWindows1252(const QString& text);
-
-// True for an empty line and a line of nothing but blanks and tabs: an invisible stray line in a
-// hand-edited file counts as empty.
-bool IsBlankLine(const QString& line);
 
 // A text file of [section] headers and key=value lines.
 //  - A line that begins with '[' and ends with ']' opens a section.

@@ -60,11 +60,11 @@ void TfrmMain::MatchSelection()
         return;
     }
 
-    LookUpCablePrice(*CurrentCable, PriceIndex, Rates, rbMeters->isChecked());
+    LookUpCablePrice(*CurrentCable, PriceList, Rates, rbMeters->isChecked());
     if (top)
-        LookUpConnectorPrice(*matched.Top, PriceIndex, Rates);
+        LookUpConnectorPrice(*matched.Top, PriceList, Rates);
     if (bottom)
-        LookUpConnectorPrice(*matched.Bottom, PriceIndex, Rates);
+        LookUpConnectorPrice(*matched.Bottom, PriceList, Rates);
 
     if (rgApp->ItemIndex() == 1) {
         ShowPartsList();

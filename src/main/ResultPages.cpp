@@ -319,7 +319,7 @@ void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
     Assembly->PartNumber = partNumber;
     // An assembly is priced as one item only from a price-list line of its own part number;
     // without one it is priced from its parts, never at another assembly's price.
-    Assembly->HasPartNumber = hasPartNumber && LookUpAssemblyPrice(*Assembly, PriceIndex, Rates);
+    Assembly->HasPartNumber = hasPartNumber && LookUpAssemblyPrice(*Assembly, PriceList, Rates);
     ShowAssemblyPrice();
 
     TDescriptionInput description;

@@ -83,11 +83,10 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
         // 7. Price list.
         try {
-            PriceList = ReadTextLines(priceFile);
+            PriceList = TPriceList(TTextBuffer::ReadFile(priceFile));
         } catch (TDataError& error) {
             throw error.At(priceFile, 0);
         }
-        PriceIndex = TPriceList(PriceList);
 
         // 8. Exchange rates.
         if (RatesAvailable) {

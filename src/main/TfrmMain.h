@@ -166,7 +166,6 @@ public:
     std::unique_ptr<TJumper> Assembly;
     QStringList BeginningFrequencies;
     QStringList EndingFrequencies;
-    QStringList PriceList;
     QStringList ImageTable;
     QStringList RateLines;
     QStringList OrderLines;
@@ -176,9 +175,9 @@ public:
     TCableRefs GradeCables;
     TTransmissionLine* CurrentCable = nullptr;
 
-    // The price list indexed by part number, and the exchange rates (US dollars only without a
-    // rate file).
-    TPriceList PriceIndex;
+    // The price list (held once: the file's bytes, indexed by part number), and the exchange
+    // rates (US dollars only without a rate file).
+    TPriceList PriceList;
     TExchangeRates Rates;
     QString LastUpdateDate;
     QStringList StandardLengthTable;

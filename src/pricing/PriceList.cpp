@@ -5,6 +5,8 @@
 #include "ExchangeRates.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
@@ -20,23 +22,101 @@ void FillPriceSet(TPriceSet& prices, double usDollars, const TExchangeRates& rat
 
 } // namespace
 
-TPriceList::TPriceList(const QStringList& lines)
+TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
 {
-    const QString zero = QStringLiteral("0");
-    for (const QString& line : lines) {
-        if (line.isEmpty() || IsSkippedLine(line.at(0)))
+    const QByteArrayView bytes = Text.Bytes();
+    const char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    // Price lines run to about a hundred bytes; the guess saves most of the rehashing.
+    const auto guess = static_cast<size_t>(bytes.size() / 128);
+    LineStarts.reserve(guess);
+    Index.Reset(guess);
+    const auto keyOf = [this](qsizetype entry) {
+        return PartNumberOf(LineAt(LineStarts[entry]));
+    };
+
+    // Part numbers go into the index a few lines after their slots are prefetched, in line
+    // order, so the first line of a part number still wins.
+    struct TPending {
+        QByteArrayView PartNumber;
+        quint32 Hash = 0;
+        qsizetype LineStart = 0;
+    };
+    constexpr size_t Ahead = 16;
+    std::array<TPending, Ahead> pending;
+    size_t lines = 0;
+    const auto insert = [&](const TPending& line) {
+        const auto entry = static_cast<qsizetype>(LineStarts.size());
+        if (Index.Insert(line.PartNumber, line.Hash, entry, keyOf) == entry)
+            LineStarts.push_back(line.LineStart);
+    };
+
+    const char* at = begin;
+    while (at < end) {
+        // One pass over the line: the first three delimiters, then on to its end.
+        const char* lineStart = at;
+        const char* bars[3] = {};
+        int found = 0;
+        const char* scan = at;
+        while (found < 3) {
+            scan = TextBytes::FindAny(scan, end, '|', '\n', '\r');
+            if (scan == end || *scan != '|')
+                break;
+            bars[found++] = scan++;
+        }
+        const char* lineEnd = found == 3 ? TextBytes::LineEnd(scan, end) : scan;
+        at = TextBytes::NextLine(lineEnd, end);
+        if (lineEnd == lineStart || IsSkippedLine(QLatin1Char(*lineStart)))
             continue;
-        const QString partNumber = GetField(line, 3);
-        if (Items.contains(partNumber))
-            continue;
-        Items.insert(partNumber, TItem{GetField(line, 5), ParseNumberOr(GetField(line, 6), zero)});
+
+        const QByteArrayView partNumber =
+            found == 3 ? TextBytes::TrimControl(QByteArrayView(bars[1] + 1, bars[2]))
+                       : QByteArrayView();
+        const quint32 hash = Index.Hash(partNumber);
+        Index.Prefetch(hash);
+        TPending& slot = pending[lines % Ahead];
+        if (lines >= Ahead)
+            insert(slot);
+        slot = TPending{partNumber, hash, lineStart - begin};
+        ++lines;
     }
+    for (size_t line = lines > Ahead ? lines - Ahead : 0; line < lines; ++line)
+        insert(pending[line % Ahead]);
 }
 
-const TPriceList::TItem* TPriceList::Find(const QString& partNumber) const
+QByteArrayView TPriceList::PartNumberOf(QByteArrayView line)
 {
-    const auto found = Items.constFind(partNumber);
-    return found == Items.constEnd() ? nullptr : &found.value();
+    const char* field = line.data();
+    const char* const end = field + line.size();
+    for (int n = 1; n <= 3; ++n) {
+        const auto* bar = static_cast<const char*>(std::memchr(field, '|', size_t(end - field)));
+        if (bar == nullptr)
+            return {};
+        if (n == 3)
+            return TextBytes::TrimControl(QByteArrayView(field, bar));
+        field = bar + 1;
+    }
+    return {};
+}
+
+QByteArrayView TPriceList::LineAt(qsizetype start) const
+{
+    const QByteArrayView bytes = Text.Bytes();
+    const char* from = bytes.data() + start;
+    return QByteArrayView(from, TextBytes::LineEnd(from, bytes.data() + bytes.size()));
+}
+
+std::optional<TPriceList::TItem> TPriceList::Find(const QString& partNumber) const
+{
+    const std::optional<QByteArray> key = Text.Encode(partNumber);
+    if (!key)
+        return std::nullopt;
+    const qsizetype entry = Index.Find(
+        *key, [this](qsizetype stored) { return PartNumberOf(LineAt(LineStarts[stored])); });
+    if (entry < 0)
+        return std::nullopt;
+    const QString line = Text.Decode(LineAt(LineStarts[entry]));
+    return TItem{GetField(line, 5), ParseNumberOr(GetField(line, 6), QStringLiteral("0"))};
 }
 
 void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,
@@ -44,13 +124,14 @@ void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TE
 {
     if (cable.AttachChargePartNumber.isEmpty()) {
         cable.AttachChargePrice = 0;
-    } else if (const TPriceList::TItem* charge = list.Find(cable.AttachChargePartNumber)) {
+    } else if (const std::optional<TPriceList::TItem> charge =
+                   list.Find(cable.AttachChargePartNumber)) {
         cable.AttachChargePrice = charge->Price;
         if (rates.Available())
             cable.CurrencyAttachChargePrices = rates.Convert(charge->Price);
     }
 
-    if (const TPriceList::TItem* item = list.Find(cable.PartNumber)) {
+    if (const std::optional<TPriceList::TItem> item = list.Find(cable.PartNumber)) {
         cable.PriceDescription = item->Description;
         cable.PricePerLength = metres ? item->Price * FeetPerMetre : item->Price;
         if (rates.Available())
@@ -61,7 +142,7 @@ void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TE
 void LookUpConnectorPrice(TConnector& connector, const TPriceList& list,
                           const TExchangeRates& rates)
 {
-    if (const TPriceList::TItem* item = list.Find(connector.PartNumber)) {
+    if (const std::optional<TPriceList::TItem> item = list.Find(connector.PartNumber)) {
         connector.PriceDescription = item->Description;
         FillPriceSet(connector.Prices, item->Price, rates);
     }
@@ -71,8 +152,8 @@ bool LookUpAssemblyPrice(TJumper& assembly, const TPriceList& list, const TExcha
 {
     assembly.PriceDescription.clear();
     assembly.Prices.fill(0);
-    const TPriceList::TItem* item = list.Find(assembly.PartNumber);
-    if (item == nullptr)
+    const std::optional<TPriceList::TItem> item = list.Find(assembly.PartNumber);
+    if (!item)
         return false;
     assembly.PriceDescription = item->Description;
     FillPriceSet(assembly.Prices, item->Price, rates);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "catalog/KeyIndex.h"
+#include "catalog/TextBuffer.h"
 
-#include <QHash>
 #include <QString>
-#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 class TExchangeRates;
 
@@ -12,6 +15,10 @@ class TExchangeRates;
 // skip character (IsSkippedLine); field 3, trimmed, is the part number, field 5 the
 // description and field 6 the US-dollar price (empty or not a number reads as 0). For each part
 // number the first line counts, exactly as a walk from the top of the list would find it.
+//
+// The list keeps the file's bytes and, per part number, where its first line starts: a look-up
+// reads that one line. Indexing looks at the bytes alone, so it costs little more than reading
+// the file.
 class TPriceList
 {
 public:
@@ -21,14 +28,20 @@ public:
     };
 
     TPriceList() = default;
-    explicit TPriceList(const QStringList& lines);
+    explicit TPriceList(TTextBuffer text);
 
-    // The first line whose field 3 equals partNumber exactly (case-sensitive); nullptr when none.
-    const TItem* Find(const QString& partNumber) const;
-    qsizetype Count() const { return Items.size(); }
+    // The first line whose field 3 equals partNumber exactly (case-sensitive); nothing when none.
+    std::optional<TItem> Find(const QString& partNumber) const;
+    // The number of distinct part numbers.
+    qsizetype Count() const { return static_cast<qsizetype>(LineStarts.size()); }
 
 private:
-    QHash<QString, TItem> Items;
+    static QByteArrayView PartNumberOf(QByteArrayView line);
+    QByteArrayView LineAt(qsizetype start) const;
+
+    TTextBuffer Text;
+    std::vector<qsizetype> LineStarts; // of each part number's first line, in Text.Bytes()
+    TKeyIndex Index;                   // part number -> index into LineStarts
 };
 
 // Fills the cable's description, price per length (per metre, times 3.2808, when metres is the

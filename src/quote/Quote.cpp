@@ -62,7 +62,7 @@ TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorCho
     const TConnectorChoice topTexts = CatalogTexts(top);
     const TConnectorChoice bottomTexts = CatalogTexts(bottom);
     TMatchedConnectors matched;
-    for (TConnector& connector : cable.Connectors) {
+    for (TConnector& connector : cable.Connectors()) {
         if (Fits(connector, topTexts, attachmentCode))
             matched.Top = &connector;
         if (Fits(connector, bottomTexts, attachmentCode))
