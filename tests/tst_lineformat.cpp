@@ -229,6 +229,17 @@ void TestLineFormat::numberConversion_data()
     QTest::newRow("grouped") << "1,234.5" << false << 0.0;
     QTest::newRow("infinity") << "inf" << false << 0.0;
     QTest::newRow("nan") << "nan" << false << 0.0;
+    // Plain decimals take a shortcut; the texts around its edges take the general path.
+    QTest::newRow("leading zeros") << "007.50" << true << 7.5;
+    QTest::newRow("negative fraction") << "-0.125" << true << -0.125;
+    QTest::newRow("point first") << ".5" << true << 0.5;
+    QTest::newRow("point last") << "5." << true << 5.0;
+    QTest::newRow("plus sign") << "+5" << true << 5.0;
+    QTest::newRow("minus alone") << "-" << false << 0.0;
+    QTest::newRow("two minus signs") << "--5" << false << 0.0;
+    QTest::newRow("33 digits") << "100000000000000000000000000000000" << true << 1e32;
+    QTest::newRow("correctly rounded") << "0.30000000000000004" << true << 0.30000000000000004;
+    QTest::newRow("too large") << "1" + QString(400, '0') << false << 0.0;
 }
 // clang-format on
 

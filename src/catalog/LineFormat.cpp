@@ -3,6 +3,7 @@
 #include "DataError.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -32,7 +33,9 @@ QStringList SplitFields(const QString& text, const QString& delimiter)
     return fields;
 }
 
-QString TrimControl(const QString& text)
+namespace {
+
+QStringView TrimmedControl(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -40,20 +43,31 @@ QString TrimControl(const QString& text)
         ++begin;
     while (end > begin && text.at(end - 1).unicode() <= 32)
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
+}
+
+} // namespace
+
+QString TrimControl(const QString& text)
+{
+    const QStringView trimmed = TrimmedControl(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString GetField(const QString& text, int n, const QString& delimiter)
 {
     if (n < 1 || delimiter.isEmpty())
         return {};
+    const QStringView view(text);
+    const bool oneCharacter = delimiter.size() == 1;
     qsizetype start = 0;
     for (int i = 1; i <= n; ++i) {
-        const qsizetype at = text.indexOf(delimiter, start);
+        const qsizetype at =
+            oneCharacter ? view.indexOf(delimiter.front(), start) : view.indexOf(delimiter, start);
         if (at < 0)
             return {};
         if (i == n)
-            return TrimControl(text.mid(start, at - start));
+            return TrimmedControl(view.sliced(start, at - start)).toString();
         start = at + delimiter.size();
     }
     return {};
@@ -116,8 +130,47 @@ QLocale UserLocale()
     return locale;
 }
 
+namespace {
+
+// A plain decimal ("12", "-0.5", "2.10"): digits, at most one '.' between digits, an optional
+// leading '-', short enough that it can neither overflow nor underflow. QString::toDouble and
+// std::from_chars both round such a text correctly, so they give the same value; the common
+// case then needs no allocation.
+bool TryPlainDecimal(QStringView text, double& value)
+{
+    const qsizetype size = text.size();
+    if (size == 0 || size > 32)
+        return false;
+    char ascii[32];
+    bool digitBefore = false;
+    bool point = false;
+    bool digitAfter = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= '0' && c <= '9')
+            (point ? digitAfter : digitBefore) = true;
+        else if (c == '.' && digitBefore && !point)
+            point = true;
+        else if (!(c == '-' && i == 0))
+            return false;
+        ascii[i] = static_cast<char>(c);
+    }
+    if (!digitBefore || (point && !digitAfter))
+        return false;
+    double result = 0;
+    const auto [end, error] = std::from_chars(ascii, ascii + size, result);
+    if (error != std::errc() || end != ascii + size || !std::isfinite(result))
+        return false;
+    value = result;
+    return true;
+}
+
+} // namespace
+
 bool TryStrToFloat(const QString& text, double& value)
 {
+    if (TryPlainDecimal(text, value))
+        return true;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return false;

@@ -130,29 +130,57 @@ void TfrmMain::AddResultToOrder()
     RefreshOrderGrid();
 }
 
+namespace {
+
+// A grid cell made whole before it goes into the grid: every change to a cell that is in the
+// grid is reported to the view, which made a refresh of a long order slow.
+QTableWidgetItem* NewCell(const QString& text, Qt::Alignment alignment, bool editable = true)
+{
+    auto* cell = new QTableWidgetItem(text);
+    cell->setTextAlignment(alignment);
+    if (!editable)
+        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return cell;
+}
+
+} // namespace
+
 void TfrmMain::RefreshOrderGrid()
 {
     FlattenLineBreaks(OrderLines);
+    const TOrderTotals totals = OrderTotals(OrderLines);
     {
         const QSignalBlocker blocker(grdOrder);
         grdOrder->clearContents();
         grdOrder->clearSelection();
-        grdOrder->setRowCount(std::max(0, static_cast<int>(OrderLines.size()) - 1));
-        for (int row = 0; row < grdOrder->rowCount(); ++row) {
-            const TOrderItem item = OrderItem(OrderLines.at(row + 1));
-            SetCell(grdOrder, row, ColQty, ToUserNumber(item.Quantity), Qt::AlignCenter);
-            SetCell(grdOrder, row, ColUom, item.Unit, Left);
-            SetCell(grdOrder, row, ColPartNumber, item.PartNumber, Left)
-                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            SetCell(grdOrder, row, ColDescription, item.Description, Left)
-                ->setToolTip(item.Description);
-            SetCell(grdOrder, row, ColPrice, ToUserNumber(item.Price), Right)
-                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            SetCell(grdOrder, row, ColExtended, QString(), Right)
-                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        const int rows = std::max(0, static_cast<int>(OrderLines.size()) - 1);
+        grdOrder->setRowCount(rows);
+        // The cells are announced to the view once, as one changed block, not one by one.
+        QAbstractItemModel* model = grdOrder->model();
+        {
+            const QSignalBlocker quietModel(model);
+            for (int row = 0; row < rows; ++row)
+                FillOrderRow(row, OrderItem(OrderLines.at(row + 1)),
+                             row < totals.Extended.size() ? FormatFixed2(totals.Extended.at(row))
+                                                          : QString());
         }
+        if (rows > 0)
+            emit model->dataChanged(model->index(0, 0),
+                                    model->index(rows - 1, model->columnCount() - 1));
     }
-    RecalcOrderTotals();
+    ShowOrderTotal(totals);
+}
+
+void TfrmMain::FillOrderRow(int row, const TOrderItem& item, const QString& extended)
+{
+    grdOrder->setItem(row, ColQty, NewCell(ToUserNumber(item.Quantity), Qt::AlignCenter));
+    grdOrder->setItem(row, ColUom, NewCell(item.Unit, Left));
+    grdOrder->setItem(row, ColPartNumber, NewCell(item.PartNumber, Left, false));
+    QTableWidgetItem* description = NewCell(item.Description, Left);
+    description->setToolTip(item.Description);
+    grdOrder->setItem(row, ColDescription, description);
+    grdOrder->setItem(row, ColPrice, NewCell(ToUserNumber(item.Price), Right, false));
+    grdOrder->setItem(row, ColExtended, NewCell(extended, Right, false));
 }
 
 void TfrmMain::RecalcOrderTotals()
@@ -164,6 +192,11 @@ void TfrmMain::RecalcOrderTotals()
             SetCell(grdOrder, row, ColExtended, FormatFixed2(totals.Extended.at(row)), Right)
                 ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
+    ShowOrderTotal(totals);
+}
+
+void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
+{
     edtOrderTotal->setText(FormatFixed2(totals.Total));
     // An order that never received anything is not written, so the last order of an earlier
     // run survives until this run has an order of its own.

@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+struct TOrderItem;
+struct TOrderTotals;
 class QAction;
 class QDate;
 class QCheckBox;
@@ -123,6 +125,9 @@ public:
     void AddResultToOrder();
     void RefreshOrderGrid();
     void RecalcOrderTotals();
+    void FillOrderRow(int row, const TOrderItem& item, const QString& extended);
+    // The order total, and the last-order file written.
+    void ShowOrderTotal(const TOrderTotals& totals);
     // A cell of the order grid changed, typed or spun.
     void grdOrderCellEdit(int row, int column);
     // Asked before a spin step is applied to a quantity: false refuses the new value.
