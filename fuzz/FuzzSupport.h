@@ -15,6 +15,12 @@ namespace Fuzz {
 // The input as bytes, without a copy and without a terminating NUL.
 QByteArray Bytes(const uint8_t* data, size_t size);
 
+// The lines of a file's bytes by the plainest reading of the rules: the whole text decoded at once
+// (UTF-8 when it is valid to the end, which drops a byte-order mark at the start, else
+// Windows-1252), one more byte-order mark dropped, then split at "\r\n", '\n' and '\r'. The
+// program's readers work on the bytes and must give the same lines.
+QStringList ReferenceTextLines(const QByteArray& bytes);
+
 // At most count items from the front of list: keeps the work for one input bounded.
 QStringList Front(const QStringList& list, qsizetype count);
 

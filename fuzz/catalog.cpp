@@ -38,7 +38,7 @@ QString Describe(const TTransmissionLine& cable)
 QStringList ReferenceCatalog(const QByteArray& bytes, QString& error)
 {
     QStringList cables;
-    const TSectionedFile file(TextLines(bytes));
+    const TSectionedFile file(Fuzz::ReferenceTextLines(bytes));
     const QList<TSectionedFile::Section>& sections = file.Sections();
     for (qsizetype s = 1; s < sections.size(); ++s) {
         const TSectionedFile::Section& section = sections.at(s);
@@ -119,9 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                   error + QLatin1Char('\n') + expectedError);
     Fuzz::Require(static_cast<qsizetype>(cables.size()) == expected.size(),
                   "a different number of cables than the sectioned-file rules give");
-    for (std::size_t i = 0; i < cables.size(); ++i)
+    for (std::size_t i = 0; i < cables.size(); ++i) {
+        // A copy made before the connectors are read reads them too, and the same.
+        const TTransmissionLine copy = *cables[i];
         Fuzz::Require(Describe(*cables[i]) == expected.at(qsizetype(i)),
                       "a cable differs from the sectioned-file rules", expected.at(qsizetype(i)));
+        Fuzz::Require(Describe(copy) == expected.at(qsizetype(i)), "a copied cable differs",
+                      expected.at(qsizetype(i)));
+    }
 
     QStringList beginning;
     QStringList ending;

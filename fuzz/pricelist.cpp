@@ -9,6 +9,8 @@
 #include "pricing/PriceList.h"
 #include "pricing/Prices.h"
 
+#include <QSet>
+
 #include <cmath>
 
 namespace {
@@ -70,11 +72,17 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = Fuzz::Bytes(data, size);
-    const QStringList lines = TextLines(bytes);
+    const QStringList lines = Fuzz::ReferenceTextLines(bytes);
     const TPriceList list{TTextBuffer(bytes)};
 
+    QSet<QString> distinct;
+    for (const QString& line : lines)
+        if (!line.isEmpty() && !IsSkippedLine(line.at(0)))
+            distinct.insert(GetField(line, 3));
+    Fuzz::Require(list.Count() == distinct.size(), "a different number of part numbers");
+
     QStringList partNumbers{QStringLiteral("KRV4-50B"), QString()};
-    for (const QString& line : Fuzz::Front(lines, 16))
+    for (const QString& line : Fuzz::Front(lines, 64))
         partNumbers.append(GetField(line, 3));
     for (const QString& partNumber : partNumbers)
         CheckIndex(list, lines, partNumber);

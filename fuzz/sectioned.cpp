@@ -59,7 +59,9 @@ void CheckEncodings(const QStringList& lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QStringList lines = TextLines(Fuzz::Bytes(data, size));
+    const QByteArray bytes = Fuzz::Bytes(data, size);
+    const QStringList lines = TextLines(bytes);
+    Fuzz::Require(lines == Fuzz::ReferenceTextLines(bytes), "the lines differ from the reference");
     CheckSections(lines);
     CheckEncodings(lines);
     return 0;

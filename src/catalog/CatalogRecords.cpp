@@ -53,9 +53,13 @@ void TTransmissionLine::ReadConnectors() const
 {
     if (UnreadValues.empty())
         return;
+    // Read into a list of its own first: a failure part-way leaves the cable as it was.
+    std::deque<TConnector> read;
     const QByteArrayView bytes = UnreadText.Bytes();
     for (const auto& [offset, size] : UnreadValues)
-        ConnectorItems.push_back(ParseConnectorLine(UnreadText.Decode(bytes.sliced(offset, size))));
+        read.push_back(ParseConnectorLine(UnreadText.Decode(bytes.sliced(offset, size))));
     UnreadValues = {};
     UnreadText = {};
+    for (TConnector& connector : read)
+        ConnectorItems.push_back(std::move(connector));
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "DataError.h"
+
 #include <QByteArrayView>
 #include <QHashFunctions>
 
 #include <bit>
+#include <limits>
 #include <vector>
 
 // A hash index of byte keys that are kept elsewhere: it holds each key's hash and a number the
@@ -47,6 +50,8 @@ public:
         size_t at = SlotOf(key, hash, keyOf);
         if (Slots[at].Entry != 0)
             return static_cast<qsizetype>(Slots[at].Entry - 1);
+        if (number < 0 || number >= qsizetype(std::numeric_limits<quint32>::max()))
+            throw TDataError(QStringLiteral("The file holds more entries than can be indexed."));
         if ((Count + 1) * 2 > Slots.size()) {
             Grow();
             at = SlotOf(key, hash, keyOf);

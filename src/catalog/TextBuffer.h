@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -23,6 +24,22 @@ class TTextBuffer
 public:
     TTextBuffer() = default;
     explicit TTextBuffer(QByteArray bytes);
+    TTextBuffer(const TTextBuffer&) = default;
+    TTextBuffer& operator=(const TTextBuffer&) = default;
+    // A moved-from buffer is empty.
+    TTextBuffer(TTextBuffer&& other) noexcept
+        : Data(std::move(other.Data)), Start(std::exchange(other.Start, 0)), Utf8(other.Utf8)
+    {
+        other.Data.clear();
+    }
+    TTextBuffer& operator=(TTextBuffer&& other) noexcept
+    {
+        Data = std::move(other.Data);
+        other.Data.clear();
+        Start = std::exchange(other.Start, 0);
+        Utf8 = other.Utf8;
+        return *this;
+    }
 
     // Reads the whole file. Throws TDataError when the file exists but cannot be read; a missing
     // file reads as no lines when missingIsEmpty, else throws too.
@@ -149,10 +166,10 @@ template <typename TAction> void TTextBuffer::ForEachLine(TAction&& action) cons
     const QByteArrayView bytes = Bytes();
     const char* at = bytes.data();
     const char* end = at + bytes.size();
-    int lineNumber = 0;
+    qint64 lineNumber = 0;
     while (at < end) {
         const char* lineEnd = TextBytes::LineEnd(at, end);
-        if (!action(QByteArrayView(at, lineEnd - at), ++lineNumber))
+        if (!action(QByteArrayView(at, lineEnd - at), static_cast<int>(++lineNumber)))
             return;
         at = TextBytes::NextLine(lineEnd, end);
     }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -29,10 +28,10 @@ TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
     const char* const end = begin + bytes.size();
     // Price lines run to about a hundred bytes; the guess saves most of the rehashing.
     const auto guess = static_cast<size_t>(bytes.size() / 128);
-    LineStarts.reserve(guess);
+    Entries.reserve(guess);
     Index.Reset(guess);
     const auto keyOf = [this](qsizetype entry) {
-        return PartNumberOf(LineAt(LineStarts[entry]));
+        return PartNumberOf(Entries[size_t(entry)]);
     };
 
     // Part numbers go into the index a few lines after their slots are prefetched, in line
@@ -40,15 +39,17 @@ TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
     struct TPending {
         QByteArrayView PartNumber;
         quint32 Hash = 0;
-        qsizetype LineStart = 0;
+        const char* LineStart = nullptr;
     };
     constexpr size_t Ahead = 16;
     std::array<TPending, Ahead> pending;
     size_t lines = 0;
     const auto insert = [&](const TPending& line) {
-        const auto entry = static_cast<qsizetype>(LineStarts.size());
+        const auto entry = static_cast<qsizetype>(Entries.size());
         if (Index.Insert(line.PartNumber, line.Hash, entry, keyOf) == entry)
-            LineStarts.push_back(line.LineStart);
+            Entries.push_back(TEntry{line.LineStart - begin,
+                                     line.PartNumber.isEmpty() ? 0 : line.PartNumber.data() - begin,
+                                     line.PartNumber.size()});
     };
 
     const char* at = begin;
@@ -77,26 +78,16 @@ TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
         TPending& slot = pending[lines % Ahead];
         if (lines >= Ahead)
             insert(slot);
-        slot = TPending{partNumber, hash, lineStart - begin};
+        slot = TPending{partNumber, hash, lineStart};
         ++lines;
     }
     for (size_t line = lines > Ahead ? lines - Ahead : 0; line < lines; ++line)
         insert(pending[line % Ahead]);
 }
 
-QByteArrayView TPriceList::PartNumberOf(QByteArrayView line)
+QByteArrayView TPriceList::PartNumberOf(const TEntry& entry) const
 {
-    const char* field = line.data();
-    const char* const end = field + line.size();
-    for (int n = 1; n <= 3; ++n) {
-        const auto* bar = static_cast<const char*>(std::memchr(field, '|', size_t(end - field)));
-        if (bar == nullptr)
-            return {};
-        if (n == 3)
-            return TextBytes::TrimControl(QByteArrayView(field, bar));
-        field = bar + 1;
-    }
-    return {};
+    return Text.Bytes().sliced(entry.PartNumberStart, entry.PartNumberSize);
 }
 
 QByteArrayView TPriceList::LineAt(qsizetype start) const
@@ -112,10 +103,10 @@ std::optional<TPriceList::TItem> TPriceList::Find(const QString& partNumber) con
     if (!key)
         return std::nullopt;
     const qsizetype entry = Index.Find(
-        *key, [this](qsizetype stored) { return PartNumberOf(LineAt(LineStarts[stored])); });
+        *key, [this](qsizetype stored) { return PartNumberOf(Entries[size_t(stored)]); });
     if (entry < 0)
         return std::nullopt;
-    const QString line = Text.Decode(LineAt(LineStarts[entry]));
+    const QString line = Text.Decode(LineAt(Entries[size_t(entry)].LineStart));
     return TItem{GetField(line, 5), ParseNumberOr(GetField(line, 6), QStringLiteral("0"))};
 }
 

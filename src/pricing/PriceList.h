@@ -33,15 +33,22 @@ public:
     // The first line whose field 3 equals partNumber exactly (case-sensitive); nothing when none.
     std::optional<TItem> Find(const QString& partNumber) const;
     // The number of distinct part numbers.
-    qsizetype Count() const { return static_cast<qsizetype>(LineStarts.size()); }
+    qsizetype Count() const { return static_cast<qsizetype>(Entries.size()); }
 
 private:
-    static QByteArrayView PartNumberOf(QByteArrayView line);
+    // Where a part number's first line starts, and its part number, in Text.Bytes().
+    struct TEntry {
+        qsizetype LineStart = 0;
+        qsizetype PartNumberStart = 0;
+        qsizetype PartNumberSize = 0;
+    };
+
+    QByteArrayView PartNumberOf(const TEntry& entry) const;
     QByteArrayView LineAt(qsizetype start) const;
 
     TTextBuffer Text;
-    std::vector<qsizetype> LineStarts; // of each part number's first line, in Text.Bytes()
-    TKeyIndex Index;                   // part number -> index into LineStarts
+    std::vector<TEntry> Entries; // one per part number, in file order
+    TKeyIndex Index;             // part number -> index into Entries
 };
 
 // Fills the cable's description, price per length (per metre, times 3.2808, when metres is the
