@@ -77,6 +77,8 @@ private slots:
     void addResultRows_data();
     void addResultRows();
     void orderLineFromResultRow();
+    void orderItemFields_data();
+    void orderItemFields();
     void quantityText_data();
     void quantityText();
     void totals_data();
@@ -85,6 +87,7 @@ private slots:
     void removeItems_data();
     void removeItems();
     void orderFileLines();
+    void orderFileOfUnusualLines();
     void writeThenRead();
     void encoding_data();
     void encoding();
@@ -180,6 +183,38 @@ void TestOrder::orderLineFromResultRow()
     QCOMPARE(ToDataNumber(Local(" 1.25")), QStringLiteral(" 1.25"));
 }
 
+// clang-format off
+void TestOrder::orderItemFields_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("plain") << "2|Each|FA-716-10|10 ft assembly| 812.50|1|";
+    QTest::newRow("blanks and controls around fields") << " 2 |\tEach\t|\rFA\n| a  b |  | 1 |";
+    QTest::newRow("missing last fields") << "3|x|";
+    QTest::newRow("text after the last delimiter") << "3|x|P|d|1.5|2|extra";
+    QTest::newRow("more than six fields") << "3|x|P|d|1.5|2|7|8|";
+    QTest::newRow("no delimiter") << "garbage";
+    QTest::newRow("empty") << "";
+    QTest::newRow("empty fields") << "||||||";
+}
+// clang-format on
+
+void TestOrder::orderItemFields()
+{
+    QFETCH(QString, line);
+
+    // Every field as GetField gives it.
+    const TOrderItem item = OrderItem(line);
+    QCOMPARE(item.Quantity, GetField(line, 1));
+    QCOMPARE(item.Unit, GetField(line, 2));
+    QCOMPARE(item.PartNumber, GetField(line, 3));
+    QCOMPARE(item.Description, GetField(line, 4));
+    QCOMPARE(item.Price, GetField(line, 5));
+    QCOMPARE(item.Kind, GetField(line, 6));
+    const TOrderItemView view = OrderItemView(line);
+    QCOMPARE(view.Description, GetField(line, 4));
+    QCOMPARE(view.Kind, GetField(line, 6));
+}
+
 void TestOrder::quantityText_data()
 {
     QTest::addColumn<double>("quantity");
@@ -191,6 +226,10 @@ void TestOrder::quantityText_data()
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("a million") << 1e6 << "1000000";
+    QTest::newRow("negative whole") << -3.0 << "-3";
+    QTest::newRow("largest of fifteen digits") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("ten to the fifteenth") << 1e15 << "1000000000000000";
+    QTest::newRow("ten to the twentieth") << 1e20 << "100000000000000000000";
     QTest::newRow("small, no exponent") << 1e-7 << "0.0000001";
 }
 
@@ -281,6 +320,18 @@ void TestOrder::orderFileLines()
                           "2=10.5|Feet||KRV4-50B|1/2 in. foam cable|1.25|", ""}));
     QCOMPARE(OrderFileLines(Order({})).mid(9), SiteStart + QStringList{""});
     QCOMPARE(OrderFileLines({}).mid(9), SiteStart + QStringList{""});
+}
+
+void TestOrder::orderFileOfUnusualLines()
+{
+    const QStringList order = Order({" 2 |\tEach\t|FA-716-10| a\nb\r\nc |  812.50 | 1 |", "3|x|",
+                                     "garbage", "||||||", "4|Feet|P|d|1.5|2|extra"});
+    const QStringList lines = OrderFileLines(order);
+    QCOMPARE(lines.mid(15), (QStringList{"1=2|Each|FN-001|FA-716-10|a b  c|812.50|", "2=3|x|||||",
+                                         "3=||||||", "4=||||||", "5=4|Feet||P|d|1.5|", ""}));
+    // The bytes written are those lines, each ended by CR LF.
+    QCOMPARE(OrderFileBytes(order), (lines.join("\r\n") + "\r\n").toLatin1());
+    QCOMPARE(OrderFileBytes({}), (OrderFileLines({}).join("\r\n") + "\r\n").toLatin1());
 }
 
 void TestOrder::writeThenRead()

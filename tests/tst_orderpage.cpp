@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -66,6 +67,8 @@ private slots:
     void spinNeverBelowZero();
     void descriptionEditsAreKept();
     void deletingRows();
+    void gridAfterChangesEqualsGridBuiltAnew();
+    void refreshForgetsSelectionAndEditor();
     void saveAndOpen();
     void cancelledOpenShowsTheOrder();
     void notAnOrderFileLeavesEverything();
@@ -81,6 +84,7 @@ private:
     void AddPartsList(const QString& length);
     QTableWidget* Order() { return W().findChild<QTableWidget*>(QStringLiteral("grdOrder")); }
     QStringList Row(int row);
+    QList<QStringList> Cells();
     QString Total() { return W().findChild<QLineEdit*>(QStringLiteral("edtOrderTotal"))->text(); }
     QString LastOrderText();
     QString WriteOrder(const QString& name, const QString& text);
@@ -145,6 +149,26 @@ QStringList TestOrderPage::Row(int row)
     for (int column = 0; column < 6; ++column)
         cells.append(Order()->item(row, column) ? Order()->item(row, column)->text() : QString());
     return cells;
+}
+
+// Every cell of the order grid: its text, alignment, flags and tool tip.
+QList<QStringList> TestOrderPage::Cells()
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < Order()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < Order()->columnCount(); ++column) {
+            const QTableWidgetItem* cell = Order()->item(row, column);
+            cells.append(cell == nullptr ? QStringLiteral("(no cell)")
+                                         : QStringLiteral("%1 [%2 %3] %4")
+                                               .arg(cell->text())
+                                               .arg(cell->textAlignment())
+                                               .arg(cell->flags().toInt())
+                                               .arg(cell->toolTip()));
+        }
+        rows.append(cells);
+    }
+    return rows;
 }
 
 QString TestOrderPage::LastOrderText()
@@ -313,6 +337,70 @@ void TestOrderPage::deletingRows()
     QCOMPARE(Row(0).at(2), QStringLiteral("KRA5-50A"));
     QCOMPARE(Row(1).at(2), QStringLiteral("FAC-5"));
     QCOMPARE(Total(), Local("55.00"));
+}
+
+void TestOrderPage::gridAfterChangesEqualsGridBuiltAnew()
+{
+    Start();
+    AddAssembly();
+    AddPartsList(QStringLiteral("10"));
+    // Kept trimmed in the order; the cell shows it as typed until the grid is shown again.
+    Order()->item(4, 3)->setText(QStringLiteral("  Charge for sector A "));
+    AddPartsList(QStringLiteral("2.5"));
+    Order()->selectRow(0);
+    Order()->selectionModel()->select(Order()->model()->index(1, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    Dialogs::SetNextAnswer(QMessageBox::Yes);
+    Button("btnDeleteSelected")->click();
+    Dialogs::TakeMessages();
+    Dialogs::TakeBeeps();
+    QCOMPARE(Order()->rowCount(), 3);
+    QCOMPARE(Row(2), (QStringList{"4", "Each", "FAC-5", "Charge for sector A", Local("15.00"),
+                                  Local("60.00")}));
+    QCOMPARE(Order()->item(2, 3)->toolTip(), QStringLiteral("Charge for sector A"));
+    // Quantity, unit and description can be edited; part number, price and extended cannot.
+    const Qt::ItemFlags readOnly = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    for (int column : {0, 1, 3})
+        QVERIFY(Order()->item(2, column)->flags().testFlag(Qt::ItemIsEditable));
+    for (int column : {2, 4, 5})
+        QCOMPARE(Order()->item(2, column)->flags(), readOnly);
+    QCOMPARE(Order()->item(2, 0)->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(Order()->item(2, 3)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(Order()->item(2, 5)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+
+    // The grid that followed every change equals the grid built from nothing for the same order.
+    const QList<QStringList> changed = Cells();
+    const QString total = Total();
+    Order()->setRowCount(0);
+    W().RefreshOrderGrid();
+    QCOMPARE(Cells(), changed);
+    QCOMPARE(Total(), total);
+}
+
+void TestOrderPage::refreshForgetsSelectionAndEditor()
+{
+    Start();
+    W().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&W()));
+    AddPartsList(QStringLiteral("10"));
+    const QStringList order = W().OrderLines;
+    Order()->selectRow(1);
+    Order()->setCurrentCell(2, 3, QItemSelectionModel::NoUpdate);
+    Order()->editItem(Order()->item(2, 3));
+    const QPointer<QLineEdit> editor = Order()->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr);
+    editor->setText(QStringLiteral("typed, not committed"));
+
+    // A cancelled Open shows the order again, as a grid built anew: the editor is closed without
+    // keeping what it held, and nothing is selected or current.
+    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(editor.isNull());
+    QVERIFY(!Order()->selectionModel()->hasSelection());
+    QVERIFY(!Order()->currentIndex().isValid());
+    QCOMPARE(W().OrderLines, order);
+    QCOMPARE(Row(2).at(3), QStringLiteral("N female"));
 }
 
 void TestOrderPage::saveAndOpen()

@@ -48,6 +48,40 @@ constexpr int OrderRowHeight = 29;
 
 const Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+const Qt::ItemFlags ReadOnly = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+
+// How the cells of each column of the order grid look; a cell keeps the look it is made with.
+struct TOrderColumn {
+    Qt::Alignment Alignment;
+    bool Editable;
+};
+const TOrderColumn OrderColumns[] = {
+    {Qt::AlignCenter, true}, // ColQty
+    {Left, true},            // ColUom
+    {Left, false},           // ColPartNumber
+    {Left, true},            // ColDescription
+    {Right, false},          // ColPrice
+    {Right, false},          // ColExtended
+};
+
+// Shows text in a cell of the order grid. A missing cell is made whole, with its column's look,
+// before it goes into the grid (every change to a cell in the grid is reported to the view); a
+// cell that already shows the text is left as it is, so that refreshing a long order costs little
+// where the order did not change.
+QTableWidgetItem* ShowOrderCell(QTableWidget* grid, int row, int column, QStringView text)
+{
+    QTableWidgetItem* cell = grid->item(row, column);
+    if (cell == nullptr) {
+        cell = new QTableWidgetItem(text.toString());
+        cell->setTextAlignment(OrderColumns[column].Alignment);
+        if (!OrderColumns[column].Editable)
+            cell->setFlags(ReadOnly);
+        grid->setItem(row, column, cell);
+    } else if (cell->text() != text) {
+        cell->setText(text.toString());
+    }
+    return cell;
+}
 
 } // namespace
 
@@ -130,57 +164,39 @@ void TfrmMain::AddResultToOrder()
     RefreshOrderGrid();
 }
 
-namespace {
-
-// A grid cell made whole before it goes into the grid: every change to a cell that is in the
-// grid is reported to the view, which made a refresh of a long order slow.
-QTableWidgetItem* NewCell(const QString& text, Qt::Alignment alignment, bool editable = true)
-{
-    auto* cell = new QTableWidgetItem(text);
-    cell->setTextAlignment(alignment);
-    if (!editable)
-        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return cell;
-}
-
-} // namespace
-
 void TfrmMain::RefreshOrderGrid()
 {
     FlattenLineBreaks(OrderLines);
     const TOrderTotals totals = OrderTotals(OrderLines);
     {
         const QSignalBlocker blocker(grdOrder);
-        grdOrder->clearContents();
+        // As when the grid was built anew: nothing stays selected, no cell is current and no
+        // editor stays open. The cells themselves are kept and change only where the order did.
         grdOrder->clearSelection();
+        grdOrder->reset();
         const int rows = std::max(0, static_cast<int>(OrderLines.size()) - 1);
         grdOrder->setRowCount(rows);
-        // The cells are announced to the view once, as one changed block, not one by one.
-        QAbstractItemModel* model = grdOrder->model();
-        {
-            const QSignalBlocker quietModel(model);
-            for (int row = 0; row < rows; ++row)
-                FillOrderRow(row, OrderItem(OrderLines.at(row + 1)),
-                             row < totals.Extended.size() ? FormatFixed2(totals.Extended.at(row))
-                                                          : QString());
-        }
-        if (rows > 0)
-            emit model->dataChanged(model->index(0, 0),
-                                    model->index(rows - 1, model->columnCount() - 1));
+        for (int row = 0; row < rows; ++row)
+            FillOrderRow(row, OrderItemView(OrderLines.at(row + 1)),
+                         row < totals.Extended.size() ? FormatFixed2(totals.Extended.at(row))
+                                                      : QString());
     }
     ShowOrderTotal(totals);
+    // Laid out now rather than at the next turn of the event loop, so that a page that is just
+    // being shown is painted once, not once before the layout and again after it.
+    grdOrder->doItemsLayout();
 }
 
-void TfrmMain::FillOrderRow(int row, const TOrderItem& item, const QString& extended)
+void TfrmMain::FillOrderRow(int row, const TOrderItemView& item, const QString& extended)
 {
-    grdOrder->setItem(row, ColQty, NewCell(ToUserNumber(item.Quantity), Qt::AlignCenter));
-    grdOrder->setItem(row, ColUom, NewCell(item.Unit, Left));
-    grdOrder->setItem(row, ColPartNumber, NewCell(item.PartNumber, Left, false));
-    QTableWidgetItem* description = NewCell(item.Description, Left);
-    description->setToolTip(item.Description);
-    grdOrder->setItem(row, ColDescription, description);
-    grdOrder->setItem(row, ColPrice, NewCell(ToUserNumber(item.Price), Right, false));
-    grdOrder->setItem(row, ColExtended, NewCell(extended, Right, false));
+    ShowOrderCell(grdOrder, row, ColQty, ToUserNumber(item.Quantity.toString()));
+    ShowOrderCell(grdOrder, row, ColUom, item.Unit);
+    ShowOrderCell(grdOrder, row, ColPartNumber, item.PartNumber);
+    QTableWidgetItem* description = ShowOrderCell(grdOrder, row, ColDescription, item.Description);
+    if (description->toolTip() != item.Description)
+        description->setToolTip(item.Description.toString());
+    ShowOrderCell(grdOrder, row, ColPrice, ToUserNumber(item.Price.toString()));
+    ShowOrderCell(grdOrder, row, ColExtended, extended);
 }
 
 void TfrmMain::RecalcOrderTotals()
@@ -189,8 +205,7 @@ void TfrmMain::RecalcOrderTotals()
     {
         const QSignalBlocker blocker(grdOrder);
         for (int row = 0; row < grdOrder->rowCount() && row < totals.Extended.size(); ++row)
-            SetCell(grdOrder, row, ColExtended, FormatFixed2(totals.Extended.at(row)), Right)
-                ->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            ShowOrderCell(grdOrder, row, ColExtended, FormatFixed2(totals.Extended.at(row)));
     }
     ShowOrderTotal(totals);
 }

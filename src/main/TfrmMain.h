@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-struct TOrderItem;
+struct TOrderItemView;
 struct TOrderTotals;
 class QAction;
 class QDate;
@@ -125,7 +125,7 @@ public:
     void AddResultToOrder();
     void RefreshOrderGrid();
     void RecalcOrderTotals();
-    void FillOrderRow(int row, const TOrderItem& item, const QString& extended);
+    void FillOrderRow(int row, const TOrderItemView& item, const QString& extended);
     // The order total, and the last-order file written.
     void ShowOrderTotal(const TOrderTotals& totals);
     // A cell of the order grid changed, typed or spun.

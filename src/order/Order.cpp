@@ -2,6 +2,8 @@
 
 #include "catalog/LineFormat.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,21 +36,45 @@ QString SwapDecimalSeparator(const QString& text, const QString& from, const QSt
 
 TOrderItem OrderItem(const QString& line)
 {
-    return TOrderItem{GetField(line, 1), GetField(line, 2), GetField(line, 3),
-                      GetField(line, 4), GetField(line, 5), GetField(line, 6)};
+    const TOrderItemView item = OrderItemView(line);
+    return TOrderItem{item.Quantity.toString(),   item.Unit.toString(),
+                      item.PartNumber.toString(), item.Description.toString(),
+                      item.Price.toString(),      item.Kind.toString()};
+}
+
+TOrderItemView OrderItemView(const QString& line)
+{
+    // The fields in one pass over the line, each trimmed as TrimControl trims.
+    QStringView fields[6];
+    qsizetype start = 0;
+    for (QStringView& field : fields) {
+        const qsizetype at = line.indexOf(FieldDelimiter, start);
+        if (at < 0)
+            break;
+        field = QStringView(line).sliced(start, at - start);
+        while (!field.isEmpty() && field.front().unicode() <= 32)
+            field = field.sliced(1);
+        while (!field.isEmpty() && field.back().unicode() <= 32)
+            field.chop(1);
+        start = at + FieldDelimiter.size();
+    }
+    return TOrderItemView{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
 }
 
 QString OrderLine(const TOrderItem& item)
 {
-    const QStringList fields{item.Quantity,    item.Unit,  item.PartNumber,
-                             item.Description, item.Price, item.Kind};
-    return fields.join(FieldDelimiter) + FieldDelimiter;
+    return item.Quantity % FieldDelimiter % item.Unit % FieldDelimiter % item.PartNumber %
+           FieldDelimiter % item.Description % FieldDelimiter % item.Price % FieldDelimiter %
+           item.Kind % FieldDelimiter;
 }
 
 QString QuantityText(double quantity)
 {
     if (!std::isfinite(quantity))
         return QString::number(quantity);
+    // A whole number below 10^15 is exact in fifteen digits: it is written as it is.
+    if (std::abs(quantity) < 1e15 && quantity == std::floor(quantity))
+        return QString::number(static_cast<qint64>(quantity));
     // Fifteen significant digits hide the noise of binary fractions (0.1 + 0.2 gives 0.3); the
     // shortest fixed-point form of that value never uses an exponent and writes 12 as "12".
     double rounded = QString::number(quantity, 'g', 15).toDouble();

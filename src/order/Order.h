@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The order: once it has received anything, a header line at position 0, then one line per item,
 // quantity|unit|part number|description|unit price|kind| . Quantities and prices are kept in the
@@ -20,8 +21,21 @@ struct TOrderItem {
     QString Kind;
 };
 
-// Fields 1 to 6 of an order line, trimmed.
+// The same fields as views into the line they were read from, for reading many lines without
+// copying them; valid while that line is neither changed nor destroyed.
+struct TOrderItemView {
+    QStringView Quantity;
+    QStringView Unit;
+    QStringView PartNumber;
+    QStringView Description;
+    QStringView Price;
+    QStringView Kind;
+};
+
+// Fields 1 to 6 of an order line, each as GetField gives it: trimmed, empty when no delimiter
+// follows it.
 TOrderItem OrderItem(const QString& line);
+TOrderItemView OrderItemView(const QString& line);
 // The fields, each followed by '|'.
 QString OrderLine(const TOrderItem& item);
 

@@ -26,13 +26,54 @@ QString Shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// A field as an item line holds it: trimmed, on one line.
-QString ItemField(const QString& orderLine, int n)
+// Appends a field as an item line holds it: on one line, a line break written as a blank.
+void AppendOnOneLine(QString& target, QStringView field)
 {
-    QString field = GetField(orderLine, n);
-    field.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    field.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return field;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == QLatin1Char('\r') || field[i] == QLatin1Char('\n')) {
+            target += field.sliced(start, i - start);
+            target += QLatin1Char(' ');
+            start = i + 1;
+        }
+    }
+    target += field.sliced(start);
+}
+
+// Appends the file line of the item at position n of the order:
+// n=quantity|unit|item number|part number|description|price|
+void AppendItemLine(QString& target, qsizetype n, const QString& orderLine)
+{
+    const TOrderItemView item = OrderItemView(orderLine);
+    const QStringView itemNumber =
+        item.Kind == QLatin1String("1") ? QStringView(AssemblyItemNumber) : QStringView();
+    target += QString::number(n);
+    target += QLatin1Char('=');
+    for (const QStringView field :
+         {item.Quantity, item.Unit, itemNumber, item.PartNumber, item.Description, item.Price}) {
+        AppendOnOneLine(target, field);
+        target += FieldDelimiter;
+    }
+}
+
+// The lines before the items.
+QStringList FileStartLines()
+{
+    return {QStringLiteral("[Header]"),
+            QStringLiteral("Company Name="),
+            QStringLiteral("Author="),
+            QStringLiteral("Date="),
+            QStringLiteral("Job Number="),
+            QStringLiteral("Proposal Number="),
+            QStringLiteral("File Name="),
+            QStringLiteral("File Path="),
+            QString(),
+            QLatin1Char('[') + SiteSection + QLatin1Char(']'),
+            QStringLiteral("Site Name="),
+            QStringLiteral("Site Number="),
+            QStringLiteral("Ship To City="),
+            QStringLiteral("Ship To State/Province="),
+            QStringLiteral("Ship To Country=")};
 }
 
 // A text from the file quoted in a problem, cut short when it is long.
@@ -65,29 +106,11 @@ const TSectionedFile::Section* FindSection(const TSectionedFile& file, const QSt
 
 QStringList OrderFileLines(const QStringList& orderLines)
 {
-    QStringList lines{QStringLiteral("[Header]"),
-                      QStringLiteral("Company Name="),
-                      QStringLiteral("Author="),
-                      QStringLiteral("Date="),
-                      QStringLiteral("Job Number="),
-                      QStringLiteral("Proposal Number="),
-                      QStringLiteral("File Name="),
-                      QStringLiteral("File Path="),
-                      QString(),
-                      QLatin1Char('[') + SiteSection + QLatin1Char(']'),
-                      QStringLiteral("Site Name="),
-                      QStringLiteral("Site Number="),
-                      QStringLiteral("Ship To City="),
-                      QStringLiteral("Ship To State/Province="),
-                      QStringLiteral("Ship To Country=")};
+    QStringList lines = FileStartLines();
     for (qsizetype n = 1; n < orderLines.size(); ++n) {
-        const QString& line = orderLines.at(n);
-        const QString itemNumber =
-            GetField(line, 6) == QLatin1String("1") ? AssemblyItemNumber : QString();
-        const QStringList fields{ItemField(line, 1), ItemField(line, 2), itemNumber,
-                                 ItemField(line, 3), ItemField(line, 4), ItemField(line, 5)};
-        lines.append(QString::number(n) + QLatin1Char('=') + fields.join(FieldDelimiter) +
-                     FieldDelimiter);
+        QString line;
+        AppendItemLine(line, n, orderLines.at(n));
+        lines.append(line);
     }
     lines.append(QString());
     return lines;
@@ -95,9 +118,15 @@ QStringList OrderFileLines(const QStringList& orderLines)
 
 QByteArray OrderFileBytes(const QStringList& orderLines)
 {
+    // Written straight into one text: the file is rewritten at every change of a large order.
     QString text;
-    for (const QString& line : OrderFileLines(orderLines))
+    for (const QString& line : FileStartLines())
         text += line + LineEnd;
+    for (qsizetype n = 1; n < orderLines.size(); ++n) {
+        AppendItemLine(text, n, orderLines.at(n));
+        text += LineEnd;
+    }
+    text += LineEnd;
     return Encoded(text);
 }
 
@@ -117,29 +146,29 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
     contents.OrderLines.append(OrderHeaderLine);
     for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
         const TSectionedFile::Entry& entry = site->Entries.at(i);
-        const QString where = QStringLiteral("line %1: ").arg(entry.Line);
+        const auto leftOut = [&contents, &entry](const QString& reason) {
+            contents.Problems.append(QStringLiteral("line %1: ").arg(entry.Line) + reason);
+        };
         if (!entry.Text.contains(QLatin1Char('='))) {
-            contents.Problems.append(where + QStringLiteral("no '=' before the item's fields"));
+            leftOut(QStringLiteral("no '=' before the item's fields"));
             continue;
         }
         const QString& value = entry.Value;
         if (value.count(QLatin1Char('|')) < ItemFieldCount) {
-            contents.Problems.append(where + QStringLiteral("fewer than six fields"));
+            leftOut(QStringLiteral("fewer than six fields"));
             continue;
         }
         const QString quantityText = GetField(value, 1);
         double quantity = 0;
         if (!ParseQuantity(quantityText, quantity)) {
-            contents.Problems.append(where + QStringLiteral("the quantity %1 is not a number of "
-                                                            "zero or more")
-                                                 .arg(Quoted(quantityText)));
+            leftOut(QStringLiteral("the quantity %1 is not a number of zero or more")
+                        .arg(Quoted(quantityText)));
             continue;
         }
         const QString price = GetField(value, 6);
         double ignored = 0;
         if (!ParsePrice(price, ignored)) {
-            contents.Problems.append(
-                where + QStringLiteral("the price %1 is not a number").arg(Quoted(price)));
+            leftOut(QStringLiteral("the price %1 is not a number").arg(Quoted(price)));
             continue;
         }
         const QString kind =
