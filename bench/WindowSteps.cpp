@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+
+#include <malloc.h>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -411,6 +413,9 @@ QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TInstallati
     close.Info = true;
     for (int run = 0; run < runs; ++run) {
         Settle();
+        // Each start-up begins with the heap handed back to the system, as in a new process;
+        // otherwise later runs reuse the pages of earlier ones, which no user's start-up can.
+        malloc_trim(0);
         QElapsedTimer timer;
         timer.start();
         auto window = std::make_unique<TfrmMain>();
