@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "SyntheticCatalog.h"
+#include "support/OnePixelGif.h"
 
 #include <QDate>
 #include <QDir>
@@ -69,13 +70,9 @@ private:
 // A one-pixel GIF picture.
 void WritePicture(const QString& path)
 {
-    static const unsigned char gif[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff,
-        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
-        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(gif), sizeof gif) != sizeof gif)
+    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(OnePixelGif),
+                                                       sizeof OnePixelGif) != sizeof OnePixelGif)
         Fail(QStringLiteral("cannot write %1").arg(path));
 }
 

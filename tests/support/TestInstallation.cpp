@@ -1,4 +1,5 @@
 #include "TestInstallation.h"
+#include "OnePixelGif.h"
 
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -67,14 +68,10 @@ void WriteFile(const QString& path, const QString& text)
 // A one-pixel GIF picture.
 void WritePicture(const QString& path)
 {
-    static const unsigned char gif[] = {
-        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff,
-        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
-        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write %s", qPrintable(path));
-    file.write(reinterpret_cast<const char*>(gif), sizeof gif);
+    file.write(reinterpret_cast<const char*>(OnePixelGif), sizeof OnePixelGif);
 }
 
 } // namespace
