@@ -33,8 +33,6 @@ QStringList SplitFields(const QString& text, const QString& delimiter)
     return fields;
 }
 
-namespace {
-
 QStringView TrimmedControl(QStringView text)
 {
     qsizetype begin = 0;
@@ -45,8 +43,6 @@ QStringView TrimmedControl(QStringView text)
         --end;
     return text.sliced(begin, end - begin);
 }
-
-} // namespace
 
 QString TrimControl(const QString& text)
 {

@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 
 // The '|'-delimited line format shared by every data file, grid row and order line, and the
@@ -21,6 +22,7 @@ QString GetField(const QString& text, int n, const QString& delimiter = FieldDel
 
 // Characters of code 32 and below removed from both ends.
 QString TrimControl(const QString& text);
+QStringView TrimmedControl(QStringView text);
 
 QString DefaultIfEmpty(const QString& text, const QString& defaultText);
 

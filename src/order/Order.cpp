@@ -51,11 +51,7 @@ TOrderItemView OrderItemView(const QString& line)
         const qsizetype at = line.indexOf(FieldDelimiter, start);
         if (at < 0)
             break;
-        field = QStringView(line).sliced(start, at - start);
-        while (!field.isEmpty() && field.front().unicode() <= 32)
-            field = field.sliced(1);
-        while (!field.isEmpty() && field.back().unicode() <= 32)
-            field.chop(1);
+        field = TrimmedControl(QStringView(line).sliced(start, at - start));
         start = at + FieldDelimiter.size();
     }
     return TOrderItemView{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
