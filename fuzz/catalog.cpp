@@ -86,7 +86,7 @@ void Page2Lists(TTransmissionLine& cable)
                     const std::optional<QString> name = InterfaceName(cable, actual, interfaceText);
                     const TConnectorChoice choice{name.value_or(QString()), characteristicsText,
                                                   innerText};
-                    MatchConnectors(cable, choice, choice, attachmentCode);
+                    MatchConnectors(cable, choice, choice, attachmentCode, QStringLiteral("P"));
                 }
             }
         }

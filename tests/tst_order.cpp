@@ -57,7 +57,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 }
 
 const QByteArray FileStart = "[Header]\r\nCompany Name=\r\nAuthor=\r\nDate=\r\nJob Number=\r\n"
-                             "Proposal Number=\r\nFile Name=\r\nFile Path=\r\n\r\n"
+                             "Proposal Number=\r\nFile Name=\r\nFile Path=\r\nCurrency=\r\n\r\n"
                              "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\n"
                              "Ship To State/Province=\r\nShip To Country=\r\n";
 
@@ -93,6 +93,8 @@ private slots:
     void encoding();
     void parse_data();
     void parse();
+    void badLine_data();
+    void badLine();
     void notAnOrderFile_data();
     void notAnOrderFile();
     void writeFailures();
@@ -127,10 +129,16 @@ void TestOrder::addResultRows_data()
                   "1|Each|CN-716F|7-16 DIN Female| 40.00|4|",
                   "4|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|",
                   "2|Each|CN-NM|N Male| 25.00|4|"});
-    QTest::newRow("merged line keeps its description, unit, price and kind")
+    QTest::newRow("merged line keeps its description and kind")
         << Order({"1|Each|FA-716-10|First description| 812.50|1|"})
-        << QList<QStringList>{{"3|Feet|FA-716-10|Second description| 700.00|2|"}}
+        << QList<QStringList>{{"3|Each|FA-716-10|Second description|812.5|2|"}}
         << Order({"4|Each|FA-716-10|First description| 812.50|1|"});
+    QTest::newRow("feet and metres, or two prices, never merge")
+        << QStringList{}
+        << QList<QStringList>{{"6|Feet|KRV4-50B|Cable| 1.25|3|"}, {"2|Meters|KRV4-50B|Cable| 4.10|3|"},
+                              {"1|Feet|KRV4-50B|Cable| 1.13|3|"}, {"4|Feet|KRV4-50B|Cable| 1.25|3|"}}
+        << Order({"10|Feet|KRV4-50B|Cable| 1.25|3|", "2|Meters|KRV4-50B|Cable| 4.10|3|",
+                  "1|Feet|KRV4-50B|Cable| 1.13|3|"});
     QTest::newRow("only the first of two equal part numbers")
         << Order({"3|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
                   "4|Each|CN-NM|N Male| 25.00|2|"})
@@ -312,14 +320,15 @@ void TestOrder::orderFileLines()
 {
     const QStringList order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
                                      "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
-    QCOMPARE(OrderFileLines(order),
+    QCOMPARE(OrderFileLines(order, TOrderInfo{17}),
              (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
-                          "Proposal Number=", "File Name=", "File Path=", ""} +
+                          "Proposal Number=", "File Name=", "File Path=", "Currency=EUR", ""} +
               SiteStart +
               QStringList{"1=2|Each|FN-001|FA-716-10|10 ft assembly|812.50|",
                           "2=10.5|Feet||KRV4-50B|1/2 in. foam cable|1.25|", ""}));
-    QCOMPARE(OrderFileLines(Order({})).mid(9), SiteStart + QStringList{""});
-    QCOMPARE(OrderFileLines({}).mid(9), SiteStart + QStringList{""});
+    QCOMPARE(OrderFileLines(Order({})).mid(8, 2), (QStringList{"Currency=", ""}));
+    QCOMPARE(OrderFileLines(Order({})).mid(10), SiteStart + QStringList{""});
+    QCOMPARE(OrderFileLines({}).mid(10), SiteStart + QStringList{""});
 }
 
 void TestOrder::orderFileOfUnusualLines()
@@ -327,7 +336,7 @@ void TestOrder::orderFileOfUnusualLines()
     const QStringList order = Order({" 2 |\tEach\t|FA-716-10| a\nb\r\nc |  812.50 | 1 |", "3|x|",
                                      "garbage", "||||||", "4|Feet|P|d|1.5|2|extra"});
     const QStringList lines = OrderFileLines(order);
-    QCOMPARE(lines.mid(15), (QStringList{"1=2|Each|FN-001|FA-716-10|a b  c|812.50|", "2=3|x|||||",
+    QCOMPARE(lines.mid(16), (QStringList{"1=2|Each|FN-001|FA-716-10|a b  c|812.50|", "2=3|x|||||",
                                          "3=||||||", "4=||||||", "5=4|Feet||P|d|1.5|", ""}));
     // The bytes written are those lines, each ended by CR LF.
     QCOMPARE(OrderFileBytes(order), (lines.join("\r\n") + "\r\n").toLatin1());
@@ -346,7 +355,6 @@ void TestOrder::writeThenRead()
                                           "C|1.25|\r\n"
                                           "3=0|Each||CN-NM|N Male|25|\r\n\r\n");
     const TOrderFileContents contents = ReadOrderFile(path);
-    QCOMPARE(contents.Problems, QStringList());
     QCOMPARE(contents.OrderLines, Order({"2|Each|FA-716-10|10 foot assembly|812.50|1|",
                                          "10.5|Feet|KRV4-50B|Foam cable, 90\u00b0C|1.25|2|",
                                          "0|Each|CN-NM|N Male|25|2|"}));
@@ -355,6 +363,10 @@ void TestOrder::writeThenRead()
     WriteOrderFile(path, Order({}));
     QCOMPARE(ReadBytes(path), FileStart + "\r\n");
     QCOMPARE(ReadOrderFile(path).OrderLines, Order({}));
+
+    // The order's currency goes with it, by the code the result pages show.
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3});
+    QCOMPARE(ReadOrderFile(path).CurrencyCode, QString("RMB"));
 }
 
 void TestOrder::encoding_data()
@@ -388,44 +400,37 @@ void TestOrder::parse_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QStringList>("problems");
+    QTest::addColumn<QString>("currency");
 
     QTest::newRow("site lines missing: the first five items are lost")
         << QStringList{"[SITE 001 LOM]", "1=1|Each||A|a|1.00|", "2=2|Each||B|b|1.00|",
                        "3=3|Each||C|c|1.00|", "4=4|Each||D|d|1.00|", "5=5|Each||E|e|1.00|",
                        "6=6|Each|FN-001|F|f|1.00|", "7=7|Feet||G|g|2.50|"}
-        << QStringList{"6|Each|F|f|1.00|1|", "7|Feet|G|g|2.50|2|"} << QStringList{};
+        << QStringList{"6|Each|F|f|1.00|1|", "7|Feet|G|g|2.50|2|"} << "";
     QTest::newRow("section name in any case, site lines not read, key ignored")
         << QStringList{"junk before", "[site 001 Lom]", "Site Name=1|Each||A|a|1.00|", "a", "b",
                        "c", "d", "x=3|Each|item|P|Desc=with equals|812.5|"}
-        << QStringList{"3|Each|P|Desc=with equals|812.5|1|"} << QStringList{};
+        << QStringList{"3|Each|P|Desc=with equals|812.5|1|"} << "";
     QTest::newRow("empty and end-of-file lines do not count")
         << (SiteStart.mid(0, 3) + QStringList{"", QString(QChar(26))} + SiteStart.mid(3) +
             QStringList{"", "1= 12.00 | Each |  | P | D |  1.25 |", QString(QChar(26))})
-        << QStringList{"12|Each|P|D|1.25|2|"} << QStringList{};
+        << QStringList{"12|Each|P|D|1.25|2|"} << "";
+    QTest::newRow("site lines of blanks count by position")
+        << QStringList{"[SITE 001 LOM]", "   ", "\t", "Ship To City=", " ", "Ship To Country=",
+                       "1=1|Each||A|a|1.00|", "  ", "2=2|Each||B|b|1.00|"}
+        << QStringList{"1|Each|A|a|1.00|2|", "2|Each|B|b|1.00|2|"} << "";
     QTest::newRow("repeated section ignored")
         << (SiteStart + QStringList{"1=1|Each||A|a|1.00|", "[Header]", "Author=me"} + SiteStart +
             QStringList{"1=2|Each||B|b|1.00|"})
-        << QStringList{"1|Each|A|a|1.00|2|"} << QStringList{};
-    QTest::newRow("five lines or fewer") << SiteStart << QStringList{} << QStringList{};
-    QTest::newRow("bad lines named, good lines kept")
-        << (SiteStart + QStringList{"1=1|Each||A|a|1.00|", "2|Each||B|b|1.00|", "3=3|Each||C|c|",
-                                    "4=abc|Each||D|d|1.00|", "5=-1|Each||E|e|1.00|",
-                                    "6=|Each||F|f|1.00|", "7=1|Each||G|g|x|", "8=1|Each||H|h||",
-                                    "9=0|Feet||I|i|-2.5|"})
-        << QStringList{"1|Each|A|a|1.00|2|", "0|Feet|I|i|-2.5|2|"}
-        << QStringList{"line 8: no '=' before the item's fields",
-                       "line 9: fewer than six fields",
-                       "line 10: the quantity 'abc' is not a number of zero or more",
-                       "line 11: the quantity '-1' is not a number of zero or more",
-                       "line 12: the quantity '' is not a number of zero or more",
-                       "line 13: the price 'x' is not a number",
-                       "line 14: the price '' is not a number"};
-    QTest::newRow("huge line")
-        << (SiteStart + QStringList{"1=" + QString(1000000, '7') + "x|Each||A|a|1.00|"})
-        << QStringList{}
-        << QStringList{"line 7: the quantity '7777777777777777777777777777777777777...' "
-                       "is not a number of zero or more"};
+        << QStringList{"1|Each|A|a|1.00|2|"} << "";
+    QTest::newRow("five lines or fewer") << SiteStart << QStringList{} << "";
+    QTest::newRow("comma, Arabic-Indic digits and separator, any locale")
+        << (SiteStart + QStringList{"1=2,5|Feet||P|d|12,50|",
+                                    "2=\u0663|Each||Q|q|\u0661\u0662\u066b\u0665\u0660|"})
+        << QStringList{"2.5|Feet|P|d|12.50|2|", "3|Each|Q|q|12.50|2|"} << "";
+    QTest::newRow("currency from the header")
+        << (QStringList{"[Header]", "Author=", "Currency= EUR "} + SiteStart)
+        << QStringList{} << "EUR";
 }
 // clang-format on
 
@@ -433,11 +438,47 @@ void TestOrder::parse()
 {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, items);
-    QFETCH(QStringList, problems);
+    QFETCH(QString, currency);
 
     const TOrderFileContents contents = ParseOrderFile(lines, "order.fyn");
     QCOMPARE(contents.OrderLines, Order(items));
-    QCOMPARE(contents.Problems, problems);
+    QCOMPARE(contents.CurrencyCode, currency);
+}
+
+void TestOrder::badLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("no '='") << "2|Each||B|b|1.00|"
+                            << "no '=' before the item's fields";
+    QTest::newRow("five fields") << "3=3|Each||C|c|"
+                                 << "fewer than six fields";
+    QTest::newRow("text quantity") << "4=abc|Each||D|d|1.00|"
+                                   << "the quantity 'abc' is not a number of zero or more";
+    QTest::newRow("negative quantity") << "5=-1|Each||E|e|1.00|"
+                                       << "the quantity '-1' is not a number of zero or more";
+    QTest::newRow("empty quantity") << "6=|Each||F|f|1.00|"
+                                    << "the quantity '' is not a number of zero or more";
+    QTest::newRow("text price") << "7=1|Each||G|g|x|"
+                                << "the price 'x' is not a number";
+    QTest::newRow("grouped price") << "7=1|Each||G|g|1.234,50|"
+                                   << "the price '1.234,50' is not a number";
+    QTest::newRow("huge quantity") << "1=" + QString(1000000, '7') + "x|Each||A|a|1.00|"
+                                   << "the quantity '7777777777777777777777777777777777777...' is "
+                                      "not a number of zero or more";
+}
+
+void TestOrder::badLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, reason);
+
+    // The bad line fails the whole file, whatever good lines come before or after it.
+    const QStringList lines =
+        SiteStart + QStringList{"1=1|Each||A|a|1.00|", line, "9=1|Each||Z|z|1.00|"};
+    QCOMPARE(DataErrorOf([&] { ParseOrderFile(lines, "order.fyn"); }),
+             "Cannot open the order file \"order.fyn\": line 8: " + reason + ".");
 }
 
 void TestOrder::notAnOrderFile_data()

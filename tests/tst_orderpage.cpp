@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -71,7 +72,10 @@ private slots:
     void refreshForgetsSelectionAndEditor();
     void saveAndOpen();
     void cancelledOpenShowsTheOrder();
+    void notAnOrderFileLeavesEverything_data();
     void notAnOrderFileLeavesEverything();
+    void orderCurrency();
+    void numbersOfAnyLocaleOpen();
     void viewLastOrder();
     void lastOrderOfEarlierRunSurvivesAnEmptyStart();
     void commandLine_data();
@@ -301,9 +305,10 @@ void TestOrderPage::descriptionEditsAreKept()
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(Order()->item(0, 3)->text(), QStringLiteral("Jumper for sector A"));
-    // Kept when the grid is built again.
+    // Kept when the grid is built again; a line of another unit takes no result line.
     AddAssembly();
-    QCOMPARE(Row(0).mid(0, 4), (QStringList{"2", "Pcs", "KJ4-DMDM-PV-6", "Jumper for sector A"}));
+    QCOMPARE(Row(0).mid(0, 4), (QStringList{"1", "Pcs", "KJ4-DMDM-PV-6", "Jumper for sector A"}));
+    QCOMPARE(Row(1).mid(0, 3), (QStringList{"1", "Each", "KJ4-DMDM-PV-6"}));
 }
 
 void TestOrderPage::deletingRows()
@@ -446,20 +451,101 @@ void TestOrderPage::cancelledOpenShowsTheOrder()
     QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
+void TestOrderPage::notAnOrderFileLeavesEverything_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message"); // what the error names besides the file
+    QTest::newRow("no site section") << QStringLiteral("[Header]\nA=1\n") << QString();
+    QTest::newRow("one bad line among good ones")
+        << QStringLiteral("[SITE 001 LOM]\na\nb\nc\nd\ne\n1=2|Each||P|d|1.00|\n"
+                          "2=1|Each||Q|q|2;50|\n3=1|Each||R|r|3.00|\n")
+        << QStringLiteral("line 8: the price '2;50' is not a number");
+}
+
 void TestOrderPage::notAnOrderFileLeavesEverything()
 {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
     Start();
     AddAssembly();
     const QString lastOrder = LastOrderText();
-    const QString path = WriteOrder(QStringLiteral("notes.fyn"), QStringLiteral("[Header]\nA=1\n"));
+    const QString path = WriteOrder(QStringLiteral("notes.fyn"), text);
     FileDialogs::SetNextFileName(path);
     W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().Icon, Dialogs::TIcon::Error);
     QVERIFY(messages.first().Text.contains(QStringLiteral("notes.fyn")));
+    QVERIFY2(messages.first().Text.contains(message), qPrintable(messages.first().Text));
     QCOMPARE(Order()->rowCount(), 1);
+    QCOMPARE(Row(0).at(2), QStringLiteral("KJ4-DMDM-PV-6"));
     QCOMPARE(LastOrderText(), lastOrder);
+}
+
+void TestOrderPage::orderCurrency()
+{
+    Start();
+    auto* currency = W().findChild<QLabel*>(QStringLiteral("lblOrderCurrency"));
+    auto choose = [this](const char* name) {
+        W().findChild<QAction*>(name)->trigger();
+    };
+    choose("Euro1");
+    AddAssembly();
+    QCOMPARE(currency->text(), QStringLiteral("Prices in Euros (EUR)"));
+    QCOMPARE(Row(0).at(4), Local("246.80"));
+
+    // A later item joins at its prices in the order's currency, whatever is chosen now.
+    Button("btnAdd")->click();
+    choose("US1");
+    AddPartsList(QStringLiteral("10"));
+    QCOMPARE(Row(1).mid(2, 3), (QStringList{"KRA5-50A", "7/8 in. air cable", Local("5.00")}));
+    QCOMPARE(Row(2).at(4), Local("60.00"));
+    QVERIFY(Label("StatusPanel")->text().contains(QStringLiteral("Euros (EUR)")));
+    QCOMPARE(Total(), Local("496.80")); // 246.80 + 50 + 60 + 80 + 2 x 30 (charge 15 / 0.5)
+    QVERIFY(W().ResultContent().ForeignCurrency);
+    QVERIFY(LastOrderText().contains(QStringLiteral("\r\nFile Path=\r\nCurrency=EUR\r\n\r\n")));
+    const QString euros = WriteOrder(QStringLiteral("euros.fyn"), LastOrderText());
+
+    // Without a known code, a file is in the currency chosen when it is opened.
+    QString unknown = LastOrderText();
+    unknown.replace(QStringLiteral("Currency=EUR"), QStringLiteral("Currency=XYZ"));
+    FileDialogs::SetNextFileName(WriteOrder(QStringLiteral("unknown.fyn"), unknown));
+    choose("Open1");
+    QCOMPARE(currency->text(), QStringLiteral("Prices in US Dollars (USD)"));
+    QVERIFY(Label("StatusPanel")->text().contains(QStringLiteral("XYZ")));
+    QVERIFY(!W().ResultContent().ForeignCurrency);
+    FileDialogs::SetNextFileName(euros);
+    choose("Open1");
+    QCOMPARE(currency->text(), QStringLiteral("Prices in Euros (EUR)"));
+    QCOMPARE(Total(), Local("496.80"));
+
+    // An order without lines has no currency; it takes the one of its next first item.
+    Order()->selectAll();
+    Dialogs::SetNextAnswer(QMessageBox::Yes);
+    Button("btnDeleteSelected")->click();
+    QCOMPARE(currency->text(), QString());
+    AddPartsList(QStringLiteral("10"));
+    QCOMPARE(currency->text(), QStringLiteral("Prices in US Dollars (USD)"));
+    QCOMPARE(Row(0).at(4), Local("2.50"));
+}
+
+void TestOrderPage::numbersOfAnyLocaleOpen()
+{
+    // Written by earlier builds in a comma locale and in an Arabic one.
+    Start();
+    const QString path = WriteOrder(
+        QStringLiteral("comma.fyn"),
+        QStringLiteral("[SITE 001 LOM]\n\na\nb\nc\nd\ne\n1=2,5|Feet||KRA5-50A|Cable|2,50|\n"
+                       "2=\u0662|Each||A5NM-P|N male|\u0663\u0660\u066b\u0665|\n"));
+    FileDialogs::SetNextFileName(path);
+    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(Row(0), (QStringList{Local("2.5"), "Feet", "KRA5-50A", "Cable", Local("2.50"),
+                                  Local("6.25")}));
+    QCOMPARE(Row(1).mid(0, 5), (QStringList{"2", "Each", "A5NM-P", "N male", Local("30.5")}));
+    QCOMPARE(Total(), Local("67.25"));
+    QVERIFY(LastOrderText().contains(QStringLiteral("1=2.5|Feet||KRA5-50A|Cable|2.50|\r\n"
+                                                    "2=2|Each||A5NM-P|N male|30.5|\r\n")));
 }
 
 void TestOrderPage::viewLastOrder()

@@ -383,19 +383,24 @@ void TestQuote::matchConnectors_data()
 {
     QTest::addColumn<QStringList>("top");    // interface, characteristics, inner
     QTest::addColumn<QStringList>("bottom");
-    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("code");       // attachment code
+    QTest::addColumn<QString>("grade");      // the chosen connector grade
     QTest::addColumn<int>("topId");          // 0: no connector
     QTest::addColumn<int>("bottomId");
+    QTest::addColumn<bool>("topOther");      // taken from another grade
+    QTest::addColumn<bool>("bottomOther");
 
     const QStringList nMale{"N Male", "(none)", "(N/A)"};
     const QStringList dinFemale{"7-16 DIN Female", "(none)", "(N/A)"};
-    QTest::newRow("later replaces earlier") << nMale << dinFemale << "R" << 2 << 4;
-    QTest::newRow("both sides at once") << nMale << nMale << "R" << 1 << 1;
-    QTest::newRow("characteristics and inner") << QStringList{"N Male", "RIGHT ANGLE", "Soldered"} << dinFemale << "R" << 3 << 4;
-    QTest::newRow("attachment code") << nMale << nMale << "S" << 6 << 6;
-    QTest::newRow("no fit keeps walking") << QStringList{"N Female", "(none)", "(N/A)"} << dinFemale << "R" << 0 << 4;
-    QTest::newRow("case-sensitive") << QStringList{"n male", "(none)", "(N/A)"} << nMale << "R" << 0 << 5;
-    QTest::newRow("only inner reads (N/A)") << QStringList{"N Male", "(N/A)", "(N/A)"} << nMale << "R" << 0 << 5;
+    QTest::newRow("plated: first of the grade") << nMale << dinFemale << "R" << "P" << 1 << 4 << false << false;
+    QTest::newRow("standard: grade upper-cased") << nMale << nMale << "R" << "S" << 2 << 2 << false << false;
+    QTest::newRow("no standard bottom: catalog walk") << nMale << dinFemale << "R" << "S" << 2 << 4 << false << true;
+    QTest::newRow("no grade at all: later replaces earlier") << nMale << nMale << "S" << "S" << 6 << 6 << true << true;
+    QTest::newRow("characteristics and inner") << QStringList{"N Male", "RIGHT ANGLE", "Soldered"} << dinFemale << "R" << "P" << 3 << 4 << false << false;
+    QTest::newRow("attachment code") << nMale << nMale << "S" << "P" << 6 << 6 << false << false;
+    QTest::newRow("no fit") << QStringList{"N Female", "(none)", "(N/A)"} << dinFemale << "R" << "P" << 0 << 4 << false << false;
+    QTest::newRow("case-sensitive") << QStringList{"n male", "(none)", "(N/A)"} << nMale << "R" << "P" << 0 << 1 << false << false;
+    QTest::newRow("only inner reads (N/A)") << QStringList{"N Male", "(N/A)", "(N/A)"} << nMale << "R" << "P" << 0 << 1 << false << false;
 }
 // clang-format on
 
@@ -404,21 +409,26 @@ void TestQuote::matchConnectors()
     QFETCH(QStringList, top);
     QFETCH(QStringList, bottom);
     QFETCH(QString, code);
+    QFETCH(QString, grade);
     QFETCH(int, topId);
     QFETCH(int, bottomId);
+    QFETCH(bool, topOther);
+    QFETCH(bool, bottomOther);
 
     TTransmissionLine cable;
     cable.AddConnector(Connector(1, "N Male", "", "", "P", "R"));
-    cable.AddConnector(Connector(2, "N Male", "", "", "S", "R"));
+    cable.AddConnector(Connector(2, "N Male", "", "", "s", "R"));
     cable.AddConnector(Connector(3, "N Male", "RIGHT ANGLE", "Soldered", "P", "R"));
     cable.AddConnector(Connector(4, "7-16 DIN Female", "", "", "P", "R"));
     cable.AddConnector(Connector(5, "N Male", "", "", "P", "R"));
     cable.AddConnector(Connector(6, "N Male", "", "", "P", "S"));
 
-    const TMatchedConnectors matched =
-        MatchConnectors(cable, {top[0], top[1], top[2]}, {bottom[0], bottom[1], bottom[2]}, code);
+    const TMatchedConnectors matched = MatchConnectors(
+        cable, {top[0], top[1], top[2]}, {bottom[0], bottom[1], bottom[2]}, code, grade);
     QCOMPARE(matched.Top != nullptr ? matched.Top->ConnectorID : 0, topId);
     QCOMPARE(matched.Bottom != nullptr ? matched.Bottom->ConnectorID : 0, bottomId);
+    QCOMPARE(matched.TopOtherGrade, topOther);
+    QCOMPARE(matched.BottomOtherGrade, bottomOther);
 }
 
 // clang-format off
@@ -623,19 +633,25 @@ void TestQuote::description_data()
     QTest::addColumn<bool>("diameterShown");
     QTest::addColumn<bool>("plated");
     QTest::addColumn<QString>("topCharacteristics");
+    QTest::addColumn<QStringList>("grades"); // of the connectors taken; empty: not known
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("no characteristics") << "10" << false << true << true << "(none)"
+    const QStringList unknown{"", ""};
+    QTest::newRow("no characteristics") << "10" << false << true << true << "(none)" << unknown
         << "10 foot cable assembly, KRV4-50B, (0.63 in.)\rSPECIAL INSTRUCTIONS: \r"
            "Connector1 = Plated 7-16 DIN Male with Captivated inner contact attachment.  \r"
            "Connector2 = Plated N Female with (N/A) inner contact attachment";
-    QTest::newRow("hidden diameter, metres") << "25" << true << false << false << "(none)"
+    QTest::newRow("hidden diameter, metres") << "25" << true << false << false << "(none)" << unknown
         << "25 meter cable assembly, KRV4-50B, \rSPECIAL INSTRUCTIONS: \r"
            "Connector1 = Standard 7-16 DIN Male with Captivated inner contact attachment.  \r"
            "Connector2 = Standard N Female with (N/A) inner contact attachment";
-    QTest::newRow("top characteristic") << "10" << false << true << true << "RIGHT ANGLE"
+    QTest::newRow("top characteristic") << "10" << false << true << true << "RIGHT ANGLE" << QStringList{"P", "P"}
         << "10 foot cable assembly, KRV4-50B, (0.63 in.)\rSPECIAL INSTRUCTIONS: \r"
            "Connector1 = Plated RIGHT ANGLE 7-16 DIN Male with Captivated inner contact attachment.  \r"
+           "Connector2 = Plated N Female with (N/A) inner contact attachment";
+    QTest::newRow("each side names the grade taken") << "10" << false << true << true << "(none)" << QStringList{"s", "P"}
+        << "10 foot cable assembly, KRV4-50B, (0.63 in.)\rSPECIAL INSTRUCTIONS: \r"
+           "Connector1 = Standard 7-16 DIN Male with Captivated inner contact attachment.  \r"
            "Connector2 = Plated N Female with (N/A) inner contact attachment";
 }
 // clang-format on
@@ -647,9 +663,12 @@ void TestQuote::description()
     QFETCH(bool, diameterShown);
     QFETCH(bool, plated);
     QFETCH(QString, topCharacteristics);
+    QFETCH(QStringList, grades);
     QFETCH(QString, description);
 
     TDescriptionInput input;
+    input.TopGrade = grades[0];
+    input.BottomGrade = grades[1];
     input.LengthText = length;
     input.Metres = metres;
     input.Cable = "KRV4-50B";

@@ -71,6 +71,8 @@ private slots:
     void prenvoChargeAtThreeQuarters();
     void feederAttachmentRows_data();
     void feederAttachmentRows();
+    void chosenGradeIsFollowed_data();
+    void chosenGradeIsFollowed();
     void metresPricePerMetre();
     void standardLengthGivesSummary_data();
     void standardLengthGivesSummary();
@@ -221,10 +223,14 @@ void TestQuotes::feederAttachmentRows_data()
     QTest::addColumn<bool>("bottom");
     QTest::addColumn<QStringList>("quantities");
     QTest::addColumn<QStringList>("partNumbers");
-    QTest::newRow("both") << true << true << QStringList{"150", "2", "2"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"};
-    QTest::newRow("top only") << true << false << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"};
-    QTest::newRow("bottom only") << false << true << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"};
-    QTest::newRow("none") << false << false << QStringList{"150"} << QStringList{"KRV4-50B"};
+    QTest::addColumn<int>("item"); // -1: the include boxes are ticked; else this rgFeeder item is chosen
+    QTest::newRow("both") << true << true << QStringList{"150", "2", "2"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"} << -1;
+    QTest::newRow("top only") << true << false << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"} << -1;
+    QTest::newRow("bottom only") << false << true << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"} << -1;
+    QTest::newRow("none") << false << false << QStringList{"150"} << QStringList{"KRV4-50B"} << -1;
+    QTest::newRow("item top only") << true << false << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"} << 1;
+    QTest::newRow("item bottom only") << false << true << QStringList{"150", "1", "1"} << QStringList{"KRV4-50B", "V4DM-P", "FAC-4"} << 2;
+    QTest::newRow("item none") << false << false << QStringList{"150"} << QStringList{"KRV4-50B"} << 3;
 }
 // clang-format on
 
@@ -234,12 +240,24 @@ void TestQuotes::feederAttachmentRows()
     QFETCH(bool, bottom);
     QFETCH(QStringList, quantities);
     QFETCH(QStringList, partNumbers);
+    QFETCH(int, item);
     Start();
     Group("rgApp")->Button(1)->click();
-    if (!top)
-        W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->click();
-    if (!bottom)
-        W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"))->click();
+    auto* topBox = W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"));
+    auto* bottomBox = W().findChild<QCheckBox*>(QStringLiteral("chkBottomConnector"));
+    if (item >= 0) {
+        // Choosing an item directly ticks the boxes to match it.
+        Group("rgFeeder")->Button(item)->click();
+        QCOMPARE(Group("rgFeeder")->ItemIndex(), item);
+    } else {
+        if (!top)
+            topBox->click();
+        if (!bottom)
+            bottomBox->click();
+    }
+    QCOMPARE(topBox->isChecked(), top);
+    QCOMPARE(bottomBox->isChecked(), bottom);
+    QCOMPARE(Group("rgFeeder")->ItemEnabled(0), top && bottom);
     ToPage2(QStringLiteral("150"));
     Next();
     QCOMPARE(W().CurrentPage(), TPage::NoPN);
@@ -248,6 +266,65 @@ void TestQuotes::feederAttachmentRows()
     QCOMPARE(Label("lblPartsList")->text(),
              QStringLiteral(
                  "Below is a list of the part numbers that correspond to your specifications:"));
+}
+
+// clang-format off
+void TestQuotes::chosenGradeIsFollowed_data()
+{
+    QTest::addColumn<int>("grade");             // rgConnectorGrade item: 0 Plated, 1 Standard
+    QTest::addColumn<QString>("bottomSpecial"); // bottom characteristics
+    QTest::addColumn<QString>("partNumber");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QStringList>("grades");    // as the description names them
+    QTest::addColumn<bool>("otherGrade");       // the status bar says the grade has no such connector
+    QTest::newRow("plated") << 0 << "(none)" << "KJ4-DMDM-P-6" << "118.34" << QStringList{"Plated", "Plated"} << false;
+    QTest::newRow("standard, listed after the plated one") << 1 << "(none)" << "KJ4-DMDM-S-6" << "105.24" << QStringList{"Standard", "Standard"} << false;
+    QTest::newRow("no standard right angle") << 1 << "Right Angle" << "KJ4-DMDMR-SP-6" << "111.00" << QStringList{"Standard", "Plated"} << true;
+}
+// clang-format on
+
+void TestQuotes::chosenGradeIsFollowed()
+{
+    QFETCH(int, grade);
+    QFETCH(QString, bottomSpecial);
+    QFETCH(QString, partNumber);
+    QFETCH(QString, price);
+    QFETCH(QStringList, grades);
+    QFETCH(bool, otherGrade);
+    // Both grades of one connector, the plated one first, and a right angle in plated only.
+    Install->WriteCatalog(QStringLiteral(
+        "[Catalog]\nVersion=1\n[KRV4-50B]\n"
+        "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+        "C1=404|V4DM-P|7-16 DIN Male||7-16 DIN Female|Captivated Pin|P|R|\n"
+        "C2=405|V4DM-S|7-16 DIN Male||7-16 DIN Female|Captivated Pin|S|R|\n"
+        "C3=407|V4DMR-P|7-16 DIN Male|Right Angle|7-16 DIN Female|Captivated Pin|P|R|\n"));
+    Install->WriteProgramFile(
+        QStringLiteral("dat/jumpers.dat"),
+        QStringLiteral("[Assemblies]\nVersion=1\n[KRV4-50B]\nTLine=KRV4-50B|\n"
+                       "J1=404|404|x|x|KJ4-DMDM-P-|x|3,6,10||\n"
+                       "J2=405|405|x|x|KJ4-DMDM-S-|x|3,6,10||\n"
+                       "J3=405|407|x|x|KJ4-DMDMR-SP-|x|3,6,10||\n"));
+    Install->WriteCommonFile(QStringLiteral("M_lom.dat"),
+                             PriceList + QStringLiteral("ASM|4|KJ4-DMDM-P-6|EA|J|118.34|\n"
+                                                        "ASM|4|KJ4-DMDM-S-6|EA|J|105.24|\n"
+                                                        "ASM|4|KJ4-DMDMR-SP-6|EA|J|111.00|\n"));
+    Start();
+    ToPage2(QStringLiteral("6"));
+    Group("rgConnectorAttachment")->Button(1)->click();
+    Group("rgConnectorGrade")->Button(grade)->click();
+    ChooseInterface("cboC1MatesTo", QStringLiteral("7-16 DIN Male"));
+    ChooseInterface("cboC2MatesTo", QStringLiteral("7-16 DIN Male"));
+    ChooseInterface("cboC2Description", bottomSpecial);
+    Next();
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+    QCOMPARE(Grid("grdFinal")->item(0, 1)->text(), partNumber);
+    QCOMPARE(Grid("grdFinal")->item(2, 1)->text(), Local(price));
+    const QString description = Grid("grdFinal")->item(1, 1)->text();
+    QVERIFY2(description.contains("Connector1 = " + grades[0] + " 7-16 DIN Male") &&
+                 description.contains("Connector2 = " + grades[1] + " "),
+             qPrintable(description));
+    QCOMPARE(Label("StatusPanel")->text().contains(QStringLiteral("no such bottom connector")),
+             otherGrade);
 }
 
 void TestQuotes::metresPricePerMetre()

@@ -18,7 +18,7 @@ int TSectionedFile::Section::LineOf(const QString& key) const
     return Line;
 }
 
-void TSectionedFile::Parse(const QStringList& lines)
+void TSectionedFile::Parse(const QStringList& lines, TBlankLines blank)
 {
     Items.clear();
     QSet<QString> seen; // section names, case-folded
@@ -27,7 +27,9 @@ void TSectionedFile::Parse(const QStringList& lines)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
         const int lineNumber = static_cast<int>(i + 1);
-        if (IsBlankLine(line) || line == QString(QChar(26)))
+        if (line.isEmpty() || line == QString(QChar(26)))
+            continue;
+        if (blank == TBlankLines::Skip && IsBlankLine(line))
             continue;
         if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) &&
             line.endsWith(QLatin1Char(']'))) {

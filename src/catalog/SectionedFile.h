@@ -8,14 +8,17 @@
 
 // A text file of [section] headers and key=value lines.
 //  - A line that begins with '[' and ends with ']' opens a section.
-//  - Empty lines (blanks and tabs alone count as empty), a line holding only the end-of-file
-//  character (code 26) and lines before the
-//    first section are ignored.
+//  - Empty lines (blanks and tabs alone count as empty, unless blank lines are kept), a line
+//    holding only the end-of-file character (code 26) and lines before the first section are
+//    ignored.
 //  - A section whose name (without regard to case) occurred before is ignored, with its lines.
 //  - Lines are taken as they stand; the key is the text before the first '='.
 class TSectionedFile
 {
 public:
+    // Whether a line of blanks and tabs alone is skipped as empty or kept as an entry.
+    enum class TBlankLines { Skip, Keep };
+
     struct Entry {
         QString Key;
         QString Value;
@@ -33,9 +36,12 @@ public:
     };
 
     TSectionedFile() = default;
-    explicit TSectionedFile(const QStringList& lines) { Parse(lines); }
+    explicit TSectionedFile(const QStringList& lines, TBlankLines blank = TBlankLines::Skip)
+    {
+        Parse(lines, blank);
+    }
 
-    void Parse(const QStringList& lines);
+    void Parse(const QStringList& lines, TBlankLines blank = TBlankLines::Skip);
     const QList<Section>& Sections() const { return Items; }
 
 private:

@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "catalog/ConnectorLists.h"
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
 #include "catalog/Performance.h"
@@ -29,6 +30,18 @@ QString NoConnector(bool top)
         .arg(top ? QStringLiteral("top") : QStringLiteral("bottom"));
 }
 
+// The chosen connector grade has no connector for a side: the one taken is of another grade.
+QString OtherGrade(const QString& gradeCode, bool top, bool bottom)
+{
+    const QString grade =
+        gradeCode == QLatin1String("P") ? QStringLiteral("Plated") : QStringLiteral("Standard");
+    const QString sides = top && bottom ? QStringLiteral("top or bottom connector")
+                          : top         ? QStringLiteral("top connector")
+                                        : QStringLiteral("bottom connector");
+    return QStringLiteral("The %1 grade has no such %2; a connector of another grade is used.")
+        .arg(grade, sides);
+}
+
 } // namespace
 
 void TfrmMain::MatchSelection()
@@ -43,13 +56,14 @@ void TfrmMain::MatchSelection()
     const QString attachment =
         rgConnectorAttachment->ItemIndex() == 0 ? QStringLiteral("S") : QStringLiteral("R");
     Assembly->Cable = CurrentCable;
+    const QString grade = ConnectorGradeCode(rgConnectorGrade->ItemIndex());
     const TMatchedConnectors matched = MatchConnectors(
         *CurrentCable,
         {TopSide.lblDescription->text(), TopSide.cboDescription->currentText(),
          TopSide.cboInner->currentText()},
         {BottomSide.lblDescription->text(), BottomSide.cboDescription->currentText(),
          BottomSide.cboInner->currentText()},
-        attachment);
+        attachment, grade);
     // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
     // than a connector left over from an earlier cable.
     Assembly->TopConnector = matched.Top;
@@ -59,6 +73,11 @@ void TfrmMain::MatchSelection()
         Dialogs::Warning(this, NoConnector(top && matched.Top == nullptr));
         return;
     }
+
+    const bool topOther = top && matched.TopOtherGrade;
+    const bool bottomOther = bottom && matched.BottomOtherGrade;
+    if (topOther || bottomOther)
+        ShowStatusHint(OtherGrade(grade, topOther, bottomOther));
 
     LookUpCablePrice(*CurrentCable, PriceList, Rates, rbMeters->isChecked());
     if (top)

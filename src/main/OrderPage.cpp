@@ -7,6 +7,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "pricing/Currencies.h"
 #include "QuantityEditor.h"
 #include "UiHelpers.h"
 
@@ -128,6 +129,9 @@ QWidget* TfrmMain::BuildOrderPage()
     edtOrderTotal->setMaximumWidth(140);
     totalRow->addWidget(lblOrderTotal);
     totalRow->addWidget(edtOrderTotal);
+    auto* currency = new QLabel(page);
+    currency->setObjectName(QStringLiteral("lblOrderCurrency"));
+    totalRow->addWidget(currency);
     layout->addLayout(totalRow);
 
     auto* buttons = new QHBoxLayout;
@@ -159,9 +163,18 @@ QWidget* TfrmMain::BuildOrderPage()
 
 void TfrmMain::AddResultToOrder()
 {
+    // An order is in the currency of its first item; later results join it at their prices in
+    // that currency, whatever currency is chosen now.
+    const int chosen = CurrentCurrencyTag();
+    if (OrderInfo.CurrencyTag <= 0 || OrderLines.size() <= 1)
+        OrderInfo.CurrencyTag = chosen;
+    const QStringList rows = ResultRowsInCurrency(OrderInfo.CurrencyTag);
     ShowPage(TPage::Order);
-    AddResultRows(OrderLines, ResultRows);
+    AddResultRows(OrderLines, rows);
     RefreshOrderGrid();
+    if (OrderInfo.CurrencyTag != chosen)
+        ShowStatusHint(QStringLiteral("The order is in %1: the item was added at its prices in %1.")
+                           .arg(CurrencyCaption(OrderInfo.CurrencyTag)));
 }
 
 void TfrmMain::RefreshOrderGrid()
@@ -213,6 +226,10 @@ void TfrmMain::RecalcOrderTotals()
 void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
 {
     edtOrderTotal->setText(FormatFixed2(totals.Total));
+    if (auto* currency = tsOrder->findChild<QLabel*>(QStringLiteral("lblOrderCurrency")))
+        currency->setText(OrderInfo.CurrencyTag > 0 ? QStringLiteral("Prices in ") +
+                                                          CurrencyCaption(OrderInfo.CurrencyTag)
+                                                    : QString());
     // An order that never received anything is not written, so the last order of an earlier
     // run survives until this run has an order of its own.
     if (!OrderLines.isEmpty())
@@ -284,6 +301,9 @@ void TfrmMain::btnDeleteSelectedClick()
         QMessageBox::Yes)
         return;
     RemoveItems(OrderLines, positions);
+    // An order without items has no currency: it takes the one of its next first item.
+    if (OrderLines.size() <= 1)
+        OrderInfo = TOrderInfo();
     RefreshOrderGrid();
 }
 
@@ -305,7 +325,7 @@ void TfrmMain::WriteLastOrder()
     const QString path = AppPaths::LastOrderFile();
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
-        ::WriteOrderFile(path, OrderLines);
+        ::WriteOrderFile(path, OrderLines, OrderInfo);
         LastOrderWriteFailed = false;
     } catch (const TDataError& error) {
         // Reported once until a write succeeds again, not at every change.
@@ -320,11 +340,9 @@ bool TfrmMain::ReadOrderFile(const QString& path)
     try {
         const TOrderFileContents contents = ::ReadOrderFile(path);
         OrderLines = contents.OrderLines;
-        if (!contents.Problems.isEmpty())
-            Dialogs::Warning(this, QStringLiteral("Some lines of \"%1\" are not order items and "
-                                                  "were left out:\r")
-                                           .arg(QFileInfo(path).fileName()) +
-                                       contents.Problems.join(QLatin1Char('\r')));
+        OrderInfo = TOrderInfo();
+        if (OrderLines.size() > 1)
+            OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
@@ -332,10 +350,26 @@ bool TfrmMain::ReadOrderFile(const QString& path)
     }
 }
 
+int TfrmMain::OrderFileCurrency(const QString& code)
+{
+    // A file in a currency that is unknown or not offered here (or of an older build, without
+    // one) is taken to be in the currency chosen now.
+    const int tag = CurrencyTagOfCode(code);
+    for (const QAction* item : std::as_const(CurrencyItems))
+        if (tag > 0 && item->data().toInt() == tag && item->isEnabled())
+            return tag;
+    const int chosen = CurrentCurrencyTag();
+    if (!code.isEmpty())
+        ShowStatusHint(QStringLiteral("The order's currency \"%1\" is not offered here: its prices "
+                                      "are taken to be in %2.")
+                           .arg(code, CurrencyCaption(chosen)));
+    return chosen;
+}
+
 bool TfrmMain::WriteOrderFile(const QString& path)
 {
     try {
-        ::WriteOrderFile(path, OrderLines);
+        ::WriteOrderFile(path, OrderLines, OrderInfo);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());

@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "pricing/Currencies.h"
 #include "pricing/PricingDate.h"
 #include "reports/MPReporter.h"
 #include "UiHelpers.h"
@@ -80,7 +81,10 @@ TResultContent TfrmMain::ResultContent()
         content.TotalValue = edtOrderTotal->text();
         break;
     }
-    content.ForeignCurrency = !UsDollarsChosen();
+    // The order's prices are in its own currency, not the one chosen now.
+    content.ForeignCurrency = content.Kind == TContentKind::Order && OrderInfo.CurrencyTag > 0
+                                  ? OrderInfo.CurrencyTag != UsDollarTag
+                                  : !UsDollarsChosen();
     content.RatesDate = RatesDate;
     content.ReminderCaption = lblReminder->text();
     // An order opened before any result page was shown still names the pricing date.

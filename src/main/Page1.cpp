@@ -113,6 +113,20 @@ QWidget* TfrmMain::BuildPage1()
                         page);
     SetHint(rgFeeder, QStringLiteral("Select A Type Of Feeder"));
     rgFeeder->hide();
+    // Choosing an item directly ticks the include boxes to match it, through their own handler,
+    // so that the boxes, the items and the parts list always agree.
+    connect(rgFeeder, &TRadioGroup::Click, this, [this] {
+        const int choice = rgFeeder->ItemIndex();
+        if (choice < FeederBoth || choice > FeederNone)
+            return;
+        const bool top = choice == FeederBoth || choice == FeederTop;
+        const bool bottom = choice == FeederBoth || choice == FeederBottom;
+        if (chkTopConnector->isChecked() == top && chkBottomConnector->isChecked() == bottom)
+            return;
+        chkTopConnector->setChecked(top);
+        chkBottomConnector->setChecked(bottom);
+        IncludeConnectorClick();
+    });
 
     gbxConnectors = new QGroupBox(QStringLiteral("Connectors:"), page);
     gbxConnectors->setObjectName(QStringLiteral("gbxConnectors"));

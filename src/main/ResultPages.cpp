@@ -250,25 +250,36 @@ void TfrmMain::ShowPricingDate(QLabel* label)
 
 // --- Custom parts list --------------------------------------------------------------------------
 
+namespace {
+
+// The parts list of the page-1 and page-2 choices, priced in the currency of this tag.
+TPartsListInput PartsListInput(const TfrmMain& window, int currencyTag)
+{
+    TPartsListInput input;
+    input.Feeder = window.rgApp->ItemIndex() == 1;
+    input.LengthText = window.cboLength->currentText();
+    input.Length = TypedNumber(window.cboLength);
+    input.Metres = window.rbMeters->isChecked();
+    input.Family = static_cast<TCableFamily>(std::clamp(window.rgCableType->ItemIndex(), 0, 2));
+    input.IncludeTop = window.chkTopConnector->isChecked();
+    input.IncludeBottom = window.chkBottomConnector->isChecked();
+    input.FeederChoice = static_cast<TFeederChoice>(std::clamp(window.rgFeeder->ItemIndex(), 0, 3));
+    input.Cable = window.Assembly->Cable;
+    input.Top = window.Assembly->TopConnector;
+    input.Bottom = window.Assembly->BottomConnector;
+    input.CurrencyTag = currencyTag;
+    input.RatesAvailable = window.RatesAvailable;
+    input.Prenvo = window.rgConnectorAttachment->ItemIndex() == 0;
+    return input;
+}
+
+} // namespace
+
 void TfrmMain::ShowPartsList()
 {
     ShowPage(TPage::NoPN);
 
-    TPartsListInput input;
-    input.Feeder = rgApp->ItemIndex() == 1;
-    input.LengthText = cboLength->currentText();
-    input.Length = TypedNumber(cboLength);
-    input.Metres = rbMeters->isChecked();
-    input.Family = static_cast<TCableFamily>(std::clamp(rgCableType->ItemIndex(), 0, 2));
-    input.IncludeTop = chkTopConnector->isChecked();
-    input.IncludeBottom = chkBottomConnector->isChecked();
-    input.FeederChoice = static_cast<TFeederChoice>(std::clamp(rgFeeder->ItemIndex(), 0, 3));
-    input.Cable = Assembly->Cable;
-    input.Top = Assembly->TopConnector;
-    input.Bottom = Assembly->BottomConnector;
-    input.CurrencyTag = CurrentCurrencyTag();
-    input.RatesAvailable = RatesAvailable;
-    input.Prenvo = rgConnectorAttachment->ItemIndex() == 0;
+    const TPartsListInput input = PartsListInput(*this, CurrentCurrencyTag());
     const TPartsList list = BuildPartsList(input);
 
     lblPartsList->setText(Displayed(PartsListIntro(input.Feeder)));
@@ -329,6 +340,12 @@ void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
     description.Diameter = edtTlineSize->text();
     description.DiameterShown = rgCableType->ItemIndex() != 2;
     description.Plated = rgConnectorGrade->ItemIndex() == 0;
+    // The grade of the connector actually taken, which differs from the chosen one only when
+    // that grade has no such connector.
+    if (Assembly->TopConnector != nullptr)
+        description.TopGrade = Assembly->TopConnector->Grade;
+    if (Assembly->BottomConnector != nullptr)
+        description.BottomGrade = Assembly->BottomConnector->Grade;
     description.TopCharacteristics = TopSide.cboDescription->currentText();
     description.BottomCharacteristics = BottomSide.cboDescription->currentText();
     description.TopInterface = TopSide.lblDescription->text();
@@ -366,4 +383,23 @@ void TfrmMain::RebuildFinalResultRow()
     const QString text =
         description != nullptr ? description->data(Qt::UserRole).toString() : QString();
     ResultRows = {FinalResultRow(CellText(grdFinal, 0, 1), text, CellText(grdFinal, 2, 1))};
+}
+
+QStringList TfrmMain::ResultRowsInCurrency(int tag)
+{
+    if (tag == CurrentCurrencyTag())
+        return ResultRows;
+    if (CurrentPage() == TPage::NoPN)
+        return PartsListResultRows(BuildPartsList(PartsListInput(*this, tag)));
+    if (CurrentPage() == TPage::Final) {
+        const QTableWidgetItem* description = grdFinal->item(1, 1);
+        const TPriceRow price =
+            AssemblyPriceRow(*Assembly, SummaryLength.PricingLength, tag, RatesAvailable,
+                             rgConnectorAttachment->ItemIndex() == 0);
+        return {FinalResultRow(CellText(grdFinal, 0, 1),
+                               description != nullptr ? description->data(Qt::UserRole).toString()
+                                                      : QString(),
+                               price.Value)};
+    }
+    return ResultRows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "order/Order.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
@@ -119,6 +120,8 @@ public:
     void ShowAssemblyPrice();
     // ResultRows: the summary's order line, from rows 1 to 3 of its grid.
     void RebuildFinalResultRow();
+    // What ResultRows holds for the shown result page, priced in the currency of this tag.
+    QStringList ResultRowsInCurrency(int tag);
     void ShowPricingDate(QLabel* label);
 
     // --- Order ---
@@ -174,6 +177,8 @@ public:
     QStringList ImageTable;
     QStringList RateLines;
     QStringList OrderLines;
+    // The order's currency (with the order, until it is replaced or its last line deleted).
+    TOrderInfo OrderInfo;
     QStringList ResultRows;
     TCableList Cables;
     TCableRefs MatchingCables;
@@ -233,6 +238,9 @@ private:
     void BuildMenu();
     void BuildCurrencyMenu();
     void WriteLastOrder();
+    // The tag of an order file's currency code, when that currency is offered here; else the
+    // chosen currency's (the status bar says so for a code that is not offered).
+    int OrderFileCurrency(const QString& code);
     // Writes an export file in the output's folder, chosen in the save dialog, and opens it.
     void ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
                       const QString& text);

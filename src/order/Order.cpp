@@ -32,6 +32,43 @@ QString SwapDecimalSeparator(const QString& text, const QString& from, const QSt
     return result.replace(from, to);
 }
 
+constexpr char16_t ArabicDecimalSeparator = u'\u066B';
+
+// Decimal digits of any script as ASCII digits.
+QString AsciiDigits(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const int digit = c.isDigit() ? c.digitValue() : -1;
+        result += digit >= 0 && digit <= 9 ? QChar(u'0' + digit) : c;
+    }
+    return result;
+}
+
+// ASCII digits as the regional digits.
+QString RegionalDigits(const QString& text)
+{
+    const QString zero = UserLocale().zeroDigit();
+    if (zero == QLatin1String("0") || zero.size() != 1)
+        return text;
+    QString result = text;
+    for (QChar& c : result)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+    return result;
+}
+
+// Two unit prices are equal as numbers ("1.25" and " 1.250"); texts that are not numbers only
+// when they are the same text.
+bool SamePrice(QStringView a, QStringView b)
+{
+    double x = 0;
+    double y = 0;
+    const bool numbers = ParsePrice(a.toString(), x) && ParsePrice(b.toString(), y);
+    return numbers ? x == y : a == b;
+}
+
 } // namespace
 
 TOrderItem OrderItem(const QString& line)
@@ -95,12 +132,23 @@ bool ParsePrice(const QString& text, double& price)
 
 QString ToDataNumber(const QString& userText)
 {
-    return SwapDecimalSeparator(userText, UserLocale().decimalPoint(), QStringLiteral("."));
+    return AsciiDigits(
+        SwapDecimalSeparator(userText, UserLocale().decimalPoint(), QStringLiteral(".")));
 }
 
 QString ToUserNumber(const QString& dataText)
 {
-    return SwapDecimalSeparator(dataText, QStringLiteral("."), UserLocale().decimalPoint());
+    return RegionalDigits(
+        SwapDecimalSeparator(dataText, QStringLiteral("."), UserLocale().decimalPoint()));
+}
+
+QString NormalisedDataNumber(QStringView text)
+{
+    QString result = AsciiDigits(text);
+    for (QChar& c : result)
+        if (c == QLatin1Char(',') || c == QChar(ArabicDecimalSeparator))
+            c = QLatin1Char('.');
+    return result;
 }
 
 QString OrderLineFromResultRow(const QString& resultRow)
@@ -121,11 +169,13 @@ void AddResultRows(QStringList& orderLines, const QStringList& resultRows)
         orderLines.append(OrderHeaderLine);
     for (const QString& row : resultRows) {
         const QString line = OrderLineFromResultRow(row);
-        const QString partNumber = GetField(line, 3);
+        const TOrderItem item = OrderItem(line);
         bool merged = false;
         for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
             QString& existing = orderLines[i];
-            if (GetField(existing, 3) != partNumber)
+            const TOrderItemView other = OrderItemView(existing);
+            if (other.PartNumber != item.PartNumber || other.Unit != item.Unit ||
+                !SamePrice(other.Price, item.Price))
                 continue;
             const double sum =
                 QuantityOrZero(GetField(existing, 1)) + QuantityOrZero(GetField(line, 1));

@@ -12,6 +12,12 @@
 
 inline const QString OrderHeaderLine = QStringLiteral("qty|uom|pn|desc|price|0|");
 
+// What an order holds beside its lines: the currency its prices are in, as a currency tag; 0
+// while the order has no items and so no currency yet (it takes the one of its first item).
+struct TOrderInfo {
+    int CurrencyTag = 0;
+};
+
 struct TOrderItem {
     QString Quantity;
     QString Unit;
@@ -46,8 +52,9 @@ QString QuantityText(double quantity);
 bool ParseQuantity(const QString& text, double& quantity);
 bool ParsePrice(const QString& text, double& price);
 
-// A number text in the user's format as the data format writes it, and back: only the decimal
-// separator changes.
+// A number text in the user's format as the data format writes it, and back: the regional
+// decimal separator becomes '.' and back, and the regional digits (Arabic-Indic, ...) ASCII
+// digits and back.
 QString ToDataNumber(const QString& userText);
 QString ToUserNumber(const QString& dataText);
 
@@ -55,9 +62,15 @@ QString ToUserNumber(const QString& dataText);
 // order line in the data format.
 QString OrderLineFromResultRow(const QString& resultRow);
 
+// A number text read from a data file in the data format: every decimal digit (Arabic-Indic,
+// ...) as its ASCII digit, and ',' and the Arabic decimal separator as '.', whatever the locale.
+// Other characters stay, so a text that is not a number stays one that is not.
+QString NormalisedDataNumber(QStringView text);
+
 // Adds result rows to the order, adding the header line first when the order is empty. A row
-// whose part number equals that of an item line adds its quantity to the first such line, which
-// keeps its unit, description, price and kind; any other row is appended.
+// whose part number, unit and unit price (as numbers) equal those of an item line adds its
+// quantity to the first such line, which keeps its description and kind; any other row is
+// appended, so feet and metres, or two prices of one part, never merge.
 void AddResultRows(QStringList& orderLines, const QStringList& resultRows);
 
 // Line breaks (carriage returns and line feeds) in the item lines become blanks.

@@ -5,6 +5,7 @@
 #include "catalog/SectionedFile.h"
 #include "Order.h"
 #include "platform/SafeFile.h"
+#include "pricing/Currencies.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 namespace {
 
 const QString SiteSection = QStringLiteral("SITE 001 LOM");
+const QString HeaderSection = QStringLiteral("Header");
 constexpr int SiteLineCount = 5;
 constexpr int ItemFieldCount = 6;
 const QString AssemblyItemNumber = QStringLiteral("FN-001");
@@ -57,8 +59,9 @@ void AppendItemLine(QString& target, qsizetype n, const QString& orderLine)
 }
 
 // The lines before the items.
-QStringList FileStartLines()
+QStringList FileStartLines(const TOrderInfo& info)
 {
+    const QString currency = info.CurrencyTag > 0 ? CurrencyCode(info.CurrencyTag) : QString();
     return {QStringLiteral("[Header]"),
             QStringLiteral("Company Name="),
             QStringLiteral("Author="),
@@ -67,6 +70,7 @@ QStringList FileStartLines()
             QStringLiteral("Proposal Number="),
             QStringLiteral("File Name="),
             QStringLiteral("File Path="),
+            QStringLiteral("Currency=") + currency,
             QString(),
             QLatin1Char('[') + SiteSection + QLatin1Char(']'),
             QStringLiteral("Site Name="),
@@ -104,9 +108,9 @@ const TSectionedFile::Section* FindSection(const TSectionedFile& file, const QSt
 
 } // namespace
 
-QStringList OrderFileLines(const QStringList& orderLines)
+QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info)
 {
-    QStringList lines = FileStartLines();
+    QStringList lines = FileStartLines(info);
     for (qsizetype n = 1; n < orderLines.size(); ++n) {
         QString line;
         AppendItemLine(line, n, orderLines.at(n));
@@ -116,11 +120,11 @@ QStringList OrderFileLines(const QStringList& orderLines)
     return lines;
 }
 
-QByteArray OrderFileBytes(const QStringList& orderLines)
+QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info)
 {
     // Written straight into one text: the file is rewritten at every change of a large order.
     QString text;
-    for (const QString& line : FileStartLines())
+    for (const QString& line : FileStartLines(info))
         text += line + LineEnd;
     for (qsizetype n = 1; n < orderLines.size(); ++n) {
         AppendItemLine(text, n, orderLines.at(n));
@@ -130,47 +134,47 @@ QByteArray OrderFileBytes(const QStringList& orderLines)
     return Encoded(text);
 }
 
-void WriteOrderFile(const QString& path, const QStringList& orderLines)
+void WriteOrderFile(const QString& path, const QStringList& orderLines, const TOrderInfo& info)
 {
-    WriteFileAtomically(path, OrderFileBytes(orderLines), QStringLiteral("order file"));
+    WriteFileAtomically(path, OrderFileBytes(orderLines, info), QStringLiteral("order file"));
 }
 
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)
 {
-    const TSectionedFile file(lines);
+    const TSectionedFile file(lines, TSectionedFile::TBlankLines::Keep);
     const TSectionedFile::Section* site = FindSection(file, SiteSection);
     if (!site)
         throw TDataError(QStringLiteral("\"%1\" is not an order file.").arg(fileName));
 
     TOrderFileContents contents;
+    if (const TSectionedFile::Section* header = FindSection(file, HeaderSection))
+        contents.CurrencyCode = header->Value(QStringLiteral("Currency")).trimmed();
     contents.OrderLines.append(OrderHeaderLine);
     for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
         const TSectionedFile::Entry& entry = site->Entries.at(i);
-        const auto leftOut = [&contents, &entry](const QString& reason) {
-            contents.Problems.append(QStringLiteral("line %1: ").arg(entry.Line) + reason);
+        if (IsBlankLine(entry.Text))
+            continue;
+        const auto bad = [&entry, &fileName](const QString& reason) {
+            return TDataError(QStringLiteral("Cannot open the order file \"%1\": line %2: %3.")
+                                  .arg(fileName)
+                                  .arg(entry.Line)
+                                  .arg(reason));
         };
-        if (!entry.Text.contains(QLatin1Char('='))) {
-            leftOut(QStringLiteral("no '=' before the item's fields"));
-            continue;
-        }
+        if (!entry.Text.contains(QLatin1Char('=')))
+            throw bad(QStringLiteral("no '=' before the item's fields"));
         const QString& value = entry.Value;
-        if (value.count(QLatin1Char('|')) < ItemFieldCount) {
-            leftOut(QStringLiteral("fewer than six fields"));
-            continue;
-        }
+        if (value.count(QLatin1Char('|')) < ItemFieldCount)
+            throw bad(QStringLiteral("fewer than six fields"));
         const QString quantityText = GetField(value, 1);
         double quantity = 0;
-        if (!ParseQuantity(quantityText, quantity)) {
-            leftOut(QStringLiteral("the quantity %1 is not a number of zero or more")
-                        .arg(Quoted(quantityText)));
-            continue;
-        }
-        const QString price = GetField(value, 6);
+        if (!ParseQuantity(NormalisedDataNumber(quantityText), quantity))
+            throw bad(QStringLiteral("the quantity %1 is not a number of zero or more")
+                          .arg(Quoted(quantityText)));
+        const QString priceText = GetField(value, 6);
+        const QString price = NormalisedDataNumber(priceText);
         double ignored = 0;
-        if (!ParsePrice(price, ignored)) {
-            leftOut(QStringLiteral("the price %1 is not a number").arg(Quoted(price)));
-            continue;
-        }
+        if (!ParsePrice(price, ignored))
+            throw bad(QStringLiteral("the price %1 is not a number").arg(Quoted(priceText)));
         const QString kind =
             GetField(value, 3).isEmpty() ? QStringLiteral("2") : QStringLiteral("1");
         contents.OrderLines.append(

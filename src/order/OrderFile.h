@@ -1,12 +1,16 @@
 #pragma once
 
+#include "Order.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // Order files (".fyn") and the last-order file: a sectioned text file with CR LF line ends.
 //   [Header]            seven lines with empty values: Company Name=, Author=, Date=,
-//                       Job Number=, Proposal Number=, File Name=, File Path=
+//                       Job Number=, Proposal Number=, File Name=, File Path=, then Currency=
+//                       and the code of the order's currency ("USD"; empty while the order has
+//                       none)
 //   (empty line)
 //   [SITE 001 LOM]      five site lines with empty values: Site Name=, Site Number=,
 //                       Ship To City=, Ship To State/Province=, Ship To Country=
@@ -19,30 +23,33 @@
 // UTF-8, else in UTF-8; the reader takes both.
 
 // The lines of the file for these order lines (header line at position 0 skipped).
-QStringList OrderFileLines(const QStringList& orderLines);
+QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info = {});
 
 // The bytes of the file for these order lines: the lines above, each ended by CR LF, encoded.
-QByteArray OrderFileBytes(const QStringList& orderLines);
+QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info = {});
 
 // Writes the file atomically: a failed write leaves the previous file whole. Throws TDataError
 // naming the file when it cannot be written.
-void WriteOrderFile(const QString& path, const QStringList& orderLines);
+void WriteOrderFile(const QString& path, const QStringList& orderLines,
+                    const TOrderInfo& info = {});
 
 struct TOrderFileContents {
     // The order: the header line, then one line per item read (kind "1" when the item number is
-    // not empty, else "2").
+    // not empty, else "2"). Quantities and prices are in the data format ('.', ASCII digits).
     QStringList OrderLines;
-    // One text per item line left out (no '=', fewer than six fields, a quantity that is not a
-    // number of zero or more, a price that is not a number), naming its line.
-    QStringList Problems;
+    // The Header's "Currency=" value as written (trimmed); empty when there is none.
+    QString CurrencyCode;
 };
 
 // The order of a file's lines: the section "SITE 001 LOM" (names compared without regard to
 // case, a repeated section ignored, empty lines and a lone end-of-file character skipped), its
-// first five lines skipped whatever they hold. Throws TDataError naming the file when there is no
-// such section: it is not an order file.
+// first five lines skipped by position whatever they hold (a line of blanks among them counts;
+// after them it is skipped). Quantities and prices may use '.' or ',' and any decimal digits.
+// Throws TDataError naming the file when there is no such section (it is not an order file), and
+// naming the file and the line at the first item line that cannot be read: no '=', fewer than six
+// fields, a quantity that is not a number of zero or more, a price that is not a number.
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName);
 
 // Reads the file. Throws TDataError naming the file when it is missing, a folder, far larger than
-// any order file, cannot be read or is not an order file.
+// any order file, cannot be read, is not an order file or has an item line it cannot read.
 TOrderFileContents ReadOrderFile(const QString& path);

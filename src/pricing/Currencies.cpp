@@ -87,6 +87,25 @@ QString CurrencyCode(int tag)
     return item != nullptr ? QString::fromLatin1(item->Code) : QStringLiteral("USD");
 }
 
+int CurrencyTagOfCode(const QString& code)
+{
+    const QString wanted = code.trimmed();
+    if (wanted.isEmpty())
+        return 0;
+    for (const TCurrencyItem& item : CurrencyMenuItems())
+        if (wanted.compare(QLatin1String(item.Code), Qt::CaseInsensitive) == 0 ||
+            (item.RateCode[0] != '\0' &&
+             wanted.compare(QLatin1String(item.RateCode), Qt::CaseInsensitive) == 0))
+            return item.Tag;
+    return 0;
+}
+
+QString CurrencyCaption(int tag)
+{
+    const TCurrencyItem* item = ForeignItem(tag);
+    return QString::fromLatin1(item != nullptr ? item->Caption : CurrencyMenuItems()[0].Caption);
+}
+
 QString CurrencyLabel(int tag)
 {
     return QLatin1Char('(') + CurrencyCode(tag) + QLatin1Char(')');

@@ -27,6 +27,11 @@ QStringList CurrencyRegions();
 bool IsForeignTag(int tag);
 // "USD", "ZAR", "RMB", ...
 QString CurrencyCode(int tag);
+// The tag of a code as CurrencyCode gives it, or as its rate code ("RMB" or "CNY"), compared
+// without regard to case; 0 for any other text.
+int CurrencyTagOfCode(const QString& code);
+// The menu caption: "US Dollars (USD)", "Euros (EUR)", ...
+QString CurrencyCaption(int tag);
 // "(" + code + ")": "(USD)", "(EUR)", "(RMB)".
 QString CurrencyLabel(int tag);
 // The code the rate is looked up under: "CNY" for the renminbi; empty for US dollars.

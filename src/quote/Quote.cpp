@@ -57,19 +57,39 @@ TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily f
 } // namespace
 
 TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
-                                   const TConnectorChoice& bottom, const QString& attachmentCode)
+                                   const TConnectorChoice& bottom, const QString& attachmentCode,
+                                   const QString& gradeCode)
 {
     const TConnectorChoice topTexts = CatalogTexts(top);
     const TConnectorChoice bottomTexts = CatalogTexts(bottom);
-    TMatchedConnectors matched;
+    // The first fitting connector of the chosen grade, per side.
+    TMatchedConnectors graded;
+    // The catalog-order walk, for a side without a connector of that grade.
+    TMatchedConnectors walked;
+    bool walking = true;
     for (TConnector& connector : cable.Connectors()) {
-        if (Fits(connector, topTexts, attachmentCode))
-            matched.Top = &connector;
-        if (Fits(connector, bottomTexts, attachmentCode))
-            matched.Bottom = &connector;
-        if (matched.Top != nullptr && matched.Bottom != nullptr)
+        const bool fitsTop = Fits(connector, topTexts, attachmentCode);
+        const bool fitsBottom = Fits(connector, bottomTexts, attachmentCode);
+        const bool ofGrade = connector.Grade.toUpper() == gradeCode;
+        if (fitsTop && ofGrade && graded.Top == nullptr)
+            graded.Top = &connector;
+        if (fitsBottom && ofGrade && graded.Bottom == nullptr)
+            graded.Bottom = &connector;
+        if (walking) {
+            if (fitsTop)
+                walked.Top = &connector;
+            if (fitsBottom)
+                walked.Bottom = &connector;
+            walking = walked.Top == nullptr || walked.Bottom == nullptr;
+        }
+        if (graded.Top != nullptr && graded.Bottom != nullptr)
             break;
     }
+    TMatchedConnectors matched;
+    matched.Top = graded.Top != nullptr ? graded.Top : walked.Top;
+    matched.Bottom = graded.Bottom != nullptr ? graded.Bottom : walked.Bottom;
+    matched.TopOtherGrade = graded.Top == nullptr && walked.Top != nullptr;
+    matched.BottomOtherGrade = graded.Bottom == nullptr && walked.Bottom != nullptr;
     return matched;
 }
 
@@ -153,7 +173,14 @@ QStringList PartsListResultRows(const TPartsList& list)
 
 QString AssemblyDescription(const TDescriptionInput& input)
 {
-    const QString grade = input.Plated ? QStringLiteral("Plated") : QStringLiteral("Standard");
+    const auto gradeName = [&input](const QString& code) {
+        const QString upper = code.toUpper();
+        const bool plated =
+            upper == QLatin1String("P") || (upper != QLatin1String("S") && input.Plated);
+        return plated ? QStringLiteral("Plated") : QStringLiteral("Standard");
+    };
+    const QString topGrade = gradeName(input.TopGrade);
+    const QString bottomGrade = gradeName(input.BottomGrade);
     const QString size =
         input.DiameterShown ? QLatin1Char('(') + input.Diameter + QLatin1Char(')') : QString();
     const auto special = [](const QString& characteristics) {
@@ -164,12 +191,12 @@ QString AssemblyDescription(const TDescriptionInput& input)
                                       : QStringLiteral(" foot cable assembly, ");
 
     return input.LengthText + unit + input.Cable + QStringLiteral(", ") + size + CR +
-           QStringLiteral("SPECIAL INSTRUCTIONS: ") + CR + QStringLiteral("Connector1 = ") + grade +
-           QLatin1Char(' ') + special(input.TopCharacteristics) + input.TopInterface +
+           QStringLiteral("SPECIAL INSTRUCTIONS: ") + CR + QStringLiteral("Connector1 = ") +
+           topGrade + QLatin1Char(' ') + special(input.TopCharacteristics) + input.TopInterface +
            QStringLiteral(" with ") + input.TopInner +
            QStringLiteral(" inner contact attachment.  ") + CR + QStringLiteral("Connector2 = ") +
-           grade + QLatin1Char(' ') + special(input.BottomCharacteristics) + input.BottomInterface +
-           QStringLiteral(" with ") + input.BottomInner +
+           bottomGrade + QLatin1Char(' ') + special(input.BottomCharacteristics) +
+           input.BottomInterface + QStringLiteral(" with ") + input.BottomInner +
            QStringLiteral(" inner contact attachment");
 }
 

@@ -21,14 +21,19 @@ struct TConnectorChoice {
 struct TMatchedConnectors {
     TConnector* Top = nullptr;
     TConnector* Bottom = nullptr;
+    // The side's connector is not of the chosen grade: no connector of that grade fits it.
+    bool TopOtherGrade = false;
+    bool BottomOtherGrade = false;
 };
 
-// Walks the cable's connectors in catalog order; a connector whose actual interface,
-// characteristics, inner attachment and attachment code equal a side's choices (exactly) becomes
-// that side's connector, a later one replacing an earlier, until both sides are found. Grade is
-// not compared. A side that no connector fits stays nullptr.
+// A connector fits a side when its actual interface, characteristics, inner attachment and
+// attachment code equal the side's choices (exactly). A side's connector is the first fitting one
+// in catalog order whose grade (upper-cased) is gradeCode. Only when none of that grade fits does
+// the catalog-order walk decide: a later fitting connector replaces an earlier one until both
+// sides have been found. A side that no connector fits stays nullptr.
 TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
-                                   const TConnectorChoice& bottom, const QString& attachmentCode);
+                                   const TConnectorChoice& bottom, const QString& attachmentCode,
+                                   const QString& gradeCode);
 
 // --- Custom parts list ---
 
@@ -87,7 +92,10 @@ struct TDescriptionInput {
     QString Cable;    // the cable combo's text
     QString Diameter; // the diameter box's text
     bool DiameterShown = true;
-    bool Plated = false; // connector grade "Plated" (else "Standard")
+    bool Plated = false; // connector grade "Plated" (else "Standard") of both sides, unless:
+    // the grade of the connector actually taken on a side ("P" or "S", any case), when known
+    QString TopGrade;
+    QString BottomGrade;
     QString TopCharacteristics;
     QString BottomCharacteristics;
     QString TopInterface;

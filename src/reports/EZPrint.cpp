@@ -71,9 +71,10 @@ int TEZPrint::DrawTextInRect(const TPageRect& rect, const QString& text, TTextFo
         flags |= Qt::TextDontClip;
     if (format != TTextFormat::Measure)
         FCanvas->drawText(area, flags, text);
-    // Text without any character still takes one line.
+    // Text without any character still takes one line, as high as a line of text (with the
+    // font's leading, which a line of text includes).
     return std::max(FCanvas->boundingRect(area, flags, text).height(),
-                    FCanvas->fontMetrics().height());
+                    FCanvas->fontMetrics().lineSpacing());
 }
 
 void TEZPrint::MoveTo(int x, int y)
