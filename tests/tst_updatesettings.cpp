@@ -147,6 +147,12 @@ void TestUpdateSettings::writeKeepsTheRest_data()
     QTest::newRow("byte order mark alone")
         << QByteArray("\xEF\xBB\xBF")
         << QByteArray("\xEF\xBB\xBF\r\n[UPDATE]\r\ndays=45\r\nautoupdate=1\r\n");
+    // Replacing the only byte that is not UTF-8 would make the file UTF-8, its mark skipped and
+    // "[UPDATE]" the section: the file is written in UTF-8 as it read, the mark's three characters
+    // kept as text.
+    QTest::newRow("a write that would change the decoding")
+        << QByteArray("\xEF\xBB\xBF[UPDATE]\r[Update]\nDays =\xBE ")
+        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF[UPDATE]\r[Update]\ndays=45\rautoupdate=1\r");
 }
 // clang-format on
 

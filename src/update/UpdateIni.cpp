@@ -68,6 +68,31 @@ QByteArray ReadWholeFile(const QString& path)
     return file.readAll();
 }
 
+// True when the bytes read as these lines (a file's last lines may be empty texts that the
+// reader does not count).
+bool ReadsAs(const QByteArray& bytes, const QStringList& texts)
+{
+    const QStringList read = TextLines(bytes);
+    if (read.size() > texts.size())
+        return false;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        if (read.value(i) != texts.at(i))
+            return false;
+    return true;
+}
+
+// The lines in UTF-8, each with the line ending of its raw line. Two byte-order marks go first
+// when the first line starts with that character, which the reader would otherwise skip.
+QByteArray Utf8Lines(const QStringList& texts, const QList<TRawLine>& lines)
+{
+    QByteArray bytes;
+    if (!texts.isEmpty() && texts.first().startsWith(QChar(0xFEFF)))
+        bytes = "\xEF\xBB\xBF\xEF\xBB\xBF";
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        bytes += texts.at(i).toUtf8() + (i < lines.size() ? lines.at(i).End : QByteArray("\r\n"));
+    return bytes;
+}
+
 } // namespace
 
 std::optional<QString> ReadIniValue(const QString& path, const QString& section, const QString& key)
@@ -172,8 +197,11 @@ void WriteIniValues(const QString& path, const QString& section,
         if (!lines.isEmpty() && lines.last().End.isEmpty())
             lines.last().End = lineEnd;
         lines.append(TRawLine{(QLatin1Char('[') + section + QLatin1Char(']')).toUtf8(), lineEnd});
-        for (const auto& [key, value] : values)
+        texts.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        for (const auto& [key, value] : values) {
             lines.append(entry(key, value));
+            texts.append(key + QLatin1Char('=') + value);
+        }
     } else {
         // New keys go after the section's last non-blank line, before any blank lines that
         // separate it from the next section.
@@ -202,6 +230,17 @@ void WriteIniValues(const QString& path, const QString& section,
     QByteArray bytes;
     for (const TRawLine& line : lines)
         bytes += line.Text + line.End;
+    // Lines are kept as their bytes stood, but a change can change how the whole file decodes
+    // (the only byte that was not UTF-8 replaced, and a byte-order mark read as text before is
+    // then skipped). The file must read as the lines just made: when it would not, it is written
+    // whole in UTF-8 from those lines as the reader saw them.
+    if (!ReadsAs(bytes, texts)) {
+        bytes = Utf8Lines(texts, lines);
+        if (!ReadsAs(bytes, texts))
+            throw TDataError(
+                QStringLiteral("Cannot write the settings file \"%1\" so that it reads back.")
+                    .arg(QDir::toNativeSeparators(path)));
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
     WriteFileAtomically(path, bytes, QStringLiteral("settings file"));
 }
