@@ -15,6 +15,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -98,6 +99,8 @@ private slots:
     void notAnOrderFile_data();
     void notAnOrderFile();
     void writeFailures();
+    void notRegularOrTooLarge_data();
+    void notRegularOrTooLarge();
     void failedWriteKeepsFile();
 
 private:
@@ -465,6 +468,8 @@ void TestOrder::badLine_data()
     QTest::newRow("grouped price") << "7=1|Each||G|g|1.234,50|"
                                    << "the price '1.234,50' is not a number";
     QTest::newRow("huge quantity") << "1=" + QString(1000000, '7') + "x|Each||A|a|1.00|"
+                                   << "field 1 is longer than 2000 characters";
+    QTest::newRow("long quantity") << "1=" + QString(300, '7') + "x|Each||A|a|1.00|"
                                    << "the quantity '7777777777777777777777777777777777777...' is "
                                       "not a number of zero or more";
 }
@@ -532,6 +537,63 @@ void TestOrder::writeFailures()
     QCOMPARE(DataErrorOf([&] { ReadOrderFile(folder); }), "Cannot open the order file \"" +
                                                               QDir::toNativeSeparators(folder) +
                                                               "\": it is a folder.");
+}
+
+void TestOrder::notRegularOrTooLarge_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // how the read is refused
+    QTest::newRow("FIFO") << "fifo"
+                          << "it is not a regular file.";
+    QTest::newRow("link to a FIFO") << "link to fifo"
+                                    << "it is not a regular file.";
+    QTest::newRow("link to a device") << "link to /dev/zero"
+                                      << "it is not a regular file.";
+    QTest::newRow("too large") << "large"
+                               << "it is far too large to be an order file.";
+    QTest::newRow("too many lines") << "lines"
+                                    << "it has more than 20000 lines.";
+    QTest::newRow("field too long") << "field"
+                                    << "line 17: field 5 is longer than 2000 characters.";
+}
+
+void TestOrder::notRegularOrTooLarge()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = Dir.filePath("hostile.fyn");
+    QFile::remove(path);
+    const QString fifo = Dir.filePath("fifo");
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    if (kind == "fifo")
+        QVERIFY(QFile::rename(fifo, path));
+    else if (kind.startsWith("link to "))
+        QVERIFY(QFile::link(kind == "link to fifo" ? fifo : kind.mid(8), path));
+    else if (kind == "large")
+        WriteBytes(path, QByteArray(5 << 20, ' '));
+    else if (kind == "lines")
+        WriteBytes(path, QByteArray(20001, '\n'));
+    else
+        WriteBytes(path, FileStart + "1=1|Each||P|" + QByteArray(2001, 'd') + "|1.00|\r\n");
+
+    // Refused at once, naming the file as given.
+    const QString name =
+        kind == "field" ? QStringLiteral("hostile.fyn") : QDir::toNativeSeparators(path);
+    QCOMPARE(DataErrorOf([&] { ReadOrderFile(path); }),
+             "Cannot open the order file \"" + name + "\": " + reason);
+    // Only a regular file is replaced.
+    if (kind != "link to /dev/zero") {
+        const bool regular = QFileInfo(path).isFile();
+        const QString error = DataErrorOf([&] { WriteOrderFile(path, Order({})); });
+        QCOMPARE(error.isEmpty(), regular);
+        QCOMPARE(QFileInfo(path).isFile(), regular);
+        QCOMPARE(QFileInfo(path).isSymLink(), kind.startsWith("link to "));
+    }
+#else
+    QSKIP("FIFOs and links are a POSIX matter");
+#endif
 }
 
 void TestOrder::failedWriteKeepsFile()

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString MissingFiles =
@@ -42,6 +44,8 @@ private slots:
     void missingRequiredFile();
     void cleanStart();
     void exchangeRates();
+    void unreadableRatesAreSkipped_data();
+    void unreadableRatesAreSkipped();
     void malformedCatalog_data();
     void malformedCatalog();
     void catalogWithHeaderOnly();
@@ -90,10 +94,13 @@ void TestStartup::missingRequiredFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("common");
-    QTest::newRow("price list") << QStringLiteral("M_lom.dat") << true;
-    QTest::newRow("catalog") << QStringLiteral("dat/tlineconnectors.dat") << false;
-    QTest::newRow("pictures") << QStringLiteral("dat/images.dat") << false;
-    QTest::newRow("assemblies") << QStringLiteral("dat/jumpers.dat") << false;
+    QTest::addColumn<QString>("replacement"); // empty: none; else a link to this
+    QTest::newRow("price list") << QStringLiteral("M_lom.dat") << true << QString();
+    QTest::newRow("catalog") << QStringLiteral("dat/tlineconnectors.dat") << false << QString();
+    QTest::newRow("pictures") << QStringLiteral("dat/images.dat") << false << QString();
+    QTest::newRow("assemblies") << QStringLiteral("dat/jumpers.dat") << false << QString();
+    QTest::newRow("assemblies as a FIFO") << QStringLiteral("dat/jumpers.dat") << false << QStringLiteral("fifo");
+    QTest::newRow("price list as a device") << QStringLiteral("M_lom.dat") << true << QStringLiteral("/dev/zero");
 }
 // clang-format on
 
@@ -101,12 +108,25 @@ void TestStartup::missingRequiredFile()
 {
     QFETCH(QString, file);
     QFETCH(bool, common);
+    QFETCH(QString, replacement);
     TTestInstallation install;
     install.WriteStandardFiles();
-    QFile::remove(QDir(common ? install.CommonFolder() : install.ProgramFolder()).filePath(file));
+    const QString path =
+        QDir(common ? install.CommonFolder() : install.ProgramFolder()).filePath(file);
+    QFile::remove(path);
+    QString expected = MissingFiles;
+    if (!replacement.isEmpty()) {
+        // A file that is there but is not a regular file ends the start-up the same way, named.
+        if (replacement == QLatin1String("fifo")) {
+            replacement = path + QStringLiteral(".fifo");
+            QCOMPARE(::mkfifo(QFile::encodeName(replacement).constData(), 0600), 0);
+        }
+        QVERIFY(QFile::link(replacement, path));
+        expected += "\r\"" + QDir::toNativeSeparators(path) + "\" is not a regular file.";
+    }
 
     auto window = install.Start();
-    QCOMPARE(Texts(Dialogs::TakeMessages()), QStringList{MissingFiles});
+    QCOMPARE(Texts(Dialogs::TakeMessages()), QStringList{expected});
     QCOMPARE(Dialogs::TakeBeeps(), 1);
     QVERIFY(window->Terminated());
     QVERIFY(window->Cables.empty());
@@ -185,6 +205,39 @@ void TestStartup::exchangeRates()
         window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign2"))->text(),
              CurrencyNote + date + QStringLiteral("."));
+}
+
+void TestStartup::unreadableRatesAreSkipped_data()
+{
+    QTest::addColumn<QString>("target"); // what xcngrate.dat links to
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    // A regular file whose reading fails.
+    if (QFileInfo::exists(QStringLiteral("/proc/self/mem")))
+        QTest::newRow("unreadable regular file") << QStringLiteral("/proc/self/mem");
+}
+
+void TestStartup::unreadableRatesAreSkipped()
+{
+    QFETCH(QString, target);
+    TTestInstallation install;
+    install.WriteStandardFiles();
+    const QString path = QDir(install.ProgramFolder()).filePath(QStringLiteral("xcngrate.dat"));
+    if (target == QLatin1String("fifo")) {
+        target = path + QStringLiteral(".fifo");
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    }
+    QVERIFY(QFile::link(target, path));
+    auto window = install.Start();
+    const QStringList messages = Texts(Dialogs::TakeMessages());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().startsWith(QStringLiteral("The exchange rates cannot be read")) &&
+                 messages.first().contains(QDir::toNativeSeparators(path)),
+             qPrintable(messages.first()));
+    QVERIFY(!window->Terminated());
+    QVERIFY(!window->RatesAvailable);
+    QVERIFY(!window->Cables.empty());
+    QVERIFY(
+        !window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
 }
 
 // clang-format off

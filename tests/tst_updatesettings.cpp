@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QDate Today(2026, 12, 1);
@@ -152,7 +156,15 @@ void TestUpdateSettings::writeKeepsTheRest_data()
     // kept as text.
     QTest::newRow("a write that would change the decoding")
         << QByteArray("\xEF\xBB\xBF[UPDATE]\r[Update]\nDays =\xBE ")
-        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF[UPDATE]\r[Update]\ndays=45\rautoupdate=1\r");
+        << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBF[UPDATE]\r\n[Update]\r\ndays=45\r\nautoupdate=1\r\n");
+    // A new line ended by a lone CR before an empty line's LF: the two line ends join, and the
+    // empty line at the end is gone, which reads the same.
+    QTest::newRow("lone CR line ends before an empty line")
+        << QByteArray("[X]\r[UPDATE]\nlast=\n\n")
+        << QByteArray("[X]\r[UPDATE]\nlast=\ndays=45\rautoupdate=1\r\n");
+    QTest::newRow("lone CR line ends before an empty line with a tab")
+        << QByteArray("[E]\r[UPDATE]\ndate=soon\nlast=\n\n\r\t\n")
+        << QByteArray("[E]\r\n[UPDATE]\r\ndate=soon\r\nlast=\r\ndays=45\r\nautoupdate=1\r\n\r\n\r\n\t\r\n");
 }
 // clang-format on
 
@@ -176,6 +188,20 @@ void TestUpdateSettings::unwritableFile()
     QVERIFY(QDir(Dir.path()).mkpath(QStringLiteral("update.ini")));
     QVERIFY_THROWS_EXCEPTION(TDataError, WriteNextUpdateDate(Path(), 30, true, Today));
     QVERIFY(QDir(Dir.path()).rmdir(QStringLiteral("update.ini")));
+
+#ifdef Q_OS_UNIX
+    // A FIFO (or a link to a device) is neither read, which would hang, nor replaced.
+    for (const QString& target :
+         {Dir.filePath(QStringLiteral("fifo")), QStringLiteral("/dev/zero")}) {
+        if (target.endsWith(QLatin1String("fifo")))
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        QVERIFY(QFile::link(target, Path()));
+        QCOMPARE(ReadUpdateInterval(Path()), 30);
+        QVERIFY_THROWS_EXCEPTION(TDataError, WriteUpdateOptions(Path(), 45, true));
+        QVERIFY(QFileInfo(Path()).isSymLink() && !QFileInfo(Path()).isFile());
+        QVERIFY(QFile::remove(Path()));
+    }
+#endif
 
     // A file in place of the folder.
     const QString blocked = Dir.filePath(QStringLiteral("blocked"));

@@ -2,8 +2,12 @@
 
 #include "DataError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,19 +45,56 @@ TTextBuffer::TTextBuffer(QByteArray bytes) : Data(std::move(bytes))
             Start += ByteOrderMark.size();
 }
 
-TTextBuffer TTextBuffer::ReadFile(const QString& path, bool missingIsEmpty)
+QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEmpty)
 {
+    const auto cannot = [&path](const char* verb, const QString& reason) {
+        return TDataError(QStringLiteral("Cannot %1 file \"%2\": %3")
+                              .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
+    };
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        if (missingIsEmpty && !info.isSymLink())
+            return {};
+        throw cannot("open", info.isSymLink() ? QStringLiteral("it is a link to nothing.")
+                                              : QStringLiteral("it does not exist."));
+    }
+    if (!info.isFile())
+        throw cannot("open", info.isDir() ? QStringLiteral("it is a folder.")
+                                          : QStringLiteral("it is not a regular file."));
+    const auto tooLarge = [&] {
+        return cannot("open",
+                      QStringLiteral("it is larger than %1 MB, more than such a file holds.")
+                          .arg(maxSize >> 20));
+    };
+    if (info.size() > maxSize)
+        throw tooLarge();
     QFile file(path);
-    if (!file.exists() && missingIsEmpty)
-        return {};
     if (!file.open(QIODevice::ReadOnly))
-        throw TDataError(
-            QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TDataError(
-            QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
-    return TTextBuffer(bytes);
+        throw cannot("open", file.errorString());
+    // Read into a buffer of the file's size (plus one byte, to see it grow); a file that grows
+    // while it is read, or claims a size of 0 as some system files do, still stops at the limit.
+    QByteArray bytes(qsizetype(std::min(info.size(), maxSize) + 1), Qt::Uninitialized);
+    qint64 filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > maxSize)
+                throw tooLarge();
+            bytes.resize(qsizetype(std::min(2 * filled, maxSize + 1)));
+        }
+        const qint64 count = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (count < 0)
+            throw cannot("read", file.errorString());
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    bytes.resize(qsizetype(filled));
+    return bytes;
+}
+
+TTextBuffer TTextBuffer::ReadFile(const QString& path, bool missingIsEmpty, qint64 maxSize)
+{
+    return TTextBuffer(ReadRegularFile(path, maxSize, missingIsEmpty));
 }
 
 QString TTextBuffer::Decode(QByteArrayView part) const
@@ -86,9 +127,9 @@ QStringList TTextBuffer::Lines() const
     return lines;
 }
 
-QStringList ReadTextLines(const QString& path, bool missingIsEmpty)
+QStringList ReadTextLines(const QString& path, bool missingIsEmpty, qint64 maxSize)
 {
-    return TTextBuffer::ReadFile(path, missingIsEmpty).Lines();
+    return TTextBuffer::ReadFile(path, missingIsEmpty, maxSize).Lines();
 }
 
 QStringList TextLines(const QByteArray& bytes)

@@ -13,6 +13,18 @@
 #include <emmintrin.h>
 #endif
 
+// How large a data file may be before it is refused unread. The catalog, jumpers.dat and the price
+// list grow with the product range (ten times a real catalog is some tens of megabytes); the
+// picture table and the rate file hold a few lines.
+constexpr qint64 CatalogFileLimit = qint64(1) << 30;    // 1 GiB
+constexpr qint64 SmallDataFileLimit = qint64(64) << 20; // 64 MiB
+
+// Reads a whole file that is a regular file (after following links): anything else (a folder, a
+// FIFO, a device) is refused before it is opened, so a reader never hangs on it. Throws TDataError
+// naming the file by the path as given when it is not a regular file, is larger than maxSize
+// bytes or cannot be read; a missing file gives an empty array when missingIsEmpty, else throws.
+QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEmpty = false);
+
 // A text file's bytes, held whole and read as lines without decoding more than is asked for.
 // The bytes are UTF-8 when they are valid UTF-8 through to the end (a byte-order mark at the
 // start is skipped), else Windows-1252. Lines end at "\r\n", '\n' or '\r'; a break at the very
@@ -41,9 +53,10 @@ public:
         return *this;
     }
 
-    // Reads the whole file. Throws TDataError when the file exists but cannot be read; a missing
-    // file reads as no lines when missingIsEmpty, else throws too.
-    static TTextBuffer ReadFile(const QString& path, bool missingIsEmpty = false);
+    // Reads the whole file (ReadRegularFile). Throws TDataError when the file exists but cannot
+    // be read; a missing file reads as no lines when missingIsEmpty, else throws too.
+    static TTextBuffer ReadFile(const QString& path, bool missingIsEmpty = false,
+                                qint64 maxSize = CatalogFileLimit);
 
     bool IsUtf8() const { return Utf8; }
     // The text's bytes, without a byte-order mark.
@@ -68,7 +81,8 @@ private:
 // Reads a text file as lines: UTF-8 (Windows-1252 when the bytes are not UTF-8), any line ending.
 // Throws TDataError when the file exists but cannot be read; a missing file reads as no lines
 // when missingIsEmpty, else throws too.
-QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false);
+QStringList ReadTextLines(const QString& path, bool missingIsEmpty = false,
+                          qint64 maxSize = CatalogFileLimit);
 // The lines of a file's bytes, decoded as above.
 QStringList TextLines(const QByteArray& bytes);
 

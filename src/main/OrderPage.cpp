@@ -415,6 +415,15 @@ void TfrmMain::ViewLastOrder1Click()
         Dialogs::Error(this, QStringLiteral("No Order To View"));
         return;
     }
+    // After a failed write the file holds an older order than the one on screen.
+    if (LastOrderWriteFailed && OrderLines.size() > 1 &&
+        Dialogs::Message(
+            this, Dialogs::TIcon::Confirmation,
+            QStringLiteral("The order on screen could not be written to the last-order "
+                           "file, which still holds an older order.\rReplace the "
+                           "order on screen with that older order?"),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
     if (!ReadOrderFile(path))
         return;
     ShowPage(TPage::Order);

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -26,6 +27,24 @@ const QString CurrencyNote =
 bool FileExists(const QString& path)
 {
     return QFileInfo(path).isFile();
+}
+
+// Why a file that is there cannot be read: it is not a regular file (after following links), or
+// it cannot be opened. Empty when it can be read, or when nothing is there.
+QString Unreadable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    const QString name = QDir::toNativeSeparators(path);
+    if (!info.exists())
+        return QStringLiteral("\"%1\" is a link to nothing.").arg(name);
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is not a regular file.").arg(name);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("\"%1\" cannot be read: %2").arg(name, file.errorString());
+    return {};
 }
 
 } // namespace
@@ -47,9 +66,18 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         InstallPath.clear();
     }
 
-    // 4. Required files.
+    // 4. Required files. An optional rate file that is there but cannot be read is reported
+    // once and taken as absent.
     const QString ratesFile = AppPaths::ProgramFile(QStringLiteral("xcngrate.dat"));
     RatesAvailable = FileExists(ratesFile);
+    const auto ratesUnusable = [this](const QString& reason) {
+        RatesAvailable = false;
+        Dialogs::Error(this, QStringLiteral("The exchange rates cannot be read, so prices are "
+                                            "shown in US dollars only.\r") +
+                                 reason);
+    };
+    if (const QString reason = Unreadable(ratesFile); !reason.isEmpty())
+        ratesUnusable(reason);
     const QString priceFile = InstallPath.isEmpty()
                                   ? QString()
                                   : AppPaths::Resolve(InstallPath, QStringLiteral("M_Lom.dat"));
@@ -58,11 +86,15 @@ void TfrmMain::FormCreate(const QStringList& arguments)
                                   AppPaths::ProgramFile(QStringLiteral("dat/images.dat")),
                                   AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
     for (const QString& file : required) {
-        if (file.isEmpty() || !FileExists(file)) {
+        // A file that is there but cannot be read ends the start-up as a missing one does; the
+        // message then names it.
+        const QString reason = file.isEmpty() ? QString() : Unreadable(file);
+        if (file.isEmpty() || !FileExists(file) || !reason.isEmpty()) {
             Dialogs::Beep();
             Dialogs::Error(
                 this,
-                QStringLiteral("One or more files needed to run this application are missing."));
+                QStringLiteral("One or more files needed to run this application are missing.") +
+                    (reason.isEmpty() ? QString() : QLatin1Char('\r') + reason));
             StartupTerminated = true;
             return;
         }
@@ -91,10 +123,12 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         // 8. Exchange rates.
         if (RatesAvailable) {
             try {
-                RateLines = ReadTextLines(ratesFile);
-            } catch (TDataError& error) {
-                throw error.At(ratesFile, 0);
+                RateLines = ReadTextLines(ratesFile, false, SmallDataFileLimit);
+            } catch (const TDataError& error) {
+                ratesUnusable(error.FullText());
             }
+        }
+        if (RatesAvailable) {
             Rates = TExchangeRates(RateLines, ratesFile);
             CurrencySettings1->menuAction()->setVisible(true);
             RatesDate = UserLocaleDate(QFileInfo(ratesFile).lastModified().date());
@@ -123,7 +157,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         // 13. Picture table.
         const QString imagesFile = AppPaths::ProgramFile(QStringLiteral("dat/images.dat"));
         try {
-            ImageTable = ReadTextLines(imagesFile);
+            ImageTable = ReadTextLines(imagesFile, false, SmallDataFileLimit);
         } catch (TDataError& error) {
             throw error.At(imagesFile, 0);
         }

@@ -20,8 +20,11 @@ constexpr int ItemFieldCount = 6;
 const QString AssemblyItemNumber = QStringLiteral("FN-001");
 const QString LineEnd = QStringLiteral("\r\n");
 
-// An order file is a few kilobytes; anything near this size is not one.
-constexpr qint64 MaxOrderFileSize = 32 * 1024 * 1024;
+// An order file is a few kilobytes (a 1,000-item order about 150 KB); a file beyond these limits is
+// not one, and refusing it keeps opening within a second or two and a few hundred megabytes.
+constexpr qint64 MaxOrderFileSize = qint64(4) << 20;
+constexpr qsizetype MaxOrderFileLines = 20000;
+constexpr qsizetype MaxOrderFieldLength = 2000;
 
 QString Shown(const QString& path)
 {
@@ -141,6 +144,11 @@ void WriteOrderFile(const QString& path, const QStringList& orderLines, const TO
 
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)
 {
+    if (lines.size() > MaxOrderFileLines)
+        throw TDataError(
+            QStringLiteral("Cannot open the order file \"%1\": it has more than %2 lines.")
+                .arg(fileName)
+                .arg(MaxOrderFileLines));
     const TSectionedFile file(lines, TSectionedFile::TBlankLines::Keep);
     const TSectionedFile::Section* site = FindSection(file, SiteSection);
     if (!site)
@@ -165,6 +173,11 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         const QString& value = entry.Value;
         if (value.count(QLatin1Char('|')) < ItemFieldCount)
             throw bad(QStringLiteral("fewer than six fields"));
+        for (int field = 1; field <= ItemFieldCount; ++field)
+            if (GetField(value, field).size() > MaxOrderFieldLength)
+                throw bad(QStringLiteral("field %1 is longer than %2 characters")
+                              .arg(field)
+                              .arg(MaxOrderFieldLength));
         const QString quantityText = GetField(value, 1);
         double quantity = 0;
         if (!ParseQuantity(NormalisedDataNumber(quantityText), quantity))
@@ -195,11 +208,15 @@ TOrderFileContents ReadOrderFile(const QString& path)
         throw failed(QStringLiteral("it does not exist."));
     if (info.isDir())
         throw failed(QStringLiteral("it is a folder."));
+    if (!info.isFile())
+        throw failed(QStringLiteral("it is not a regular file."));
     if (info.size() > MaxOrderFileSize)
         throw failed(QStringLiteral("it is far too large to be an order file."));
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly))
-        throw failed(probe.errorString());
-    probe.close();
-    return ParseOrderFile(ReadTextLines(path), info.fileName());
+    const TTextBuffer text(ReadRegularFile(path, MaxOrderFileSize));
+    // Counted before any line is decoded.
+    qsizetype count = 0;
+    text.ForEachLine([&count](QByteArrayView, int) { return ++count <= MaxOrderFileLines; });
+    if (count > MaxOrderFileLines)
+        throw failed(QStringLiteral("it has more than %1 lines.").arg(MaxOrderFileLines));
+    return ParseOrderFile(text.Lines(), info.fileName());
 }

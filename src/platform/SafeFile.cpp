@@ -3,6 +3,7 @@
 #include "catalog/DataError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what)
@@ -11,6 +12,12 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
         return TDataError(QStringLiteral("Cannot write the %1 \"%2\": %3")
                               .arg(what, QDir::toNativeSeparators(path), reason));
     };
+    // Only a regular file is replaced: a folder, a FIFO or a device in its place (or a link to
+    // one) is left alone.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw failed(info.isDir() ? QStringLiteral("it is a folder.")
+                                  : QStringLiteral("it is not a regular file."));
     // Unbuffered, so that a short or failed write shows here: QSaveFile::commit() does not
     // notice a failure while flushing its buffer and would put a truncated file in place.
     QSaveFile file(path);

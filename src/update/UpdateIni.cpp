@@ -57,15 +57,19 @@ bool IsKeyLine(const QString& line, const QString& key)
     return equals >= 0 && line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0;
 }
 
+// update.ini holds a few lines; a file beyond this is not one.
+constexpr qint64 UpdateIniLimit = qint64(1) << 20;
+
 QByteArray ReadWholeFile(const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TDataError(QStringLiteral("Cannot read the settings file \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return file.readAll();
+    try {
+        return ReadRegularFile(path, UpdateIniLimit, true);
+    } catch (const TDataError& error) {
+        throw TDataError(
+            QStringLiteral("Cannot read the settings file \"%1\": %2")
+                .arg(QDir::toNativeSeparators(path),
+                     error.Message.mid(error.Message.indexOf(QStringLiteral(": ")) + 2)));
+    }
 }
 
 // True when the bytes read as these lines (a file's last lines may be empty texts that the
@@ -81,15 +85,16 @@ bool ReadsAs(const QByteArray& bytes, const QStringList& texts)
     return true;
 }
 
-// The lines in UTF-8, each with the line ending of its raw line. Two byte-order marks go first
-// when the first line starts with that character, which the reader would otherwise skip.
-QByteArray Utf8Lines(const QStringList& texts, const QList<TRawLine>& lines)
+// The lines in UTF-8, each ended by CR LF (a lone CR before an empty line's LF would join the two
+// line ends into one). Two byte-order marks go first when the first line starts with that
+// character, which the reader would otherwise skip.
+QByteArray Utf8Lines(const QStringList& texts)
 {
     QByteArray bytes;
     if (!texts.isEmpty() && texts.first().startsWith(QChar(0xFEFF)))
         bytes = "\xEF\xBB\xBF\xEF\xBB\xBF";
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        bytes += texts.at(i).toUtf8() + (i < lines.size() ? lines.at(i).End : QByteArray("\r\n"));
+    for (const QString& text : texts)
+        bytes += text.toUtf8() + "\r\n";
     return bytes;
 }
 
@@ -99,7 +104,7 @@ std::optional<QString> ReadIniValue(const QString& path, const QString& section,
 {
     QStringList lines;
     try {
-        lines = ReadTextLines(path, true);
+        lines = ReadTextLines(path, true, UpdateIniLimit);
     } catch (const TDataError&) {
         return std::nullopt; // an unreadable file counts as missing
     }
@@ -232,10 +237,11 @@ void WriteIniValues(const QString& path, const QString& section,
         bytes += line.Text + line.End;
     // Lines are kept as their bytes stood, but a change can change how the whole file decodes
     // (the only byte that was not UTF-8 replaced, and a byte-order mark read as text before is
-    // then skipped). The file must read as the lines just made: when it would not, it is written
-    // whole in UTF-8 from those lines as the reader saw them.
+    // then skipped), and a new line after a lone CR can join two line ends. The file must read as
+    // the lines just made: when it would not, it is written whole in UTF-8 from those lines as
+    // the reader saw them.
     if (!ReadsAs(bytes, texts)) {
-        bytes = Utf8Lines(texts, lines);
+        bytes = Utf8Lines(texts);
         if (!ReadsAs(bytes, texts))
             throw TDataError(
                 QStringLiteral("Cannot write the settings file \"%1\" so that it reads back.")
