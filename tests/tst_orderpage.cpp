@@ -75,6 +75,7 @@ private slots:
     void notAnOrderFileLeavesEverything_data();
     void notAnOrderFileLeavesEverything();
     void orderCurrency();
+    void withoutRatesEveryOrderIsInDollars();
     void numbersOfAnyLocaleOpen();
     void viewLastOrder();
     void lastOrderOfEarlierRunSurvivesAnEmptyStart();
@@ -527,6 +528,21 @@ void TestOrderPage::orderCurrency()
     AddPartsList(QStringLiteral("10"));
     QCOMPARE(currency->text(), QStringLiteral("Prices in US Dollars (USD)"));
     QCOMPARE(Row(0).at(4), Local("2.50"));
+}
+
+void TestOrderPage::withoutRatesEveryOrderIsInDollars()
+{
+    Install->RemoveProgramFile(QStringLiteral("xcngrate.dat"));
+    Start();
+    FileDialogs::SetNextFileName(
+        WriteOrder(QStringLiteral("euros.fyn"),
+                   QStringLiteral("[Header]\nCurrency=EUR\n[SITE 001 LOM]\na\nb\nc\nd\ne\n"
+                                  "1=1|Each||A5NM-P|N male|30.00|\n")));
+    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    QCOMPARE(Order()->rowCount(), 1);
+    QCOMPARE(W().findChild<QLabel*>(QStringLiteral("lblOrderCurrency"))->text(),
+             QStringLiteral("Prices in US Dollars (USD)"));
+    QVERIFY(LastOrderText().contains(QStringLiteral("\r\nCurrency=USD\r\n")));
 }
 
 void TestOrderPage::numbersOfAnyLocaleOpen()

@@ -354,10 +354,12 @@ int TfrmMain::OrderFileCurrency(const QString& code)
 {
     // A file in a currency that is unknown or not offered here (or of an older build, without
     // one) is taken to be in the currency chosen now.
+    // Without a rate file every order is in US dollars.
     const int tag = CurrencyTagOfCode(code);
-    for (const QAction* item : std::as_const(CurrencyItems))
-        if (tag > 0 && item->data().toInt() == tag && item->isEnabled())
-            return tag;
+    if (tag == UsDollarTag || (tag > 0 && RatesAvailable))
+        for (const QAction* item : std::as_const(CurrencyItems))
+            if (item->data().toInt() == tag && item->isEnabled())
+                return tag;
     const int chosen = CurrentCurrencyTag();
     if (!code.isEmpty())
         ShowStatusHint(QStringLiteral("The order's currency \"%1\" is not offered here: its prices "
