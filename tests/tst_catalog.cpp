@@ -222,7 +222,8 @@ void TestCatalog::loadCatalogFileBytes()
     QCOMPARE(cable.GetConnector(1).AttachmentCode, QStringLiteral("R"));
 
     // A connector added to a loaded cable comes after the catalog's own.
-    TCableList more = Load("[Catalog]\n[A]\nTLine=1|2|A|A-S|AIR|0|0|0|S|||||0|0|\nC1=1|A1|N||N||S|R|\n");
+    TCableList more =
+        Load("[Catalog]\n[A]\nTLine=1|2|A|A-S|AIR|0|0|0|S|||||0|0|\nC1=1|A1|N||N||S|R|\n");
     TConnector added;
     added.ConnectorID = 9;
     more.at(0)->AddConnector(added);
@@ -303,8 +304,8 @@ void TestCatalog::frequencyLists()
     QStringList ending{"stale"};
 
     BuildFrequencyLists(cables, beginning, ending);
-    QCOMPARE(beginning, (QStringList{Local("2.5"), "150", "800", "1700"}));
-    QCOMPARE(ending, (QStringList{"6", "1700", "2200", "2500"}));
+    QCOMPARE(beginning, (QStringList{Local("2.5"), Local("150"), Local("800"), Local("1700")}));
+    QCOMPARE(ending, (QStringList{Local("6"), Local("1700"), Local("2200"), Local("2500")}));
 
     BuildFrequencyLists(TCableList(), beginning, ending);
     QVERIFY(beginning.isEmpty());

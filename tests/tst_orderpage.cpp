@@ -77,6 +77,7 @@ private slots:
     void orderCurrency();
     void withoutRatesEveryOrderIsInDollars();
     void numbersOfAnyLocaleOpen();
+    void regionalDigitsEndToEnd();
     void viewLastOrder();
     void lastOrderOfEarlierRunSurvivesAnEmptyStart();
     void commandLine_data();
@@ -558,10 +559,29 @@ void TestOrderPage::numbersOfAnyLocaleOpen()
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCOMPARE(Row(0), (QStringList{Local("2.5"), "Feet", "KRA5-50A", "Cable", Local("2.50"),
                                   Local("6.25")}));
-    QCOMPARE(Row(1).mid(0, 5), (QStringList{"2", "Each", "A5NM-P", "N male", Local("30.5")}));
+    QCOMPARE(Row(1).mid(0, 5),
+             (QStringList{Local("2"), "Each", "A5NM-P", "N male", Local("30.5")}));
     QCOMPARE(Total(), Local("67.25"));
     QVERIFY(LastOrderText().contains(QStringLiteral("1=2.5|Feet||KRA5-50A|Cable|2.50|\r\n"
                                                     "2=2|Each||A5NM-P|N male|30.5|\r\n")));
+}
+
+void TestOrderPage::regionalDigitsEndToEnd()
+{
+    // Typed and shown in the regional digits; part numbers and data files in ASCII digits.
+    Start();
+    QCOMPARE(Combo("cboBeginning")->currentText(), Local("800"));
+    AddAssembly();
+    QCOMPARE(Row(0).mid(0, 3), (QStringList{Local("1"), "Each", "KJ4-DMDM-PV-6"}));
+    AddPartsList(QStringLiteral("10.5"));
+    QCOMPARE(Row(1), (QStringList{Local("10.5"), "Feet", "KRA5-50A", "7/8 in. air cable",
+                                  Local("2.50"), Local("26.25")}));
+    QCOMPARE(Total(), Local("249.65"));
+    const QString saved = LastOrderText();
+    QVERIFY(saved.contains(QStringLiteral("1=1|Each|FN-001|KJ4-DMDM-PV-6|6 foot")));
+    QVERIFY(saved.contains(QStringLiteral("2=10.5|Feet||KRA5-50A|7/8 in. air cable|2.50|")));
+    for (const QChar c : saved)
+        QVERIFY2(!c.isDigit() || c.unicode() < 128, qPrintable(saved));
 }
 
 void TestOrderPage::viewLastOrder()

@@ -192,6 +192,9 @@ void TestResultContent::partsList()
         "Insertion Loss (dB):\t0.31", "Efficiency (%):\t93.10",
         "Foreign Currencies:\t" + Foreign, "Reminder:\t" + Reminder,
         "Last Update:\t" + LastUpdate}));
+    TResultContent regional = content; // numbers shown in regional digits
+    regional.GridRows[0][0] = QStringLiteral("\u0661\u0660");
+    QCOMPARE(SpreadsheetExport(regional), SpreadsheetExport(content));
     QCOMPARE(ClipboardText(content),
         "Qty: 10\rUOM: Feet\rPart Number: KRV4-50B\rDescription: 1/2 in foam cable\r"
         "Price (EUR):  2.50\rExtended:  25.00\r"

@@ -126,6 +126,29 @@ QLocale UserLocale()
     return locale;
 }
 
+QString AsciiDigits(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const int digit = c.isDigit() ? c.digitValue() : -1;
+        result += digit >= 0 && digit <= 9 ? QChar(u'0' + digit) : c;
+    }
+    return result;
+}
+
+QString RegionalDigits(const QString& text)
+{
+    const QString zero = UserLocale().zeroDigit();
+    if (zero == QLatin1String("0") || zero.size() != 1)
+        return text;
+    QString result = text;
+    for (QChar& c : result)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+    return result;
+}
+
 namespace {
 
 // A plain decimal ("12", "-0.5", "2.10"): digits, at most one '.' between digits, an optional

@@ -3,8 +3,8 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 
 // The '|'-delimited line format shared by every data file, grid row and order line, and the
 // number conversions used with it.
@@ -37,6 +37,10 @@ void SortNumericStrings(QStringList& list);
 
 // The locale for everything the user sees and types: regional separators, no grouping.
 QLocale UserLocale();
+
+// Decimal digits of any script as ASCII digits, and ASCII digits as the user's regional digits.
+QString AsciiDigits(QStringView text);
+QString RegionalDigits(const QString& text);
 
 // Converts a number text: '.' as decimal point, or the regional separator. Blanks around the
 // number are allowed; infinities and NaN are not numbers.

@@ -2,6 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -146,10 +147,12 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         BuildFrequencyLists(Cables, BeginningFrequencies, EndingFrequencies);
         cboBeginning->clear();
         cboBeginning->addItems(BeginningFrequencies);
-        cboBeginning->setCurrentIndex(BeginningFrequencies.indexOf(QStringLiteral("800")));
+        cboBeginning->setCurrentIndex(
+            BeginningFrequencies.indexOf(RegionalDigits(QStringLiteral("800"))));
         cboEnding->clear();
         cboEnding->addItems(EndingFrequencies);
-        cboEnding->setCurrentIndex(EndingFrequencies.indexOf(QStringLiteral("2200")));
+        cboEnding->setCurrentIndex(
+            EndingFrequencies.indexOf(RegionalDigits(QStringLiteral("2200"))));
 
         // 12. Elliptical waveguide is for feeders only.
         rgCableType->SetItemEnabled(2, false);

@@ -34,31 +34,6 @@ QString SwapDecimalSeparator(const QString& text, const QString& from, const QSt
 
 constexpr char16_t ArabicDecimalSeparator = u'\u066B';
 
-// Decimal digits of any script as ASCII digits.
-QString AsciiDigits(QStringView text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        const int digit = c.isDigit() ? c.digitValue() : -1;
-        result += digit >= 0 && digit <= 9 ? QChar(u'0' + digit) : c;
-    }
-    return result;
-}
-
-// ASCII digits as the regional digits.
-QString RegionalDigits(const QString& text)
-{
-    const QString zero = UserLocale().zeroDigit();
-    if (zero == QLatin1String("0") || zero.size() != 1)
-        return text;
-    QString result = text;
-    for (QChar& c : result)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            c = QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
-    return result;
-}
-
 // Two unit prices are equal as numbers ("1.25" and " 1.250"); texts that are not numbers only
 // when they are the same text.
 bool SamePrice(QStringView a, QStringView b)

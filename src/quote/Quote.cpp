@@ -45,7 +45,7 @@ QString CableKind(TCableFamily family)
 TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily family)
 {
     const bool waveguide = family == TCableFamily::EllipticalWaveguide;
-    return {QStringLiteral("1"),
+    return {RegionalDigits(QStringLiteral("1")),
             QStringLiteral("Each"),
             connector.PartNumber,
             connector.PriceDescription,
@@ -118,7 +118,7 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     TPartsList list;
     list.Label = cablePrice.Label;
     const double cableAmount = input.Length * cablePrice.UnitPrice;
-    list.Rows.append({input.LengthText,
+    list.Rows.append({RegionalDigits(input.LengthText),
                       input.Metres ? QStringLiteral("Meters") : QStringLiteral("Feet"),
                       cable.PartNumber, cable.PriceDescription, cablePrice.UnitPrice, cableAmount,
                       CableKind(input.Family)});
@@ -138,7 +138,7 @@ TPartsList BuildPartsList(const TPartsListInput& input)
             ConnectorPriceInCurrency(*input.Bottom, input.CurrencyTag, input.RatesAvailable);
         if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
             TPartsRow& row = list.Rows[topRow];
-            row.Qty = QStringLiteral("2");
+            row.Qty = RegionalDigits(QStringLiteral("2"));
             row.Extended = 2 * price;
         } else {
             list.Rows.append(ConnectorRow(*input.Bottom, price, input.Family));
@@ -149,8 +149,8 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     if (!input.Feeder || input.FeederChoice != TFeederChoice::None) {
         const bool both = !input.Feeder || input.FeederChoice == TFeederChoice::Both;
         const double charge = cablePrice.Charge;
-        list.Rows.append({both ? QStringLiteral("2") : QStringLiteral("1"), QStringLiteral("Each"),
-                          cable.AttachChargePartNumber,
+        list.Rows.append({RegionalDigits(both ? QStringLiteral("2") : QStringLiteral("1")),
+                          QStringLiteral("Each"), cable.AttachChargePartNumber,
                           QStringLiteral("Factory attachment charge for ") + cable.PartNumber +
                               QStringLiteral(" connectors"),
                           charge, both ? 2 * charge : charge, QStringLiteral("7")});

@@ -49,13 +49,13 @@ QString DifferenceText(double difference, bool metres)
 QString DataLengthText(const QString& userText)
 {
     QString text = userText;
-    return text.replace(UserLocale().decimalPoint(), QString(DataDecimalPoint));
+    return AsciiDigits(text.replace(UserLocale().decimalPoint(), QString(DataDecimalPoint)));
 }
 
 QString UserLengthText(const QString& dataText)
 {
     QString text = dataText;
-    return text.replace(DataDecimalPoint, UserLocale().decimalPoint());
+    return RegionalDigits(text.replace(DataDecimalPoint, UserLocale().decimalPoint()));
 }
 
 QString MetreLengthCode(const QString& metres)
@@ -88,9 +88,12 @@ bool IsMetreRow(const QString& row)
 
 bool IsStandardLength(const QStringList& table, const QString& lengthText, bool metres)
 {
+    // Compared as texts in ASCII digits: "10" typed in regional digits is the 10 of the table,
+    // "10.0" is another length text.
     const int column = metres ? 3 : 2;
+    const QString length = DataLengthText(lengthText);
     for (const QString& row : table)
-        if (GetField(row, column) == lengthText)
+        if (DataLengthText(GetField(row, column)) == length)
             return true;
     return false;
 }
@@ -130,8 +133,9 @@ QList<QStringList> NearLengthRows(const QStringList& table, const TNearLengths& 
 
     QList<QStringList> rows;
     rows.append({QStringLiteral("Your Selection:"), BuildPartNumber(stem, lengthText, metres),
-                 metres ? FormatFixed2(length * FeetPerMetre) : lengthText,
-                 metres ? lengthText : FormatFixed2(length / FeetPerMetre), QStringLiteral("0")});
+                 metres ? FormatFixed2(length * FeetPerMetre) : RegionalDigits(lengthText),
+                 metres ? RegionalDigits(lengthText) : FormatFixed2(length / FeetPerMetre),
+                 RegionalDigits(QStringLiteral("0"))});
 
     const auto addCandidate = [&](int index, const QString& description) {
         if (index < 0 || index >= table.size())

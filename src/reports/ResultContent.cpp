@@ -1,5 +1,6 @@
 #include "ResultContent.h"
 
+#include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 #include "platform/SafeFile.h"
 
@@ -174,7 +175,9 @@ QString SpreadsheetExport(const TResultContent& content)
         lines.append(ForeignCurrencyLabel + Tab + ForeignCurrencyNotice(content));
     lines.append(ReminderLabel + Tab + ReminderNotice(content));
     lines.append(LastUpdateLabel + Tab + LastUpdateNotice(content));
-    return FileText(lines);
+    // A spreadsheet reads numbers in ASCII digits only; the decimal separator stays the
+    // regional one, as a spreadsheet of that region reads it.
+    return AsciiDigits(FileText(lines));
 }
 
 QString ClipboardText(const TResultContent& content)

@@ -3,15 +3,43 @@
 #include "catalog/DataError.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 
 #include <functional>
 
-// A number text written with '.' as the user's regional settings write it.
+// A text with '.' and ASCII digits as the user's regional settings show it: each piece between
+// '|' and blanks that is a plain number takes the regional decimal point, minus sign and digits.
 inline QString Local(const QString& text)
 {
+    static const QRegularExpression Number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?%?$"));
+    static const QRegularExpression Pieces(QStringLiteral("[^| ]+"));
+    const QLocale locale = QLocale::system();
+    const QString zero = locale.zeroDigit();
     QString result = text;
-    return result.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+    auto matches = Pieces.globalMatch(text);
+    QList<QRegularExpressionMatch> found;
+    while (matches.hasNext())
+        found.prepend(matches.next());
+    for (const QRegularExpressionMatch& match : found) {
+        if (!Number.match(match.captured()).hasMatch())
+            continue;
+        QString local;
+        for (const QChar c : match.captured()) {
+            if (c == QLatin1Char('.'))
+                local += locale.decimalPoint();
+            else if (c == QLatin1Char('-'))
+                local += locale.negativeSign();
+            else if (c == QLatin1Char('%'))
+                local += c;
+            else if (zero.size() == 1)
+                local += QChar(zero.at(0).unicode() + (c.unicode() - '0'));
+            else
+                local += c;
+        }
+        result.replace(match.capturedStart(), match.capturedLength(), local);
+    }
+    return result;
 }
 
 // The full text of the TDataError that action throws; a null text when it throws nothing.
