@@ -167,6 +167,16 @@ void TestOrder::addResultRows_data()
         << Order({"many|Each|CN-NM|N Male| 25.00|4|"})
         << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
         << Order({"2|Each|CN-NM|N Male| 25.00|4|"});
+    // Out of bounds: the whole addition is refused and the order stays as it was.
+    QTest::newRow("a unit price above 1e9 is refused")
+        << Order({"1|Each|CN-NM|N Male| 25.00|4|"})
+        << QList<QStringList>{{"1|Each|CN-716M|7-16 DIN Male| 30.00|4|",
+                               "1|Each|BIG|Big| 1000000000.01|4|"}}
+        << Order({"1|Each|CN-NM|N Male| 25.00|4|"});
+    QTest::newRow("a merged quantity above 1e9 is refused")
+        << Order({"999999999|Each|CN-NM|N Male| 25.00|4|"})
+        << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
+        << Order({"999999999|Each|CN-NM|N Male| 25.00|4|"});
 }
 // clang-format on
 
@@ -177,7 +187,8 @@ void TestOrder::addResultRows()
     QFETCH(QStringList, expected);
 
     for (const QStringList& rows : additions)
-        AddResultRows(order, UserRows(rows));
+        QCOMPARE(AddResultRows(order, UserRows(rows)),
+                 !QByteArray(QTest::currentDataTag()).contains("refused"));
     QCOMPARE(order, expected);
 }
 
@@ -458,20 +469,28 @@ void TestOrder::badLine_data()
     QTest::newRow("five fields") << "3=3|Each||C|c|"
                                  << "fewer than six fields";
     QTest::newRow("text quantity") << "4=abc|Each||D|d|1.00|"
-                                   << "the quantity 'abc' is not a number of zero or more";
+                                   << "the quantity 'abc' is not a number from 0 to 1000000000";
     QTest::newRow("negative quantity") << "5=-1|Each||E|e|1.00|"
-                                       << "the quantity '-1' is not a number of zero or more";
+                                       << "the quantity '-1' is not a number from 0 to 1000000000";
     QTest::newRow("empty quantity") << "6=|Each||F|f|1.00|"
-                                    << "the quantity '' is not a number of zero or more";
+                                    << "the quantity '' is not a number from 0 to 1000000000";
     QTest::newRow("text price") << "7=1|Each||G|g|x|"
-                                << "the price 'x' is not a number";
+                                << "the price 'x' is not a number from 0 to 1000000000";
     QTest::newRow("grouped price") << "7=1|Each||G|g|1.234,50|"
-                                   << "the price '1.234,50' is not a number";
+                                   << "the price '1.234,50' is not a number from 0 to 1000000000";
+    QTest::newRow("negative price") << "7=1|Each||G|g|-2.5|"
+                                    << "the price '-2.5' is not a number from 0 to 1000000000";
+    QTest::newRow("price above 1e9")
+        << "7=1|Each||G|g|1000000000.5|"
+        << "the price '1000000000.5' is not a number from 0 to 1000000000";
+    QTest::newRow("quantity above 1e9")
+        << "7=1e10|Each||G|g|1|"
+        << "the quantity '1e10' is not a number from 0 to 1000000000";
     QTest::newRow("huge quantity") << "1=" + QString(1000000, '7') + "x|Each||A|a|1.00|"
                                    << "field 1 is longer than 2000 characters";
     QTest::newRow("long quantity") << "1=" + QString(300, '7') + "x|Each||A|a|1.00|"
                                    << "the quantity '7777777777777777777777777777777777777...' is "
-                                      "not a number of zero or more";
+                                      "not a number from 0 to 1000000000";
 }
 
 void TestOrder::badLine()

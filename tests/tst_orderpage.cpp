@@ -78,6 +78,7 @@ private slots:
     void withoutRatesEveryOrderIsInDollars();
     void numbersOfAnyLocaleOpen();
     void regionalDigitsEndToEnd();
+    void priceTooLargeForTheOrder();
     void viewLastOrder();
     void lastOrderOfEarlierRunSurvivesAnEmptyStart();
     void commandLine_data();
@@ -246,6 +247,8 @@ void TestOrderPage::quantityEdits_data()
     QTest::newRow("fraction") << "1.5" << "1.5" << "185.10" << false;
     QTest::newRow("text") << "abc" << "1" << "123.40" << true;
     QTest::newRow("negative") << "-2" << "1" << "123.40" << true;
+    QTest::newRow("above 1e9") << "99999999999999999999" << "1" << "123.40" << true;
+    QTest::newRow("at 1e9") << "1000000000" << "1000000000" << "123400000000.00" << false;
 }
 // clang-format on
 
@@ -261,7 +264,9 @@ void TestOrderPage::quantityEdits()
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), refused ? 1 : 0);
     if (refused)
-        QCOMPARE(messages.first().Text, QStringLiteral("This field must contain a numeric value."));
+        QCOMPARE(messages.first().Text,
+                 typed.size() > 10 ? QStringLiteral("The quantity must be at most 1000000000.")
+                                   : QStringLiteral("This field must contain a numeric value."));
     QCOMPARE(Order()->item(0, 0)->text(), Local(shown));
     QCOMPARE(Order()->item(0, 5)->text(), Local(extended));
     QCOMPARE(Total(), Local(extended));
@@ -461,7 +466,7 @@ void TestOrderPage::notAnOrderFileLeavesEverything_data()
     QTest::newRow("one bad line among good ones")
         << QStringLiteral("[SITE 001 LOM]\na\nb\nc\nd\ne\n1=2|Each||P|d|1.00|\n"
                           "2=1|Each||Q|q|2;50|\n3=1|Each||R|r|3.00|\n")
-        << QStringLiteral("line 8: the price '2;50' is not a number");
+        << QStringLiteral("line 8: the price '2;50' is not a number from 0 to 1000000000");
 }
 
 void TestOrderPage::notAnOrderFileLeavesEverything()
@@ -582,6 +587,26 @@ void TestOrderPage::regionalDigitsEndToEnd()
     QVERIFY(saved.contains(QStringLiteral("2=10.5|Feet||KRA5-50A|7/8 in. air cable|2.50|")));
     for (const QChar c : saved)
         QVERIFY2(!c.isDigit() || c.unicode() < 128, qPrintable(saved));
+}
+
+void TestOrderPage::priceTooLargeForTheOrder()
+{
+    // 123.40 US dollars at the smallest rate allowed: far above the bound of an order line.
+    Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.000000001|\n"));
+    Start();
+    W().findChild<QAction*>("Euro1")->trigger();
+    Group("rgCableType")->Button(1)->click();
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().Text,
+             QStringLiteral("This item cannot be added to the order: its "
+                            "unit price or quantity would be above 1000000000."));
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+    QVERIFY(W().OrderLines.isEmpty());
 }
 
 void TestOrderPage::viewLastOrder()

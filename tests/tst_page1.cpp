@@ -293,6 +293,12 @@ void TestPage1::nextChecks_data()
     QTest::newRow("negative ending") << "800" << "-5" << "6" << badEnding << warning;
     QTest::newRow("empty length") << "800" << "2200" << "" << badLength << warning;
     QTest::newRow("zero length") << "800" << "2200" << "0" << badLength << warning;
+    QTest::newRow("length too large") << "800" << "2200" << "1e308"
+                                      << "The length must be at most 1000000." << warning;
+    QTest::newRow("length just too large") << "800" << "2200" << "1000000.5"
+                                           << "The length must be at most 1000000." << warning;
+    QTest::newRow("frequency too large") << "800" << "1e300" << "6"
+                                         << "The frequency must be at most 1000000 MHz." << warning;
     QTest::newRow("equal band passes") << "1700" << "1700" << "6" << "" << 0;
     QTest::newRow("fractional length passes") << "800" << "2200" << "2.5" << "" << 0;
 }
@@ -448,7 +454,8 @@ void TestPage1::leaveCheckComesBeforeTheClickedRadio()
     length->lineEdit()->selectAll();
     QTest::keyClicks(length->lineEdit(), QStringLiteral("abc"));
 
-    // On the radio's indicator: a radio in a wide group only takes clicks on its indicator and text.
+    // On the radio's indicator: a radio in a wide group only takes clicks on its indicator and
+    // text.
     const QPoint indicator(8, target->height() / 2);
     QTest::mouseClick(target, Qt::LeftButton, {}, indicator);
     // The warning came first and stopped the click: the jumper list still shows its first item,

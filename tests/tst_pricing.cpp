@@ -62,6 +62,9 @@ const QStringList PriceLines = {
     "|A|EMPTYPRICE|x|no price||",
     "|A|BADPRICE|x|bad price|2.50 USD|",
     "|A|HUGE|x|huge price|1e999|",
+    "|A|NEGATIVE|x|negative price|-2.50|",
+    "|A|ABOVEBOUND|x|price above the bound|1000000000.01|",
+    "|A|ATBOUND|x|price at the bound|1000000000|",
     "|A|SHORT|x|short line",
     "NO DELIMITERS",
     "|A||x|blank part number|7.00|"};
@@ -196,12 +199,14 @@ void TestPricing::problems_data()
 
     QTest::newRow("none") << QStringList{"EUR|1.08|", "eur|abc|", "XYZ|0|", "EUR|0|"} << QStringList();
     QTest::newRow("file order")
-        << QStringList{"EUR|abc|", "GBP|1.27|", "JPY|0|", "XYZ|bad|", "CAD|-1|", "EUR|0.9|", "DEM||"}
+        << QStringList{"EUR|abc|", "GBP|1.27|", "JPY|0|", "XYZ|bad|", "CAD|-1|", "EUR|0.9|", "DEM||",
+                       "IDR|1e-10|"}
         << QStringList{
                "'abc' is not a valid floating point value\n(xcngrate.dat, line 1)",
                "'0' is not a valid exchange rate for JPY: a rate must be above zero.\n(xcngrate.dat, line 3)",
                "'-1' is not a valid exchange rate for CAD: a rate must be above zero.\n(xcngrate.dat, line 5)",
-               "'' is not a valid floating point value\n(xcngrate.dat, line 7)"};
+               "'' is not a valid floating point value\n(xcngrate.dat, line 7)",
+               "'1e-10' is not a valid exchange rate for IDR: a rate must be at least 0.000000001.\n(xcngrate.dat, line 8)"};
 }
 // clang-format on
 
@@ -239,6 +244,9 @@ void TestPricing::priceList_data()
     QTest::newRow("empty price") << "EMPTYPRICE" << true << "no price" << 0.0;
     QTest::newRow("malformed price") << "BADPRICE" << true << "bad price" << 0.0;
     QTest::newRow("huge price") << "HUGE" << true << "huge price" << 0.0;
+    QTest::newRow("negative price") << "NEGATIVE" << true << "negative price" << 0.0;
+    QTest::newRow("price above the bound") << "ABOVEBOUND" << true << "price above the bound" << 0.0;
+    QTest::newRow("price at the bound") << "ATBOUND" << true << "price at the bound" << 1e9;
     QTest::newRow("short line") << "SHORT" << true << "" << 0.0;
     QTest::newRow("empty part number: first line with empty field 3") << "" << true << "" << 0.0;
     QTest::newRow("missing") << "NOPE" << false << "" << 0.0;
@@ -357,8 +365,8 @@ void TestPricing::cableLookUp()
     QFETCH(double, eurPerLength);
     QFETCH(double, eurCharge);
 
-    const TPriceList list = PriceListOf(
-        QStringList{"|A|CAB|x|Test cable|1.00|", "|A|CHG|x|Attach charge|20.00|"});
+    const TPriceList list =
+        PriceListOf(QStringList{"|A|CAB|x|Test cable|1.00|", "|A|CHG|x|Attach charge|20.00|"});
     const TExchangeRates rates(QStringList{"EUR|0.5|"}, RateFile);
     TTransmissionLine cable;
     cable.PartNumber = partNumber;
@@ -386,8 +394,9 @@ void TestPricing::everyCurrencyUsesItsOwnRate()
         lines << code + QLatin1Char('|') + QString::number(rate, 'g', 17) + QLatin1Char('|');
     const TExchangeRates rates(lines, RateFile);
     QVERIFY(rates.Problems().isEmpty());
-    const TPriceList list = PriceListOf(QStringList{"|A|CAB|x|Test cable|2.00|", "|A|CHG|x|Attach charge|20.00|",
-                                      "|A|DM|x|7-16 DIN Male|50.00|"});
+    const TPriceList list =
+        PriceListOf(QStringList{"|A|CAB|x|Test cable|2.00|", "|A|CHG|x|Attach charge|20.00|",
+                                "|A|DM|x|7-16 DIN Male|50.00|"});
 
     TTransmissionLine cable;
     cable.PartNumber = QStringLiteral("CAB");
@@ -424,7 +433,8 @@ void TestPricing::withoutRatesOnlyDollars()
     QVERIFY(!none.Usable(QStringLiteral("EUR")));
     QVERIFY(none.Problems().isEmpty());
 
-    const TPriceList list = PriceListOf(QStringList{"|A|DM|x|7-16 DIN Male|50.00|", "|A|CAB|x|Cable|2.00|"});
+    const TPriceList list =
+        PriceListOf(QStringList{"|A|DM|x|7-16 DIN Male|50.00|", "|A|CAB|x|Cable|2.00|"});
     // Without rates the conversions are left as they were.
     TConnector connector;
     connector.PartNumber = QStringLiteral("DM");

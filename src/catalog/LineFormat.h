@@ -11,6 +11,14 @@
 
 inline const QString FieldDelimiter = QStringLiteral("|");
 
+// Bounds that keep every figure, price and total finite and sound: a unit price (in the price
+// list or on an order line), an order quantity, a typed length (feet or metres) and a typed
+// frequency (MHz) above these are bad values.
+inline constexpr double MaxUnitPrice = 1e9;
+inline constexpr double MaxOrderQuantity = 1e9;
+inline constexpr double MaxTypedLength = 1e6;
+inline constexpr double MaxTypedFrequency = 1e6;
+
 // Clears target and fills it with every field of text; the text after the last delimiter is
 // the last field, even when empty. Fields are not trimmed.
 void SplitFields(QStringList& target, const QString& text, const QString& delimiter);

@@ -166,11 +166,18 @@ void TfrmMain::AddResultToOrder()
     // An order is in the currency of its first item; later results join it at their prices in
     // that currency, whatever currency is chosen now.
     const int chosen = CurrentCurrencyTag();
-    if (OrderInfo.CurrencyTag <= 0 || OrderLines.size() <= 1)
-        OrderInfo.CurrencyTag = chosen;
-    const QStringList rows = ResultRowsInCurrency(OrderInfo.CurrencyTag);
+    const int orderCurrency =
+        OrderInfo.CurrencyTag <= 0 || OrderLines.size() <= 1 ? chosen : OrderInfo.CurrencyTag;
+    const QStringList rows = ResultRowsInCurrency(orderCurrency);
+    if (!AddResultRows(OrderLines, rows)) {
+        Dialogs::Beep();
+        Dialogs::Warning(this, QStringLiteral("This item cannot be added to the order: its unit "
+                                              "price or quantity would be above %1.")
+                                   .arg(FloatToStr(MaxUnitPrice)));
+        return;
+    }
+    OrderInfo.CurrencyTag = orderCurrency;
     ShowPage(TPage::Order);
-    AddResultRows(OrderLines, rows);
     RefreshOrderGrid();
     if (OrderInfo.CurrencyTag != chosen)
         ShowStatusHint(QStringLiteral("The order is in %1: the item was added at its prices in %1.")
@@ -239,7 +246,7 @@ void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
 bool TfrmMain::grdOrderSpinIncrement(int row, double value)
 {
     Q_UNUSED(row);
-    return value >= 0;
+    return value >= 0 && value <= MaxOrderQuantity;
 }
 
 void TfrmMain::grdOrderCellEdit(int row, int column)
@@ -262,6 +269,13 @@ void TfrmMain::grdOrderCellEdit(int row, int column)
         if (!TryUserStrToFloat(text, quantity) || quantity < 0) {
             Dialogs::Beep();
             Dialogs::Warning(this, NotNumeric);
+            restore(ToUserNumber(item.Quantity));
+            return;
+        }
+        if (quantity > MaxOrderQuantity) {
+            Dialogs::Beep();
+            Dialogs::Warning(this, QStringLiteral("The quantity must be at most %1.")
+                                       .arg(FloatToStr(MaxOrderQuantity)));
             restore(ToUserNumber(item.Quantity));
             return;
         }

@@ -28,6 +28,8 @@ const QString BadBeginning =
 const QString BadEnding =
     QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
 const QString BadLength = QStringLiteral("The length must be a number greater than 0.");
+const QString FrequencyTooLarge = QStringLiteral("The frequency must be at most %1 MHz.");
+const QString LengthTooLarge = QStringLiteral("The length must be at most %1.");
 
 enum { AppJumper = 0, AppFeeder = 1 };
 enum { FeederBoth = 0, FeederTop = 1, FeederBottom = 2, FeederNone = 3 };
@@ -423,6 +425,18 @@ bool TfrmMain::Page1Next()
         Dialogs::Warning(this, BadLength);
         return false;
     }
+    // Larger values give no sound figures or prices.
+    const auto tooLarge = [this](double value, double bound, const QString& text) {
+        if (value <= bound)
+            return false;
+        Dialogs::Beep();
+        Dialogs::Warning(this, text.arg(FloatToStr(bound)));
+        return true;
+    };
+    if (tooLarge(beginning, MaxTypedFrequency, FrequencyTooLarge) ||
+        tooLarge(ending, MaxTypedFrequency, FrequencyTooLarge) ||
+        tooLarge(length, MaxTypedLength, LengthTooLarge))
+        return false;
 
     TCableCriteria criteria;
     criteria.UseBand = true;

@@ -94,7 +94,7 @@ QString QuantityText(double quantity)
 bool ParseQuantity(const QString& text, double& quantity)
 {
     double value = 0;
-    if (!TryStrToFloat(text, value) || value < 0)
+    if (!TryStrToFloat(text, value) || value < 0 || value > MaxOrderQuantity)
         return false;
     quantity = value == 0 ? 0 : value;
     return true;
@@ -102,7 +102,11 @@ bool ParseQuantity(const QString& text, double& quantity)
 
 bool ParsePrice(const QString& text, double& price)
 {
-    return TryStrToFloat(text, price);
+    double value = 0;
+    if (!TryStrToFloat(text, value) || value < 0 || value > MaxUnitPrice)
+        return false;
+    price = value;
+    return true;
 }
 
 QString ToDataNumber(const QString& userText)
@@ -138,30 +142,48 @@ QString OrderLineFromResultRow(const QString& resultRow)
     return OrderLine(item);
 }
 
-void AddResultRows(QStringList& orderLines, const QStringList& resultRows)
+namespace {
+
+// A number field outside its bounds; a field that is no number at all is not.
+bool OutOfBounds(const QString& text, double bound)
 {
-    if (orderLines.isEmpty())
-        orderLines.append(OrderHeaderLine);
+    double value = 0;
+    return TryStrToFloat(text, value) && (value < 0 || value > bound);
+}
+
+} // namespace
+
+bool AddResultRows(QStringList& orderLines, const QStringList& resultRows)
+{
+    QStringList lines = orderLines;
+    if (lines.isEmpty())
+        lines.append(OrderHeaderLine);
     for (const QString& row : resultRows) {
         const QString line = OrderLineFromResultRow(row);
         const TOrderItem item = OrderItem(line);
+        if (OutOfBounds(item.Price, MaxUnitPrice) || OutOfBounds(item.Quantity, MaxOrderQuantity))
+            return false;
         bool merged = false;
-        for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
-            QString& existing = orderLines[i];
+        for (qsizetype i = FirstItem; i < lines.size(); ++i) {
+            QString& existing = lines[i];
             const TOrderItemView other = OrderItemView(existing);
             if (other.PartNumber != item.PartNumber || other.Unit != item.Unit ||
                 !SamePrice(other.Price, item.Price))
                 continue;
             const double sum =
                 QuantityOrZero(GetField(existing, 1)) + QuantityOrZero(GetField(line, 1));
+            if (sum > MaxOrderQuantity)
+                return false;
             const qsizetype bar = existing.indexOf(FieldDelimiter);
             existing = QuantityText(sum) + (bar < 0 ? FieldDelimiter : existing.mid(bar));
             merged = true;
             break;
         }
         if (!merged)
-            orderLines.append(line);
+            lines.append(line);
     }
+    orderLines = std::move(lines);
+    return true;
 }
 
 void FlattenLineBreaks(QStringList& orderLines)

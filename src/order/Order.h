@@ -47,8 +47,8 @@ QString OrderLine(const TOrderItem& item);
 
 // A quantity in the data format: a whole number as "12", any other in its shortest form ("10.5").
 QString QuantityText(double quantity);
-// A number in the data format ('.' or the regional separator); a quantity must also be zero or
-// more. False for anything else (empty, text, infinite).
+// A number in the data format ('.' or the regional separator), from 0 to MaxOrderQuantity or
+// MaxUnitPrice. False for anything else (empty, text, infinite, negative, too large).
 bool ParseQuantity(const QString& text, double& quantity);
 bool ParsePrice(const QString& text, double& price);
 
@@ -70,8 +70,9 @@ QString NormalisedDataNumber(QStringView text);
 // Adds result rows to the order, adding the header line first when the order is empty. A row
 // whose part number, unit and unit price (as numbers) equal those of an item line adds its
 // quantity to the first such line, which keeps its description and kind; any other row is
-// appended, so feet and metres, or two prices of one part, never merge.
-void AddResultRows(QStringList& orderLines, const QStringList& resultRows);
+// appended, so feet and metres, or two prices of one part, never merge. False, with the order
+// unchanged, when a unit price or a quantity would be out of its bounds.
+[[nodiscard]] bool AddResultRows(QStringList& orderLines, const QStringList& resultRows);
 
 // Line breaks (carriage returns and line feeds) in the item lines become blanks.
 void FlattenLineBreaks(QStringList& orderLines);

@@ -181,13 +181,14 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         const QString quantityText = GetField(value, 1);
         double quantity = 0;
         if (!ParseQuantity(NormalisedDataNumber(quantityText), quantity))
-            throw bad(QStringLiteral("the quantity %1 is not a number of zero or more")
+            throw bad(QStringLiteral("the quantity %1 is not a number from 0 to 1000000000")
                           .arg(Quoted(quantityText)));
         const QString priceText = GetField(value, 6);
         const QString price = NormalisedDataNumber(priceText);
         double ignored = 0;
         if (!ParsePrice(price, ignored))
-            throw bad(QStringLiteral("the price %1 is not a number").arg(Quoted(priceText)));
+            throw bad(QStringLiteral("the price %1 is not a number from 0 to 1000000000")
+                          .arg(Quoted(priceText)));
         const QString kind =
             GetField(value, 3).isEmpty() ? QStringLiteral("2") : QStringLiteral("1");
         contents.OrderLines.append(

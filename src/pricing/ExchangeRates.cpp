@@ -74,7 +74,7 @@ bool TExchangeRates::Usable(const QString& code) const
     if (!IsAvailable)
         return false;
     const TRate rate = Lookup(code);
-    return rate.Found && rate.Numeric && rate.Value > 0;
+    return rate.Found && rate.Numeric && rate.Value >= MinExchangeRate;
 }
 
 TForeignAmounts TExchangeRates::Convert(double usDollars) const
@@ -82,7 +82,7 @@ TForeignAmounts TExchangeRates::Convert(double usDollars) const
     TForeignAmounts amounts{};
     for (std::size_t i = 0; i < Known.size(); ++i) {
         const TRate& rate = Known[i];
-        if (rate.Found && rate.Numeric && rate.Value > 0)
+        if (rate.Found && rate.Numeric && rate.Value >= MinExchangeRate)
             amounts[i] = usDollars / rate.Value;
     }
     return amounts;
@@ -100,14 +100,17 @@ QList<TDataError> TExchangeRates::Problems() const
     QList<TDataError> problems;
     for (const std::size_t i : order) {
         const TRate& rate = Known[i];
-        if (!rate.Found || (rate.Numeric && rate.Value > 0))
+        if (!rate.Found || (rate.Numeric && rate.Value >= MinExchangeRate))
             continue;
-        const QString message =
-            rate.Numeric
-                ? QStringLiteral("'%1' is not a valid exchange rate for %2: a rate must "
-                                 "be above zero.")
-                      .arg(rate.Text, OrderCode(i))
-                : QStringLiteral("'%1' is not a valid floating point value").arg(rate.Text);
+        QString message = QStringLiteral("'%1' is not a valid floating point value").arg(rate.Text);
+        if (rate.Numeric && rate.Value <= 0)
+            message = QStringLiteral("'%1' is not a valid exchange rate for %2: a rate must "
+                                     "be above zero.")
+                          .arg(rate.Text, OrderCode(i));
+        else if (rate.Numeric)
+            message = QStringLiteral("'%1' is not a valid exchange rate for %2: a rate must "
+                                     "be at least 0.000000001.")
+                          .arg(rate.Text, OrderCode(i));
         problems.append(TDataError(message).At(FileName, rate.Line));
     }
     return problems;

@@ -10,6 +10,9 @@
 // The rates of xcngrate.dat: one line per currency, the code in field 1 and the value of one
 // unit in US dollars in field 2 (code|rate|), fields trimmed. The first line of a code counts;
 // codes are compared exactly. The lines are read once, when the rates are made.
+// The smallest rate a currency may have: below it, converting an allowed price could overflow.
+inline constexpr double MinExchangeRate = 1e-9;
+
 class TExchangeRates
 {
 public:
@@ -26,8 +29,8 @@ public:
     // that line's rate is not a number.
     double ExchangeRate(const QString& code) const;
 
-    // True when code has a line whose rate is a number above zero: only then may amounts be
-    // shown in that currency.
+    // True when code has a line whose rate is a number of at least MinExchangeRate: only then
+    // may amounts be shown in that currency.
     bool Usable(const QString& code) const;
 
     // The US-dollar amount in each currency of CurrencyOrder: amount / rate for a usable rate,

@@ -107,7 +107,12 @@ std::optional<TPriceList::TItem> TPriceList::Find(const QString& partNumber) con
     if (entry < 0)
         return std::nullopt;
     const QString line = Text.Decode(LineAt(Entries[size_t(entry)].LineStart));
-    return TItem{GetField(line, 5), ParseNumberOr(GetField(line, 6), QStringLiteral("0"))};
+    // A price that is not a number, negative or above MaxUnitPrice reads as 0, as a missing
+    // price does.
+    double price = ParseNumberOr(GetField(line, 6), QStringLiteral("0"));
+    if (price < 0 || price > MaxUnitPrice)
+        price = 0;
+    return TItem{GetField(line, 5), price};
 }
 
 void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,
