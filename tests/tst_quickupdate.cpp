@@ -88,7 +88,7 @@ private:
 class TTestServer : public QObject
 {
 public:
-    enum class TAnswer { Complete, NotFound, CutShort, Stalled };
+    enum class TAnswer { Complete, NotFound, CutShort, Stalled, NoContent, Partial, Empty, Huge };
 
     TTestServer(TAnswer answer, QByteArray body) : Answer(answer), Body(std::move(body))
     {
@@ -103,7 +103,7 @@ public:
     QUrl Url() const
     {
         return QUrl(
-            QStringLiteral("http://127.0.0.1:%1/ferrolyn/fnsetup.exe").arg(Server.serverPort()));
+            QStringLiteral("http://127.0.0.1:%1/ferrolyn/setup-2026.exe").arg(Server.serverPort()));
     }
 
 private:
@@ -133,6 +133,21 @@ private:
             break;
         case TAnswer::Stalled:
             socket->write(head("200 OK", Body.size() * 100) + Body);
+            break;
+        case TAnswer::NoContent:
+            socket->write("HTTP/1.1 204 No Content\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            break;
+        case TAnswer::Partial:
+            socket->write(head("206 Partial Content", Body.size()) + Body);
+            socket->disconnectFromHost();
+            break;
+        case TAnswer::Empty:
+            socket->write(head("200 OK", 0));
+            socket->disconnectFromHost();
+            break;
+        case TAnswer::Huge:
+            socket->write(head("200 OK", qint64(4) << 30) + Body);
             break;
         }
     }
@@ -231,24 +246,37 @@ void TestQuickUpdate::cancelAndCloseBox()
 
 void TestQuickUpdate::download_data()
 {
-    QTest::addColumn<int>("answer");     // a TTestServer::TAnswer, or -1: nobody listening
-    QTest::addColumn<QString>("cancel"); // how the user cancels the progress dialog
-    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<int>("answer");      // a TTestServer::TAnswer, or -1: nobody listening
+    QTest::addColumn<QString>("cancel");  // how the user cancels the progress dialog
+    QTest::addColumn<QString>("failure"); // the second line of the error; empty on success
 
     using A = TTestServer::TAnswer;
-    QTest::newRow("complete") << int(A::Complete) << QString() << true;
-    QTest::newRow("not found") << int(A::NotFound) << QString() << false;
-    QTest::newRow("connection refused") << -1 << QString() << false;
-    QTest::newRow("cut short") << int(A::CutShort) << QString() << false;
-    QTest::newRow("cancelled") << int(A::Stalled) << "Cancel" << false;
-    QTest::newRow("cancelled with Escape") << int(A::Stalled) << "Escape" << false;
+    const QString cancelled = "The download was cancelled by the user.";
+    QTest::newRow("complete") << int(A::Complete) << QString() << QString();
+    QTest::newRow("not found") << int(A::NotFound) << QString()
+                               << "The server answered 404 Not Found instead of sending the file.";
+    QTest::newRow("connection refused") << -1 << QString() << "No connection to the server: *";
+    QTest::newRow("cut short") << int(A::CutShort) << QString()
+                               << "The server sent 368890 of the 737780 bytes it announced.";
+    QTest::newRow("cancelled") << int(A::Stalled) << "Cancel" << cancelled;
+    QTest::newRow("cancelled with Escape") << int(A::Stalled) << "Escape" << cancelled;
+    QTest::newRow("no content")
+        << int(A::NoContent) << QString()
+        << "The server answered 204 No Content instead of sending the file.";
+    QTest::newRow("partial content")
+        << int(A::Partial) << QString()
+        << "The server answered 206 Partial Content instead of sending the file.";
+    QTest::newRow("empty body") << int(A::Empty) << QString() << "The server sent an empty file.";
+    QTest::newRow("larger than the limit")
+        << int(A::Huge) << QString() << "The download is larger than the limit of 512 MB.";
 }
 
 void TestQuickUpdate::download()
 {
     QFETCH(int, answer);
     QFETCH(QString, cancel);
-    QFETCH(bool, succeeds);
+    QFETCH(QString, failure);
+    const bool succeeds = failure.isEmpty();
 
     // A body of several network packets.
     QByteArray body;
@@ -266,9 +294,10 @@ void TestQuickUpdate::download()
     }
     qputenv("FERROLYN_UPDATE_URL", url.toEncoded());
     WriteIni(OldIni);
-    const QString installer = QDir(Install->ProgramFolder()).filePath("fnsetup.exe");
+    // Named after the last part of the address.
+    const QString installer = QDir(Install->ProgramFolder()).filePath("setup-2026.exe");
     if (succeeds)
-        Install->WriteProgramFile("fnsetup.exe", "an older installer");
+        Install->WriteProgramFile("setup-2026.exe", "an older installer");
 
     bool progressShown = false;
     QObject scope;
@@ -291,7 +320,13 @@ void TestQuickUpdate::download()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     const QList<Dialogs::TShownMessage> messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].Text, succeeds ? Downloaded : DownloadFailed);
+    if (succeeds)
+        QCOMPARE(messages[0].Text, Downloaded);
+    else if (failure.endsWith('*'))
+        QVERIFY2(messages[0].Text.startsWith(DownloadFailed + '\n' + failure.chopped(1)),
+                 qPrintable(messages[0].Text));
+    else
+        QCOMPARE(messages[0].Text, DownloadFailed + '\n' + failure);
     QCOMPARE(messages[0].Icon, succeeds ? Dialogs::TIcon::Information : Dialogs::TIcon::Error);
     QCOMPARE(Value("date"), Today(45));
     QCOMPARE(Value("last"), succeeds ? Today() : QStringLiteral("2025-01-01"));
@@ -303,7 +338,7 @@ void TestQuickUpdate::download()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), body);
         QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(installer)});
-        QCOMPARE(ProgramFiles(), QStringList({"fnsetup.exe", "update.ini"}));
+        QCOMPARE(ProgramFiles(), QStringList({"setup-2026.exe", "update.ini"}));
     } else {
         QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
         // Neither the installer nor a part of it.

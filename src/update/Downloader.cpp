@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,12 +12,15 @@
 #include <QSaveFile>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 // A transfer that receives nothing for this long has failed.
 constexpr int StallTimeoutMs = 30000;
+// The most the network layer holds unread.
+constexpr qint64 ReadBufferSize = 1024 * 1024;
 
 bool WriteAll(QSaveFile& file, const QByteArray& bytes)
 {
@@ -36,23 +40,56 @@ bool IsHttp(const QUrl& url)
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
+QString SizeText(qint64 bytes)
+{
+    return QLocale::system().formattedDataSize(bytes, 0, QLocale::DataSizeTraditionalFormat);
+}
+
+// What an HTTP answer that arrived whole says against success; empty when it is a success.
+QString AnswerFailure(const QNetworkReply& reply, qint64 received)
+{
+    if (IsHttp(reply.url())) {
+        const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status != 200) {
+            const QString reason =
+                reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
+            return QStringLiteral("The server answered %1%2 instead of sending the file.")
+                .arg(status)
+                .arg(reason.isEmpty() ? QString() : QLatin1Char(' ') + reason);
+        }
+    }
+    if (received == 0)
+        return QStringLiteral("The server sent an empty file.");
+    // A connection closed early is not always reported as an error.
+    const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() != received)
+        return QStringLiteral("The server sent %1 of the %2 bytes it announced.")
+            .arg(received)
+            .arg(length.toLongLong());
+    return {};
+}
+
 } // namespace
 
-bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
+QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
 {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
     if (!source.isValid() || source.isRelative())
-        return false;
+        return QStringLiteral("The download address is not valid.");
 
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
     QDir().mkpath(QFileInfo(target).absolutePath());
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
+    const auto diskFailure = [&file, &target] {
+        return QStringLiteral("The file %1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(target), file.errorString());
+    };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return diskFailure();
 
     QNetworkAccessManager manager;
     QNetworkRequest request(source);
@@ -62,6 +99,8 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     // The body as sent, so that its length can be checked against Content-Length.
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = manager.get(request);
+    // Memory stays flat however large the body: the network waits while this much is unread.
+    reply->setReadBufferSize(ReadBufferSize);
 
     QProgressDialog progress(QStringLiteral("Downloading the update..."), QStringLiteral("&Cancel"),
                              0, 0, parent);
@@ -72,18 +111,34 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     progress.setAutoReset(false);
     progress.setMinimumDuration(0);
 
-    bool cancelled = false;
-    bool writeFailed = false;
+    QString failure;
     qint64 received = 0;
     QEventLoop loop;
+    const auto fail = [&](const QString& why) {
+        if (failure.isEmpty())
+            failure = why;
+        reply->abort();
+    };
+    const auto tooLarge = [] {
+        return QStringLiteral("The download is larger than the limit of %1.")
+            .arg(SizeText(DownloadSizeLimit));
+    };
 
+    // A body announced larger than the limit is refused before it arrives.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > DownloadSizeLimit)
+            fail(tooLarge());
+    });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+        if (!failure.isEmpty())
+            return;
         const QByteArray bytes = reply->readAll();
         received += bytes.size();
-        if (!writeFailed && !WriteAll(file, bytes)) {
-            writeFailed = true;
-            reply->abort();
-        }
+        if (received > DownloadSizeLimit)
+            fail(tooLarge());
+        else if (!WriteAll(file, bytes))
+            fail(diskFailure());
     });
     // Queued: a modal progress dialog processes events while it updates, which must not happen
     // inside the reply's own signal.
@@ -92,14 +147,13 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
         [&progress](qint64 bytesReceived, qint64 bytesTotal) {
             if (bytesTotal > 0 && bytesTotal <= std::numeric_limits<int>::max()) {
                 progress.setMaximum(static_cast<int>(bytesTotal));
-                progress.setValue(static_cast<int>(bytesReceived));
+                progress.setValue(static_cast<int>(std::min(bytesReceived, bytesTotal)));
             }
         },
         Qt::QueuedConnection);
-    // Cancel, the close box and Escape all end the transfer.
+    // Cancel, the close box and Escape all end the transfer at once.
     const auto cancel = [&] {
-        cancelled = true;
-        reply->abort();
+        fail(QStringLiteral("The download was cancelled by the user."));
     };
     const QMetaObject::Connection cancelled1 =
         QObject::connect(&progress, &QProgressDialog::canceled, reply, cancel);
@@ -114,24 +168,30 @@ bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     QObject::disconnect(cancelled2);
     progress.hide();
 
-    bool ok = !cancelled && !writeFailed && reply->error() == QNetworkReply::NoError;
-    if (ok && IsHttp(reply->url())) {
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        ok = status >= 200 && status < 300;
+    if (failure.isEmpty() && reply->error() != QNetworkReply::NoError) {
+        // Only the transfer timeout aborts without the user.
+        if (reply->error() == QNetworkReply::OperationCanceledError)
+            failure = QStringLiteral("The server sent nothing for %1 seconds.")
+                          .arg(StallTimeoutMs / 1000);
+        else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+            failure = AnswerFailure(*reply, received);
+        if (failure.isEmpty())
+            failure = QStringLiteral("No connection to the server: %1").arg(reply->errorString());
     }
-    if (ok) {
+    if (failure.isEmpty()) {
         const QByteArray rest = reply->readAll();
         received += rest.size();
-        ok = WriteAll(file, rest);
+        if (received > DownloadSizeLimit)
+            failure = tooLarge();
+        else if (!WriteAll(file, rest))
+            failure = diskFailure();
     }
-    if (ok) {
-        // A connection closed early is not always reported as an error.
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        ok = !length.isValid() || length.toLongLong() == received;
-    }
-    if (ok)
-        ok = file.flush() && file.error() == QFileDevice::NoError && file.commit();
-    if (!ok)
+    if (failure.isEmpty())
+        failure = AnswerFailure(*reply, received);
+    if (failure.isEmpty() &&
+        !(file.flush() && file.error() == QFileDevice::NoError && file.commit()))
+        failure = diskFailure();
+    if (!failure.isEmpty())
         file.cancelWriting();
-    return ok;
+    return failure;
 }

@@ -8,9 +8,16 @@ class QWidget;
 // The object name of the progress dialog shown while a download runs.
 inline constexpr const char* DownloadProgressName = "DownloadProgress";
 
-// Downloads source into the file target and waits until the transfer ends. The bytes go to a
-// temporary file beside target, which replaces target only once the whole body of a successful
-// response (HTTP 2xx) has arrived; until then target is left as it was. Meanwhile a progress
-// dialog with Cancel blocks the rest of the program and the busy cursor is shown; both are gone
-// when this returns. False when the transfer fails, stalls, is cancelled, or cannot be written.
-bool DownloadFile(QWidget* parent, const QUrl& source, const QString& target);
+// The largest download accepted: an installer is far smaller.
+inline constexpr qint64 DownloadSizeLimit = 512LL * 1024 * 1024;
+
+// Downloads source into the file target and waits until the transfer ends. The body is streamed
+// as it arrives to a temporary file beside target, which replaces target only once the whole
+// body of a successful answer has arrived; until then target is left as it was. An HTTP answer
+// succeeds only with status 200, a body that is not empty and, when the server sends a
+// Content-Length, exactly that many bytes; no more than DownloadSizeLimit bytes are accepted.
+// Meanwhile a progress dialog with Cancel blocks the rest of the program and the busy cursor is
+// shown; both are gone when this returns. An empty text on success, else one plain sentence
+// saying what failed (the connection, the server's answer with its status, the disk, the size,
+// or the user's cancel).
+QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target);

@@ -37,9 +37,14 @@ QUrl InstallerUrl()
     return QUrl(QStringLiteral("https://downloads.vantrel.example/ferrolyn/fnsetup.exe"));
 }
 
-QString InstallerPath()
+QString InstallerPath(const QUrl& source)
 {
-    return QDir(AppPaths::UserDataFolder()).filePath(QStringLiteral("fnsetup.exe"));
+    // The last part of the address names the file; it never holds a '/', and an address that
+    // ends in '/' or in a dot segment gives the usual name.
+    QString name = source.fileName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = QStringLiteral("fnsetup.exe");
+    return QDir(AppPaths::UserDataFolder()).filePath(name);
 }
 
 void ShowQuickUpdate(QWidget* parent, const QString& message)
@@ -55,9 +60,11 @@ void ShowQuickUpdate(QWidget* parent, const QString& message)
 
 bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target)
 {
-    if (!DownloadFile(parent, source, target)) {
+    const QString failure = DownloadFile(parent, source, target);
+    if (!failure.isEmpty()) {
         Dialogs::Error(parent, QStringLiteral("Unable to dowload files. Please make sure you "
-                                              "have an active Internet connection."));
+                                              "have an active Internet connection.\n") +
+                                   failure);
         return false;
     }
     Dialogs::Information(

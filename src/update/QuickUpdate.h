@@ -12,16 +12,17 @@ QString UpdateReminderMessage();
 // Where the installer comes from: the environment variable FERROLYN_UPDATE_URL when set, else
 // the maker's download address.
 QUrl InstallerUrl();
-// Where the installer goes: "fnsetup.exe" in the program folder, or in the per-user data folder
-// when the program folder cannot be written.
-QString InstallerPath();
+// Where the installer from source goes: the last part of its address ("fnsetup.exe" when it has
+// none) in the program folder, or in the per-user data folder when the program folder cannot be
+// written.
+QString InstallerPath(const QUrl& source);
 
 // Opens the Quick Update dialog modally; a non-empty message replaces its default message.
 void ShowQuickUpdate(QWidget* parent, const QString& message = {});
 
 // Downloads the installer from source to target. On success tells the user and hands the file
-// to the desktop to open, which starts the installer; on failure shows the error. True on
-// success.
+// to the desktop to open, which starts the installer; on failure shows the error, followed on
+// a line of its own by what failed. True on success.
 bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target);
 
 // The update reminder of one run of the program. The main window calls Check each time it

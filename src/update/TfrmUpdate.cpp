@@ -97,7 +97,7 @@ void TfrmUpdate::btnUpdateClick()
         return;
     Busy = true;
     const QPointer<TfrmUpdate> self = this;
-    const bool installed = DownloadAndInstall(this, InstallerUrl(), InstallerPath());
+    const bool installed = DownloadAndInstall(this, InstallerUrl(), InstallerPath(InstallerUrl()));
     if (!self)
         return;
     // A failed download postpones the next reminder but is not recorded as an update.
