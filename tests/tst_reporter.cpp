@@ -374,6 +374,30 @@ void TestReporter::printDialog()
     QCOMPARE(reporter.LastLayout().PageCount, 1);
     QCOMPARE(reporter.LastLayout().FirstTop, 145);
     QCOMPARE(reporter.LastLayout().Entries.size(), 3);
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+
+    // A PDF that cannot be written says so; the PDF in place stays whole, and no temporary file
+    // is left beside it.
+    const QByteArray before = [&] {
+        QFile written(path);
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.pdf")));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), dir.filePath(QStringLiteral("full.pdf"))));
+    for (const QString& name : {QStringLiteral("folder.pdf"), QStringLiteral("full.pdf")}) {
+        PrintDialogs::SetNextOutputFile(dir.filePath(name));
+        QVERIFY(!reporter.PrintReport(nullptr));
+        const auto messages = Dialogs::TakeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().Text.contains(name), qPrintable(messages.first().Text));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             (QStringList{"folder.pdf", "full.pdf", "printed.pdf"}));
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.pdf"))).isDir());
+    QCOMPARE(before.size() > 0, true);
+    QFile again(path);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), before);
 }
 
 QTEST_MAIN(TestReporter)

@@ -1,7 +1,11 @@
 #include "MPReporter.h"
 
+#include "catalog/DataError.h"
+#include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
+#include "platform/SafeFile.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -9,6 +13,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -58,7 +63,36 @@ bool TMPReporter::PrintReport(QWidget* parent)
     QPrinter printer(QPrinter::HighResolution);
     if (!PrintDialogs::Execute(parent, printer))
         return false;
-    return Render(&printer);
+    const QString pdf =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (pdf.isEmpty()) {
+        if (Render(&printer))
+            return true;
+        Dialogs::Error(parent, QStringLiteral("The report could not be printed."));
+        return false;
+    }
+    try {
+        // Drawn into a temporary file first: the PDF in place is replaced only by a whole one.
+        QTemporaryFile drawn(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("ferrolyn-XXXXXX.pdf")));
+        if (!drawn.open())
+            throw TDataError(
+                QStringLiteral("Cannot write a temporary file: %1").arg(drawn.errorString()));
+        drawn.close();
+        printer.setOutputFileName(drawn.fileName());
+        const bool rendered = Render(&printer);
+        const QByteArray bytes = drawn.open() ? drawn.readAll() : QByteArray();
+        // A PDF cut short (a full disk) lacks its end-of-file marker.
+        if (!rendered || !bytes.startsWith("%PDF-") || !bytes.right(32).contains("%%EOF"))
+            throw TDataError(
+                QStringLiteral("Cannot write the PDF file \"%1\": the report could not be drawn.")
+                    .arg(QDir::toNativeSeparators(pdf)));
+        WriteFileAtomically(pdf, bytes, QStringLiteral("PDF file"));
+    } catch (const TDataError& error) {
+        Dialogs::Error(parent, error.FullText());
+        return false;
+    }
+    return true;
 }
 
 bool TMPReporter::Render(QPagedPaintDevice* device)

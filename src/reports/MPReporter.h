@@ -54,8 +54,9 @@ public:
     int NameColumnLeft = 60;
     int ValueColumnLeft = 460;
 
-    // Asks where to print and prints ReportValues under Title. False when cancelled or when the
-    // printer could not be started.
+    // Asks where to print and prints ReportValues under Title. A PDF is drawn into a temporary
+    // file and replaces the chosen file only when whole. False when cancelled or when printing
+    // failed, which is reported in an error message.
     bool PrintReport(QWidget* parent);
     // Draws the whole report on device, one device page per report page, without any dialog.
     bool Render(QPagedPaintDevice* device);
