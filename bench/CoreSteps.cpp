@@ -3,11 +3,15 @@
 #include "catalog/Catalog.h"
 #include "catalog/DataError.h"
 #include "catalog/TextBuffer.h"
+#include "order/OrderFile.h"
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
 #include "SyntheticInstallation.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <malloc.h>
 
@@ -46,6 +50,39 @@ private:
     QElapsedTimer Timer;
 };
 
+// Order files at the reader's limits (4 MiB, 20,000 lines, fields of 2,000 characters): the worst
+// a user can open, each opened or refused in one pass.
+struct TWorstOrder {
+    const char* Step;
+    QByteArray Bytes;
+};
+
+QList<TWorstOrder> WorstOrders()
+{
+    const QByteArray head = "[Header]\r\nCompany Name=\r\nAuthor=\r\nDate=\r\nJob Number=\r\n"
+                            "Proposal Number=\r\nFile Name=\r\nFile Path=\r\nCurrency=USD\r\n\r\n"
+                            "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\n"
+                            "Ship To State/Province=\r\nShip To Country=\r\n";
+    constexpr qint64 limit = qint64(4) << 20;
+    QByteArray manyLines = head;
+    for (int n = 1; manyLines.size() < limit - 300 && n < 19980; ++n)
+        manyLines += QByteArray::number(n) + "=12.5|Feet||KRV4-50B-" + QByteArray::number(n) + "|" +
+                     QByteArray(150, 'd') + "|2.15|\r\n";
+    QByteArray longFields = head;
+    for (int n = 1; longFields.size() < limit - 2100; ++n)
+        longFields += QByteArray::number(n) + "=1|Each||P" + QByteArray::number(n) + "|" +
+                      QByteArray(1990, 'd') + "|30|\r\n";
+    QByteArray withoutEquals = head;
+    for (int n = 1; n < 19980; ++n)
+        withoutEquals += "no equals sign on this line at all\r\n";
+    QByteArray oneLine =
+        head + "1=1|Each||P|" + QByteArray(limit - head.size() - 40, 'd') + "|1|\r\n";
+    return {{"core: worst order file opened: 19,979 item lines, 4 MiB", manyLines},
+            {"core: worst order file opened: 2,000-character descriptions", longFields},
+            {"core: worst order file refused: 19,979 lines without '='", withoutEquals},
+            {"core: worst order file refused: one 4 MiB description", oneLine}};
+}
+
 } // namespace
 
 QList<TStepResult> MeasureStartupParts(const TInstallation& installation, int runs,
@@ -83,6 +120,28 @@ QList<TStepResult> MeasureStartupParts(const TInstallation& installation, int ru
                        [&] { jumpers.Read(installation.JumperFile); });
         } catch (const TDataError& error) {
             BenchFailure(QStringLiteral("core start-up parts: ") + error.FullText());
+        }
+        QTemporaryDir folder;
+        for (const TWorstOrder& order : WorstOrders()) {
+            const QString path = QDir(folder.path()).filePath(QStringLiteral("worst.fyn"));
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(order.Bytes) != order.Bytes.size())
+                BenchFailure(QStringLiteral("cannot write ") + path);
+            file.close();
+            malloc_trim(0);
+            const bool highWater = ResetHighWater();
+            const qint64 before = ProcessMemory().ResidentKb;
+            parts.Part(order.Step, [&] {
+                try {
+                    ReadOrderFile(path);
+                } catch (const TDataError&) {
+                    // Refused, as a file beyond the limits must be.
+                }
+            });
+            if (run == 0 && highWater)
+                notes.append(QStringLiteral("%1 %2")
+                                 .arg(QLatin1String(order.Step) + QStringLiteral(" (peak)"), -62)
+                                 .arg(Mb(ProcessMemory().HighWaterKb - before), 10));
         }
         if (run == 0)
             for (const auto& [name, kb] : parts.Held)

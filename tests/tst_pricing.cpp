@@ -89,6 +89,7 @@ private slots:
     void exchangeRate();
     void problems_data();
     void problems();
+    void problemListIsBounded();
     void priceList_data();
     void priceList();
     void priceListFileBytes_data();
@@ -209,6 +210,15 @@ void TestPricing::problems_data()
                "'1e-10' is not a valid exchange rate for IDR: a rate must be at least 0.000000001.\n(xcngrate.dat, line 8)"};
 }
 // clang-format on
+
+void TestPricing::problemListIsBounded()
+{
+    QStringList lines;
+    for (int i = 0; i < 35; ++i)
+        lines.append(QString::number(i));
+    QCOMPARE(JoinBounded(lines.first(5), ", "), QString("0, 1, 2, 3, 4"));
+    QCOMPARE(JoinBounded(lines, ", "), QString("0, 1, 2, 3, 4, and 30 more."));
+}
 
 void TestPricing::problems()
 {

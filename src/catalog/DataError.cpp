@@ -26,3 +26,11 @@ TDataError& TDataError::At(const QString& file, int line)
     }
     return *this;
 }
+
+QString JoinBounded(const QStringList& texts, const QString& separator, int shown)
+{
+    if (texts.size() <= shown)
+        return texts.join(separator);
+    return texts.first(shown).join(separator) + separator +
+           QStringLiteral("and %1 more.").arg(texts.size() - shown);
+}

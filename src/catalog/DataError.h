@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <QString>
+#include <QStringList>
 
 // A failure while reading data: a malformed number, a line with too few fields, an unreadable
 // file. It carries the plain message and, when known, the file and line it came from.
@@ -25,3 +26,7 @@ public:
 private:
     mutable QByteArray Utf8;
 };
+
+// The first shown texts joined by separator, followed by "and N more." when there are more: a
+// message box stays readable however many lines a file gets wrong.
+QString JoinBounded(const QStringList& texts, const QString& separator, int shown = 5);

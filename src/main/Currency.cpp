@@ -59,7 +59,7 @@ void TfrmMain::CheckCurrencyRates()
         texts.append(problem.FullText());
     Dialogs::Error(this, QStringLiteral("These exchange rates cannot be used; their currencies are "
                                         "not offered:\n\n") +
-                             texts.join(QStringLiteral("\n\n")));
+                             JoinBounded(texts, QStringLiteral("\n\n")));
 }
 
 int TfrmMain::CurrentCurrencyTag() const
