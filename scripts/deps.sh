@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing Ferrolyn need, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core poppler-utils)
 if [ "${1:-}" = "--gui" ]; then
     :
 fi

@@ -90,6 +90,7 @@ private slots:
     void orderFileLines();
     void orderFileOfUnusualLines();
     void writeThenRead();
+    void orderDates();
     void encoding_data();
     void encoding();
     void parse_data();
@@ -334,7 +335,7 @@ void TestOrder::orderFileLines()
 {
     const QStringList order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
                                      "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
-    QCOMPARE(OrderFileLines(order, TOrderInfo{17}),
+    QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}}),
              (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
                           "Proposal Number=", "File Name=", "File Path=", "Currency=EUR", ""} +
               SiteStart +
@@ -379,8 +380,31 @@ void TestOrder::writeThenRead()
     QCOMPARE(ReadOrderFile(path).OrderLines, Order({}));
 
     // The order's currency goes with it, by the code the result pages show.
-    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3});
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, {}});
     QCOMPARE(ReadOrderFile(path).CurrencyCode, QString("RMB"));
+    QVERIFY(ReadOrderFile(path).Details.IsEmpty()); // as files of older builds
+
+    // So do its details: '|' and '=' as they are, a line break as a blank.
+    const TOrderDetails details{"A|B = C", "Ann\nLee", "2026-12-07", "J-1", " P=2 "};
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, details});
+    QVERIFY(ReadBytes(path).startsWith("[Header]\r\nCompany Name=A|B = C\r\nAuthor=Ann Lee\r\n"
+                                       "Date=2026-12-07\r\nJob Number=J-1\r\n"
+                                       "Proposal Number=P=2\r\n"));
+    QCOMPARE(ReadOrderFile(path).Details,
+             (TOrderDetails{"A|B = C", "Ann Lee", "2026-12-07", "J-1", "P=2"}));
+}
+
+void TestOrder::orderDates()
+{
+    // Typed in the regional short format (or as yyyy-MM-dd), kept as yyyy-MM-dd, shown back.
+    const QDate day(2026, 12, 7);
+    const QString shown = QLocale::system().toString(day, QLocale::ShortFormat);
+    QCOMPARE(DataOrderDate(shown), std::optional<QString>("2026-12-07"));
+    QCOMPARE(DataOrderDate(" 2026-12-07 "), std::optional<QString>("2026-12-07"));
+    QCOMPARE(DataOrderDate(""), std::optional<QString>(""));
+    QCOMPARE(DataOrderDate("next Tuesday"), std::nullopt);
+    QCOMPARE(ShownOrderDate("2026-12-07"), shown);
+    QCOMPARE(ShownOrderDate("as agreed"), QString("as agreed"));
 }
 
 void TestOrder::encoding_data()

@@ -355,6 +355,7 @@ bool TfrmMain::ReadOrderFile(const QString& path)
         const TOrderFileContents contents = ::ReadOrderFile(path);
         OrderLines = contents.OrderLines;
         OrderInfo = TOrderInfo();
+        OrderInfo.Details = contents.Details;
         if (OrderLines.size() > 1)
             OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
         return true;

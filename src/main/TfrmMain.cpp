@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "documents/QuoteActions.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -39,6 +40,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ferrolyn\u2122"));
     BuildUi();
+    new TQuoteActions(*this);
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }

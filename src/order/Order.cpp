@@ -2,6 +2,8 @@
 
 #include "catalog/LineFormat.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -217,4 +219,42 @@ void RemoveItems(QStringList& orderLines, const QList<int>& positions)
     doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
     for (const int position : doomed)
         orderLines.removeAt(position);
+}
+
+bool TOrderDetails::IsEmpty() const
+{
+    return CompanyName.isEmpty() && Author.isEmpty() && Date.isEmpty() && JobNumber.isEmpty() &&
+           ProposalNumber.isEmpty();
+}
+
+namespace {
+
+const QString DataDateFormat = QStringLiteral("yyyy-MM-dd");
+
+} // namespace
+
+QString ShownOrderDate(const QString& dataDate)
+{
+    const QDate date = QDate::fromString(dataDate, DataDateFormat);
+    return date.isValid() ? UserLocale().toString(date, QLocale::ShortFormat) : dataDate;
+}
+
+std::optional<QString> DataOrderDate(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return QString();
+    const QLocale locale = UserLocale();
+    QDate date = locale.toDate(text, QLocale::ShortFormat);
+    if (!date.isValid())
+        date = locale.toDate(text, QLocale::LongFormat);
+    if (!date.isValid())
+        date = QDate::fromString(AsciiDigits(text), DataDateFormat);
+    // A two-digit year of the short format reads as 19xx; a quote is written in this century.
+    if (date.isValid() && date.year() < 1950 &&
+        !locale.dateFormat(QLocale::ShortFormat).contains(QStringLiteral("yyyy")))
+        date = date.addYears(100);
+    if (!date.isValid())
+        return std::nullopt;
+    return date.toString(DataDateFormat);
 }

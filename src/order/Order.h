@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 // The order: once it has received anything, a header line at position 0, then one line per item,
 // quantity|unit|part number|description|unit price|kind| . Quantities and prices are kept in the
 // data format ('.' as decimal point, as order files write them); the order page shows them in the
@@ -12,10 +14,33 @@
 
 inline const QString OrderHeaderLine = QStringLiteral("qty|uom|pn|desc|price|0|");
 
-// What an order holds beside its lines: the currency its prices are in, as a currency tag; 0
-// while the order has no items and so no currency yet (it takes the one of its first item).
+// The details a quote names: who it is for, who wrote it, when, and its job and proposal
+// numbers. Date is in the data format yyyy-MM-dd (ASCII digits), or the text a file held when it
+// is no such date. No value holds a line break.
+struct TOrderDetails {
+    QString CompanyName;
+    QString Author;
+    QString Date;
+    QString JobNumber;
+    QString ProposalNumber;
+
+    bool IsEmpty() const;
+    bool operator==(const TOrderDetails&) const = default;
+};
+
+// A date of the details as the user sees it (the regional short format), and a typed date in
+// that format (or yyyy-MM-dd) as the details keep it; empty for an empty text, nullopt for a text
+// that is no date.
+QString ShownOrderDate(const QString& dataDate);
+std::optional<QString> DataOrderDate(const QString& typed);
+
+// What an order holds beside its lines: the currency its prices are in, as a currency tag (0
+// while the order has no items and so no currency yet: it takes the one of its first item), and
+// the details confirmed by the user. Both go with the order when it is replaced or its last line
+// is deleted.
 struct TOrderInfo {
     int CurrencyTag = 0;
+    TOrderDetails Details;
 };
 
 struct TOrderItem {

@@ -65,12 +65,18 @@ void AppendItemLine(QString& target, qsizetype n, const QString& orderLine)
 QStringList FileStartLines(const TOrderInfo& info)
 {
     const QString currency = info.CurrencyTag > 0 ? CurrencyCode(info.CurrencyTag) : QString();
+    const auto line = [](const char* key, const QString& value) {
+        QString text = QLatin1String(key) + QLatin1Char('=');
+        AppendOnOneLine(text, value.trimmed());
+        return text;
+    };
+    const TOrderDetails& details = info.Details;
     return {QStringLiteral("[Header]"),
-            QStringLiteral("Company Name="),
-            QStringLiteral("Author="),
-            QStringLiteral("Date="),
-            QStringLiteral("Job Number="),
-            QStringLiteral("Proposal Number="),
+            line("Company Name", details.CompanyName),
+            line("Author", details.Author),
+            line("Date", details.Date),
+            line("Job Number", details.JobNumber),
+            line("Proposal Number", details.ProposalNumber),
             QStringLiteral("File Name="),
             QStringLiteral("File Path="),
             QStringLiteral("Currency=") + currency,
@@ -155,8 +161,23 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         throw TDataError(QStringLiteral("\"%1\" is not an order file.").arg(fileName));
 
     TOrderFileContents contents;
-    if (const TSectionedFile::Section* header = FindSection(file, HeaderSection))
-        contents.CurrencyCode = header->Value(QStringLiteral("Currency")).trimmed();
+    if (const TSectionedFile::Section* header = FindSection(file, HeaderSection)) {
+        const auto value = [header, &fileName](const char* key) {
+            const QString text = header->Value(QLatin1String(key)).trimmed();
+            if (text.size() > MaxOrderFieldLength)
+                throw TDataError(
+                    QStringLiteral("Cannot open the order file \"%1\": line %2: the %3 is longer "
+                                   "than %4 characters.")
+                        .arg(fileName)
+                        .arg(header->LineOf(QLatin1String(key)))
+                        .arg(QString::fromLatin1(key).toLower())
+                        .arg(MaxOrderFieldLength));
+            return text;
+        };
+        contents.CurrencyCode = value("Currency");
+        contents.Details = {value("Company Name"), value("Author"), value("Date"),
+                            value("Job Number"), value("Proposal Number")};
+    }
     contents.OrderLines.append(OrderHeaderLine);
     for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
         const TSectionedFile::Entry& entry = site->Entries.at(i);

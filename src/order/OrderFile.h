@@ -7,10 +7,10 @@
 #include <QStringList>
 
 // Order files (".fyn") and the last-order file: a sectioned text file with CR LF line ends.
-//   [Header]            seven lines with empty values: Company Name=, Author=, Date=,
-//                       Job Number=, Proposal Number=, File Name=, File Path=, then Currency=
-//                       and the code of the order's currency ("USD"; empty while the order has
-//                       none)
+//   [Header]            Company Name=, Author=, Date= (yyyy-MM-dd), Job Number=,
+//                       Proposal Number= with the order's details (empty until confirmed),
+//                       File Name= and File Path= empty, then Currency= and the code of the
+//                       order's currency ("USD"; empty while the order has none)
 //   (empty line)
 //   [SITE 001 LOM]      five site lines with empty values: Site Name=, Site Number=,
 //                       Ship To City=, Ship To State/Province=, Ship To Country=
@@ -39,6 +39,8 @@ struct TOrderFileContents {
     QStringList OrderLines;
     // The Header's "Currency=" value as written (trimmed); empty when there is none.
     QString CurrencyCode;
+    // The Header's details as written (trimmed); empty in files of older builds.
+    TOrderDetails Details;
 };
 
 // The order of a file's lines: the section "SITE 001 LOM" (names compared without regard to

@@ -37,6 +37,8 @@ const QString CityLine = QStringLiteral("Orland Hills, IL 60477");
 const QString WebSiteLine = QStringLiteral("www.vantrel.example");
 const QString ServiceLine = QStringLiteral("Customer Service Center: 1-800-555-0147");
 
+} // namespace
+
 QImage Logo()
 {
     static const bool registered = (RegisterResources(), true);
@@ -44,7 +46,10 @@ QImage Logo()
     return QImage(QStringLiteral(":/VANTREL"));
 }
 
-} // namespace
+QStringList ReportContactLines()
+{
+    return {CompanyName, StreetAddress, CityLine, WebSiteLine, ServiceLine};
+}
 
 TMPReporter::TMPReporter(QObject* parent) : QObject(parent) {}
 

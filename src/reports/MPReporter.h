@@ -8,8 +8,14 @@
 #include <QStringList>
 
 class QFont;
+class QImage;
 class QPagedPaintDevice;
 class QWidget;
+
+// The company's logo, and the footer's contact lines: three of the address, then the web site
+// and the service line.
+QImage Logo();
+QStringList ReportContactLines();
 
 // Where one entry of the report goes: its page (0 for the first) and its name and value
 // rectangles in page units.

@@ -1,0 +1,375 @@
+#include "QuotePdf.h"
+
+#include "catalog/DataError.h"
+#include "platform/Dialogs.h"
+#include "platform/PrintDialogs.h"
+#include "platform/SafeFile.h"
+#include "reports/MPReporter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Page geometry in points (1/72 inch).
+constexpr double Margin = 36;
+constexpr double FooterHeight = 58;
+constexpr double CellPadding = 3;
+constexpr int BodyPixels = 9;
+constexpr int HeadingPixels = 8;
+constexpr int TitlePixels = 20;
+constexpr int FooterPixels = 8;
+// Widths of the fixed columns; the description takes the rest.
+constexpr double FixedWidths[QuoteColumnCount] = {36, 36, 104, 0, 86, 86};
+
+QFont QuoteFont(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The text broken into lines no wider than width: at blanks where it can, inside a word where a
+// word alone is wider; line breaks in the text are kept.
+QStringList WrappedLines(const QString& text, const QFontMetricsF& metrics, double width)
+{
+    QStringList lines;
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normalised.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (metrics.horizontalAdvance(candidate) <= width) {
+                line = candidate;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.append(line);
+            line.clear();
+            // A word wider than the column is cut into pieces that fit.
+            QString piece;
+            for (const QChar c : word) {
+                if (!piece.isEmpty() && metrics.horizontalAdvance(piece + c) > width) {
+                    lines.append(piece);
+                    piece.clear();
+                }
+                piece += c;
+            }
+            line = piece;
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+class TQuotePainter
+{
+public:
+    TQuotePainter(const TQuoteDocument& quote, QPagedPaintDevice* device, QPainter* painter,
+                  int pageCount)
+        : Quote(quote), Device(device), Painter(painter), PageCount(pageCount),
+          Body(QuoteFont(BodyPixels)), Bold(QuoteFont(HeadingPixels, true)),
+          BodyMetrics(Body, device), BoldMetrics(Bold, device)
+    {
+        const double scale = device->logicalDpiX() / 72.0;
+        PageWidth = device->width() / scale;
+        PageHeight = device->height() / scale;
+        if (painter != nullptr)
+            painter->scale(scale, scale);
+        double fixed = 0;
+        for (const double width : FixedWidths)
+            fixed += width;
+        const double descriptionWidth = std::max(60.0, PageWidth - 2 * Margin - fixed);
+        double x = Margin;
+        for (int column = 0; column < QuoteColumnCount; ++column) {
+            Left[column] = x;
+            Width[column] = column == 3 ? descriptionWidth : FixedWidths[column];
+            x += Width[column];
+        }
+        LineHeight = BodyMetrics.lineSpacing();
+    }
+
+    // Lays out (and draws, with a painter) the whole quote; the number of pages.
+    int Run()
+    {
+        StartPage(true);
+        for (const QStringList& row : Quote.Rows)
+            PlaceRow(row, false);
+        PlaceTotal();
+        Y += LineHeight;
+        for (const QString& notice : {Quote.PricingDate, Quote.Reminder}) {
+            for (const QString& line : WrappedLines(notice, BodyMetrics, PageWidth - 2 * Margin)) {
+                if (Y + LineHeight > BodyBottom())
+                    NextPage();
+                Text(Body, Margin, Y, PageWidth - 2 * Margin, Qt::AlignLeft, line);
+                Y += LineHeight;
+            }
+            Y += LineHeight / 2;
+        }
+        return Page;
+    }
+
+private:
+    double BodyBottom() const { return PageHeight - Margin - FooterHeight; }
+
+    void Text(const QFont& font, double x, double y, double width, Qt::Alignment align,
+              const QString& text)
+    {
+        if (Painter == nullptr)
+            return;
+        Painter->setFont(font);
+        Painter->drawText(QRectF(x, y, width, LineHeight * 1.5), align | Qt::AlignTop, text);
+    }
+
+    void StartPage(bool first)
+    {
+        ++Page;
+        double top = Margin;
+        const QImage logo = Logo();
+        if (Painter != nullptr && !logo.isNull()) {
+            const double height = first ? 40 : 24;
+            const double width = height * logo.width() / std::max(1, logo.height());
+            Painter->drawImage(QRectF(Margin, top, width, height), logo);
+        }
+        if (first) {
+            const QFont title = QuoteFont(TitlePixels, true);
+            if (Painter != nullptr) {
+                Painter->setFont(title);
+                Painter->drawText(QRectF(Margin, top, PageWidth - 2 * Margin, 40),
+                                  Qt::AlignRight | Qt::AlignVCenter, Quote.Title);
+            }
+            top += 52;
+            for (const TLabelValue& detail : Quote.Details) {
+                const QStringList lines = WrappedLines(detail.Value, BodyMetrics, 300);
+                Text(QuoteFont(BodyPixels, true), Margin, top, 110, Qt::AlignLeft, detail.Label);
+                for (const QString& line : lines) {
+                    Text(Body, Margin + 110, top, 300, Qt::AlignLeft, line);
+                    top += LineHeight;
+                }
+            }
+            top += LineHeight;
+        } else {
+            top += 32;
+        }
+        Y = top;
+        DrawFooter();
+        PlaceHeading();
+    }
+
+    void NextPage()
+    {
+        if (Painter != nullptr)
+            Device->newPage();
+        StartPage(false);
+    }
+
+    void DrawFooter()
+    {
+        if (Painter == nullptr)
+            return;
+        const double top = PageHeight - Margin - FooterHeight + 10;
+        Painter->setPen(QPen(Qt::black, 0.8));
+        Painter->drawLine(QPointF(Margin, top), QPointF(PageWidth - Margin, top));
+        const QFont font = QuoteFont(FooterPixels);
+        const QFontMetricsF metrics(font, Device);
+        const QStringList contact = ReportContactLines();
+        const double step = metrics.lineSpacing();
+        for (int i = 0; i < contact.size(); ++i) {
+            const bool left = i < 3;
+            const double y = top + 6 + (left ? i : i - 3) * step;
+            Painter->setFont(font);
+            Painter->drawText(
+                QRectF(left ? Margin : PageWidth / 2, y, PageWidth / 2 - Margin, step * 1.5),
+                Qt::AlignLeft | Qt::AlignTop, contact.at(i));
+        }
+        Painter->drawText(QRectF(Margin, top + 6 + 3 * step, PageWidth - 2 * Margin, step * 1.5),
+                          Qt::AlignRight | Qt::AlignTop,
+                          QStringLiteral("Page %1 of %2").arg(Page).arg(PageCount));
+    }
+
+    void PlaceHeading() { PlaceRow(Quote.Headings, true); }
+
+    // One row of the table; a row taller than the room left goes to the next page, and a row
+    // taller than a whole page continues there.
+    void PlaceRow(const QStringList& cells, bool heading)
+    {
+        const QFont& font = heading ? Bold : Body;
+        const QFontMetricsF& metrics = heading ? BoldMetrics : BodyMetrics;
+        QList<QStringList> lines;
+        qsizetype count = 1;
+        for (int column = 0; column < QuoteColumnCount; ++column) {
+            lines.append(
+                WrappedLines(cells.value(column), metrics, Width[column] - 2 * CellPadding));
+            count = std::max(count, lines.last().size());
+        }
+        const double fullPage = BodyBottom() - (Margin + 32) - 3 * LineHeight;
+        qsizetype done = 0;
+        while (done < count) {
+            const qsizetype room = static_cast<qsizetype>(
+                std::floor((BodyBottom() - Y - 2 * CellPadding) / LineHeight));
+            const qsizetype left = count - done;
+            const bool fitsAPage = left * LineHeight <= fullPage;
+            if (!heading && !Fresh && (room <= 0 || (left > room && fitsAPage && done == 0))) {
+                NextPage();
+                continue;
+            }
+            const qsizetype now = heading ? left : std::max<qsizetype>(1, std::min(left, room));
+            const double height = now * LineHeight + 2 * CellPadding;
+            if (Painter != nullptr) {
+                if (heading)
+                    Painter->fillRect(QRectF(Margin, Y, PageWidth - 2 * Margin, height),
+                                      QColor(225, 225, 225));
+                Painter->setPen(QPen(QColor(150, 150, 150), 0.5));
+                Painter->drawLine(QPointF(Margin, Y + height),
+                                  QPointF(PageWidth - Margin, Y + height));
+                Painter->setPen(Qt::black);
+            }
+            for (int column = 0; column < QuoteColumnCount; ++column) {
+                const Qt::Alignment align =
+                    IsQuoteNumberColumn(column) ? Qt::AlignRight : Qt::AlignLeft;
+                for (qsizetype i = 0; i < now; ++i) {
+                    const qsizetype index = done + i;
+                    if (index < lines.at(column).size())
+                        Text(font, Left[column] + CellPadding, Y + CellPadding + i * LineHeight,
+                             Width[column] - 2 * CellPadding, align, lines.at(column).at(index));
+                }
+            }
+            Y += height;
+            done += now;
+            Fresh = heading;
+            if (done < count)
+                NextPage();
+        }
+    }
+
+    void PlaceTotal()
+    {
+        const double height = LineHeight + 2 * CellPadding;
+        if (Y + height > BodyBottom())
+            NextPage();
+        const double labelLeft = Left[3];
+        Text(Bold, labelLeft, Y + CellPadding, Left[5] - labelLeft - CellPadding, Qt::AlignRight,
+             Quote.TotalLabel);
+        Text(Bold, Left[5] + CellPadding, Y + CellPadding, Width[5] - 2 * CellPadding,
+             Qt::AlignRight, Quote.Total);
+        Y += height;
+    }
+
+    const TQuoteDocument& Quote;
+    QPagedPaintDevice* Device;
+    QPainter* Painter;
+    int PageCount;
+    QFont Body;
+    QFont Bold;
+    QFontMetricsF BodyMetrics;
+    QFontMetricsF BoldMetrics;
+    double PageWidth = 0;
+    double PageHeight = 0;
+    double Left[QuoteColumnCount] = {};
+    double Width[QuoteColumnCount] = {};
+    double LineHeight = 12;
+    double Y = 0;
+    int Page = 0;
+    // Nothing but the heading is on the page yet.
+    bool Fresh = true;
+};
+
+void PrepareWriter(QPdfWriter& writer)
+{
+    writer.setResolution(300);
+    writer.setPageSize(QuotePaperSize());
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QStringLiteral("Quotation"));
+    writer.setCreator(QStringLiteral("Ferrolyn"));
+}
+
+} // namespace
+
+QPageSize QuotePaperSize()
+{
+    switch (QLocale::system().territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Philippines:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::PuertoRico:
+        return QPageSize(QPageSize::Letter);
+    default:
+        return QPageSize(QPageSize::A4);
+    }
+}
+
+int DrawQuote(const TQuoteDocument& quote, QPagedPaintDevice* device)
+{
+    // A first pass counts the pages for "Page N of M"; the second draws.
+    const int pages = TQuotePainter(quote, device, nullptr, 0).Run();
+    QPainter painter;
+    if (!painter.begin(device))
+        return 0;
+    TQuotePainter(quote, device, &painter, pages).Run();
+    return painter.end() ? pages : 0;
+}
+
+QByteArray QuotePdfBytes(const TQuoteDocument& quote)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        PrepareWriter(writer);
+        if (DrawQuote(quote, &writer) == 0)
+            return {};
+    }
+    return buffer.data();
+}
+
+QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path)
+{
+    const QByteArray bytes = QuotePdfBytes(quote);
+    if (bytes.isEmpty())
+        return QStringLiteral("Cannot write the PDF file \"%1\": the quote could not be drawn.")
+            .arg(QDir::toNativeSeparators(path));
+    try {
+        WriteFileAtomically(path, bytes, QStringLiteral("PDF file"));
+    } catch (const TDataError& error) {
+        return error.FullText();
+    }
+    return {};
+}
+
+bool PrintQuote(QWidget* parent, const TQuoteDocument& quote)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QuotePaperSize());
+    if (!PrintDialogs::Execute(parent, printer))
+        return false;
+    const QString pdf =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (!pdf.isEmpty()) {
+        const QString failure = WriteQuotePdf(quote, pdf);
+        if (failure.isEmpty())
+            return true;
+        Dialogs::Error(parent, failure);
+        return false;
+    }
+    if (DrawQuote(quote, &printer) > 0)
+        return true;
+    Dialogs::Error(parent, QStringLiteral("The quote could not be printed."));
+    return false;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "reports/QuoteDocument.h"
+
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+class QWidget;
+
+// The paper of the user's region: Letter in the Americas' Letter countries, A4 elsewhere.
+QPageSize QuotePaperSize();
+
+// Draws the quote on device, page after page: the logo, the title and details on the first page,
+// the table with its heading on every page (descriptions and other cells wrapped, never cut; a
+// row taller than a page continues on the next), the total, the pricing-date line and the
+// reminder, and on every page the footer's contact lines and "Page N of M". The number of pages;
+// 0 when the device cannot be painted on.
+int DrawQuote(const TQuoteDocument& quote, QPagedPaintDevice* device);
+
+// The quote as PDF bytes on the region's paper; empty when it cannot be drawn.
+QByteArray QuotePdfBytes(const TQuoteDocument& quote);
+
+// Writes the quote as a PDF file; the file is replaced only when the whole document is written.
+// An empty text on success, else the message to show.
+QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path);
+
+// Prints the quote through the print dialog. False when cancelled or failed; a failure is
+// reported in a message.
+bool PrintQuote(QWidget* parent, const TQuoteDocument& quote);

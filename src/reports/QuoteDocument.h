@@ -1,0 +1,35 @@
+#pragma once
+
+#include "order/Order.h"
+#include "reports/ResultContent.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The quote a customer receives for the order on the order page: its details, one row per item
+// with the prices in the order's currency, the total, and the report's pricing-date line and
+// reminder. Every text is as shown (regional format); nothing the user typed is interpreted.
+struct TQuoteDocument {
+    QString Title;
+    // The details that are not empty, each with its caption ("Company:").
+    QList<TLabelValue> Details;
+    // Qty., UOM, Part Number, Description, Unit Price (EUR), Extended (EUR).
+    QStringList Headings;
+    QList<QStringList> Rows;
+    // "Total (EUR):" and the order total.
+    QString TotalLabel;
+    QString Total;
+    QString PricingDate;
+    QString Reminder;
+};
+
+inline constexpr int QuoteColumnCount = 6;
+
+// The quote of an order: content as the outputs take it from the order page, the order's details
+// and the code of its currency ("USD").
+TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,
+                               const QString& currencyCode);
+
+// Columns of numbers, right-aligned: quantity, unit price and extended price.
+bool IsQuoteNumberColumn(int column);

@@ -1,0 +1,245 @@
+#include "support/TestInstallation.h"
+
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const QString Catalog = QStringLiteral(
+    "[Catalog]\nVersion=1\n"
+    "[KRV4-50B]\n"
+    "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+    "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n");
+
+// An order file of count items, in euros when the rate file offers them.
+QString OrderText(int count, const QString& details = {})
+{
+    QString text = QStringLiteral("[Header]\r\n") +
+                   (details.isEmpty() ? QStringLiteral("Company Name=\r\nAuthor=\r\nDate=\r\n"
+                                                       "Job Number=\r\nProposal Number=\r\n")
+                                      : details) +
+                   QStringLiteral("File Name=\r\nFile Path=\r\nCurrency=EUR\r\n\r\n"
+                                  "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City="
+                                  "\r\nShip To State/Province=\r\nShip To Country=\r\n");
+    for (int n = 1; n <= count; ++n)
+        text += QStringLiteral("%1=%2|Each||PN-%3-X|Jumper %3: 6 foot cable assembly, KRV4-50B, "
+                               "(0.63 in.) with Plated 7-16 DIN Male connectors at both ends and "
+                               "special instructions that run over more than one line|12.50|\r\n")
+                    .arg(n)
+                    .arg(n % 3 + 1)
+                    .arg(n, 3, 10, QLatin1Char('0'));
+    return text + QStringLiteral("\r\n");
+}
+
+// Runs action on the dialog named name once it is the active modal widget (within 5 s).
+void WhenModal(QObject* context, const QString& name, std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer(context);
+    auto* started = new QElapsedTimer;
+    started->start();
+    QObject::connect(timer, &QTimer::timeout, context, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool found = modal && modal->objectName() == name;
+        if (found || started->hasExpired(5000)) {
+            timer->stop();
+            timer->deleteLater();
+            delete started;
+        }
+        if (found)
+            action(modal);
+    });
+    timer->start(5);
+}
+
+// The text of each page of a PDF.
+QStringList PdfPages(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+} // namespace
+
+class TestQuoteDocument : public QObject, private TWindowDriver
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void orderDetails();
+    void quotePdf_data();
+    void quotePdf();
+
+private:
+    void Open(const QString& text);
+    void Details(const QStringList& values, const char* button);
+    QString LastOrderText();
+};
+
+void TestQuoteDocument::init()
+{
+    Prepare(Catalog);
+    Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
+    Launch();
+    Dialogs::TakeMessages();
+}
+
+void TestQuoteDocument::cleanup()
+{
+    Stop();
+}
+
+void TestQuoteDocument::Open(const QString& text)
+{
+    Install->WriteProgramFile(QStringLiteral("data/o.fyn"), text);
+    FileDialogs::SetNextFileName(
+        QDir(Install->ProgramFolder()).filePath(QStringLiteral("data/o.fyn")));
+    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    FileDialogs::TakeShownDialogs();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+// Fills the order-details dialog with values (in field order) and closes it with button.
+void TestQuoteDocument::Details(const QStringList& values, const char* button)
+{
+    WhenModal(this, QStringLiteral("frmOrderDetails"), [values, button](QWidget* dialog) {
+        const char* names[] = {"edtCompanyName", "edtAuthor", "edtDate", "edtJobNumber",
+                               "edtProposalNumber"};
+        for (int i = 0; i < values.size(); ++i)
+            dialog->findChild<QLineEdit*>(QLatin1String(names[i]))->setText(values.at(i));
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+        if (dialog->isVisible()) // a refused date: the dialog stays, closed here
+            dialog->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    Button("btnOrderDetails")->click();
+}
+
+QString TestQuoteDocument::LastOrderText()
+{
+    QFile file(AppPaths::LastOrderFile());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestQuoteDocument::orderDetails()
+{
+    Open(OrderText(2));
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString day = QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat);
+
+    // Today is offered; Cancel keeps nothing.
+    WhenModal(this, QStringLiteral("frmOrderDetails"), [today](QWidget* dialog) {
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("edtDate"))->text(), today);
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtAuthor"))->setText(QStringLiteral("X"));
+        dialog->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    W().findChild<QAction*>(QStringLiteral("OrderDetails1"))->trigger();
+    QVERIFY(W().OrderInfo.Details.IsEmpty());
+
+    // A date that is no date is refused and nothing is kept.
+    Details({"Acme", "Ann", "soon"}, "btnOk");
+    QCOMPARE(Dialogs::TakeMessages().size(), 1);
+    QVERIFY(W().OrderInfo.Details.IsEmpty());
+
+    // OK keeps them, with the order, in the last-order file and in a saved file.
+    Details({"Acme | Sons = Co", "Ann Lee", day, "J-7", "P-9"}, "btnOk");
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    const TOrderDetails expected{"Acme | Sons = Co", "Ann Lee", "2026-12-07", "J-7", "P-9"};
+    QCOMPARE(W().OrderInfo.Details, expected);
+    QVERIFY(LastOrderText().startsWith("[Header]\r\nCompany Name=Acme | Sons = Co\r\nAuthor=Ann "
+                                       "Lee\r\nDate=2026-12-07\r\nJob Number=J-7\r\n"
+                                       "Proposal Number=P-9\r\n"));
+    // Add and Start Over keep them; opening another order replaces them.
+    Button("btnAdd")->click();
+    W().findChild<QAction*>(QStringLiteral("StartOver1"))->trigger();
+    QCOMPARE(W().OrderInfo.Details, expected);
+    const QString saved = LastOrderText();
+    Open(OrderText(1));
+    QVERIFY(W().OrderInfo.Details.IsEmpty());
+    Open(saved);
+    QCOMPARE(W().OrderInfo.Details, expected);
+
+    // Deleting the last line takes them with it.
+    W().findChild<QTableWidget*>(QStringLiteral("grdOrder"))->selectAll();
+    Dialogs::SetNextAnswer(QMessageBox::Yes);
+    Button("btnDeleteSelected")->click();
+    Dialogs::TakeMessages();
+    QVERIFY(W().OrderInfo.Details.IsEmpty());
+}
+
+void TestQuoteDocument::quotePdf_data()
+{
+    QTest::addColumn<int>("items");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("one line") << 1 << 1;
+    QTest::newRow("80 lines") << 80 << 0; // as many as the paper needs, more than two
+}
+
+void TestQuoteDocument::quotePdf()
+{
+    QFETCH(int, items);
+    QFETCH(int, pages);
+    Open(OrderText(items, QStringLiteral("Company Name=Acme Towers\r\nAuthor=Ann Lee\r\n"
+                                         "Date=2026-12-07\r\nJob Number=J-7\r\nProposal Number="
+                                         "P-9\r\n")));
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("quote.pdf"));
+    FileDialogs::SetNextFileName(path);
+    Button("btnQuotePdf")->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    const auto shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().Filter, QStringLiteral("PDF Files (*.pdf)"));
+
+    const QStringList text = PdfPages(path);
+    if (qEnvironmentVariableIsSet("FERROLYN_KEEP_QUOTE"))
+        QFile::copy(path, qEnvironmentVariable("FERROLYN_KEEP_QUOTE") + QString::number(items) + ".pdf");
+    if (pages > 0)
+        QCOMPARE(text.size(), pages);
+    else
+        QVERIFY(text.size() > 2);
+    const QString all = text.join(QLatin1Char('\n'));
+    QVERIFY(text.first().contains(QStringLiteral("Quotation")));
+    for (const char* detail : {"Acme Towers", "Ann Lee", "J-7", "P-9"})
+        QVERIFY2(text.first().contains(QLatin1String(detail)), detail);
+    for (int n = 1; n <= items; ++n)
+        QCOMPARE(all.count(QStringLiteral("PN-%1-X").arg(n, 3, 10, QLatin1Char('0'))), 1);
+    for (int page = 0; page < text.size(); ++page) {
+        QVERIFY(
+            text.at(page).contains(QStringLiteral("Page %1 of %2").arg(page + 1).arg(text.size())));
+        QVERIFY(text.at(page).contains(QStringLiteral("Unit Price (EUR)")));
+        QVERIFY(text.at(page).contains(QStringLiteral("VANTREL CORPORATION")));
+    }
+    // Prices in the order's currency, as the file gives them.
+    double total = 0;
+    for (int n = 1; n <= items; ++n)
+        total += (n % 3 + 1) * 12.5;
+    QVERIFY(text.last().contains(QStringLiteral("Total (EUR):")));
+    QVERIFY2(
+        text.last().contains(
+            QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
+        qPrintable(text.last()));
+    QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
+}
+
+QTEST_MAIN(TestQuoteDocument)
+#include "tst_quotedocument.moc"
