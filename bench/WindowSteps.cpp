@@ -369,7 +369,9 @@ QList<TStepResult> TWizardDriver::Run()
     for (const TExport& output :
          {TExport{"ToATextFile1", "txt/bench.txt", "text"},
           TExport{"ToanHTMLDocument1", "html/bench.html", "HTML"},
-          TExport{"ToanMSExcelSpreadsheet1", "xls/bench.xls", "spreadsheet"}}) {
+          TExport{"ToanMSExcelSpreadsheet1", "xls/bench.xls", "spreadsheet"},
+          TExport{"ToXlsx1", "xlsx/bench.xlsx", "workbook (.xlsx)"},
+          TExport{"SaveQuotePdf1", "txt/bench-quote.pdf", "quote PDF"}}) {
         const QString path = QDir(Installation.ProgramFolder).filePath(QLatin1String(output.File));
         results.append(Step(
             QStringLiteral("%1 export of an order of %2 lines")

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -90,6 +91,7 @@ private slots:
     void orderDetails();
     void quotePdf_data();
     void quotePdf();
+    void workbookOnEveryOutputPage();
 
 private:
     void Open(const QString& text);
@@ -212,7 +214,8 @@ void TestQuoteDocument::quotePdf()
 
     const QStringList text = PdfPages(path);
     if (qEnvironmentVariableIsSet("FERROLYN_KEEP_QUOTE"))
-        QFile::copy(path, qEnvironmentVariable("FERROLYN_KEEP_QUOTE") + QString::number(items) + ".pdf");
+        QFile::copy(path,
+                    qEnvironmentVariable("FERROLYN_KEEP_QUOTE") + QString::number(items) + ".pdf");
     if (pages > 0)
         QCOMPARE(text.size(), pages);
     else
@@ -239,6 +242,34 @@ void TestQuoteDocument::quotePdf()
             QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
         qPrintable(text.last()));
     QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
+}
+
+void TestQuoteDocument::workbookOnEveryOutputPage()
+{
+    // No spreadsheet program is needed; the workbook is written and opened.
+    QAction* xlsx = W().findChild<QAction*>(QStringLiteral("ToXlsx1"));
+    QVERIFY(xlsx->isEnabled());
+    QVERIFY(!W().Export1->menuAction()->isEnabled()); // page 1 has no output
+    Open(OrderText(3));
+    QVERIFY(W().Export1->menuAction()->isEnabled() && xlsx->isEnabled());
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("book.xlsx"));
+    FileDialogs::SetNextFileName(path);
+    xlsx->trigger();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(FileDialogs::TakeShownDialogs().first().Filter,
+             QStringLiteral("Excel Workbooks (*.xlsx)"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("PK"));
+    QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(path)});
+
+    // A workbook that cannot be written says so and leaves nothing.
+    const QString folder = QDir(Install->ProgramFolder()).filePath(QStringLiteral("folder.xlsx"));
+    QVERIFY(QDir().mkpath(folder));
+    FileDialogs::SetNextFileName(folder);
+    xlsx->trigger();
+    QCOMPARE(Dialogs::TakeMessages().size(), 1);
+    QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
 }
 
 QTEST_MAIN(TestQuoteDocument)

@@ -2,9 +2,12 @@
 // clipboard and the printed report's entries; and how export files are written. The content
 // holds texts as displayed, so the outputs are the same in a '.' and a ',' locale.
 #include "reports/ResultContent.h"
+#include "reports/Workbook.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,6 +118,8 @@ class TestResultContent : public QObject
     Q_OBJECT
 
 private slots:
+    void workbook_data();
+    void workbook();
     void finalSummary();
     void partsList();
     void order();
@@ -454,6 +459,99 @@ void TestResultContent::failedWriteLeavesNothing()
     QVERIFY(!QFile::exists(path));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+// The cells of the workbook's sheet as "A1 s:text", "E7 n:12.5" or "F9 f:SUM(F7:F8)=37.5".
+QStringList WorkbookCells(const QByteArray& bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("book.xlsx");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    file.close();
+    const auto part = [&path](const char* name) {
+        QProcess unzip;
+        unzip.start("unzip", {"-p", path, name});
+        unzip.waitForFinished(30000);
+        return QString::fromUtf8(unzip.readAllStandardOutput());
+    };
+    QStringList strings;
+    static const QRegularExpression text("<si><t(?: xml:space=\"preserve\")?>(.*?)</t></si>",
+                                         QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& match : text.globalMatch(part("xl/sharedStrings.xml")))
+        strings.append(match.captured(1));
+    QStringList cells;
+    static const QRegularExpression cell("<c r=\"([A-Z]+[0-9]+)\"(?: s=\"[0-9]+\")?(?: "
+                                         "t=\"(\\w+)\")?>(?:<f>(.*?)</f>)?<v>(.*?)</v></c>");
+    for (const auto& match : cell.globalMatch(part("xl/worksheets/sheet1.xml"))) {
+        const QString ref = match.captured(1);
+        if (match.captured(2) == "s")
+            cells.append(ref + " s:" + strings.value(match.captured(4).toInt()));
+        else if (!match.captured(3).isEmpty())
+            cells.append(ref + " f:" + match.captured(3) + "=" + match.captured(4));
+        else
+            cells.append(ref + " n:" + match.captured(4));
+    }
+    return cells;
+}
+
+void TestResultContent::workbook_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("cells"); // a selection, in sheet order
+    QTest::newRow("order: details, numbers, formula, texts as texts")
+        << int(TContentKind::Order)
+        << QStringList{"A1 s:Company:",
+                       "C1 s:=1+1 &lt;b&gt;",
+                       "A2 s:Proposal Number:",
+                       "E4 s:Price (EUR)",
+                       "F4 s:Extended (EUR)",
+                       "A5 n:2",
+                       "C5 s:C-716M",
+                       "E5 n:12.5",
+                       "F5 n:25",
+                       "A6 n:10",
+                       "E6 n:1.25",
+                       "F6 n:12.5",
+                       "E7 s:Order Total:",
+                       "F7 f:SUM(F5:F6)=37.5",
+                       "A9 s:Foreign Currencies:"};
+    QTest::newRow("parts list: its currency once, performance as numbers")
+        << int(TContentKind::PartsList)
+        << QStringList{"E1 s:Price (EUR)",
+                       "F1 s:Extended (EUR)",
+                       "A2 n:10",
+                       "F3 n:30",
+                       "E4 s:Total (EUR):",
+                       "F4 f:SUM(F2:F3)=55",
+                       "A6 s:Insertion Loss (dB):",
+                       "C6 n:0.31",
+                       "A9 s:Foreign Currencies:"};
+    QTest::newRow("summary: no grid, the price a number")
+        << int(TContentKind::FinalSummary)
+        << QStringList{"A1 s:Part Number:", "C1 s:FA-716-10", "A3 s:Price (USD):", "C3 n:812.5"};
+}
+
+void TestResultContent::workbook()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, cells);
+    TResultContent content = Content(TContentKind(kind), true);
+    // The page shows its numbers in the regional format.
+    for (QStringList& row : content.GridRows)
+        for (QString& text : row)
+            text = Local(text);
+    for (QList<TLabelValue>* rows : {&content.Rows, &content.Performance})
+        for (TLabelValue& row : *rows)
+            row.Value = Local(row.Value);
+    const TOrderDetails details{"=1+1 <b>", "", "", "", "P-9"};
+    const QStringList all = WorkbookCells(WorkbookBytes(content, details, "EUR"));
+    QStringList found;
+    for (const QString& cell : all)
+        if (cells.contains(cell))
+            found.append(cell);
+    QVERIFY2(found == cells, qPrintable(all.join(" | ")));
 }
 
 QTEST_GUILESS_MAIN(TestResultContent)

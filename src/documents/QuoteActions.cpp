@@ -1,11 +1,14 @@
 #include "QuoteActions.h"
 
+#include "catalog/DataError.h"
 #include "documents/QuotePdf.h"
 #include "documents/TfrmOrderDetails.h"
 #include "main/TfrmMain.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "pricing/Currencies.h"
+#include "reports/Workbook.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -14,6 +17,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -50,6 +54,12 @@ TQuoteActions::TQuoteActions(TfrmMain& window) : QObject(&window), Window(window
     connect(OrderDetails1, &QAction::triggered, this, &TQuoteActions::OrderDetails1Click);
     connect(PrintQuote1, &QAction::triggered, this, &TQuoteActions::PrintQuote1Click);
     connect(SaveQuotePdf1, &QAction::triggered, this, &TQuoteActions::SaveQuotePdf1Click);
+    // In the Export menu, which is enabled on every page that has an output.
+    ToXlsx1 = new QAction(QStringLiteral("To an Excel &Workbook (.xlsx)..."), &Window);
+    ToXlsx1->setObjectName(QStringLiteral("ToXlsx1"));
+    if (window.Export1 != nullptr)
+        window.Export1->addAction(ToXlsx1);
+    connect(ToXlsx1, &QAction::triggered, this, &TQuoteActions::ToXlsx1Click);
 
     // The order page's buttons, after its Print button.
     if (window.tsOrder != nullptr) {
@@ -81,15 +91,19 @@ void TQuoteActions::PageShown()
     PrintQuote1->setEnabled(order);
 }
 
-TQuoteDocument TQuoteActions::Quote() const
+QString TQuoteActions::OrderCurrencyCode() const
 {
     int tag = Window.OrderInfo.CurrencyTag;
     if (tag <= 0)
         for (const QAction* item : Window.CurrencyItems)
             if (item->isChecked())
                 tag = item->data().toInt();
-    return QuoteDocumentOf(Window.ResultContent(), Window.OrderInfo.Details,
-                           CurrencyCode(tag > 0 ? tag : UsDollarTag));
+    return CurrencyCode(tag > 0 ? tag : UsDollarTag);
+}
+
+TQuoteDocument TQuoteActions::Quote() const
+{
+    return QuoteDocumentOf(Window.ResultContent(), Window.OrderInfo.Details, OrderCurrencyCode());
 }
 
 void TQuoteActions::OrderDetails1Click()
@@ -122,4 +136,32 @@ void TQuoteActions::PrintQuote1Click()
 {
     if (Window.CurrentPage() == TPage::Order)
         PrintQuote(&Window, Quote());
+}
+
+void TQuoteActions::ToXlsx1Click()
+{
+    if (Window.CurrentPage() != TPage::NoPN && Window.CurrentPage() != TPage::Final &&
+        Window.CurrentPage() != TPage::Order)
+        return;
+    const QString path = FileDialogs::GetSaveFileName(
+        &Window, QStringLiteral("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
+        QStringLiteral("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"));
+    if (path.isEmpty())
+        return;
+    const TResultContent content = Window.ResultContent();
+    // Result pages are priced in the chosen currency, the order in its own.
+    QString code = OrderCurrencyCode();
+    if (content.Kind != TContentKind::Order)
+        for (const QAction* item : Window.CurrencyItems)
+            if (item->isChecked())
+                code = CurrencyCode(item->data().toInt());
+    try {
+        WriteWorkbook(
+            path, content,
+            content.Kind == TContentKind::Order ? Window.OrderInfo.Details : TOrderDetails(), code);
+    } catch (const TDataError& error) {
+        Dialogs::Error(&Window, error.FullText());
+        return;
+    }
+    Dialogs::OpenUrl(QUrl::fromLocalFile(path));
 }

@@ -23,9 +23,14 @@ public:
     void SaveQuotePdf1Click();
     // File > Print Quote...
     void PrintQuote1Click();
+    // File > Export > To an Excel Workbook (.xlsx)...: the shown result page as a workbook,
+    // opened once written as the other exports are.
+    void ToXlsx1Click();
 
     // The quote of the order as it stands.
     TQuoteDocument Quote() const;
+    // The code of the order's currency, or of the chosen one while the order has none.
+    QString OrderCurrencyCode() const;
 
 private:
     void PageShown();
@@ -34,4 +39,5 @@ private:
     QAction* OrderDetails1 = nullptr;
     QAction* SaveQuotePdf1 = nullptr;
     QAction* PrintQuote1 = nullptr;
+    QAction* ToXlsx1 = nullptr;
 };

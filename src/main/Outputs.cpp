@@ -98,15 +98,8 @@ TResultContent TfrmMain::ResultContent()
 void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
                             const QString& text)
 {
-    QString folder;
-    if (AppPaths::ProgramFolderWritable()) {
-        folder = AppPaths::ProgramFile(folderName);
-        QDir().mkpath(folder);
-    } else {
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    const QString path =
-        FileDialogs::GetSaveFileName(this, QStringLiteral("Export"), folder, filter, suffix);
+    const QString path = FileDialogs::GetSaveFileName(
+        this, QStringLiteral("Export"), AppPaths::ExportFolder(folderName), filter, suffix);
     if (path.isEmpty())
         return;
     try {

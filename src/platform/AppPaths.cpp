@@ -110,6 +110,15 @@ QString LastOrderFile()
     return Resolve(UserDataFolder(), QStringLiteral("Ferrolyn.lom"));
 }
 
+QString ExportFolder(const QString& kind)
+{
+    if (!ProgramFolderWritable())
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = ProgramFile(kind);
+    QDir().mkpath(folder);
+    return folder;
+}
+
 QString UpdateIniFile()
 {
     if (ProgramFolderWritable())

@@ -26,6 +26,9 @@ QString UserDataFolder();
 // The folder "data" of order files, and the last-order file "Ferrolyn.lom", in UserDataFolder.
 QString OrderFolder();
 QString LastOrderFile();
+// Where an export of this kind ("txt", "xlsx") is offered to go: that folder of the program
+// folder (made when missing) when it can be written, else the documents folder.
+QString ExportFolder(const QString& kind);
 
 // update.ini: beside the program, or in the user's settings folder when the program folder
 // cannot be written.

@@ -249,3 +249,23 @@ void WriteExportFile(const QString& path, const QString& text)
 {
     WriteFileAtomically(path, ExportBytes(text), QStringLiteral("file"));
 }
+
+const QList<TLabelValue>& ContentLabelValueRows(const TResultContent& content)
+{
+    return LabelValueRows(content);
+}
+
+QString ContentTotalCaption(const TResultContent& content)
+{
+    return TotalCaption(content);
+}
+
+QList<TLabelValue> ContentNotices(const TResultContent& content)
+{
+    QList<TLabelValue> notices;
+    if (content.ForeignCurrency)
+        notices.append({ForeignCurrencyLabel, ForeignCurrencyNotice(content)});
+    notices.append({ReminderLabel, ReminderNotice(content)});
+    notices.append({LastUpdateLabel, LastUpdateNotice(content)});
+    return notices;
+}

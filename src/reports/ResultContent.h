@@ -41,6 +41,12 @@ QString ForeignCurrencyNotice(const TResultContent& content);
 QString ReminderNotice(const TResultContent& content);
 QString LastUpdateNotice(const TResultContent& content);
 
+// What the outputs write besides the grid: the label/value rows after it (the summary's rows,
+// the parts list's performance rows), the total's caption, and the notices with their labels.
+const QList<TLabelValue>& ContentLabelValueRows(const TResultContent& content);
+QString ContentTotalCaption(const TResultContent& content);
+QList<TLabelValue> ContentNotices(const TResultContent& content);
+
 // The outputs. Files use CR LF after every line; the clipboard text uses a carriage return alone.
 // The HTML escapes &, <, > and " in every text it inserts. Line breaks inside a value (the final
 // summary's description) are kept as they are in every output.

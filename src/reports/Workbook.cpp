@@ -1,0 +1,241 @@
+#include "Workbook.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "platform/SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// A column is never made wider than this many characters; longer texts run on.
+constexpr double WidestColumn = 70;
+// Excel keeps at most this many characters in a cell.
+constexpr qsizetype LongestCellText = 32767;
+
+// A shown number ("1.5", " 12,50" in a comma locale, regional digits); nullopt for any other text.
+std::optional<double> ShownNumber(const QString& text)
+{
+    double value = 0;
+    if (text.trimmed().isEmpty() || !TryUserStrToFloat(text, value))
+        return std::nullopt;
+    return value;
+}
+
+class TSheet
+{
+public:
+    TSheet(lxw_workbook* book, lxw_worksheet* sheet) : Book(book), Sheet(sheet)
+    {
+        Bold = workbook_add_format(book);
+        format_set_bold(Bold);
+        Money = workbook_add_format(book);
+        format_set_num_format(Money, "0.00");
+        BoldMoney = workbook_add_format(book);
+        format_set_bold(BoldMoney);
+        format_set_num_format(BoldMoney, "0.00");
+        Wrapped = workbook_add_format(book);
+        format_set_text_wrap(Wrapped);
+        format_set_align(Wrapped, LXW_ALIGN_VERTICAL_TOP);
+    }
+
+    // A text cell; a text that only runs on (a notice) does not widen its column.
+    void Text(lxw_row_t row, lxw_col_t column, const QString& text, lxw_format* format = nullptr,
+              bool fit = true)
+    {
+        if (text.isEmpty() && format == nullptr)
+            return;
+        const QByteArray utf8 = text.left(LongestCellText).toUtf8();
+        Check(worksheet_write_string(Sheet, row, column, utf8.constData(), format));
+        if (fit)
+            Fit(column, text);
+    }
+
+    void Number(lxw_row_t row, lxw_col_t column, double value, lxw_format* format,
+                const QString& shown)
+    {
+        Check(worksheet_write_number(Sheet, row, column, value, format));
+        Fit(column, shown);
+    }
+
+    // A shown text as a number where it is one (with two decimals when money), else as text.
+    void Cell(lxw_row_t row, lxw_col_t column, const QString& text, bool money)
+    {
+        if (const std::optional<double> value = ShownNumber(text))
+            Number(row, column, *value, money ? Money : nullptr, text.trimmed());
+        else
+            Text(row, column, text.trimmed());
+    }
+
+    void Formula(lxw_row_t row, lxw_col_t column, const QString& formula, double value,
+                 const QString& shown)
+    {
+        const QByteArray utf8 = formula.toUtf8();
+        Check(worksheet_write_formula_num(Sheet, row, column, utf8.constData(), BoldMoney, value));
+        Fit(column, shown);
+    }
+
+    void Freeze(lxw_row_t rows) { worksheet_freeze_panes(Sheet, rows, 0); }
+
+    void SetWidths()
+    {
+        for (lxw_col_t column = 0; column < Widths.size(); ++column)
+            if (Widths[column] > 0)
+                Check(worksheet_set_column(Sheet, column, column,
+                                           std::min(WidestColumn, Widths[column] + 2), nullptr));
+    }
+
+    static void Check(lxw_error error)
+    {
+        if (error != LXW_NO_ERROR)
+            throw TDataError(QStringLiteral("Cannot make the workbook: %1")
+                                 .arg(QString::fromUtf8(lxw_strerror(error))));
+    }
+
+    lxw_format* Bold = nullptr;
+    lxw_format* Money = nullptr;
+    lxw_format* BoldMoney = nullptr;
+    lxw_format* Wrapped = nullptr;
+
+private:
+    void Fit(lxw_col_t column, const QString& text)
+    {
+        if (column < Widths.size())
+            Widths[column] = std::max(Widths[column], static_cast<double>(text.size()));
+    }
+
+    lxw_workbook* Book;
+    lxw_worksheet* Sheet;
+    std::array<double, 8> Widths{};
+};
+
+// A price heading with the currency code, once ("Price (EUR)" stays as it is).
+QString WithCurrency(const QString& heading, const QString& code)
+{
+    if (code.isEmpty() || heading.contains(QLatin1Char('(') + code + QLatin1Char(')')))
+        return heading;
+    return heading + QStringLiteral(" (") + code + QLatin1Char(')');
+}
+
+void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& details,
+          const QString& currencyCode)
+{
+    lxw_row_t row = 0;
+    if (content.Kind == TContentKind::Order) {
+        const QList<TLabelValue> captions = {
+            {QStringLiteral("Company:"), details.CompanyName},
+            {QStringLiteral("Prepared by:"), details.Author},
+            {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
+            {QStringLiteral("Job Number:"), details.JobNumber},
+            {QStringLiteral("Proposal Number:"), details.ProposalNumber}};
+        bool any = false;
+        for (const TLabelValue& detail : captions) {
+            if (detail.Value.trimmed().isEmpty())
+                continue;
+            sheet.Text(row, 0, detail.Label, sheet.Bold, false);
+            sheet.Text(row, 2, detail.Value, nullptr, false);
+            ++row;
+            any = true;
+        }
+        if (any)
+            ++row;
+    }
+
+    if (content.Kind != TContentKind::FinalSummary) {
+        const lxw_row_t heading = row;
+        for (int column = 0; column < 6; ++column) {
+            QString text = content.Headings.value(column);
+            if (column >= 4)
+                text = WithCurrency(text, currencyCode);
+            sheet.Text(row, lxw_col_t(column), text, sheet.Bold);
+        }
+        sheet.Freeze(heading + 1);
+        ++row;
+        double total = 0;
+        for (const QStringList& cells : content.GridRows) {
+            for (int column = 0; column < 6; ++column)
+                sheet.Cell(row, lxw_col_t(column), cells.value(column), column >= 4);
+            if (const std::optional<double> extended = ShownNumber(cells.value(5)))
+                total += *extended;
+            ++row;
+        }
+        sheet.Text(row, 4, ContentTotalCaption(content), sheet.Bold);
+        const QString range = content.GridRows.isEmpty()
+                                  ? QStringLiteral("0")
+                                  : QStringLiteral("SUM(F%1:F%2)").arg(heading + 2).arg(row);
+        sheet.Formula(row, 5, QLatin1Char('=') + range, total, content.TotalValue.trimmed());
+        row += 2;
+    }
+
+    const QList<TLabelValue>& pairs = ContentLabelValueRows(content);
+    for (const TLabelValue& pair : pairs) {
+        sheet.Text(row, 0, pair.Label, sheet.Bold);
+        const bool money = pair.Label.startsWith(QStringLiteral("Price"));
+        // Multi-line values (the summary's description) keep their lines in one cell.
+        if (pair.Value.contains(QLatin1Char('\r')) || pair.Value.contains(QLatin1Char('\n'))) {
+            QString value = pair.Value;
+            value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            value.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            sheet.Text(row, 2, value, sheet.Wrapped);
+        } else {
+            sheet.Cell(row, 2, pair.Value, money);
+        }
+        ++row;
+    }
+    if (!pairs.isEmpty())
+        ++row;
+    for (const TLabelValue& notice : ContentNotices(content)) {
+        sheet.Text(row, 0, notice.Label, sheet.Bold, false);
+        sheet.Text(row, 2, notice.Value, nullptr, false);
+        ++row;
+    }
+    sheet.SetWidths();
+}
+
+} // namespace
+
+QByteArray WorkbookBytes(const TResultContent& content, const TOrderDetails& details,
+                         const QString& currencyCode)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw TDataError(QStringLiteral("Cannot make the workbook: no temporary folder: %1")
+                             .arg(folder.errorString()));
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("book.xlsx")));
+    const QByteArray temporary = QFile::encodeName(folder.path());
+    lxw_workbook_options options{};
+    options.constant_memory = 0;
+    options.tmpdir = const_cast<char*>(temporary.constData());
+    lxw_workbook* book = workbook_new_opt(path.constData(), &options);
+    if (book == nullptr)
+        throw TDataError(QStringLiteral("Cannot make the workbook."));
+    try {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, "Ferrolyn");
+        if (sheet == nullptr)
+            throw TDataError(QStringLiteral("Cannot make the workbook."));
+        TSheet filled(book, sheet);
+        Fill(filled, content, details, currencyCode);
+    } catch (...) {
+        workbook_close(book);
+        throw;
+    }
+    TSheet::Check(workbook_close(book));
+    QFile file(folder.filePath(QStringLiteral("book.xlsx")));
+    if (!file.open(QIODevice::ReadOnly))
+        throw TDataError(QStringLiteral("Cannot make the workbook: %1").arg(file.errorString()));
+    return file.readAll();
+}
+
+void WriteWorkbook(const QString& path, const TResultContent& content, const TOrderDetails& details,
+                   const QString& currencyCode)
+{
+    WriteFileAtomically(path, WorkbookBytes(content, details, currencyCode),
+                        QStringLiteral("workbook"));
+}
