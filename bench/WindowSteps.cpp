@@ -1,5 +1,7 @@
 #include "WindowSteps.h"
 
+#include "band/BandPanel.h"
+
 #include "BenchConfig.h"
 #include "main/TfrmMain.h"
 #include "platform/Dialogs.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineSeries>
 
 #include <malloc.h>
 #include <QFileInfo>
@@ -292,6 +295,22 @@ QList<TStepResult> TWizardDriver::Run()
             Group("rgStdLengths")->Button(1)->click();
         },
         [this](int) { Next(); }, [this](int) { return PageProblem(TPage::Final); }));
+
+    // The band panel alone, as the final summary rebuilds it (part of the steps above).
+    ToResult(StandardLength, StandardInterface, TPage::Final);
+    results.append(Step(
+        QStringLiteral("band panel of the final summary (TBandPanel::Show)"), nullptr,
+        [this](int run) {
+            auto* panel = Window->tsFinal->findChild<TBandPanel*>();
+            panel->Show(Window->Assembly->Cable, run % 2 == 0, 800, 2200, 10 + run);
+        },
+        [this](int) {
+            auto* panel = Window->tsFinal->findChild<TBandPanel*>();
+            if (panel->AttenuationSeries->count() != TBandPanel::CurvePoints)
+                return QStringLiteral("the chart has %1 points")
+                    .arg(panel->AttenuationSeries->count());
+            return QString();
+        }));
 
     // A currency change re-prices the shown result page.
     auto currencyOf = [](int run) {

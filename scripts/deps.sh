@@ -2,8 +2,8 @@
 # Installs the Debian packages that building, running and testing Ferrolyn need, when missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core pkg-config
-          libxlsxwriter-dev poppler-utils unzip)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
+          fonts-dejavu-core pkg-config libxlsxwriter-dev poppler-utils unzip)
 if [ "${1:-}" = "--gui" ]; then
     :
 fi

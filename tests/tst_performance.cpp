@@ -1,5 +1,6 @@
 // Attenuation, insertion loss, efficiency and power of a cable run, and the figure texts of the
 // result pages. Expected texts are written with '.' and localised by Local().
+#include "catalog/Band.h"
 #include "catalog/Catalog.h"
 #include "catalog/Performance.h"
 
@@ -34,6 +35,8 @@ class TestPerformance : public QObject
     Q_OBJECT
 
 private slots:
+    void band_data();
+    void band();
     void coaxialTexts_data();
     void coaxialTexts();
     void coaxialValues();
@@ -195,6 +198,53 @@ void TestPerformance::undefinedFigures()
     QFETCH(QStringList, texts);
 
     QCOMPARE(PerformanceTexts(ParseCableLine(line), true, 800, 1000, 10), Local(texts));
+}
+
+// clang-format off
+void TestPerformance::band_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("feet");
+    QTest::addColumn<QStringList>("rows"); // beginning, middle, end: frequency|the five figures
+
+    QTest::newRow("foam, 10 ft") << FoamLine << true
+        << QStringList{"800|2.14|7.02|0.21|93.25|1.87", "900|2.28|7.48|0.23|92.84|1.75",
+                       "1000|2.41|7.92|0.24|92.44|1.66"};
+    QTest::newRow("foam, 10 m") << FoamLine << false
+        << QStringList{"800|2.14|7.02|0.70|83.34|1.87", "900|2.28|7.48|0.75|82.36|1.75",
+                       "1000|2.41|7.92|0.79|81.44|1.66"};
+    QTest::newRow("waveguide, cut-off at 900") << "800|1000|KRE9|KRE9-S|EW|900|1500||S|||||4|40|" << true
+        << QStringList{"800|n/a|n/a|n/a|n/a|n/a", "900|n/a|n/a|n/a|n/a|n/a",
+                       "1000|3.17|10.42|0.32|90.83|1.26"};
+}
+// clang-format on
+
+void TestPerformance::band()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, feet);
+    QFETCH(QStringList, rows);
+    const TTransmissionLine cable = ParseCableLine(line);
+
+    QStringList texts;
+    for (const TBandPoint& point : BandRows(cable, feet, 800, 1000, 10))
+        texts.append(BandRowTexts(point).join('|'));
+    QCOMPARE(texts, Local(rows));
+    // The middle row is the seven figures' middle.
+    QStringList figures = PerformanceTexts(cable, feet, 800, 1000, 10).mid(0, 3);
+    for (QString& figure : figures)
+        figure.remove(" dB");
+    QCOMPARE(Local(rows.at(1)).split('|').mid(1, 3), figures);
+    QCOMPARE(BandNote(800, 1000), "Figures at " + Local("900") + " MHz, the middle of " +
+                                      Local("800") + "\u2013" + Local("1000") + " MHz");
+
+    // The curve: odd, both ends and the middle exactly as the table has them.
+    const QList<TBandPoint> curve = BandCurve(cable, feet, 800, 1000, 10, 60);
+    QCOMPARE(curve.size(), 61);
+    QCOMPARE(curve.first().Frequency, 800.0);
+    QCOMPARE(curve.at(30).Frequency, 900.0);
+    QCOMPARE(curve.last().Frequency, 1000.0);
+    QCOMPARE(BandRowTexts(curve.at(30)), BandRowTexts(BandRows(cable, feet, 800, 1000, 10).at(1)));
 }
 
 QTEST_GUILESS_MAIN(TestPerformance)

@@ -1,6 +1,7 @@
 #include "support/CoreTestHelpers.h"
 #include "support/TestInstallation.h"
 
+#include "band/BandPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 
@@ -11,9 +12,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScatterSeries>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -88,6 +91,7 @@ private slots:
     void withoutRatesOnlyDollars();
     void pricingDateColour_data();
     void pricingDateColour();
+    void bandPanelFollowsTheResult();
     void malformedJumperEntry();
     void missingJumperFileGivesPartsList();
     void editedJumperFileCountsAtTheNextSearch();
@@ -449,6 +453,54 @@ void TestQuotes::pickingALengthOnTheNearestLengthsPage()
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("KJ4-DMDM-PV-8"));
     QCOMPARE(grid->item(2, 1)->text(), Local(" 116.30"));
     QVERIFY(grid->item(1, 1)->text().startsWith(QStringLiteral("8 foot cable assembly")));
+}
+
+void TestQuotes::bandPanelFollowsTheResult()
+{
+    // The panel's middle row, and its chart's middle, are the page's figures.
+    const auto check = [this](QWidget* page, const char* figures, int firstFigure) {
+        auto* panel = page->findChild<TBandPanel*>();
+        QVERIFY(panel != nullptr);
+        QCOMPARE(panel->lblBandNote->text(), "Figures at " + Local("1500") +
+                                                 " MHz, the middle of " + Local("800") + "\u2013" +
+                                                 Local("2200") + " MHz");
+        QTableWidget* grid = Grid(figures);
+        for (int column = 1; column <= 3; ++column)
+            QCOMPARE(panel->grdBand->item(1, column)->text() + " dB",
+                     grid->item(firstFigure + column - 1, 1)->text());
+        QCOMPARE(panel->grdBand->item(0, 0)->text(), Local("800"));
+        QCOMPARE(panel->grdBand->item(2, 0)->text(), Local("2200"));
+        QCOMPARE(panel->AttenuationSeries->count(), TBandPanel::CurvePoints);
+        QCOMPARE(panel->PowerSeries->count(), TBandPanel::CurvePoints);
+        QCOMPARE(panel->MiddleSeries->count(), 1);
+        QCOMPARE(panel->MiddleSeries->at(0).x(), 1500.0);
+        QCOMPARE(Local(QString::number(panel->MiddleSeries->at(0).y(), 'f', 2)),
+                 panel->grdBand->item(1, 3)->text());
+    };
+    Start();
+    ToPage2(QStringLiteral("6"));
+    Next();
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+    check(W().tsFinal, "grdFinal", 3);
+    const QString at6 = W().tsFinal->findChild<TBandPanel*>()->grdBand->item(1, 3)->text();
+
+    // Another length rebuilds it.
+    Button("btnBack")->click();
+    Button("btnBack")->click();
+    ToPage2(QStringLiteral("15"));
+    Next();
+    check(W().tsFinal, "grdFinal", 3);
+    QVERIFY(W().tsFinal->findChild<TBandPanel*>()->grdBand->item(1, 3)->text() != at6);
+
+    // The parts list has one of its own.
+    Button("btnBack")->click();
+    Button("btnBack")->click();
+    ToPage2(QStringLiteral("10"), 0);
+    ChooseInterface("cboC1MatesTo", QStringLiteral("N Male"));
+    ChooseInterface("cboC2MatesTo", QStringLiteral("N Female"));
+    Next();
+    QCOMPARE(W().CurrentPage(), TPage::NoPN);
+    check(W().tsNoPN, "grdJumperspecs", 0);
 }
 
 void TestQuotes::pickingAFeetLengthInMetres()

@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "band/BandPanels.h"
 #include "documents/QuoteActions.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -41,6 +42,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     setWindowTitle(QStringLiteral("Ferrolyn\u2122"));
     BuildUi();
     new TQuoteActions(*this);
+    new TBandPanels(*this);
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }

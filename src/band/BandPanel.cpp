@@ -1,0 +1,272 @@
+#include "BandPanel.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "platform/SafeFile.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int BandRowHeight = 22;
+
+// A range over the finite values with "nice" ends for ticks intervals (steps of 1, 2 or 5 times a
+// power of ten), set only when it differs from the axis's range: every change of range lays the
+// axis out again, which costs more than all the rest of the panel.
+void FitAxis(QValueAxis* axis, const QList<double>& values)
+{
+    double low = 0;
+    double high = 0;
+    bool any = false;
+    for (const double value : values) {
+        if (!std::isfinite(value))
+            continue;
+        low = any ? std::min(low, value) : value;
+        high = any ? std::max(high, value) : value;
+        any = true;
+    }
+    if (!any) {
+        low = 0;
+        high = 1;
+    }
+    if (high <= low)
+        high = low + std::max(std::abs(low) * 0.1, 0.1);
+    const int intervals = std::max(1, axis->tickCount() - 1);
+    const double rough = (high - low) / intervals;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = magnitude;
+    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+        step = factor * magnitude;
+        const double first = std::floor(low / step) * step;
+        if (first + intervals * step >= high)
+            break;
+    }
+    double first = std::floor(low / step) * step;
+    if (first < 0 && low >= 0)
+        first = 0;
+    const double last = first + intervals * step;
+    if (axis->min() != first || axis->max() != last)
+        axis->setRange(first, last);
+}
+
+} // namespace
+
+TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("BandPanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    lblBandNote = new QLabel(this);
+    lblBandNote->setObjectName(QStringLiteral("lblBandNote"));
+    layout->addWidget(lblBandNote);
+
+    auto* row = new QHBoxLayout;
+    grdBand = new QTableWidget(3, 6, this);
+    grdBand->setObjectName(QStringLiteral("grdBand"));
+    grdBand->setHorizontalHeaderLabels(BandHeadings());
+    grdBand->verticalHeader()->setVisible(false);
+    grdBand->verticalHeader()->setDefaultSectionSize(BandRowHeight);
+    grdBand->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdBand->setSelectionMode(QAbstractItemView::NoSelection);
+    grdBand->setFocusPolicy(Qt::NoFocus);
+    grdBand->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdBand->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdBand->setWordWrap(true);
+    QHeaderView* header = grdBand->horizontalHeader();
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setFixedHeight(3 * fontMetrics().lineSpacing() + 6);
+    grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdBand->setItem(r, c, item);
+        }
+    row->addWidget(grdBand, 3, Qt::AlignTop);
+
+    auto* chart = new QChart;
+    // No legend: each value axis is titled in its series' colour.
+    chart->legend()->hide();
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setBackgroundRoundness(0);
+    AttenuationSeries = new QLineSeries(chart);
+    AttenuationSeries->setName(QStringLiteral("Total attenuation (dB)"));
+    PowerSeries = new QLineSeries(chart);
+    PowerSeries->setName(QStringLiteral("Average power (kW)"));
+    MiddleSeries = new QScatterSeries(chart);
+    MiddleSeries->setName(QStringLiteral("Middle of the band"));
+    MiddleSeries->setMarkerSize(8);
+    chart->addSeries(AttenuationSeries);
+    chart->addSeries(PowerSeries);
+    chart->addSeries(MiddleSeries);
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
+    const auto axis = [&](const QString& title, const QColor& colour, int ticks) {
+        auto* made = new QValueAxis(chart);
+        made->setTitleText(title);
+        made->setTitleFont(small);
+        made->setLabelsFont(small);
+        made->setTickCount(ticks);
+        made->setLabelFormat(QStringLiteral("%g"));
+        if (colour.isValid())
+            made->setTitleBrush(colour);
+        return made;
+    };
+    FrequencyAxis = axis(QStringLiteral("Frequency (MHz)"), QColor(), 5);
+    AttenuationAxis = axis(QStringLiteral("Total (dB)"), AttenuationSeries->color(), 4);
+    PowerAxis = axis(QStringLiteral("Average (kW)"), PowerSeries->color(), 4);
+    MiddleSeries->setColor(AttenuationSeries->color().darker(150));
+    chart->addAxis(FrequencyAxis, Qt::AlignBottom);
+    chart->addAxis(AttenuationAxis, Qt::AlignLeft);
+    chart->addAxis(PowerAxis, Qt::AlignRight);
+    for (QXYSeries* series :
+         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(MiddleSeries)}) {
+        series->attachAxis(FrequencyAxis);
+        series->attachAxis(AttenuationAxis);
+    }
+    PowerSeries->attachAxis(FrequencyAxis);
+    PowerSeries->attachAxis(PowerAxis);
+    for (QXYSeries* series :
+         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(PowerSeries),
+          static_cast<QXYSeries*>(MiddleSeries)})
+        connect(series, &QXYSeries::hovered, this, &TBandPanel::ShowPointTip);
+
+    chtBand = new QChartView(chart, this);
+    chtBand->setObjectName(QStringLiteral("chtBand"));
+    chtBand->setRenderHint(QPainter::Antialiasing, false);
+    chtBand->setMinimumSize(300, 150);
+    chtBand->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* png = new QAction(QStringLiteral("Save Chart as &PNG..."), chtBand);
+    png->setObjectName(QStringLiteral("SaveChartPng"));
+    auto* svg = new QAction(QStringLiteral("Save Chart as &SVG..."), chtBand);
+    svg->setObjectName(QStringLiteral("SaveChartSvg"));
+    chtBand->addAction(png);
+    chtBand->addAction(svg);
+    connect(png, &QAction::triggered, this, [this] { SaveChart(false); });
+    connect(svg, &QAction::triggered, this, [this] { SaveChart(true); });
+    row->addWidget(chtBand, 2);
+    setMaximumHeight(260);
+    layout->addLayout(row);
+}
+
+void TBandPanel::Clear()
+{
+    Curve.clear();
+    lblBandNote->clear();
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 6; ++c)
+            grdBand->item(r, c)->setText(QString());
+    AttenuationSeries->clear();
+    PowerSeries->clear();
+    MiddleSeries->clear();
+}
+
+void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double f1, double f2,
+                      double length)
+{
+    if (cable == nullptr || !(f1 > 0) || !(f2 >= f1)) {
+        Clear();
+        return;
+    }
+    lblBandNote->setText(BandNote(f1, f2));
+    const QList<TBandPoint> rows = BandRows(*cable, lengthInFeet, f1, f2, length);
+    for (int r = 0; r < rows.size(); ++r) {
+        const QStringList texts = BandRowTexts(rows.at(r));
+        for (int c = 0; c < texts.size(); ++c)
+            grdBand->item(r, c)->setText(texts.at(c));
+    }
+
+    Curve = BandCurve(*cable, lengthInFeet, f1, f2, length, CurvePoints);
+    QList<QPointF> attenuation;
+    QList<QPointF> power;
+    QList<double> totals;
+    QList<double> powers;
+    for (const TBandPoint& point : Curve) {
+        if (std::isfinite(point.Total))
+            attenuation.append({point.Frequency, point.Total});
+        if (std::isfinite(point.AveragePower))
+            power.append({point.Frequency, point.AveragePower});
+        totals.append(point.Total);
+        powers.append(point.AveragePower);
+    }
+    AttenuationSeries->replace(attenuation);
+    PowerSeries->replace(power);
+    const TBandPoint& middle = rows.at(1);
+    MiddleSeries->clear();
+    if (std::isfinite(middle.Total))
+        MiddleSeries->append(middle.Frequency, middle.Total);
+    const double fEnd = f2 > f1 ? f2 : f1 + 1;
+    if (FrequencyAxis->min() != f1 || FrequencyAxis->max() != fEnd)
+        FrequencyAxis->setRange(f1, fEnd);
+    FitAxis(AttenuationAxis, totals);
+    FitAxis(PowerAxis, powers);
+}
+
+void TBandPanel::ShowPointTip(const QPointF& point, bool state)
+{
+    if (!state || Curve.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    // The computed point nearest the pointer's frequency.
+    const auto nearest =
+        std::min_element(Curve.begin(), Curve.end(), [&](const auto& a, const auto& b) {
+            return std::abs(a.Frequency - point.x()) < std::abs(b.Frequency - point.x());
+        });
+    const QStringList texts = BandRowTexts(*nearest);
+    QToolTip::showText(QCursor::pos(),
+                       QStringLiteral("%1 MHz\nTotal attenuation: %2 dB\nAverage power: %3 kW")
+                           .arg(texts.at(0), texts.at(3), texts.at(5)),
+                       chtBand);
+}
+
+void TBandPanel::SaveChart(bool svg)
+{
+    const QString path = FileDialogs::GetSaveFileName(
+        this, QStringLiteral("Save Chart"),
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        svg ? QStringLiteral("SVG Images (*.svg)") : QStringLiteral("PNG Images (*.png)"),
+        svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(chtBand->size());
+        generator.setViewBox(QRect(QPoint(0, 0), chtBand->size()));
+        generator.setTitle(lblBandNote->text());
+        QPainter painter(&generator);
+        chtBand->render(&painter);
+    } else {
+        chtBand->grab().save(&buffer, "PNG");
+    }
+    try {
+        if (buffer.data().isEmpty())
+            throw TDataError(QStringLiteral("Cannot draw the chart."));
+        WriteFileAtomically(path, buffer.data(), QStringLiteral("chart"));
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
+    }
+}

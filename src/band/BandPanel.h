@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalog/Band.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QTableWidget;
+class QValueAxis;
+
+// The assembly's performance across its band: a note naming the frequency of the seven figures,
+// a table of the band's beginning, middle and end, and a chart of total attenuation (left axis)
+// and average power (right axis) against frequency, the middle marked. Its context menu saves
+// the chart as PNG or SVG.
+class TBandPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TBandPanel(QWidget* parent = nullptr);
+
+    // Shows the band f1..f2 of cable at this length (feet or metres); nothing without a cable.
+    void Show(const TTransmissionLine* cable, bool lengthInFeet, double f1, double f2,
+              double length);
+    void Clear();
+
+    // How many points the chart draws across the band.
+    static constexpr int CurvePoints = 61;
+
+    QLabel* lblBandNote = nullptr;
+    QTableWidget* grdBand = nullptr;
+    QChartView* chtBand = nullptr;
+    QLineSeries* AttenuationSeries = nullptr;
+    QLineSeries* PowerSeries = nullptr;
+    QScatterSeries* MiddleSeries = nullptr;
+
+private:
+    void SaveChart(bool svg);
+    void ShowPointTip(const QPointF& point, bool state);
+
+    QValueAxis* FrequencyAxis = nullptr;
+    QValueAxis* AttenuationAxis = nullptr;
+    QValueAxis* PowerAxis = nullptr;
+    QList<TBandPoint> Curve;
+};

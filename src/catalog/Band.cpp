@@ -1,0 +1,75 @@
+#include "Band.h"
+
+#include "LineFormat.h"
+#include "Performance.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString Fixed2OrNa(double value)
+{
+    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
+}
+
+} // namespace
+
+TBandPoint BandPoint(const TTransmissionLine& cable, bool lengthInFeet, double frequency,
+                     double length)
+{
+    const double f = frequency;
+    TBandPoint point;
+    point.Frequency = f;
+    point.AttenuationFt = Attenuation(cable, f, f);
+    point.AttenuationM = point.AttenuationFt * FeetPerMetre;
+    point.Total = TotalAttenuation(cable, lengthInFeet, f, f, length);
+    point.Efficiency = Efficiency(cable, lengthInFeet, f, f, length);
+    point.AveragePower = AveragePower(cable, f, f);
+    return point;
+}
+
+QList<TBandPoint> BandRows(const TTransmissionLine& cable, bool lengthInFeet, double f1, double f2,
+                           double length)
+{
+    return {BandPoint(cable, lengthInFeet, f1, length),
+            BandPoint(cable, lengthInFeet, (f1 + f2) / 2, length),
+            BandPoint(cable, lengthInFeet, f2, length)};
+}
+
+QList<TBandPoint> BandCurve(const TTransmissionLine& cable, bool lengthInFeet, double f1, double f2,
+                            double length, int count)
+{
+    const int points = std::max(3, count) | 1;
+    QList<TBandPoint> curve;
+    curve.reserve(points);
+    for (int i = 0; i < points; ++i) {
+        // The ends and the middle exactly as the table computes them.
+        const double f = i == 0                ? f1
+                         : i == points - 1     ? f2
+                         : 2 * i == points - 1 ? (f1 + f2) / 2
+                                               : f1 + (f2 - f1) * i / (points - 1);
+        curve.append(BandPoint(cable, lengthInFeet, f, length));
+    }
+    return curve;
+}
+
+QStringList BandHeadings()
+{
+    return {QStringLiteral("Frequency (MHz)"),        QStringLiteral("Attenuation (dB/100 ft)"),
+            QStringLiteral("Attenuation (dB/100 m)"), QStringLiteral("Total Attenuation (dB)"),
+            QStringLiteral("Efficiency (%)"),         QStringLiteral("Average Power (kW)")};
+}
+
+QStringList BandRowTexts(const TBandPoint& point)
+{
+    return {FloatToStr(point.Frequency),    Fixed2OrNa(point.AttenuationFt),
+            Fixed2OrNa(point.AttenuationM), Fixed2OrNa(point.Total),
+            Fixed2OrNa(point.Efficiency),   Fixed2OrNa(point.AveragePower)};
+}
+
+QString BandNote(double f1, double f2)
+{
+    return QStringLiteral("Figures at %1 MHz, the middle of %2\u2013%3 MHz")
+        .arg(FloatToStr((f1 + f2) / 2), FloatToStr(f1), FloatToStr(f2));
+}

@@ -1,0 +1,107 @@
+// Screenshots for the README, taken headless on the sample installation:
+//   ferrolyn_screenshots <repository folder> <output folder>
+// Walks the wizard with its defaults to the result page and saves the window, and the band
+// panel alone, as PNG files.
+#include "band/BandPanel.h"
+#include "main/TfrmMain.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool CopyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir() ? !CopyFolder(entry.filePath(), target)
+                          : !QFile::copy(entry.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+bool Save(QWidget* widget, const QString& path)
+{
+    Settle();
+    if (widget->grab().save(path, "PNG")) {
+        std::printf("wrote %s\n", qPrintable(path));
+        return true;
+    }
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <repository folder> <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir repository(QString::fromLocal8Bit(argv[1]));
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(output);
+
+    // A throw-away copy of the sample installation, registered in a settings folder of its own.
+    QTemporaryDir folder;
+    const QString program = QDir(folder.path()).filePath(QStringLiteral("program"));
+    const QString common = QDir(folder.path()).filePath(QStringLiteral("common"));
+    if (!CopyFolder(repository.filePath(QStringLiteral("install/program")), program) ||
+        !CopyFolder(repository.filePath(QStringLiteral("install/common")), common)) {
+        std::fprintf(stderr, "cannot copy the sample installation\n");
+        return 1;
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    const QString settings = QDir(folder.path()).filePath(QStringLiteral("settings"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    AppPaths::SetProgramFolder(program);
+    AppPaths::WriteCommonFilesPath(common);
+    Dialogs::SetRecording(true);
+
+    TfrmMain window;
+    if (window.Terminated()) {
+        std::fprintf(stderr, "the sample installation did not start\n");
+        return 1;
+    }
+    window.show();
+    Settle();
+    // The defaults of both pages lead to a result page.
+    window.btnNext->click();
+    Settle();
+    window.btnNext->click();
+    Settle();
+    const bool atResult =
+        window.CurrentPage() == TPage::Final || window.CurrentPage() == TPage::NoPN;
+    if (!atResult) {
+        std::fprintf(stderr, "the walk did not reach a result page\n");
+        return 1;
+    }
+    QWidget* page = window.CurrentPage() == TPage::Final ? window.tsFinal : window.tsNoPN;
+    bool ok = Save(&window, QDir(output).filePath(QStringLiteral("result-page.png")));
+    ok = Save(page->findChild<TBandPanel*>(),
+              QDir(output).filePath(QStringLiteral("band-panel.png"))) &&
+         ok;
+    return ok ? 0 : 1;
+}
