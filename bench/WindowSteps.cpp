@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -295,6 +296,21 @@ QList<TStepResult> TWizardDriver::Run()
             Group("rgStdLengths")->Button(1)->click();
         },
         [this](int) { Next(); }, [this](int) { return PageProblem(TPage::Final); }));
+
+    // Page 2's Compare...: frmCompare built and shown with every cable of the list, then closed.
+    ToPage2(StandardLength);
+    results.append(Step(
+        QStringLiteral("Compare... opens frmCompare (%1 cables)")
+            .arg(Find<QComboBox>("cboTLineData")->count()),
+        nullptr,
+        [this](int) {
+            QTimer::singleShot(0, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+            Button("btnCompare")->click();
+        },
+        [this](int) { return PageProblem(TPage::Page2); }));
 
     // The band panel alone, as the final summary rebuilds it (part of the steps above).
     ToResult(StandardLength, StandardInterface, TPage::Final);

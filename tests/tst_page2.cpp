@@ -1,14 +1,20 @@
+#include "support/CoreTestHelpers.h"
 #include "support/TestInstallation.h"
 
+#include "band/TfrmCompare.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QtTest>
 
 namespace {
@@ -52,6 +58,7 @@ private slots:
     void init();
     void cleanup();
     void defaultsOnFirstVisit();
+    void compareCables();
     void prenvoOnlyForJumpersWithTheOption();
     void prenvoForcesPlated();
     void interfaceListsFollowGradeAndAttachment();
@@ -133,6 +140,51 @@ void TestPage2::defaultsOnFirstVisit()
     QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm_pv.gif"));
     QCOMPARE(W().CurrentCable->Model, QStringLiteral("KRV4-50B"));
     QCOMPARE(W().TopCharacteristicsChoice, QStringLiteral("(none)"));
+}
+
+void TestPage2::compareCables()
+{
+    Next();
+    QStringList seen;
+    // The cable list in its order, the current cable selected and drawn; sorted by a number
+    // column as numbers; Close changes nothing.
+    WhenModal(this, QStringLiteral("frmCompare"), [&seen](QWidget* dialog) {
+        auto* compare = static_cast<TfrmCompare*>(dialog);
+        QTableWidget* grid = compare->grdCompare;
+        const auto column = [grid](int c) {
+            QStringList texts;
+            for (int r = 0; r < grid->rowCount(); ++r)
+                texts.append(grid->item(r, c)->text());
+            return texts.join('|');
+        };
+        seen << column(0) << column(4) << column(9) << compare->SelectedPartNumber()
+             << compare->DrawnPartNumbers().join('|')
+             << QString::number(
+                    static_cast<QLineSeries*>(compare->chtCompare->chart()->series().first())
+                        ->count());
+        grid->sortByColumn(4, Qt::AscendingOrder);
+        seen << column(0);
+        grid->sortByColumn(2, Qt::DescendingOrder);
+        seen << column(2);
+        compare->btnCompareClose->click();
+    });
+    Button("btnCompare")->click();
+    QCOMPARE(seen, (QStringList{"KRV4-50B|KRV5-50B", Local("2.89") + "|" + Local("1.66"),
+                                Local("2.10") + "|" + Local("0.00"), "KRV4-50B", "KRV4-50B", "61",
+                                "KRV5-50B|KRV4-50B", "1.10 in.|0.63 in."}));
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
+
+    // Use This Cable chooses the selected cable as cboTLineData does.
+    WhenModal(this, QStringLiteral("frmCompare"), [](QWidget* dialog) {
+        auto* compare = static_cast<TfrmCompare*>(dialog);
+        compare->grdCompare->selectRow(1);
+        compare->btnUseCable->click();
+    });
+    Button("btnCompare")->click();
+    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV5-50B"));
+    QCOMPARE(W().CurrentCable->Model, QStringLiteral("KRV5-50B"));
+    QCOMPARE(W().findChild<QLineEdit*>(QStringLiteral("edtTlineSize"))->text(),
+             QStringLiteral("1.10 in."));
 }
 
 void TestPage2::prenvoOnlyForJumpersWithTheOption()

@@ -43,26 +43,6 @@ QString Today(int days = 0)
     return IniDateText(QDate::currentDate().addDays(days));
 }
 
-// Runs action on the first modal dialog with this object name that becomes the active modal
-// widget within five seconds, while context lives. The dialog may be opened by exec() after
-// this call.
-void WhenModal(QObject* context, const QString& name, std::function<void(QWidget*)> action)
-{
-    auto* timer = new QTimer(context);
-    const QDeadlineTimer deadline(5000);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, deadline, name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool found = modal && modal->objectName() == name;
-        if (found || deadline.hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        if (found)
-            action(modal);
-    });
-    timer->start(5);
-}
-
 // Watches for Quick Update dialogs, keeps their message and closes each with its close box.
 class TUpdateDialogWatch : public QObject
 {

@@ -46,26 +46,6 @@ QString OrderText(int count, const QString& details = {})
     return text + QStringLiteral("\r\n");
 }
 
-// Runs action on the dialog named name once it is the active modal widget (within 5 s).
-void WhenModal(QObject* context, const QString& name, std::function<void(QWidget*)> action)
-{
-    auto* timer = new QTimer(context);
-    auto* started = new QElapsedTimer;
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, context, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool found = modal && modal->objectName() == name;
-        if (found || started->hasExpired(5000)) {
-            timer->stop();
-            timer->deleteLater();
-            delete started;
-        }
-        if (found)
-            action(modal);
-    });
-    timer->start(5);
-}
-
 // The text of each page of a PDF.
 QStringList PdfPages(const QString& path)
 {

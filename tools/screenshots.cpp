@@ -1,7 +1,7 @@
 // Screenshots for the README, taken headless on the sample installation:
 //   ferrolyn_screenshots <repository folder> <output folder>
-// Walks the wizard with its defaults to the result page and saves the window, and the band
-// panel alone, as PNG files.
+// Walks the wizard with its defaults to the result page and saves the window, the band panel
+// alone and the cable comparison of page 2 as PNG files.
 #include "band/BandPanel.h"
 #include "main/TfrmMain.h"
 #include "platform/AppPaths.h"
@@ -87,8 +87,17 @@ int main(int argc, char** argv)
     }
     window.show();
     Settle();
-    // The defaults of both pages lead to a result page.
+    // The defaults of both pages lead to a result page; on the way, page 2's cable comparison.
     window.btnNext->click();
+    Settle();
+    bool ok = true;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* compare = QApplication::activeModalWidget()) {
+            ok = Save(compare, QDir(output).filePath(QStringLiteral("compare.png")));
+            compare->close();
+        }
+    });
+    window.findChild<QPushButton*>(QStringLiteral("btnCompare"))->click();
     Settle();
     window.btnNext->click();
     Settle();
@@ -99,7 +108,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QWidget* page = window.CurrentPage() == TPage::Final ? window.tsFinal : window.tsNoPN;
-    bool ok = Save(&window, QDir(output).filePath(QStringLiteral("result-page.png")));
+    ok = Save(&window, QDir(output).filePath(QStringLiteral("result-page.png"))) && ok;
     ok = Save(page->findChild<TBandPanel*>(),
               QDir(output).filePath(QStringLiteral("band-panel.png"))) &&
          ok;

@@ -1,12 +1,16 @@
 #include "BandPanels.h"
 
 #include "band/BandPanel.h"
+#include "band/TfrmCompare.h"
 #include "catalog/LineFormat.h"
 #include "main/TfrmMain.h"
 #include "platform/RadioGroup.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -41,6 +45,14 @@ TBandPanels::TBandPanels(TfrmMain& window) : QObject(&window), Window(window)
     PlaceBelow(window.tsNoPN, window.grdJumperspecs, PartsListPanel);
     FinalPanel = new TBandPanel(window.tsFinal);
     PlaceBelow(window.tsFinal, window.grdFinal, FinalPanel);
+    // Page 2's Compare... button, beside the cable's name.
+    if (auto* cables = qobject_cast<QGridLayout*>(window.cboTLineData->parentWidget()->layout())) {
+        auto* compare =
+            new QPushButton(QStringLiteral("Co&mpare..."), window.cboTLineData->parentWidget());
+        compare->setObjectName(QStringLiteral("btnCompare"));
+        cables->addWidget(compare, 0, 2);
+        connect(compare, &QPushButton::clicked, this, &TBandPanels::btnCompareClick);
+    }
     connect(window.grdJumperspecs, &QTableWidget::itemChanged, this,
             &TBandPanels::PartsListFigureSet);
     connect(window.grdFinal, &QTableWidget::itemChanged, this, &TBandPanels::FinalFigureSet);
@@ -71,4 +83,37 @@ void TBandPanels::FinalFigureSet(QTableWidgetItem* item)
     TryUserStrToFloat(Window.SummaryLength.Text, length);
     FinalPanel->Show(Window.Assembly->Cable, !Window.SummaryLength.Metres,
                      TypedNumber(Window.cboBeginning), TypedNumber(Window.cboEnding), length);
+}
+
+void TBandPanels::btnCompareClick()
+{
+    // The cables cboTLineData offers, in its order, as choosing each there would take it.
+    QList<const TTransmissionLine*> cables;
+    for (int i = 0; i < Window.cboTLineData->count(); ++i) {
+        const QString partNumber = Window.cboTLineData->itemText(i);
+        for (const TTransmissionLine* cable : std::as_const(Window.GradeCables))
+            if (cable->PartNumber == partNumber) {
+                cables.append(cable);
+                break;
+            }
+    }
+    TComparisonInput input;
+    input.F1 = TypedNumber(Window.cboBeginning);
+    input.F2 = TypedNumber(Window.cboEnding);
+    input.Length = TypedNumber(Window.cboLength);
+    input.Metres = Window.rbMeters->isChecked();
+    input.RatesAvailable = Window.RatesAvailable;
+    for (const QAction* item : std::as_const(Window.CurrencyItems))
+        if (item->isChecked())
+            input.CurrencyTag = item->data().toInt();
+
+    TfrmCompare dialog(ComparisonRows(cables, input, Window.PriceList, Window.Rates), input,
+                       Window.CurrentCable, &Window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int index = Window.cboTLineData->findText(dialog.SelectedPartNumber());
+    if (index < 0)
+        return;
+    Window.cboTLineData->setCurrentIndex(index);
+    emit Window.cboTLineData->activated(index);
 }

@@ -7,7 +7,8 @@ class TBandPanel;
 class TfrmMain;
 
 // The band panels of the window's two result pages, below their figures: each is rebuilt when
-// its page's figures are, from the same cable, length, unit and band.
+// its page's figures are, from the same cable, length, unit and band. And page 2's Compare...
+// button, which compares the cables of its cable list over that band.
 class TBandPanels : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,10 @@ public:
 
     TBandPanel* PartsListPanel = nullptr;
     TBandPanel* FinalPanel = nullptr;
+
+    // Page 2's "Compare..." button: opens frmCompare on the cables cboTLineData offers; the
+    // cable it returns is chosen in cboTLineData as the user would choose it.
+    void btnCompareClick();
 
 private:
     void PartsListFigureSet(QTableWidgetItem* item);

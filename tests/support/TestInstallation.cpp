@@ -1,5 +1,8 @@
 #include "TestInstallation.h"
 #include "OnePixelGif.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -216,4 +219,22 @@ QLabel* TWindowDriver::Label(const char* name)
 QPushButton* TWindowDriver::Button(const char* name)
 {
     return Window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+void WhenModal(QObject* context, const QString& name, std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer(context);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(timer, &QTimer::timeout, context, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool found = modal && modal->objectName() == name;
+        if (found || started->hasExpired(5000)) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (found)
+            action(modal);
+    });
+    timer->start(5);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -52,6 +53,10 @@ private:
 
 // Items of a combo box, in order.
 QStringList ComboItems(const QComboBox* box);
+
+// Runs action on the dialog named name once it is the active modal widget (within 5 s), while
+// context lives: for a dialog that an action about to be taken opens with exec().
+void WhenModal(QObject* context, const QString& name, std::function<void(QWidget*)> action);
 
 // A test's installation and the window started on it, with look-ups of controls by name.
 class TWindowDriver

@@ -1,0 +1,106 @@
+#include "Comparison.h"
+
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+#include "pricing/Currencies.h"
+#include "pricing/ExchangeRates.h"
+#include "pricing/PriceList.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString Fixed2OrNa(double value)
+{
+    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
+}
+
+// The code prices are shown in: the chosen currency's, US dollars without rates.
+QString PriceCode(const TComparisonInput& input)
+{
+    const int index = input.RatesAvailable ? PriceSetIndex(input.CurrencyTag) : 0;
+    return index > 0 ? CurrencyCode(input.CurrencyTag) : QStringLiteral("USD");
+}
+
+} // namespace
+
+QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cables,
+                                     const TComparisonInput& input, const TPriceList& prices,
+                                     const TExchangeRates& rates)
+{
+    const double middle = (input.F1 + input.F2) / 2;
+    const int index = input.RatesAvailable ? PriceSetIndex(input.CurrencyTag) : 0;
+    QList<TComparisonRow> rows;
+    rows.reserve(cables.size());
+    for (const TTransmissionLine* cable : cables) {
+        TComparisonRow row;
+        row.Cable = cable;
+        row.PartNumber = cable->PartNumber;
+        row.Diameter = cable->Diameter + QStringLiteral(" in.");
+        row.AttenuationBegin = Attenuation(*cable, input.F1, input.F1);
+        row.AttenuationMiddle = Attenuation(*cable, middle, middle);
+        row.AttenuationEnd = Attenuation(*cable, input.F2, input.F2);
+        row.TotalAtEnd = TotalAttenuation(*cable, !input.Metres, input.F2, input.F2, input.Length);
+        row.AveragePower = AveragePower(*cable, middle, middle);
+        row.MaxPower = cable->MaxPower;
+        double usDollars = 0;
+        if (const std::optional<TPriceList::TItem> item = prices.Find(cable->PartNumber)) {
+            row.Description = item->Description;
+            usDollars = item->Price * (input.Metres ? FeetPerMetre : 1);
+        }
+        row.Price = index > 0 && rates.Available()
+                        ? rates.Convert(usDollars)[static_cast<std::size_t>(index - 1)]
+                        : usDollars;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QStringList ComparisonHeadings(const TComparisonInput& input)
+{
+    const QString at = QStringLiteral("Attenuation at %1 MHz (dB/100 ft)");
+    return {QStringLiteral("Part Number"),
+            QStringLiteral("Description"),
+            QStringLiteral("Diameter"),
+            at.arg(FloatToStr(input.F1)),
+            at.arg(FloatToStr((input.F1 + input.F2) / 2)),
+            at.arg(FloatToStr(input.F2)),
+            QStringLiteral("Total Attenuation at %1 MHz (dB)").arg(FloatToStr(input.F2)),
+            QStringLiteral("Average Power (kW)"),
+            QStringLiteral("Max Power (kW)"),
+            QStringLiteral("Price per %1 (%2)")
+                .arg(input.Metres ? QStringLiteral("m") : QStringLiteral("ft"), PriceCode(input))};
+}
+
+QStringList ComparisonTexts(const TComparisonRow& row)
+{
+    return {row.PartNumber,
+            row.Description,
+            row.Diameter,
+            Fixed2OrNa(row.AttenuationBegin),
+            Fixed2OrNa(row.AttenuationMiddle),
+            Fixed2OrNa(row.AttenuationEnd),
+            Fixed2OrNa(row.TotalAtEnd),
+            Fixed2OrNa(row.AveragePower),
+            Fixed2OrNa(row.MaxPower),
+            Fixed2OrNa(row.Price)};
+}
+
+QList<double> ComparisonNumbers(const TComparisonRow& row)
+{
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    double diameter = none;
+    if (!TryStrToFloat(row.Cable != nullptr ? row.Cable->Diameter : QString(), diameter))
+        diameter = none;
+    return {none,
+            none,
+            diameter,
+            row.AttenuationBegin,
+            row.AttenuationMiddle,
+            row.AttenuationEnd,
+            row.TotalAtEnd,
+            row.AveragePower,
+            row.MaxPower,
+            row.Price};
+}
