@@ -3,12 +3,16 @@
 
 #include "band/BandPanel.h"
 #include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 #include "platform/RadioGroup.h"
 
 #include <QAction>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -483,6 +487,20 @@ void TestQuotes::bandPanelFollowsTheResult()
     QCOMPARE(W().CurrentPage(), TPage::Final);
     check(W().tsFinal, "grdFinal", 3);
     const QString at6 = W().tsFinal->findChild<TBandPanel*>()->grdBand->item(1, 3)->text();
+
+    // Its context menu saves the chart as PNG or SVG.
+    auto* panel = W().tsFinal->findChild<TBandPanel*>();
+    for (const auto& [action, name, start] :
+         {std::tuple{"SaveChartPng", "chart.png", QByteArray("\x89PNG")},
+          std::tuple{"SaveChartSvg", "chart.svg", QByteArray("<?xml")}}) {
+        const QString path = QDir(Install->ProgramFolder()).filePath(QLatin1String(name));
+        FileDialogs::SetNextFileName(path);
+        panel->chtBand->findChild<QAction*>(QLatin1String(action))->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(start));
+    }
+    FileDialogs::TakeShownDialogs();
 
     // Another length rebuilds it.
     Button("btnBack")->click();
