@@ -14,7 +14,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <functional>
@@ -65,6 +68,8 @@ private slots:
     void init();
     void cleanup();
     void firstPage();
+    void keyboard();
+    void windowFitsAndRemembers();
     void pageStates_data();
     void pageStates();
     void backGoesToPage2_data();
@@ -368,6 +373,65 @@ void TestNavigation::closeEndsProgram()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.findChild<QAction*>(QStringLiteral("Exit1"))->trigger();
     QVERIFY(!w.isVisible());
+}
+
+void TestNavigation::keyboard()
+{
+    QCOMPARE(Window->Open1->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(Window->Save1->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(Window->Print1->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(Window->Exit1->shortcut(), QKeySequence(QKeySequence::Quit));
+
+    Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    // The focus starts on page 1; Return and Enter press Next and Add To Order.
+    QVERIFY(Window->Page1->isAncestorOf(Window->focusWidget()));
+    QTest::keyClick(Window->cboLength, Qt::Key_Return);
+    QCOMPARE(Window->CurrentPage(), TPage::Page2);
+    QVERIFY(Window->Page2->isAncestorOf(Window->focusWidget()));
+    QTest::keyClick(Window->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(Window->CurrentPage(), TPage::Final);
+    QCOMPARE(Window->btnNext->text(), QStringLiteral("Add to Order"));
+    QTest::keyClick(Window->focusWidget(), Qt::Key_Return);
+    QCOMPARE(Window->CurrentPage(), TPage::Order);
+    QCOMPARE(Window->OrderLines.size(), 2);
+    // In a cell editor Return is the editor's: nothing is added.
+    Window->grdOrder->setCurrentCell(0, 3);
+    Window->grdOrder->editItem(Window->grdOrder->item(0, 3));
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor != nullptr && Window->grdOrder->isAncestorOf(editor));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(Window->OrderLines.size(), 2);
+    Dialogs::TakeMessages();
+}
+
+void TestNavigation::windowFitsAndRemembers()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A saved place larger than the screen, half off it: fitted into it.
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Vantrel", "Ferrolyn");
+        settings.setValue("Window/Geometry", QRect(-60, -140, screen.width() + 900, 1372));
+    }
+    Window = Install->Start();
+    Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    QVERIFY2(screen.contains(Window->frameGeometry()),
+             qPrintable(QString("%1,%2 %3x%4")
+                            .arg(Window->frameGeometry().x())
+                            .arg(Window->frameGeometry().y())
+                            .arg(Window->frameGeometry().width())
+                            .arg(Window->frameGeometry().height())));
+
+    // Moved and closed, it comes back where it was.
+    const QRect place(screen.x() + 20, screen.y() + 30, screen.width() - 100, screen.height() - 100);
+    Window->setGeometry(place);
+    Window->close();
+    Window = Install->Start();
+    Window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+    QCOMPARE(Window->geometry(), place);
+    Dialogs::TakeMessages();
 }
 
 QTEST_MAIN(TestNavigation)

@@ -4,6 +4,7 @@
 // alone and the cable comparison of page 2 as PNG files.
 #include "band/BandPanel.h"
 #include "main/TfrmMain.h"
+#include "main/WindowPlacement.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 
@@ -86,6 +87,8 @@ int main(int argc, char** argv)
         return 1;
     }
     window.show();
+    // The headless screen is small; the pictures show the window at a usual size.
+    window.resize(TWindowPlacement::DefaultWidth, TWindowPlacement::DefaultHeight);
     Settle();
     // The defaults of both pages lead to a result page; on the way, page 2's cable comparison.
     window.btnNext->click();

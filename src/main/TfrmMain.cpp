@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "UiHelpers.h"
+#include "WindowPlacement.h"
 
 #include "about/TfrmAbout.h"
 #include "platform/RadioGroup.h"
@@ -43,6 +44,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     BuildUi();
     new TQuoteActions(*this);
     new TBandPanels(*this);
+    new TWindowPlacement(*this);
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }
@@ -336,11 +338,9 @@ void TfrmMain::showEvent(QShowEvent* event)
     if (Centred)
         return;
     Centred = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // Where it was when it last closed, or centred; always within a screen.
+    if (auto* placement = findChild<TWindowPlacement*>())
+        placement->Restore();
     // Also when the desktop does not make the new window the active one (no window manager).
     QMetaObject::invokeMethod(
         this, [this] { FormActivate(); }, Qt::QueuedConnection);

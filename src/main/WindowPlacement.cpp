@@ -1,0 +1,152 @@
+#include "WindowPlacement.h"
+
+#include "platform/WindowGeometry.h"
+#include "TfrmMain.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStackedWidget>
+
+namespace {
+
+QSettings WindowSettings()
+{
+    // The program's own settings file, beside (never inside) the common-files registration.
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
+                     QStringLiteral("Ferrolyn"));
+}
+
+const QString GeometryKey = QStringLiteral("Window/Geometry");
+const QString MaximizedKey = QStringLiteral("Window/Maximized");
+
+// The available areas of the screens, the primary one first.
+QList<QRect> AvailableAreas()
+{
+    QList<QRect> areas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        areas.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            areas.append(screen->availableGeometry());
+    return areas;
+}
+
+// An editor open in a cell of a table or list: Return is its own.
+bool InCellEditor(const QWidget* widget)
+{
+    for (const QWidget* parent = widget->parentWidget(); parent != nullptr;
+         parent = parent->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(parent) != nullptr)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(window)
+{
+    setObjectName(QStringLiteral("WindowPlacement"));
+
+    // The pages scroll in a window smaller than they need, so that the window always fits a
+    // screen and its buttons stay in reach.
+    if (QWidget* central = window.PageControl->parentWidget()) {
+        if (auto* layout = qobject_cast<QBoxLayout*>(central->layout())) {
+            auto* scroll = new QScrollArea(central);
+            scroll->setObjectName(QStringLiteral("PageScroller"));
+            scroll->setFrameShape(QFrame::NoFrame);
+            scroll->setWidgetResizable(true);
+            layout->replaceWidget(window.PageControl, scroll);
+            scroll->setWidget(window.PageControl);
+        }
+    }
+
+    window.Open1->setShortcut(QKeySequence::Open);
+    window.Save1->setShortcut(QKeySequence::Save);
+    window.Print1->setShortcut(QKeySequence::Print);
+    window.Exit1->setShortcut(QKeySequence::Quit);
+
+    connect(window.PageControl, &QStackedWidget::currentChanged, this,
+            [this](int index) { FocusFirstControl(Window.PageControl->widget(index)); });
+    window.installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+void TWindowPlacement::Restore()
+{
+    QSettings settings = WindowSettings();
+    QRect wanted = settings.value(GeometryKey).toRect();
+    const bool maximized = settings.value(MaximizedKey, false).toBool();
+    if (!wanted.isValid() || wanted.width() < 200 || wanted.height() < 150) {
+        wanted = QRect(0, 0, DefaultWidth, DefaultHeight);
+        if (const QScreen* primary = QGuiApplication::primaryScreen())
+            wanted.moveCenter(primary->availableGeometry().center());
+    }
+    // The frame (title bar and borders) counts: it is fitted, and the window placed inside it.
+    const QMargins frame(Window.geometry().left() - Window.frameGeometry().left(),
+                         Window.geometry().top() - Window.frameGeometry().top(),
+                         Window.frameGeometry().right() - Window.geometry().right(),
+                         Window.frameGeometry().bottom() - Window.geometry().bottom());
+    const QRect fitted = FittedGeometry(wanted.marginsAdded(frame), AvailableAreas());
+    Window.setGeometry(fitted.marginsRemoved(frame));
+    if (maximized)
+        Window.setWindowState(Window.windowState() | Qt::WindowMaximized);
+    FocusFirstControl(Window.PageControl->currentWidget());
+}
+
+void TWindowPlacement::Save() const
+{
+    QSettings settings = WindowSettings();
+    settings.setValue(GeometryKey, Window.normalGeometry());
+    settings.setValue(MaximizedKey, Window.isMaximized());
+}
+
+void TWindowPlacement::FocusFirstControl(QWidget* page)
+{
+    if (page == nullptr)
+        return;
+    for (QWidget* widget = page->nextInFocusChain(); widget != nullptr && widget != page;
+         widget = widget->nextInFocusChain()) {
+        if (!page->isAncestorOf(widget))
+            continue;
+        if (widget->isEnabled() && widget->isVisibleTo(page) &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool TWindowPlacement::PressDefaultButton()
+{
+    QPushButton* next = Window.btnNext;
+    if (next == nullptr || !next->isVisible() || !next->isEnabled())
+        return false;
+    next->click();
+    return true;
+}
+
+bool TWindowPlacement::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &Window && event->type() == QEvent::Close) {
+        Save();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != &Window || QApplication::activePopupWidget() ||
+        InCellEditor(widget))
+        return false;
+    return PressDefaultButton();
+}
