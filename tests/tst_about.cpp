@@ -8,6 +8,7 @@
 #include <QMovie>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -86,6 +87,9 @@ void TestAbout::opens()
     QCOMPARE(Find<QLabel>("Image1")->property("pictureFile").toString(),
              AppPaths::ImageFile(QStringLiteral("vantrellogo.gif")));
     QVERIFY(Find<QLabel>("RxGIFAnimator1")->movie() == nullptr);
+    QVERIFY(QRegularExpression("^Version [0-9]+\\.[0-9]+")
+                .match(Find<QLabel>("lblVersion")->text())
+                .hasMatch());
 }
 
 void TestAbout::altGesture_data()

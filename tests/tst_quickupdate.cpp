@@ -13,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -147,6 +148,7 @@ private slots:
     void init();
     void cleanup();
     void cancelAndCloseBox();
+    void installerForThePlatform();
     void download_data();
     void download();
     void options_data();
@@ -222,6 +224,20 @@ void TestQuickUpdate::cancelAndCloseBox()
     QCOMPARE(Value("last"), QStringLiteral("2025-01-01"));
     QCOMPARE(Value("days"), QStringLiteral("45"));
     QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+void TestQuickUpdate::installerForThePlatform()
+{
+    qunsetenv("FERROLYN_UPDATE_URL");
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("fnsetup.exe");
+#else
+    const QString name = QStringLiteral("ferrolyn_amd64.deb");
+#endif
+    QCOMPARE(InstallerUrl().fileName(), name);
+    QCOMPARE(QFileInfo(InstallerPath(InstallerUrl())).fileName(), name);
+    qputenv("FERROLYN_UPDATE_URL", "https://example.org/get/setup-3.exe");
+    QCOMPARE(QFileInfo(InstallerPath(InstallerUrl())).fileName(), QStringLiteral("setup-3.exe"));
 }
 
 void TestQuickUpdate::download_data()

@@ -101,6 +101,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Image1);
     layout->addWidget(Label1);
+    // The version of this build, from the project's version.
+    auto* version = new QLabel(QStringLiteral("Version ") + QStringLiteral(FERROLYN_VERSION), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setAlignment(Qt::AlignCenter);
+    layout->addWidget(version);
     layout->addWidget(Memo1, 1);
     layout->addWidget(RxGIFAnimator1, 1);
     layout->addLayout(buttons);

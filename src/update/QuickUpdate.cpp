@@ -34,7 +34,12 @@ QUrl InstallerUrl()
     const QString overridden = qEnvironmentVariable("FERROLYN_UPDATE_URL").trimmed();
     if (!overridden.isEmpty())
         return QUrl(overridden);
+#ifdef Q_OS_WIN
     return QUrl(QStringLiteral("https://downloads.vantrel.example/ferrolyn/fnsetup.exe"));
+#else
+    // The Debian package, beside the Windows installer on the same server.
+    return QUrl(QStringLiteral("https://downloads.vantrel.example/ferrolyn/ferrolyn_amd64.deb"));
+#endif
 }
 
 QString InstallerPath(const QUrl& source)

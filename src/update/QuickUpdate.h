@@ -10,7 +10,8 @@ class QWidget;
 QString UpdateReminderMessage();
 
 // Where the installer comes from: the environment variable FERROLYN_UPDATE_URL when set, else
-// the maker's download address.
+// the maker's download address of this platform's installer (fnsetup.exe on Windows, the Debian
+// package ferrolyn_amd64.deb elsewhere), which the desktop opens with its package installer.
 QUrl InstallerUrl();
 // Where the installer from source goes: the last part of its address ("fnsetup.exe" when it has
 // none) in the program folder, or in the per-user data folder when the program folder cannot be
