@@ -1,5 +1,6 @@
 // Screenshots for the README, taken headless on the sample installation:
 //   ferrolyn_screenshots <repository folder> <output folder>
+//   ferrolyn_screenshots --icon <svg> <size> <png>     (for scripts/make-icons.sh)
 // Walks the wizard with its defaults to the result page and saves the window, the band panel
 // alone and the cable comparison of page 2 as PNG files.
 #include "band/BandPanel.h"
@@ -10,9 +11,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -53,9 +57,27 @@ bool Save(QWidget* widget, const QString& path)
 
 } // namespace
 
+// --icon <svg> <size> <png>: the SVG drawn as a square PNG of that size.
+int DrawIcon(const QString& svg, int size, const QString& png)
+{
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid() || size <= 0)
+        return 1;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    painter.end();
+    return image.save(png, "PNG") ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--icon")
+        return DrawIcon(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
+                        QString::fromLocal8Bit(argv[4]));
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <repository folder> <output folder>\n", argv[0]);
         return 2;
