@@ -403,6 +403,13 @@ void TestNavigation::keyboard()
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(Window->OrderLines.size(), 2);
     Dialogs::TakeMessages();
+
+    // The order page's added buttons take their places in the tab order.
+    QStringList order;
+    for (QWidget* w = Window->findChild<QWidget*>("BitBtn1"); order.size() < 4;
+         w = w->nextInFocusChain())
+        order.append(w->objectName());
+    QCOMPARE(order, (QStringList{"BitBtn1", "btnOrderDetails", "btnQuotePdf", "btnAdd"}));
 }
 
 void TestNavigation::windowFitsAndRemembers()
@@ -424,7 +431,8 @@ void TestNavigation::windowFitsAndRemembers()
                             .arg(Window->frameGeometry().height())));
 
     // Moved and closed, it comes back where it was.
-    const QRect place(screen.x() + 20, screen.y() + 30, screen.width() - 100, screen.height() - 100);
+    const QRect place(screen.x() + 20, screen.y() + 30, screen.width() - 100,
+                      screen.height() - 100);
     Window->setGeometry(place);
     Window->close();
     Window = Install->Start();

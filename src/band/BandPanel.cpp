@@ -155,6 +155,8 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     chtBand->setObjectName(QStringLiteral("chtBand"));
     chtBand->setRenderHint(QPainter::Antialiasing, false);
     chtBand->setMinimumSize(300, 150);
+    // Read, not operated: the Tab key passes it by (its menu is on the right mouse button).
+    chtBand->setFocusPolicy(Qt::NoFocus);
     chtBand->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* png = new QAction(QStringLiteral("Save Chart as &PNG..."), chtBand);
     png->setObjectName(QStringLiteral("SaveChartPng"));

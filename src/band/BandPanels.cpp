@@ -51,6 +51,7 @@ TBandPanels::TBandPanels(TfrmMain& window) : QObject(&window), Window(window)
             new QPushButton(QStringLiteral("Co&mpare..."), window.cboTLineData->parentWidget());
         compare->setObjectName(QStringLiteral("btnCompare"));
         cables->addWidget(compare, 0, 2);
+        QWidget::setTabOrder(window.cboTLineData, compare);
         connect(compare, &QPushButton::clicked, this, &TBandPanels::btnCompareClick);
     }
     connect(window.grdJumperspecs, &QTableWidget::itemChanged, this,

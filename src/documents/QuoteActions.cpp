@@ -70,6 +70,8 @@ TQuoteActions::TQuoteActions(TfrmMain& window) : QObject(&window), Window(window
                                                 std::pair{"btnQuotePdf", "&Quote PDF..."}}) {
                 auto* button = new QPushButton(QLatin1String(caption), window.tsOrder);
                 button->setObjectName(QLatin1String(name));
+                // In the tab order where it stands: after the button before it.
+                QWidget::setTabOrder(buttons->itemAt(at - 1)->widget(), button);
                 buttons->insertWidget(at++, button);
                 connect(button, &QPushButton::clicked, this,
                         QLatin1String(name) == QLatin1String("btnOrderDetails")
