@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/PrintDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -222,6 +223,13 @@ void TestQuoteDocument::quotePdf()
             QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
         qPrintable(text.last()));
     QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
+
+    // Print Quote prints the same document through the print dialog.
+    const QString printed = QDir(Install->ProgramFolder()).filePath(QStringLiteral("printed.pdf"));
+    PrintDialogs::SetNextOutputFile(printed);
+    W().findChild<QAction*>(QStringLiteral("PrintQuote1"))->trigger();
+    QCOMPARE(PrintDialogs::TakeShownCount(), 1);
+    QCOMPARE(PdfPages(printed), text);
 }
 
 void TestQuoteDocument::workbookOnEveryOutputPage()

@@ -77,6 +77,8 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
             auto* item = new TCompareItem(texts.at(c), numbers.at(c));
             if (c >= 2)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            else if (c == 1)
+                item->setToolTip(texts.at(c)); // the column may cut it short
             if (c == 0) {
                 item->setData(RowIndexRole, r);
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -182,8 +184,10 @@ void TfrmCompare::Redraw()
 {
     QChart* chart = chtCompare->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
-        chart->removeAxis(axis);
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis); // hands the axis back
+        delete axis;
+    }
     auto* frequency = new QValueAxis;
     frequency->setTitleText(QStringLiteral("Frequency (MHz)"));
     frequency->setLabelFormat(QStringLiteral("%g"));

@@ -62,7 +62,7 @@ TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(
             scroll->setObjectName(QStringLiteral("PageScroller"));
             scroll->setFrameShape(QFrame::NoFrame);
             scroll->setWidgetResizable(true);
-            layout->replaceWidget(window.PageControl, scroll);
+            delete layout->replaceWidget(window.PageControl, scroll);
             scroll->setWidget(window.PageControl);
         }
     }

@@ -1,19 +1,26 @@
 #include "QuoteDocument.h"
 
+QList<TLabelValue> OrderDetailRows(const TOrderDetails& details)
+{
+    const QList<TLabelValue> captions = {{QStringLiteral("Company:"), details.CompanyName},
+                                         {QStringLiteral("Prepared by:"), details.Author},
+                                         {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
+                                         {QStringLiteral("Job Number:"), details.JobNumber},
+                                         {QStringLiteral("Proposal Number:"),
+                                          details.ProposalNumber}};
+    QList<TLabelValue> rows;
+    for (const TLabelValue& detail : captions)
+        if (!detail.Value.trimmed().isEmpty())
+            rows.append(detail);
+    return rows;
+}
+
 TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,
                                const QString& currencyCode)
 {
     TQuoteDocument quote;
     quote.Title = QStringLiteral("Quotation");
-    const QList<TLabelValue> captions = {
-        {QStringLiteral("Company:"), details.CompanyName},
-        {QStringLiteral("Prepared by:"), details.Author},
-        {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
-        {QStringLiteral("Job Number:"), details.JobNumber},
-        {QStringLiteral("Proposal Number:"), details.ProposalNumber}};
-    for (const TLabelValue& detail : captions)
-        if (!detail.Value.trimmed().isEmpty())
-            quote.Details.append(detail);
+    quote.Details = OrderDetailRows(details);
 
     const QString currency = QStringLiteral(" (") + currencyCode + QLatin1Char(')');
     quote.Headings = {QStringLiteral("Qty."),

@@ -26,6 +26,9 @@ struct TQuoteDocument {
 
 inline constexpr int QuoteColumnCount = 6;
 
+// The order's details that are not empty, each with its caption ("Company:"), the date as shown.
+QList<TLabelValue> OrderDetailRows(const TOrderDetails& details);
+
 // The quote of an order: content as the outputs take it from the order page, the order's details
 // and the code of its currency ("USD").
 TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,

@@ -3,6 +3,7 @@
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
 #include "platform/SafeFile.h"
+#include "reports/QuoteDocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,21 +130,13 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
 {
     lxw_row_t row = 0;
     if (content.Kind == TContentKind::Order) {
-        const QList<TLabelValue> captions = {
-            {QStringLiteral("Company:"), details.CompanyName},
-            {QStringLiteral("Prepared by:"), details.Author},
-            {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
-            {QStringLiteral("Job Number:"), details.JobNumber},
-            {QStringLiteral("Proposal Number:"), details.ProposalNumber}};
-        bool any = false;
-        for (const TLabelValue& detail : captions) {
-            if (detail.Value.trimmed().isEmpty())
-                continue;
+        const QList<TLabelValue> rows = OrderDetailRows(details);
+        for (const TLabelValue& detail : rows) {
             sheet.Text(row, 0, detail.Label, sheet.Bold, false);
             sheet.Text(row, 2, detail.Value, nullptr, false);
             ++row;
-            any = true;
         }
+        const bool any = !rows.isEmpty();
         if (any)
             ++row;
     }
