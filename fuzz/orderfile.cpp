@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     OrderPage(first.OrderLines);
 
-    const TOrderInfo info{CurrencyTagOfCode(first.CurrencyCode)};
+    const TOrderInfo info{CurrencyTagOfCode(first.CurrencyCode), first.Details};
     const QByteArray written = OrderFileBytes(first.OrderLines, info);
     TOrderFileContents second;
     try {
@@ -65,6 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     Fuzz::Require(CurrencyTagOfCode(second.CurrencyCode) == info.CurrencyTag,
                   "the order's currency does not read back", second.CurrencyCode);
+    Fuzz::Require(second.Details == first.Details, "the order's details do not read back",
+                  second.Details.CompanyName);
     if (second.OrderLines != first.OrderLines) {
         QString detail;
         for (qsizetype i = 0; i < std::max(first.OrderLines.size(), second.OrderLines.size()); ++i)

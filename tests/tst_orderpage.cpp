@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void unwritableProgramFolder();
+    void packagedProgramNeverWritesBesideItself();
 
 private:
     void Start(const QStringList& arguments = {});
@@ -697,6 +699,16 @@ void TestOrderPage::unwritableProgramFolder()
     AddAssembly();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QFile::remove(QDir(folder).filePath(QStringLiteral("Ferrolyn.lom")));
+}
+
+void TestOrderPage::packagedProgramNeverWritesBesideItself()
+{
+    // Under /usr (the Debian package), even for root: the per-user folders.
+    AppPaths::SetProgramFolder(QStringLiteral("/usr/lib"));
+    QVERIFY(!AppPaths::ProgramFolderWritable());
+    QVERIFY(!AppPaths::LastOrderFile().startsWith(QStringLiteral("/usr/")));
+    AppPaths::SetProgramFolder(Install->ProgramFolder());
+    QCOMPARE(AppPaths::ProgramFolderWritable(), QFileInfo(Install->ProgramFolder()).isWritable());
 }
 
 QTEST_MAIN(TestOrderPage)

@@ -85,6 +85,12 @@ bool ProgramFolderWritable()
 {
     if (WritableOverride())
         return *WritableOverride();
+#ifdef Q_OS_UNIX
+    // A packaged program (under /usr) never writes beside itself, even for root.
+    const QString canonical = QFileInfo(ProgramFolder()).canonicalFilePath();
+    if (canonical.startsWith(QLatin1String("/usr/")))
+        return false;
+#endif
     return QFileInfo(ProgramFolder()).isWritable();
 }
 

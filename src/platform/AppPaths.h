@@ -17,7 +17,8 @@ void SetProgramFolder(const QString& folder);
 QString Resolve(const QString& folder, const QString& relative);
 QString ProgramFile(const QString& relative);
 QString ImageFile(const QString& name);
-// True when the program may write beside itself; tests can fix the answer.
+// True when the program may write beside itself: never under /usr (a packaged program), else
+// when the folder is writable; tests can fix the answer.
 bool ProgramFolderWritable();
 void SetProgramFolderWritableOverride(std::optional<bool> writable);
 // Where the program keeps what it writes for the user: the program folder, or the per-user
