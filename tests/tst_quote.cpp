@@ -5,6 +5,7 @@
 #include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 #include "pricing/Prices.h"
+#include "quote/Csv.h"
 #include "quote/Jumpers.h"
 #include "quote/Quote.h"
 #include "quote/StandardLengths.h"
@@ -122,6 +123,8 @@ class TestQuote : public QObject
     Q_OBJECT
 
 private slots:
+    void csv_data();
+    void csv();
     void metreLengthCode_data();
     void metreLengthCode();
     void buildStandardLengths_data();
@@ -711,6 +714,49 @@ void TestQuote::resultRows()
                      "Below is a list of the individual components that will make up your cable "
                      "assembly,\ralong with the charges to have the connectors attached to the "
                      "cable (if applicable)."));
+}
+
+// clang-format off
+void TestQuote::csv_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows"); // headings first, fields joined by '|'; or the error
+
+    QTest::newRow("plain, LF") << QByteArray("cable,length\nKRV4-50B,6\n") << QStringList{"cable|length", "KRV4-50B|6"};
+    QTest::newRow("CR LF, BOM, no last line end")
+        << QByteArray("\xEF\xBB\xBF" "a,b\r\n1,2") << QStringList{"a|b", "1|2"};
+    QTest::newRow("quotes, commas and line breaks inside fields")
+        << QByteArray("a,b\n\"x, \"\"y\"\"\",\"two\nlines\"\n") << QStringList{"a|b", "x, \"y\"|two\nlines"};
+    QTest::newRow("empty fields and empty lines")
+        << QByteArray("a,b,c\n\n,,\n\"\",x,\n") << QStringList{"a|b|c", "||", "|x|"};
+    QTest::newRow("quote left open") << QByteArray("a\n\"open\n") << QStringList{"Line 2: a quoted field is not closed."};
+    QTest::newRow("text after a closing quote") << QByteArray("a\n\"x\"y\n") << QStringList{"Line 2: text after the closing quote of a field."};
+    QTest::newRow("not UTF-8") << QByteArray("a\n\xff\n") << QStringList{"The file is not UTF-8 text."};
+}
+// clang-format on
+
+void TestQuote::csv()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+    QStringList found;
+    const QString error = DataErrorOf([&] {
+        const TCsvTable table = ParseCsv(bytes);
+        found.append(table.Headings.join('|'));
+        for (const QStringList& row : table.Rows)
+            found.append(row.join('|'));
+    });
+    QCOMPARE(error.isNull() ? found : QStringList{error}, rows);
+    if (error.isNull()) {
+        // Written back, the rows read the same.
+        QByteArray written;
+        const TCsvTable table = ParseCsv(bytes);
+        written += CsvLine(table.Headings).toUtf8() + "\r\n";
+        for (const QStringList& row : table.Rows)
+            written += CsvLine(row).toUtf8() + "\r\n";
+        QCOMPARE(ParseCsv(written).Rows, table.Rows);
+        QCOMPARE(table.Column(" LENGTH "), table.Headings.indexOf("length"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQuote)
