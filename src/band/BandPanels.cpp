@@ -4,6 +4,7 @@
 #include "band/TfrmCompare.h"
 #include "catalog/LineFormat.h"
 #include "main/TfrmMain.h"
+#include "main/UiHelpers.h"
 #include "platform/RadioGroup.h"
 
 #include <QAction>
@@ -20,12 +21,6 @@ namespace {
 // figures are complete.
 constexpr int PartsListLastFigure = 6;
 constexpr int FinalLastFigure = 9;
-
-double TypedNumber(const QComboBox* box)
-{
-    double value = 0;
-    return TryUserStrToFloat(box->currentText(), value) ? value : 0;
-}
 
 // Puts panel into the page's layout right below the widget.
 void PlaceBelow(QWidget* page, QWidget* widget, TBandPanel* panel)
@@ -104,9 +99,7 @@ void TBandPanels::btnCompareClick()
     input.Length = TypedNumber(Window.cboLength);
     input.Metres = Window.rbMeters->isChecked();
     input.RatesAvailable = Window.RatesAvailable;
-    for (const QAction* item : std::as_const(Window.CurrencyItems))
-        if (item->isChecked())
-            input.CurrencyTag = item->data().toInt();
+    input.CurrencyTag = Window.CurrentCurrencyTag();
 
     TfrmCompare dialog(ComparisonRows(cables, input, Window.PriceList, Window.Rates), input,
                        Window.CurrentCable, &Window);

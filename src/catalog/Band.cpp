@@ -8,11 +8,6 @@
 
 namespace {
 
-QString Fixed2OrNa(double value)
-{
-    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
-}
-
 } // namespace
 
 TBandPoint BandPoint(const TTransmissionLine& cable, bool lengthInFeet, double frequency,
@@ -63,9 +58,9 @@ QStringList BandHeadings()
 
 QStringList BandRowTexts(const TBandPoint& point)
 {
-    return {FloatToStr(point.Frequency),    Fixed2OrNa(point.AttenuationFt),
-            Fixed2OrNa(point.AttenuationM), Fixed2OrNa(point.Total),
-            Fixed2OrNa(point.Efficiency),   Fixed2OrNa(point.AveragePower)};
+    return {FloatToStr(point.Frequency),    FigureText(point.AttenuationFt),
+            FigureText(point.AttenuationM), FigureText(point.Total),
+            FigureText(point.Efficiency),   FigureText(point.AveragePower)};
 }
 
 QString BandNote(double f1, double f2)

@@ -21,12 +21,15 @@ bool IsWaveguide(const TTransmissionLine& cable)
 
 QString Figure(double value, const QString& suffix)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("n/a");
-    return FormatFixed2(value) + suffix;
+    return std::isfinite(value) ? FigureText(value) + suffix : FigureText(value);
 }
 
 } // namespace
+
+QString FigureText(double value)
+{
+    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
+}
 
 double Attenuation(const TTransmissionLine& cable, double f1, double f2)
 {

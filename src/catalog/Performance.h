@@ -18,6 +18,9 @@ double Efficiency(const TTransmissionLine& cable, bool lengthInFeet, double f1, 
 // PowerFactor / attenuation, capped at MaxPower (kW).
 double AveragePower(const TTransmissionLine& cable, double f1, double f2);
 
+// A figure with two decimals in the user's format; "n/a" when it is undefined (not finite).
+QString FigureText(double value);
+
 // The seven figure texts shown on the result pages, in display order: attenuation per 100 ft,
 // per 100 m, total attenuation, insertion loss, efficiency, maximum and average power. A figure
 // that is undefined reads "n/a".

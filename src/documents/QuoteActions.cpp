@@ -95,12 +95,8 @@ void TQuoteActions::PageShown()
 
 QString TQuoteActions::OrderCurrencyCode() const
 {
-    int tag = Window.OrderInfo.CurrencyTag;
-    if (tag <= 0)
-        for (const QAction* item : Window.CurrencyItems)
-            if (item->isChecked())
-                tag = item->data().toInt();
-    return CurrencyCode(tag > 0 ? tag : UsDollarTag);
+    const int tag = Window.OrderInfo.CurrencyTag;
+    return CurrencyCode(tag > 0 ? tag : Window.CurrentCurrencyTag());
 }
 
 TQuoteDocument TQuoteActions::Quote() const
@@ -152,11 +148,9 @@ void TQuoteActions::ToXlsx1Click()
         return;
     const TResultContent content = Window.ResultContent();
     // Result pages are priced in the chosen currency, the order in its own.
-    QString code = OrderCurrencyCode();
-    if (content.Kind != TContentKind::Order)
-        for (const QAction* item : Window.CurrencyItems)
-            if (item->isChecked())
-                code = CurrencyCode(item->data().toInt());
+    const QString code = content.Kind == TContentKind::Order
+                             ? OrderCurrencyCode()
+                             : CurrencyCode(Window.CurrentCurrencyTag());
     try {
         WriteWorkbook(
             path, content,

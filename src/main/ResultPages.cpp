@@ -227,17 +227,6 @@ QWidget* TfrmMain::BuildFinalPage()
 
 // --- Shared pieces ------------------------------------------------------------------------------
 
-namespace {
-
-double TypedNumber(const QComboBox* box)
-{
-    double value = 0;
-    TryUserStrToFloat(box->currentText(), value);
-    return value;
-}
-
-} // namespace
-
 void TfrmMain::ShowPricingDate(QLabel* label)
 {
     const QDate today = QDate::currentDate();

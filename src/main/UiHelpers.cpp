@@ -1,5 +1,9 @@
 #include "UiHelpers.h"
 
+#include "catalog/LineFormat.h"
+
+#include <QComboBox>
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -57,4 +61,10 @@ QString CellText(const QTableWidget* grid, int row, int column)
 {
     const QTableWidgetItem* item = grid->item(row, column);
     return item != nullptr ? item->text() : QString();
+}
+
+double TypedNumber(const QComboBox* box)
+{
+    double value = 0;
+    return TryUserStrToFloat(box->currentText(), value) ? value : 0;
 }

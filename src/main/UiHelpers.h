@@ -3,6 +3,7 @@
 #include <QString>
 #include <Qt>
 
+class QComboBox;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
@@ -28,3 +29,6 @@ QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString
                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 // A cell's text; empty for a cell that has none.
 QString CellText(const QTableWidget* grid, int row, int column);
+
+// The number typed in an editable combo box, in the user's format; 0 when it is none.
+double TypedNumber(const QComboBox* box);

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString Fixed2OrNa(double value)
-{
-    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
-}
-
 // The code prices are shown in: the chosen currency's, US dollars without rates.
 QString PriceCode(const TComparisonInput& input)
 {
@@ -78,13 +73,13 @@ QStringList ComparisonTexts(const TComparisonRow& row)
     return {row.PartNumber,
             row.Description,
             row.Diameter,
-            Fixed2OrNa(row.AttenuationBegin),
-            Fixed2OrNa(row.AttenuationMiddle),
-            Fixed2OrNa(row.AttenuationEnd),
-            Fixed2OrNa(row.TotalAtEnd),
-            Fixed2OrNa(row.AveragePower),
-            Fixed2OrNa(row.MaxPower),
-            Fixed2OrNa(row.Price)};
+            FigureText(row.AttenuationBegin),
+            FigureText(row.AttenuationMiddle),
+            FigureText(row.AttenuationEnd),
+            FigureText(row.TotalAtEnd),
+            FigureText(row.AveragePower),
+            FigureText(row.MaxPower),
+            FigureText(row.Price)};
 }
 
 QList<double> ComparisonNumbers(const TComparisonRow& row)
