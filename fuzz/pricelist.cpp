@@ -34,7 +34,10 @@ void CheckIndex(const TPriceList& list, const QStringList& lines, const QString&
     if (!item)
         return;
     Fuzz::Require(item->Description == GetField(*line, 5), "wrong description", *line);
-    const double price = ParseNumberOr(GetField(*line, 6), QStringLiteral("0"));
+    // A price that is not a number, negative or above the bound reads as 0.
+    double price = ParseNumberOr(GetField(*line, 6), QStringLiteral("0"));
+    if (price < 0 || price > MaxUnitPrice)
+        price = 0;
     Fuzz::Require(item->Price == price && std::isfinite(item->Price), "wrong price", *line);
 }
 
