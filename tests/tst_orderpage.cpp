@@ -48,7 +48,7 @@ const QString Jumpers = QStringLiteral("[Assemblies]\nVersion=1\n"
                                        "[KRV4-50B]\nTLine=KRV4-50B|\n"
                                        "J1=401|401|x|x|KJ4-DMDM-PV-|x|3,6,10|1,2|\n");
 
-const QString AssemblyDescription =
+const QString MergedDescription =
     QStringLiteral("6 foot cable assembly, KRV4-50B, (0.63 in.) SPECIAL INSTRUCTIONS:  "
                    "Connector1 = Plated 7-16 DIN Male with (N/A) inner contact attachment.   "
                    "Connector2 = Plated 7-16 DIN Male with (N/A) inner contact attachment");
@@ -201,8 +201,8 @@ void TestOrderPage::sameAssemblyTwiceMerges()
     AddAssembly();
     QCOMPARE(Order()->rowCount(), 1);
     // The description's line breaks show as blanks.
-    QCOMPARE(Row(0), (QStringList{"2", "Each", "KJ4-DMDM-PV-6", AssemblyDescription,
-                                  Local("123.40"), Local("246.80")}));
+    QCOMPARE(Row(0), (QStringList{"2", "Each", "KJ4-DMDM-PV-6", MergedDescription, Local("123.40"),
+                                  Local("246.80")}));
     QCOMPARE(Total(), Local("246.80"));
     QCOMPARE(W().OrderLines.first(), QStringLiteral("qty|uom|pn|desc|price|0|"));
     QVERIFY(LastOrderText().contains(QStringLiteral("1=2|Each|FN-001|KJ4-DMDM-PV-6|")));
@@ -234,7 +234,7 @@ void TestOrderPage::mergeKeepsTheFirstPrice()
     W().findChild<QAction*>(QStringLiteral("Euro1"))->trigger();
     Button("btnNext")->click();
     QCOMPARE(Row(0).mid(0, 5),
-             (QStringList{"2", "Each", "KJ4-DMDM-PV-6", AssemblyDescription, Local("123.40")}));
+             (QStringList{"2", "Each", "KJ4-DMDM-PV-6", MergedDescription, Local("123.40")}));
 }
 
 // clang-format off

@@ -76,8 +76,8 @@ void TBandPanels::FinalFigureSet(QTableWidgetItem* item)
         return;
     }
     double length = 0;
-    TryUserStrToFloat(Window.SummaryLength.Text, length);
-    FinalPanel->Show(Window.Assembly->Cable, !Window.SummaryLength.Metres,
+    TryUserStrToFloat(Window.Quote.Length.Text, length);
+    FinalPanel->Show(Window.Assembly->Cable, !Window.Quote.Length.Metres,
                      TypedNumber(Window.cboBeginning), TypedNumber(Window.cboEnding), length);
 }
 

@@ -239,39 +239,14 @@ void TfrmMain::ShowPricingDate(QLabel* label)
 
 // --- Custom parts list --------------------------------------------------------------------------
 
-namespace {
-
-// The parts list of the page-1 and page-2 choices, priced in the currency of this tag.
-TPartsListInput PartsListInput(const TfrmMain& window, int currencyTag)
-{
-    TPartsListInput input;
-    input.Feeder = window.rgApp->ItemIndex() == 1;
-    input.LengthText = window.cboLength->currentText();
-    input.Length = TypedNumber(window.cboLength);
-    input.Metres = window.rbMeters->isChecked();
-    input.Family = static_cast<TCableFamily>(std::clamp(window.rgCableType->ItemIndex(), 0, 2));
-    input.IncludeTop = window.chkTopConnector->isChecked();
-    input.IncludeBottom = window.chkBottomConnector->isChecked();
-    input.FeederChoice = static_cast<TFeederChoice>(std::clamp(window.rgFeeder->ItemIndex(), 0, 3));
-    input.Cable = window.Assembly->Cable;
-    input.Top = window.Assembly->TopConnector;
-    input.Bottom = window.Assembly->BottomConnector;
-    input.CurrencyTag = currencyTag;
-    input.RatesAvailable = window.RatesAvailable;
-    input.Prenvo = window.rgConnectorAttachment->ItemIndex() == 0;
-    return input;
-}
-
-} // namespace
-
 void TfrmMain::ShowPartsList()
 {
     ShowPage(TPage::NoPN);
+    // Priced in the currency chosen now.
+    PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
+    const TPartsList& list = Quote.PartsList;
 
-    const TPartsListInput input = PartsListInput(*this, CurrentCurrencyTag());
-    const TPartsList list = BuildPartsList(input);
-
-    lblPartsList->setText(Displayed(PartsListIntro(input.Feeder)));
+    lblPartsList->setText(Displayed(PartsListIntro(QuoteRequest.Feeder)));
     grdJumper->setRowCount(static_cast<int>(list.Rows.size()));
     grdJumper->horizontalHeaderItem(4)->setText(QStringLiteral("Price ") + list.Label);
     for (int row = 0; row < list.Rows.size(); ++row) {
@@ -289,106 +264,45 @@ void TfrmMain::ShowPartsList()
                               grdJumper->rowCount() * DesignedRowHeight +
                               2 * grdJumper->frameWidth());
     lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
-    edTotal->setText(PriceText(list.Total));
+    edTotal->setText(Quote.TotalText());
 
-    if (input.Cable != nullptr) {
-        const QStringList figures =
-            PerformanceTexts(*input.Cable, !input.Metres, TypedNumber(cboBeginning),
-                             TypedNumber(cboEnding), input.Length);
-        for (int row = 0; row < figures.size(); ++row)
-            SetCell(grdJumperspecs, row, 1, figures.at(row));
-    }
-    ResultRows = PartsListResultRows(list);
+    for (int row = 0; row < Quote.Figures.size(); ++row)
+        SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
+    ResultRows = Quote.OrderRows;
 }
 
 // --- Final summary ------------------------------------------------------------------------------
 
-void TfrmMain::ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
-                                const std::optional<TSummaryLength>& picked)
+void TfrmMain::ShowFinalSummary()
 {
     ShowPage(TPage::Final);
-    if (picked) {
-        SummaryLength = *picked;
-    } else {
-        SummaryLength.Text = cboLength->currentText();
-        SummaryLength.Metres = rbMeters->isChecked();
-        SummaryLength.PricingLength = TypedNumber(cboLength);
-    }
-
-    SetCell(grdFinal, 0, 1, partNumber);
-    Assembly->PartNumber = partNumber;
-    // An assembly is priced as one item only from a price-list line of its own part number;
-    // without one it is priced from its parts, never at another assembly's price.
-    Assembly->HasPartNumber = hasPartNumber && LookUpAssemblyPrice(*Assembly, PriceList, Rates);
+    SetCell(grdFinal, 0, 1, Quote.Assembly.PartNumber);
     ShowAssemblyPrice();
-
-    TDescriptionInput description;
-    description.LengthText = SummaryLength.Text;
-    description.Metres = SummaryLength.Metres;
-    description.Cable = cboTLineData->currentText();
-    description.Diameter = edtTlineSize->text();
-    description.DiameterShown = rgCableType->ItemIndex() != 2;
-    description.Plated = rgConnectorGrade->ItemIndex() == 0;
-    // The grade of the connector actually taken, which differs from the chosen one only when
-    // that grade has no such connector.
-    if (Assembly->TopConnector != nullptr)
-        description.TopGrade = Assembly->TopConnector->Grade;
-    if (Assembly->BottomConnector != nullptr)
-        description.BottomGrade = Assembly->BottomConnector->Grade;
-    description.TopCharacteristics = TopSide.cboDescription->currentText();
-    description.BottomCharacteristics = BottomSide.cboDescription->currentText();
-    description.TopInterface = TopSide.lblDescription->text();
-    description.BottomInterface = BottomSide.lblDescription->text();
-    description.TopInner = TopSide.cboInner->currentText();
-    description.BottomInner = BottomSide.cboInner->currentText();
-    const QString text = AssemblyDescription(description);
-    QTableWidgetItem* cell = SetCell(grdFinal, 1, 1, Displayed(text));
-    cell->setData(Qt::UserRole, text);
-
-    if (Assembly->Cable != nullptr) {
-        double length = 0;
-        TryUserStrToFloat(SummaryLength.Text, length);
-        const QStringList figures =
-            PerformanceTexts(*Assembly->Cable, !SummaryLength.Metres, TypedNumber(cboBeginning),
-                             TypedNumber(cboEnding), length);
-        for (int row = 0; row < figures.size(); ++row)
-            SetCell(grdFinal, row + 3, 1, figures.at(row));
-    }
+    QTableWidgetItem* cell = SetCell(grdFinal, 1, 1, Displayed(Quote.Description));
+    cell->setData(Qt::UserRole, Quote.Description);
+    for (int row = 0; row < Quote.Figures.size(); ++row)
+        SetCell(grdFinal, row + 3, 1, Quote.Figures.at(row));
     RebuildFinalResultRow();
 }
 
 void TfrmMain::ShowAssemblyPrice()
 {
-    const TPriceRow row =
-        AssemblyPriceRow(*Assembly, SummaryLength.PricingLength, CurrentCurrencyTag(),
-                         RatesAvailable, rgConnectorAttachment->ItemIndex() == 0);
-    SetCell(grdFinal, 2, 0, row.Label, Right);
-    SetCell(grdFinal, 2, 1, row.Value);
+    PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
+    SetCell(grdFinal, 2, 0, Quote.Price.Label, Right);
+    SetCell(grdFinal, 2, 1, Quote.Price.Value);
 }
 
 void TfrmMain::RebuildFinalResultRow()
 {
-    const QTableWidgetItem* description = grdFinal->item(1, 1);
-    const QString text =
-        description != nullptr ? description->data(Qt::UserRole).toString() : QString();
-    ResultRows = {FinalResultRow(CellText(grdFinal, 0, 1), text, CellText(grdFinal, 2, 1))};
+    ResultRows = Quote.OrderRows;
 }
 
 QStringList TfrmMain::ResultRowsInCurrency(int tag)
 {
-    if (tag == CurrentCurrencyTag())
+    if (tag == CurrentCurrencyTag() ||
+        (CurrentPage() != TPage::NoPN && CurrentPage() != TPage::Final))
         return ResultRows;
-    if (CurrentPage() == TPage::NoPN)
-        return PartsListResultRows(BuildPartsList(PartsListInput(*this, tag)));
-    if (CurrentPage() == TPage::Final) {
-        const QTableWidgetItem* description = grdFinal->item(1, 1);
-        const TPriceRow price =
-            AssemblyPriceRow(*Assembly, SummaryLength.PricingLength, tag, RatesAvailable,
-                             rgConnectorAttachment->ItemIndex() == 0);
-        return {FinalResultRow(CellText(grdFinal, 0, 1),
-                               description != nullptr ? description->data(Qt::UserRole).toString()
-                                                      : QString(),
-                               price.Value)};
-    }
-    return ResultRows;
+    TQuoteResult priced = Quote;
+    PriceQuote(priced, QuoteRequest, RatesAvailable, tag);
+    return priced.OrderRows;
 }

@@ -5,6 +5,7 @@
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
+#include "quote/QuoteEngine.h"
 #include "reports/ResultContent.h"
 
 #include <QEvent>
@@ -98,27 +99,17 @@ public:
     void rbC2ActualClick();
 
     // --- Matching and nearest lengths ---
+    // Next on page 2: quotes the choices and shows the page the quote reaches.
     void MatchSelection();
-    bool FindStandardJumper();
-    bool IsStandardLength();
-    void FindNearLengths(const QStringList& table);
-    void ShowNearLengths(const QStringList& table, int shorter, int longer);
+    void ShowNearLengths();
+    // Next on the nearest-lengths page: the summary of the chosen row.
     void AcceptLengthChoice();
 
-    // --- Result pages ---
+    // --- Result pages (of Quote, priced in the chosen currency) ---
     void ShowPartsList();
-    // The length a summary describes, rates and prices.
-    struct TSummaryLength {
-        QString Text;             // as shown, in the user's format
-        bool Metres = false;      // Text is in metres
-        double PricingLength = 0; // the length in the page-1 unit, for a price built from parts
-    };
-    // picked, when given, is a standard length picked on the nearest-lengths page: the summary
-    // then describes, rates and prices that length instead of the page-1 length.
-    void ShowFinalSummary(const QString& partNumber, bool hasPartNumber,
-                          const std::optional<TSummaryLength>& picked = std::nullopt);
+    void ShowFinalSummary();
     void ShowAssemblyPrice();
-    // ResultRows: the summary's order line, from rows 1 to 3 of its grid.
+    // ResultRows: the order lines of the page shown.
     void RebuildFinalResultRow();
     // What ResultRows holds for the shown result page, priced in the currency of this tag.
     QStringList ResultRowsInCurrency(int tag);
@@ -190,14 +181,11 @@ public:
     TPriceList PriceList;
     TExchangeRates Rates;
     QString LastUpdateDate;
-    QStringList StandardLengthTable;
     // jumpers.dat, read again when it changes on disk.
     TJumperFile JumperFile;
-    // What the final summary shows: the page-1 length, or a picked standard length.
-    TSummaryLength SummaryLength;
-    // The candidates offered on the nearest-lengths page, as rows of StandardLengthTable.
-    int NearShorter = -1;
-    int NearLonger = -1;
+    // The choices last quoted and their quote: what the result pages show.
+    TQuoteRequest QuoteRequest;
+    TQuoteResult Quote;
 
     QString InstallPath;
     bool RatesAvailable = false;

@@ -1,0 +1,242 @@
+#include "QuoteEngine.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/Performance.h"
+
+#include <optional>
+
+namespace {
+
+const QString NoCable = QStringLiteral("There is no cable to choose for these selections.");
+
+QString NoConnector(bool top)
+{
+    return QStringLiteral("No %1 connector of this cable matches your selections. Please choose "
+                          "another %1 connector.")
+        .arg(top ? QStringLiteral("top") : QStringLiteral("bottom"));
+}
+
+// The chosen connector grade has no connector for a side: the one taken is of another grade.
+QString OtherGrade(const QString& gradeCode, bool top, bool bottom)
+{
+    const QString grade =
+        gradeCode == QLatin1String("P") ? QStringLiteral("Plated") : QStringLiteral("Standard");
+    const QString sides = top && bottom ? QStringLiteral("top or bottom connector")
+                          : top         ? QStringLiteral("top connector")
+                                        : QStringLiteral("bottom connector");
+    return QStringLiteral("The %1 grade has no such %2; a connector of another grade is used.")
+        .arg(grade, sides);
+}
+
+double UserNumber(const QString& text)
+{
+    double value = 0;
+    return TryUserStrToFloat(text, value) ? value : 0;
+}
+
+TPartsListInput PartsListInput(const TQuoteResult& quote, const TQuoteRequest& request,
+                               bool ratesAvailable, int tag)
+{
+    TPartsListInput input;
+    input.Feeder = request.Feeder;
+    input.LengthText = request.LengthText;
+    input.Length = request.Length;
+    input.Metres = request.Metres;
+    input.Family = request.Family;
+    input.IncludeTop = request.IncludeTop;
+    input.IncludeBottom = request.IncludeBottom;
+    input.FeederChoice = request.FeederChoice;
+    input.Cable = quote.Assembly.Cable;
+    input.Top = quote.Assembly.TopConnector;
+    input.Bottom = quote.Assembly.BottomConnector;
+    input.CurrencyTag = tag;
+    input.RatesAvailable = ratesAvailable;
+    input.Prenvo = request.Prenvo();
+    return input;
+}
+
+void ShowPartsList(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable)
+{
+    quote.Page = TQuotePage::PartsList;
+    quote.Figures = PerformanceTexts(*quote.Assembly.Cable, !request.Metres, request.BeginFrequency,
+                                     request.EndFrequency, request.Length);
+    PriceQuote(quote, request, ratesAvailable, request.CurrencyTag);
+}
+
+// The summary of this part number at the page-1 length or a picked standard length.
+void Summarise(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources,
+               const QString& partNumber, bool standard,
+               const std::optional<TQuoteLength>& picked = std::nullopt)
+{
+    quote.Length =
+        picked.value_or(TQuoteLength{request.LengthText, request.Metres, request.Length});
+    quote.Standard = standard;
+    TJumper& assembly = quote.Assembly;
+    assembly.PartNumber = partNumber;
+    // An assembly is priced as one item only from a price-list line of its own part number;
+    // without one it is priced from its parts, never at another assembly's price.
+    assembly.HasPartNumber =
+        standard && LookUpAssemblyPrice(assembly, *sources.PriceList, *sources.Rates);
+
+    TDescriptionInput description;
+    description.LengthText = quote.Length.Text;
+    description.Metres = quote.Length.Metres;
+    description.Cable = assembly.Cable->PartNumber;
+    description.Diameter = assembly.Cable->Diameter + QStringLiteral(" in.");
+    description.DiameterShown = request.Family != TCableFamily::EllipticalWaveguide;
+    description.Plated = request.ConnectorGrade == QLatin1String("P");
+    // The grade of the connector actually taken, which differs from the chosen one only when
+    // that grade has no such connector.
+    if (assembly.TopConnector != nullptr)
+        description.TopGrade = assembly.TopConnector->Grade;
+    if (assembly.BottomConnector != nullptr)
+        description.BottomGrade = assembly.BottomConnector->Grade;
+    description.TopCharacteristics = request.Top.Characteristics;
+    description.BottomCharacteristics = request.Bottom.Characteristics;
+    description.TopInterface = request.Top.Interface;
+    description.BottomInterface = request.Bottom.Interface;
+    description.TopInner = request.Top.InnerAttachment;
+    description.BottomInner = request.Bottom.InnerAttachment;
+    quote.Description = AssemblyDescription(description);
+
+    quote.Figures = PerformanceTexts(*assembly.Cable, !quote.Length.Metres, request.BeginFrequency,
+                                     request.EndFrequency, UserNumber(quote.Length.Text));
+    PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
+}
+
+} // namespace
+
+QString TQuoteResult::TotalText() const
+{
+    if (Page == TQuotePage::PartsList)
+        return PriceText(PartsList.Total);
+    return Price.Value;
+}
+
+TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& sources)
+{
+    TQuoteResult quote;
+    if (request.Cable == nullptr) {
+        quote.Warning = NoCable;
+        return quote;
+    }
+    TTransmissionLine& cable = *request.Cable;
+    const TMatchedConnectors matched = MatchConnectors(cable, request.Top, request.Bottom,
+                                                       request.Attachment, request.ConnectorGrade);
+    // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
+    // than a connector left over from an earlier cable.
+    quote.Assembly.Cable = &cable;
+    quote.Assembly.TopConnector = matched.Top;
+    quote.Assembly.BottomConnector = matched.Bottom;
+    const bool top = request.IncludeTop;
+    const bool bottom = request.IncludeBottom;
+    if ((top && matched.Top == nullptr) || (bottom && matched.Bottom == nullptr)) {
+        quote.Warning = NoConnector(top && matched.Top == nullptr);
+        return quote;
+    }
+    const bool topOther = top && matched.TopOtherGrade;
+    const bool bottomOther = bottom && matched.BottomOtherGrade;
+    if (topOther || bottomOther)
+        quote.Hint = OtherGrade(request.ConnectorGrade, topOther, bottomOther);
+
+    LookUpCablePrice(cable, *sources.PriceList, *sources.Rates, request.Metres);
+    if (top)
+        LookUpConnectorPrice(*matched.Top, *sources.PriceList, *sources.Rates);
+    if (bottom)
+        LookUpConnectorPrice(*matched.Bottom, *sources.PriceList, *sources.Rates);
+
+    if (request.Feeder || matched.Top == nullptr || matched.Bottom == nullptr ||
+        sources.Jumpers == nullptr) {
+        ShowPartsList(quote, request, sources.RatesAvailable);
+        return quote;
+    }
+
+    std::optional<TJumperEntry> entry;
+    try {
+        entry = FindStandardJumper(sources.Jumpers->Read(sources.JumpersPath), cable.PartNumber,
+                                   matched.Top->ConnectorID, matched.Bottom->ConnectorID,
+                                   sources.JumpersPath);
+    } catch (const TDataError& error) {
+        // A damaged jumpers.dat entry: nothing is quoted.
+        quote.DataError = error.FullText();
+        return quote;
+    }
+    if (!entry) {
+        ShowPartsList(quote, request, sources.RatesAvailable);
+        return quote;
+    }
+    quote.Assembly.PartNumberStem = entry->PartNumberStem;
+    quote.Assembly.FeetLengths = entry->FeetLengths;
+    quote.Assembly.MetreLengths = entry->MetreLengths;
+    quote.StandardLengths = BuildStandardLengths(entry->FeetLengths, entry->MetreLengths);
+    const QString partNumber =
+        BuildPartNumber(entry->PartNumberStem, request.LengthText, request.Metres);
+    if (IsStandardLength(quote.StandardLengths, request.LengthText, request.Metres)) {
+        quote.Page = TQuotePage::Final;
+        Summarise(quote, request, sources, partNumber, true);
+        return quote;
+    }
+    quote.Near = FindNearLengths(quote.StandardLengths,
+                                 request.Metres ? request.Length * FeetPerMetre : request.Length);
+    if (!quote.Near.Any()) {
+        quote.Page = TQuotePage::Final;
+        Summarise(quote, request, sources, partNumber, false);
+        return quote;
+    }
+    quote.Page = TQuotePage::NearLengths;
+    quote.NearRows = NearLengthRows(quote.StandardLengths, quote.Near, entry->PartNumberStem,
+                                    request.LengthText, request.Metres);
+    ChooseLength(quote, request, sources, 0);
+    return quote;
+}
+
+void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources,
+                  int choice)
+{
+    choice = std::max(choice, 0);
+    const QString partNumber =
+        choice < quote.NearRows.size() && quote.NearRows.at(choice).size() > 1
+            ? quote.NearRows.at(choice).at(1)
+            : QString();
+    // Choice 1 is the first candidate row, choice 2 the second.
+    const int shorter = quote.Near.Shorter;
+    const int longer = quote.Near.Longer;
+    const QList<int> candidates = {shorter >= 0 ? shorter : longer, shorter >= 0 ? longer : -1};
+    const int index = choice > 0 && choice <= 2 ? candidates.at(choice - 1) : -1;
+    if (index < 0 || index >= quote.StandardLengths.size()) {
+        Summarise(quote, request, sources, partNumber, false);
+        return;
+    }
+    // A picked standard length is described and rated at that length, in the unit its part
+    // number names; a price built from parts takes it in the page-1 unit.
+    const QString& row = quote.StandardLengths.at(index);
+    TQuoteLength length;
+    length.Metres = IsMetreRow(row);
+    length.Text = GetField(row, length.Metres ? 3 : 2);
+    const double native = UserNumber(length.Text);
+    if (length.Metres == request.Metres)
+        length.PricingLength = native;
+    else
+        length.PricingLength = length.Metres ? native * FeetPerMetre : native / FeetPerMetre;
+    Summarise(quote, request, sources, partNumber, true, length);
+}
+
+void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag)
+{
+    switch (quote.Page) {
+    case TQuotePage::PartsList:
+        quote.PartsList = BuildPartsList(PartsListInput(quote, request, ratesAvailable, tag));
+        quote.OrderRows = PartsListResultRows(quote.PartsList);
+        break;
+    case TQuotePage::NearLengths:
+    case TQuotePage::Final:
+        quote.Price = AssemblyPriceRow(quote.Assembly, quote.Length.PricingLength, tag,
+                                       ratesAvailable, request.Prenvo());
+        quote.OrderRows = {
+            FinalResultRow(quote.Assembly.PartNumber, quote.Description, quote.Price.Value)};
+        break;
+    case TQuotePage::None:
+        break;
+    }
+}
