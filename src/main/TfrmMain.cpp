@@ -1,6 +1,7 @@
 #include "TfrmMain.h"
 
 #include "band/BandPanels.h"
+#include "batch/ImportAssemblies.h"
 #include "documents/QuoteActions.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -12,6 +13,7 @@
 #include "platform/RadioGroup.h"
 #include "reports/MPReporter.h"
 #include "update/QuickUpdate.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -45,6 +47,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     new TQuoteActions(*this);
     new TBandPanels(*this);
     new TWindowPlacement(*this);
+    new TImportAssemblies(*this);
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }

@@ -1,12 +1,43 @@
 #include "main/TfrmMain.h"
+#include "quote/QuoteCommand.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void NameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Ferrolyn"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+}
+
+// "ferrolyn quote ...": no display; numbers read and written with '.' whatever the locale.
+int RunQuote(int argc, char* argv[])
+{
+    qputenv("LC_ALL", "C.UTF-8");
+    QCoreApplication app(argc, argv);
+    NameApplication();
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+        return 2;
+    return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 2 && std::strcmp(argv[1], "quote") == 0)
+        return RunQuote(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ferrolyn"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    NameApplication();
 
     TfrmMain window(QApplication::arguments().mid(1));
     if (window.Terminated())

@@ -140,11 +140,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
     if (topOther || bottomOther)
         quote.Hint = OtherGrade(request.ConnectorGrade, topOther, bottomOther);
 
-    LookUpCablePrice(cable, *sources.PriceList, *sources.Rates, request.Metres);
-    if (top)
-        LookUpConnectorPrice(*matched.Top, *sources.PriceList, *sources.Rates);
-    if (bottom)
-        LookUpConnectorPrice(*matched.Bottom, *sources.PriceList, *sources.Rates);
+    LookUpQuotePrices(quote, request, sources);
 
     if (request.Feeder || matched.Top == nullptr || matched.Bottom == nullptr ||
         sources.Jumpers == nullptr) {
@@ -220,6 +216,19 @@ void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuot
     else
         length.PricingLength = length.Metres ? native * FeetPerMetre : native / FeetPerMetre;
     Summarise(quote, request, sources, partNumber, true, length);
+}
+
+void LookUpQuotePrices(const TQuoteResult& quote, const TQuoteRequest& request,
+                       const TQuoteSources& sources)
+{
+    const TJumper& assembly = quote.Assembly;
+    if (assembly.Cable == nullptr)
+        return;
+    LookUpCablePrice(*assembly.Cable, *sources.PriceList, *sources.Rates, request.Metres);
+    if (request.IncludeTop && assembly.TopConnector != nullptr)
+        LookUpConnectorPrice(*assembly.TopConnector, *sources.PriceList, *sources.Rates);
+    if (request.IncludeBottom && assembly.BottomConnector != nullptr)
+        LookUpConnectorPrice(*assembly.BottomConnector, *sources.PriceList, *sources.Rates);
 }
 
 void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag)

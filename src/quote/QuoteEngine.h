@@ -103,5 +103,10 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
 void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources,
                   int choice);
 
+// Looks the prices of the quote's cable (in the request's unit) and included connectors up again,
+// into their catalog records, after other quotes of the same records looked them up otherwise.
+void LookUpQuotePrices(const TQuoteResult& quote, const TQuoteRequest& request,
+                       const TQuoteSources& sources);
+
 // The prices and order lines of a quote in the currency of this tag.
 void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag);

@@ -1,0 +1,142 @@
+#include "ImportAssemblies.h"
+
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/TextBuffer.h"
+#include "main/TfrmMain.h"
+#include "order/Order.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "pricing/Currencies.h"
+#include "quote/BatchQuote.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace {
+
+// Files with more rows than this show their progress.
+constexpr int ProgressRows = 300;
+
+TQuoteSources QuoteSources(TfrmMain& window)
+{
+    return {&window.PriceList, &window.Rates, window.RatesAvailable, &window.JumperFile,
+            AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+}
+
+} // namespace
+
+TImportAssemblies::TImportAssemblies(TfrmMain& window) : QObject(&window), Window(window)
+{
+    setObjectName(QStringLiteral("ImportAssemblies"));
+    ImportAssemblies1 = new QAction(QStringLiteral("&Import Assemblies..."), &Window);
+    ImportAssemblies1->setObjectName(QStringLiteral("ImportAssemblies1"));
+    if (QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("File1")))
+        file->insertAction(window.Save1, ImportAssemblies1);
+    connect(ImportAssemblies1, &QAction::triggered, this,
+            &TImportAssemblies::ImportAssemblies1Click);
+}
+
+void TImportAssemblies::ImportAssemblies1Click()
+{
+    const QString path = FileDialogs::GetOpenFileName(
+        &Window, QStringLiteral("Import Assemblies"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
+    if (!path.isEmpty())
+        Import(path);
+}
+
+void TImportAssemblies::Import(const QString& path)
+{
+    TCsvTable table;
+    try {
+        try {
+            table = ParseCsv(ReadRegularFile(path, SmallDataFileLimit));
+        } catch (TDataError& error) {
+            throw error.At(path, 0);
+        }
+        CheckBatchHeadings(table);
+    } catch (const TDataError& error) {
+        Dialogs::Error(&Window, error.FullText());
+        return;
+    }
+    if (table.Rows.isEmpty()) {
+        Dialogs::Warning(&Window, QStringLiteral("The file has no assemblies to import."));
+        return;
+    }
+
+    // An order is in the currency of its first item; imported rows join it in that currency.
+    const int chosen = Window.CurrentCurrencyTag();
+    const int orderCurrency = Window.OrderInfo.CurrencyTag <= 0 || Window.OrderLines.size() <= 1
+                                  ? chosen
+                                  : Window.OrderInfo.CurrencyTag;
+    std::unique_ptr<QProgressDialog> progress;
+    if (table.Rows.size() > ProgressRows) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Quoting the assemblies..."),
+                                                     QStringLiteral("Cancel"), 0,
+                                                     static_cast<int>(table.Rows.size()), &Window);
+        progress->setObjectName(QStringLiteral("dlgImportProgress"));
+        progress->setWindowTitle(QStringLiteral("Import Assemblies"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    TBatchSources sources;
+    sources.Cables = &Window.Cables;
+    sources.Quote = QuoteSources(Window);
+    const QList<TBatchItem> items =
+        QuoteBatch(table, sources, orderCurrency, [&progress](int done) {
+            if (!progress)
+                return true;
+            progress->setValue(done);
+            return !progress->wasCanceled();
+        });
+    const bool cancelled = progress && progress->wasCanceled();
+    progress.reset();
+    // The quotes looked prices up into the catalog; the window's own quote takes its own again.
+    if (Window.Quote.Quoted())
+        LookUpQuotePrices(Window.Quote, Window.QuoteRequest, sources.Quote);
+    if (cancelled)
+        return;
+
+    QStringList lines = Window.OrderLines;
+    QStringList failures;
+    int added = 0;
+    for (const TBatchItem& item : items) {
+        QString error = item.Error;
+        if (error.isEmpty() && !AddResultRows(lines, item.ResultRows))
+            error = QStringLiteral("its unit price or quantity would be above %1.")
+                        .arg(FloatToStr(MaxUnitPrice));
+        if (error.isEmpty())
+            ++added;
+        else
+            failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
+    }
+    if (added > 0) {
+        Window.OrderLines = lines;
+        Window.OrderInfo.CurrencyTag = orderCurrency;
+        Window.ShowPage(TPage::Order);
+        Window.RefreshOrderGrid();
+        QString note =
+            QStringLiteral("%1 of %2 rows were added to the order.").arg(added).arg(items.size());
+        if (orderCurrency != chosen)
+            note += QStringLiteral(" The order is in %1: they were added at their prices in %1.")
+                        .arg(CurrencyCaption(orderCurrency));
+        Window.StatusPanel->setText(note);
+    }
+    if (!failures.isEmpty()) {
+        Dialogs::Beep();
+        Dialogs::Warning(&Window, QStringLiteral("%1 of %2 rows could not be added to the "
+                                                 "order:\n\n")
+                                          .arg(failures.size())
+                                          .arg(items.size()) +
+                                      JoinBounded(failures, QStringLiteral("\n")));
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "quote/Csv.h"
+#include "quote/QuoteEngine.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Quoting assemblies in batches: each row of a CSV file names the choices of one assembly as the
+// wizard's first two pages would take them, and is quoted as Next on page 2 would quote them.
+// Columns (headings without regard to case; more columns are allowed and ignored):
+//   application  jumper | feeder                   (jumper)
+//   length       a number, '.' as decimal point    (6 for a jumper, 200 for a feeder)
+//   unit         ft | m                            (ft)
+//   begin_mhz    end_mhz                           (800, 2200)
+//   cable        the cable's part number           (as page 2 offers first)
+//   grade        plated | standard                 (as page 2 offers first)
+//   attachment   prenvo | regular                  (as page 2 offers first)
+//   top, bottom  the connector's actual interface  (7-16 DIN Male, or the first offered)
+//   top_characteristics, top_inner, bottom_characteristics, bottom_inner  (the first offered)
+//   feeder_connectors  both | top | bottom | none  (both)
+//   quantity     a whole number of assemblies      (1)
+// An empty cell takes the default in brackets, as the window does.
+
+// The headings every batch file has.
+QStringList BatchColumns();
+
+// What quoting a row needs: the catalog and where prices and standard assemblies come from.
+struct TBatchSources {
+    TCableList* Cables = nullptr;
+    TQuoteSources Quote;
+};
+
+// The quote of one row.
+struct TBatchItem {
+    int Row = 0;   // the file line on which the row starts
+    QString Error; // why the row could not be quoted; empty when it was
+    QString Kind;  // "standard", "nearest" or "custom"
+    QString PartNumber;
+    QString ShorterPartNumber; // nearest: the standard lengths the nearest-lengths page offers
+    QString LongerPartNumber;
+    qint64 Quantity = 1;
+    // The order lines the result page offers, quantity times (result rows in the user's format).
+    QStringList ResultRows;
+    QString Total;    // the result page's total for one assembly, in the user's format
+    QString Currency; // "USD", "EUR", ...
+    QStringList Figures;
+};
+
+// Throws TDataError when a column is missing.
+void CheckBatchHeadings(const TCsvTable& table);
+
+// Quotes row index (0 for the first row after the headings) in the currency of this tag. A row
+// on the nearest-lengths page is quoted at the length as entered, as that page's first choice.
+TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag);
+
+// Quotes every row; progress (rows done) is told after each row and stops the batch when it
+// answers false.
+QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
+                             const std::function<bool(int)>& progress = {});
+
+// The result rows with each quantity multiplied by count (the merge of count such additions).
+QStringList ScaledResultRows(const QStringList& rows, qint64 count);
+
+// The quotes as CSV (one line per order line, or one for a row that failed) or as a JSON array
+// of one object per row. Numbers are written with '.' as decimal point.
+QByteArray BatchCsv(const QList<TBatchItem>& items);
+QByteArray BatchJson(const QList<TBatchItem>& items);

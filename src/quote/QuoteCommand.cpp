@@ -1,0 +1,183 @@
+#include "QuoteCommand.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
+#include "catalog/TextBuffer.h"
+#include "platform/AppPaths.h"
+#include "platform/SafeFile.h"
+#include "pricing/Currencies.h"
+#include "quote/BatchQuote.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace {
+
+const QString Usage =
+    QStringLiteral("Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE]\n"
+                   "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
+                   "%1)\n"
+                   "and writes one line per order line to OUT.csv or the standard output.\n"
+                   "  -o OUT      write to this file instead of the standard output\n"
+                   "  --json      write JSON instead of CSV\n"
+                   "  --currency  the currency of the prices, such as EUR (USD when not given)\n");
+
+struct TOptions {
+    QString Input;
+    QString Output;
+    bool Json = false;
+    QString Currency = QStringLiteral("USD");
+};
+
+// The installation as the window finds it.
+struct TInstallation {
+    TCableList Cables;
+    TPriceList PriceList;
+    TExchangeRates Rates;
+    bool RatesAvailable = false;
+    TJumperFile Jumpers;
+};
+
+void Write(QIODevice& device, const QString& text)
+{
+    device.write(text.toUtf8());
+}
+
+// Throws TDataError for an argument it does not know.
+TOptions ParseOptions(const QStringList& arguments)
+{
+    TOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const auto value = [&]() -> QString {
+            if (i + 1 >= arguments.size())
+                throw TDataError(QStringLiteral("%1 needs a value.").arg(argument));
+            return arguments.at(++i);
+        };
+        if (argument == QLatin1String("-o") || argument == QLatin1String("--output"))
+            options.Output = value();
+        else if (argument == QLatin1String("--json"))
+            options.Json = true;
+        else if (argument == QLatin1String("--currency"))
+            options.Currency = value();
+        else if (argument.startsWith(QLatin1Char('-')) || !options.Input.isEmpty())
+            throw TDataError(QStringLiteral("Unknown argument \"%1\".").arg(argument));
+        else
+            options.Input = argument;
+    }
+    if (options.Input.isEmpty())
+        throw TDataError(QStringLiteral("Name the CSV file of assemblies to quote."));
+    return options;
+}
+
+// Loads what quoting needs; throws TDataError naming what is missing or damaged. A rate file that
+// cannot be read leaves prices in US dollars (a note goes to err).
+void LoadInstallation(TInstallation& installation, QIODevice& err)
+{
+    const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
+    if (!key.ValueExists || key.Path.isEmpty())
+        throw TDataError(QStringLiteral("The shared data folder is not registered: start "
+                                        "Ferrolyn once, or install it again."));
+    const QString priceFile = AppPaths::Resolve(key.Path, QStringLiteral("M_Lom.dat"));
+    const QString catalogFile = AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat"));
+    for (const QString& file :
+         {priceFile, catalogFile, AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))})
+        if (!QFileInfo(file).isFile())
+            throw TDataError(QStringLiteral("One or more files needed to run this application "
+                                            "are missing: ") +
+                             file);
+    try {
+        installation.PriceList = TPriceList(TTextBuffer::ReadFile(priceFile));
+    } catch (TDataError& error) {
+        throw error.At(priceFile, 0);
+    }
+    LoadCatalogFile(catalogFile, installation.Cables);
+
+    const QString ratesFile = AppPaths::ProgramFile(QStringLiteral("xcngrate.dat"));
+    if (!QFileInfo::exists(ratesFile))
+        return;
+    try {
+        installation.Rates =
+            TExchangeRates(ReadTextLines(ratesFile, false, SmallDataFileLimit), ratesFile);
+        installation.RatesAvailable = true;
+    } catch (const TDataError& error) {
+        Write(err, QStringLiteral("The exchange rates cannot be read, so prices are in US "
+                                  "dollars only: %1\n")
+                       .arg(error.FullText()));
+    }
+}
+
+int CurrencyTag(const TOptions& options, const TInstallation& installation)
+{
+    const int tag = CurrencyTagOfCode(options.Currency);
+    if (tag <= 0)
+        throw TDataError(QStringLiteral("\"%1\" is not a currency code such as USD or EUR.")
+                             .arg(options.Currency));
+    if (!IsForeignTag(tag))
+        return tag;
+    if (!installation.RatesAvailable)
+        throw TDataError(QStringLiteral("No exchange rates are installed: prices can be given in "
+                                        "US dollars (USD) only."));
+    if (!installation.Rates.Usable(CurrencyRateCode(tag)))
+        throw TDataError(
+            QStringLiteral("The exchange rate of %1 cannot be used.").arg(CurrencyCode(tag)));
+    return tag;
+}
+
+} // namespace
+
+int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        Write(out, Usage.arg(BatchColumns().join(QLatin1Char(','))));
+        return 0;
+    }
+    TInstallation installation;
+    QList<TBatchItem> items;
+    TOptions options;
+    try {
+        options = ParseOptions(arguments);
+    } catch (const TDataError& error) {
+        Write(err, error.FullText() + QLatin1Char('\n') +
+                       Usage.arg(BatchColumns().join(QLatin1Char(','))));
+        return 2;
+    }
+    try {
+        LoadInstallation(installation, err);
+        const int tag = CurrencyTag(options, installation);
+        const QByteArray input = ReadRegularFile(options.Input, SmallDataFileLimit);
+        TCsvTable table;
+        try {
+            table = ParseCsv(input);
+            CheckBatchHeadings(table);
+        } catch (TDataError& error) {
+            throw error.At(options.Input, 0);
+        }
+        TBatchSources sources;
+        sources.Cables = &installation.Cables;
+        sources.Quote = {&installation.PriceList, &installation.Rates, installation.RatesAvailable,
+                         &installation.Jumpers,
+                         AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+        items = QuoteBatch(table, sources, tag);
+        const QByteArray bytes = options.Json ? BatchJson(items) : BatchCsv(items);
+        if (options.Output.isEmpty())
+            out.write(bytes);
+        else
+            WriteFileAtomically(options.Output, bytes, QStringLiteral("quote"));
+    } catch (const TDataError& error) {
+        Write(err, error.FullText() + QLatin1Char('\n'));
+        return 2;
+    }
+    int failed = 0;
+    for (const TBatchItem& item : std::as_const(items)) {
+        if (item.Error.isEmpty())
+            continue;
+        ++failed;
+        Write(err, QStringLiteral("Row %1: %2\n").arg(item.Row).arg(item.Error));
+    }
+    if (failed > 0)
+        Write(err,
+              QStringLiteral("%1 of %2 rows could not be quoted.\n").arg(failed).arg(items.size()));
+    return failed > 0 ? 1 : 0;
+}

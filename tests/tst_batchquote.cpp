@@ -1,0 +1,324 @@
+#include "support/CoreTestHelpers.h"
+#include "support/TestInstallation.h"
+
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "platform/RadioGroup.h"
+#include "pricing/Currencies.h"
+#include "quote/BatchQuote.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+const QString Prices = QStringLiteral("CAB|1|KRV4-50B|FT|1/2 in. foam cable|2.10|\n"
+                                      "CAB|1|KRV5-50B|FT|7/8 in. foam cable|4.20|\n"
+                                      "CAB|1|KRA5-50A|FT|7/8 in. air cable|2.50|\n"
+                                      "CON|2|V4DM-PV|EA|7-16 DIN male Prenvo|38.50|\n"
+                                      "CON|2|V4DM-P|EA|7-16 DIN male|35.00|\n"
+                                      "CON|2|V4NM-P|EA|N male|24.10|\n"
+                                      "CON|2|V5DM-P|EA|7-16 DIN male 7/8|62.40|\n"
+                                      "CON|2|A5NM-P|EA|N male air|30.00|\n"
+                                      "SVC|3|FAC-4|EA|1/2 in. charge|15.00|\n"
+                                      "SVC|3|FAC-5|EA|7/8 in. charge|18.00|\n"
+                                      "ASM|4|KJ4-DMDM-6|EA|Jumper 6 ft|123.40|\n"
+                                      "ASM|4|KJ4-DMDM-1M|EA|Jumper 1 m|111.11|\n");
+
+const QString Headings = BatchColumns().join(QLatin1Char(','));
+
+// A batch file of these rows.
+QByteArray Batch(const QStringList& rows)
+{
+    return (Headings + QStringLiteral("\r\n") + rows.join(QStringLiteral("\r\n"))).toUtf8();
+}
+
+// One row from the cells that matter here.
+QString Row(const QString& application, const QString& length, const QString& unit,
+            const QString& cable, const QString& grade = {}, const QString& attachment = {},
+            const QString& top = {}, const QString& bottom = {}, const QString& feeder = {},
+            const QString& quantity = {})
+{
+    return QStringList{application, length, unit, {},     {}, cable, grade,  attachment,
+                       top,         {},     {},   bottom, {}, {},    feeder, quantity}
+        .join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestBatchQuote : public QObject, private TWindowDriver
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void engineMatchesWindow_data();
+    void engineMatchesWindow();
+    void badRows_data();
+    void badRows();
+    void importFillsTheOrder();
+    void commandLine();
+
+private:
+    TBatchItem QuoteRow(const QString& row, int tag = UsDollarTag);
+    void Select(const char* combo, const QString& text);
+};
+
+void TestBatchQuote::init()
+{
+    Prepare();
+    Install->WriteCommonFile(QStringLiteral("M_lom.dat"), Prices);
+    Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
+    Launch();
+    Dialogs::TakeMessages();
+}
+
+void TestBatchQuote::cleanup()
+{
+    Stop();
+}
+
+TBatchItem TestBatchQuote::QuoteRow(const QString& row, int tag)
+{
+    const TCsvTable table = ParseCsv(Batch({row}));
+    TBatchSources sources;
+    sources.Cables = &W().Cables;
+    sources.Quote = {&W().PriceList, &W().Rates, W().RatesAvailable, &W().JumperFile,
+                     AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+    return QuoteBatchRow(table, 0, sources, tag);
+}
+
+void TestBatchQuote::Select(const char* combo, const QString& text)
+{
+    QComboBox* box = Combo(combo);
+    const int index = box->findText(text, Qt::MatchFixedString);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// clang-format off
+void TestBatchQuote::engineMatchesWindow_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("standard, defaults") << Row("jumper", "6", "ft", {}) << "USD" << "standard";
+    QTest::newRow("standard, metres, EUR") << Row("jumper", "1", "m", "KRV4-50B") << "EUR" << "standard";
+    QTest::newRow("nearest, feet") << Row("jumper", "8", "ft", {}) << "USD" << "nearest";
+    QTest::newRow("nearest, metres, EUR") << Row("jumper", "2.5", "m", {}) << "EUR" << "nearest";
+    QTest::newRow("custom jumper") << Row("jumper", "10", "ft", "KRV4-50B", "plated", "regular", "7-16 DIN Male", "N Male") << "USD" << "custom";
+    QTest::newRow("custom, standard grade, EUR") << Row("jumper", "3.5", "m", "krv4-50b", "standard", {}, {}, "n female") << "EUR" << "custom";
+    QTest::newRow("feeder, top, metres") << Row("feeder", "45", "m", "KRV5-50B", {}, {}, {}, {}, "top") << "USD" << "custom";
+    QTest::newRow("feeder, none, EUR") << Row("feeder", "150", "ft", "KRA5-50A", {}, {}, {}, {}, "none") << "EUR" << "custom";
+}
+// clang-format on
+
+void TestBatchQuote::engineMatchesWindow()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, currency);
+    QFETCH(QString, kind);
+    const QStringList cells = row.split(QLatin1Char(','));
+    const auto cell = [&cells](const char* column) {
+        return cells.at(BatchColumns().indexOf(QLatin1String(column)));
+    };
+    const bool feeder = cell("application") == QLatin1String("feeder");
+    const int tag = CurrencyTagOfCode(currency);
+
+    // The same choices through the window.
+    for (QAction* item : W().CurrencyItems)
+        if (item->data().toInt() == tag && item->objectName() != QLatin1String("US1")) {
+            item->trigger();
+            break;
+        }
+    Group("rgApp")->Button(feeder ? 1 : 0)->click();
+    if (feeder)
+        Group("rgFeeder")
+            ->Button(
+                QStringList{"both", "top", "bottom", "none"}.indexOf(cell("feeder_connectors")))
+            ->click();
+    Group("rgCableType")->Button(cell("cable").startsWith(QLatin1String("KRA")) ? 0 : 1)->click();
+    if (cell("unit") == QLatin1String("m"))
+        W().findChild<QRadioButton*>(QStringLiteral("rbMeters"))->setChecked(true);
+    Combo("cboLength")->setEditText(Local(cell("length")));
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Page2);
+    if (!cell("cable").isEmpty())
+        Select("cboTLineData", cell("cable"));
+    // The Standard grade is offered with the regular attachment only.
+    if (!cell("attachment").isEmpty() || cell("grade") == QLatin1String("standard"))
+        Group("rgConnectorAttachment")
+            ->Button(cell("attachment") != QLatin1String("prenvo"))
+            ->click();
+    if (!cell("grade").isEmpty())
+        Group("rgConnectorGrade")->Button(cell("grade") == QLatin1String("standard"))->click();
+    if (!cell("top").isEmpty())
+        Select("cboC1MatesTo", cell("top"));
+    if (!cell("bottom").isEmpty())
+        Select("cboC2MatesTo", cell("bottom"));
+    Button("btnNext")->click();
+    if (W().CurrentPage() == TPage::NoLength)
+        Button("btnNext")->click();
+    const bool partsList = W().CurrentPage() == TPage::NoPN;
+    QVERIFY(partsList || W().CurrentPage() == TPage::Final);
+    auto* grid = W().findChild<QTableWidget*>(partsList ? "grdJumperspecs" : "grdFinal");
+    QStringList figures;
+    for (int row = 0; row < 7; ++row)
+        figures.append(grid->item(row + (partsList ? 0 : 3), 1)->text());
+    const QString total =
+        partsList ? W().findChild<QLineEdit*>("edTotal")->text() : grid->item(2, 1)->text();
+
+    const TBatchItem item = QuoteRow(row, tag);
+    QCOMPARE(item.Error, QString());
+    QCOMPARE(item.Kind, kind);
+    QCOMPARE(item.ResultRows, W().ResultRows);
+    QCOMPARE(item.Figures, figures);
+    QCOMPARE(item.Total, total.trimmed());
+    QCOMPARE(item.Currency, currency);
+    QCOMPARE(item.PartNumber, partsList ? QString() : grid->item(0, 1)->text());
+    if (kind == QLatin1String("nearest"))
+        QVERIFY(!(item.ShorterPartNumber + item.LongerPartNumber).isEmpty());
+}
+
+// clang-format off
+void TestBatchQuote::badRows_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("unknown cable") << Row("jumper", "6", "ft", "KRX9") << "cable: there is no cable \"KRX9\"";
+    QTest::newRow("bad number") << Row("jumper", "\"6,5\"", "ft", {}) << "length: \"6,5\" is not a number";
+    QTest::newRow("zero") << Row("jumper", "0", "ft", {}) << "length: \"0\" is not a number greater than 0";
+    QTest::newRow("huge") << Row("jumper", "2e6", "ft", {}) << "length: 2e6 is above the largest value";
+    QTest::newRow("unit") << Row("jumper", "6", "yd", {}) << "unit: \"yd\" is not one of ft, m.";
+    QTest::newRow("band reversed") << "jumper,6,ft,2200,800,,,,,,,,,,," << "Ending frequency must be greater";
+    QTest::newRow("band of no cable") << "jumper,6,ft,5000,6000,,,,,,,,,,," << "Sorry, there are no items";
+    QTest::newRow("cable outside the band") << "jumper,6,ft,100,200,KRV4-50B,,,,,,,,,," << "Sorry, there are no items";
+    QTest::newRow("connector") << Row("jumper", "6", "ft", {}, {}, {}, "SMA Male") << "top: \"SMA Male\" is not offered";
+    QTest::newRow("quoted comma") << Row("jumper", "6", "ft", {}, {}, {}, "\"7-16 DIN Male, Low PIM\"") << "top: \"7-16 DIN Male, Low PIM\" is not offered";
+    QTest::newRow("prenvo feeder") << Row("feeder", "60", "ft", {}, {}, "prenvo") << "attachment: Prenvo is offered for jumpers only.";
+    QTest::newRow("standard with prenvo") << Row("jumper", "6", "ft", {}, "standard", "prenvo") << "grade: standard connectors are not offered with Prenvo.";
+    QTest::newRow("jumper side left out") << Row("jumper", "6", "ft", {}, {}, {}, {}, {}, "top") << "feeder_connectors: a jumper has both connectors.";
+    QTest::newRow("feeder side left out") << Row("feeder", "60", "ft", {}, {}, {}, "N Male", {}, "bottom") << "top: the feeder has no top connector";
+    QTest::newRow("quantity") << Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2.5") << "quantity: \"2.5\" is not a whole number";
+    QTest::newRow("application") << Row("sweeper", "6", "ft", {}) << "application: \"sweeper\" is not one of jumper, feeder.";
+}
+// clang-format on
+
+void TestBatchQuote::badRows()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, error);
+    const TBatchItem item = QuoteRow(row);
+    QVERIFY2(item.Error.startsWith(error), qPrintable(item.Error));
+    QVERIFY(item.ResultRows.isEmpty());
+    // A heading that is missing stops the whole file.
+    QVERIFY_THROWS_EXCEPTION(TDataError, CheckBatchHeadings(ParseCsv("application,length\n")));
+}
+
+void TestBatchQuote::importFillsTheOrder()
+{
+    const QString path = Install->ProgramFolder() + QStringLiteral("/site.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Batch({Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "3"),
+                      Row("jumper", "6", "ft", "KRX9"),
+                      Row("jumper", "6", "ft", "KRV4-50B", {}, {}, {}, {}, {}, "2"),
+                      Row("feeder", "45.5", "ft", "KRV5-50B", {}, {}, {}, {}, "top", "2")}));
+    file.close();
+    FileDialogs::SetNextFileName(path);
+    W().findChild<QAction*>(QStringLiteral("ImportAssemblies1"))->trigger();
+
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+    auto* order = W().findChild<QTableWidget*>(QStringLiteral("grdOrder"));
+    QStringList quantities;
+    QStringList partNumbers;
+    for (int row = 0; row < order->rowCount(); ++row) {
+        quantities.append(order->item(row, 0)->text());
+        partNumbers.append(order->item(row, 2)->text());
+    }
+    // Equal assemblies merge; a feeder row adds its parts, quantity times.
+    QCOMPARE(partNumbers, (QStringList{"KJ4-DMDM-6", "KRV5-50B", "V5DM-P", "FAC-5"}));
+    QCOMPARE(quantities, (QStringList{Local("5"), Local("91"), Local("2"), Local("2")}));
+    const QList<Dialogs::TShownMessage> messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().Text.startsWith(
+                 "1 of 4 rows could not be added to the order:\n\nRow 3: cable: there is no cable"),
+             qPrintable(messages.first().Text));
+}
+
+void TestBatchQuote::commandLine()
+{
+    // The program, run from the installation's program folder, as an installed one is.
+    const QString program = Install->ProgramFolder() + QStringLiteral("/ferrolyn");
+    QVERIFY(QFile::copy(QStringLiteral(FERROLYN_PROGRAM), program));
+    const QString input = Install->ProgramFolder() + QStringLiteral("/in.csv");
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Batch(
+        {Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2"), Row("jumper", "6", "ft", "KRX9")}));
+    file.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       Install->ProgramFolder() + QStringLiteral("/../settings"));
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, QStringList{QStringLiteral("quote")} + arguments);
+        process.waitForFinished(60000);
+        return std::pair{process.exitCode(), process.readAllStandardOutput()};
+    };
+
+    const QString output = Install->ProgramFolder() + QStringLiteral("/out.csv");
+    QCOMPARE(run({input, QStringLiteral("-o"), output, QStringLiteral("--currency"),
+                  QStringLiteral("eur")})
+                 .first,
+             1);
+    QFile written(output);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const TCsvTable table = ParseCsv(written.readAll());
+    QCOMPARE(table.Rows.size(), 2);
+    const QStringList& first = table.Rows.first();
+    const auto field = [&table](const QStringList& row, const char* column) {
+        return row.value(table.Column(QLatin1String(column)));
+    };
+    QCOMPARE(field(first, "kind"), QStringLiteral("standard"));
+    QCOMPARE(field(first, "line_part_number"), QStringLiteral("KJ4-DMDM-6"));
+    QCOMPARE(field(first, "line_quantity"), QStringLiteral("2"));
+    QCOMPARE(field(first, "unit_price"), QStringLiteral("246.80"));
+    QCOMPARE(field(first, "extended_price"), QStringLiteral("493.60"));
+    QCOMPARE(field(first, "currency"), QStringLiteral("EUR"));
+    QVERIFY(field(table.Rows.last(), "error").startsWith("cable: there is no cable"));
+
+    const auto [code, json] = run({input, QStringLiteral("--json")});
+    QCOMPARE(code, 1);
+    const QJsonArray rows = QJsonDocument::fromJson(json).array();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0)[QStringLiteral("total")].toDouble(), 123.40);
+    QCOMPARE(rows.at(0)[QStringLiteral("lines")][0][QStringLiteral("extended_price")].toDouble(),
+             246.80);
+    QVERIFY(rows.at(0)[QStringLiteral("figures")][QStringLiteral("efficiency_percent")].toDouble() >
+            0);
+    QCOMPARE(rows.at(1)[QStringLiteral("row")].toInt(), 3);
+
+    QCOMPARE(run({input, QStringLiteral("--currency"), QStringLiteral("XYZ")}).first, 2);
+    QCOMPARE(run({QStringLiteral("missing.csv")}).first, 2);
+}
+
+QTEST_MAIN(TestBatchQuote)
+#include "tst_batchquote.moc"
