@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "platform/RadioGroup.h"
+#include "quote/BatchQuote.h"
 #include "SyntheticInstallation.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineSeries>
 
 #include <malloc.h>
@@ -430,6 +432,68 @@ QList<TStepResult> TWizardDriver::Run()
         [](int) {
             if (QApplication::clipboard()->text().isEmpty())
                 return QStringLiteral("the clipboard is empty");
+            return QString();
+        }));
+
+    // Batch quoting: 1,000 assemblies of the main cable, standard, nearest and custom in turn.
+    QStringList rows = {BatchColumns().join(QLatin1Char(','))};
+    for (int row = 0; row < 1000; ++row) {
+        const bool custom = row % 3 == 2;
+        rows.append(
+            QStringList{QStringLiteral("jumper"),
+                        row % 3 == 1 ? BenchCatalog::NearLength : BenchCatalog::StandardLength,
+                        row % 2 == 0 ? QStringLiteral("ft") : QStringLiteral("m"),
+                        {},
+                        {},
+                        BenchCatalog::MainCable,
+                        QStringLiteral("plated"),
+                        QStringLiteral("prenvo"),
+                        BenchCatalog::StandardInterface,
+                        {},
+                        {},
+                        custom ? BenchCatalog::CustomInterface : BenchCatalog::StandardInterface,
+                        {},
+                        {},
+                        {},
+                        QString::number(1 + row % 4)}
+                .join(QLatin1Char(',')));
+    }
+    const QByteArray batch = rows.join(QStringLiteral("\r\n")).toUtf8();
+    const QString batchFile =
+        QDir(Installation.ProgramFolder).filePath(QStringLiteral("batch.csv"));
+    QFile file(batchFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(batch) != batch.size())
+        BenchFailure(QStringLiteral("cannot write %1").arg(batchFile));
+    file.close();
+    QList<TBatchItem> quoted;
+    results.append(Step(
+        QStringLiteral("quote 1,000 CSV rows (ParseCsv and QuoteBatch, core)"), nullptr,
+        [&](int) {
+            TBatchSources sources;
+            sources.Cables = &Window->Cables;
+            sources.Quote = {
+                &Window->PriceList, &Window->Rates, Window->RatesAvailable, &Window->JumperFile,
+                QDir(Installation.ProgramFolder).filePath(QStringLiteral("dat/jumpers.dat"))};
+            quoted = QuoteBatch(ParseCsv(batch), sources, 1);
+        },
+        [&](int) {
+            for (const TBatchItem& item : std::as_const(quoted))
+                if (!item.Error.isEmpty())
+                    return QStringLiteral("row %1: %2").arg(item.Row).arg(item.Error);
+            return quoted.size() == 1000 ? QString() : QStringLiteral("rows are missing");
+        }));
+    results.append(Step(
+        QStringLiteral("Import Assemblies of 1,000 rows (with progress) into an empty order"),
+        [&](int) {
+            Window->OrderLines.clear();
+            FileDialogs::SetNextFileName(batchFile);
+        },
+        [this](int) { Action("ImportAssemblies1")->trigger(); },
+        [this](int) {
+            Dialogs::TakeMessages();
+            FileDialogs::TakeShownDialogs();
+            if (Page() != TPage::Order || Window->OrderLines.size() < 4)
+                return QStringLiteral("the order has %1 lines").arg(Window->OrderLines.size());
             return QString();
         }));
     return results;
