@@ -212,6 +212,7 @@ void TestBatchQuote::badRows_data()
     QTest::newRow("jumper side left out") << Row("jumper", "6", "ft", {}, {}, {}, {}, {}, "top") << "feeder_connectors: a jumper has both connectors.";
     QTest::newRow("feeder side left out") << Row("feeder", "60", "ft", {}, {}, {}, "N Male", {}, "bottom") << "top: the feeder has no top connector";
     QTest::newRow("quantity") << Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2.5") << "quantity: \"2.5\" is not a whole number";
+    QTest::newRow("order bound") << Row("feeder", "45", "ft", {}, {}, {}, {}, {}, "none", "1000000000") << "quantity: the order would hold 45000000000 of KRV4-50B";
     QTest::newRow("application") << Row("sweeper", "6", "ft", {}) << "application: \"sweeper\" is not one of jumper, feeder.";
 }
 // clang-format on

@@ -424,6 +424,10 @@ TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources&
         item.Currency = CurrencyCode(sources.Quote.RatesAvailable ? tag : UsDollarTag);
         item.Figures = quote.Figures;
     } catch (const TRowError& error) {
+        // Nothing of a row that failed part-way is kept.
+        const int line = item.Row;
+        item = TBatchItem();
+        item.Row = line;
         item.Error = error.Text;
     }
     return item;
