@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -68,6 +69,7 @@ private slots:
     void badRows_data();
     void badRows();
     void importFillsTheOrder();
+    void cancelledImportLeavesTheOrder();
     void commandLine();
 
 private:
@@ -257,6 +259,22 @@ void TestBatchQuote::importFillsTheOrder()
     QVERIFY2(messages.first().Text.startsWith(
                  "1 of 4 rows could not be added to the order:\n\nRow 3: cable: there is no cable"),
              qPrintable(messages.first().Text));
+}
+
+void TestBatchQuote::cancelledImportLeavesTheOrder()
+{
+    const QString path = Install->ProgramFolder() + QStringLiteral("/large.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(Batch(QStringList(3000, Row("jumper", "6", "ft", {}))));
+    file.close();
+    FileDialogs::SetNextFileName(path);
+    WhenModal(this, QStringLiteral("dlgImportProgress"),
+              [](QWidget* dialog) { static_cast<QProgressDialog*>(dialog)->cancel(); });
+    W().findChild<QAction*>(QStringLiteral("ImportAssemblies1"))->trigger();
+    QCOMPARE(W().CurrentPage(), TPage::Page1);
+    QVERIFY(W().OrderLines.isEmpty());
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
 void TestBatchQuote::commandLine()
