@@ -68,6 +68,7 @@ private slots:
     void engineMatchesWindow();
     void badRows_data();
     void badRows();
+    void wholeFileRefused();
     void importFillsTheOrder();
     void cancelledImportLeavesTheOrder();
     void commandLine();
@@ -79,7 +80,11 @@ private:
 
 void TestBatchQuote::init()
 {
-    Prepare();
+    // A cable without Prenvo that page 2 shows first from 700 MHz: the window keeps its regular
+    // attachment when the user then picks a cable that has Prenvo.
+    Prepare(TTestInstallation::DefaultCatalog() +
+            "[KRV3-50A]\nTLine=700|2700|KRV3-50A|KRV3-50A|FOAM|0.1|0.0002|0.5|S|FAC-3||Y|Y|3|20|\n"
+            "C1=301|V3DM-P|7-16 DIN Male||7-16 DIN Female||P|R|\n");
     Install->WriteCommonFile(QStringLiteral("M_lom.dat"), Prices);
     Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
     Launch();
@@ -122,6 +127,8 @@ void TestBatchQuote::engineMatchesWindow_data()
     QTest::newRow("nearest, metres, EUR") << Row("jumper", "2.5", "m", {}) << "EUR" << "nearest";
     QTest::newRow("custom jumper") << Row("jumper", "10", "ft", "KRV4-50B", "plated", "regular", "7-16 DIN Male", "N Male") << "USD" << "custom";
     QTest::newRow("custom, standard grade, EUR") << Row("jumper", "3.5", "m", "krv4-50b", "standard", {}, {}, "n female") << "EUR" << "custom";
+    QTest::newRow("cable of another grade") << Row("jumper", "2", "m", "KRV4-50BP") << "USD" << "custom";
+    QTest::newRow("remembered attachment") << "jumper,6,ft,700,2200,KRV5-50B,,,,,,,,,," << "USD" << "custom";
     QTest::newRow("feeder, top, metres") << Row("feeder", "45", "m", "KRV5-50B", {}, {}, {}, {}, "top") << "USD" << "custom";
     QTest::newRow("feeder, none, EUR") << Row("feeder", "150", "ft", "KRA5-50A", {}, {}, {}, {}, "none") << "EUR" << "custom";
 }
@@ -155,8 +162,17 @@ void TestBatchQuote::engineMatchesWindow()
     if (cell("unit") == QLatin1String("m"))
         W().findChild<QRadioButton*>(QStringLiteral("rbMeters"))->setChecked(true);
     Combo("cboLength")->setEditText(Local(cell("length")));
+    if (!cell("begin_mhz").isEmpty())
+        Combo("cboBeginning")->setEditText(Local(cell("begin_mhz")));
     Button("btnNext")->click();
     QCOMPARE(W().CurrentPage(), TPage::Page2);
+    // A cable of another cable grade is listed once that grade is chosen.
+    const auto listed = [this](const QString& cable) {
+        return cable.isEmpty() || Combo("cboTLineData")->findText(cable, Qt::MatchFixedString) >= 0;
+    };
+    for (int grade = 0; grade < 3 && !listed(cell("cable")); ++grade)
+        if (Group("rgCableGrade")->Button(grade)->isEnabled())
+            Group("rgCableGrade")->Button(grade)->click();
     if (!cell("cable").isEmpty())
         Select("cboTLineData", cell("cable"));
     // The Standard grade is offered with the regular attachment only.
@@ -202,7 +218,9 @@ void TestBatchQuote::badRows_data()
     QTest::newRow("unknown cable") << Row("jumper", "6", "ft", "KRX9") << "cable: there is no cable \"KRX9\"";
     QTest::newRow("bad number") << Row("jumper", "\"6,5\"", "ft", {}) << "length: \"6,5\" is not a number";
     QTest::newRow("zero") << Row("jumper", "0", "ft", {}) << "length: \"0\" is not a number greater than 0";
-    QTest::newRow("huge") << Row("jumper", "2e6", "ft", {}) << "length: 2e6 is above the largest value";
+    QTest::newRow("huge") << Row("jumper", "2000001", "ft", {}) << "length: 2000001 is above the largest value";
+    QTest::newRow("exponent") << Row("jumper", "1e3", "ft", {}) << "length: \"1e3\" is not a number";
+    QTest::newRow("long cell") << Row("jumper", "6", "ft", QString(100000, 'K')) << "cable: there is no cable \"KKKK";
     QTest::newRow("unit") << Row("jumper", "6", "yd", {}) << "unit: \"yd\" is not one of ft, m.";
     QTest::newRow("band reversed") << "jumper,6,ft,2200,800,,,,,,,,,,," << "Ending frequency must be greater";
     QTest::newRow("band of no cable") << "jumper,6,ft,5000,6000,,,,,,,,,,," << "Sorry, there are no items";
@@ -224,10 +242,18 @@ void TestBatchQuote::badRows()
     QFETCH(QString, row);
     QFETCH(QString, error);
     const TBatchItem item = QuoteRow(row);
-    QVERIFY2(item.Error.startsWith(error), qPrintable(item.Error));
+    QVERIFY2(item.Error.startsWith(error) && item.Error.size() < 400,
+             qPrintable(item.Error.left(400)));
     QVERIFY(item.ResultRows.isEmpty());
-    // A heading that is missing stops the whole file.
+}
+
+void TestBatchQuote::wholeFileRefused()
+{
     QVERIFY_THROWS_EXCEPTION(TDataError, CheckBatchHeadings(ParseCsv("application,length\n")));
+    QVERIFY_THROWS_EXCEPTION(
+        TDataError,
+        CheckBatchHeadings(ParseCsv(Batch(QStringList(MaxBatchRows + 1, QStringLiteral("x"))))));
+    CheckBatchHeadings(ParseCsv(Batch(QStringList(MaxBatchRows, QStringLiteral("x")))));
 }
 
 void TestBatchQuote::importFillsTheOrder()
@@ -236,7 +262,7 @@ void TestBatchQuote::importFillsTheOrder()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(Batch({Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "3"),
-                      Row("jumper", "6", "ft", "KRX9"),
+                      Row("jumper", "6", "ft", "KRX9"), QStringLiteral(",,,,,,,,,,,,,,,"),
                       Row("jumper", "6", "ft", "KRV4-50B", {}, {}, {}, {}, {}, "2"),
                       Row("feeder", "45.5", "ft", "KRV5-50B", {}, {}, {}, {}, "top", "2")}));
     file.close();

@@ -5,7 +5,7 @@
 #include "catalog/TextBuffer.h"
 #include "main/TfrmMain.h"
 #include "order/Order.h"
-#include "platform/AppPaths.h"
+#include "order/OrderFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "pricing/Currencies.h"
@@ -24,12 +24,6 @@ namespace {
 
 // Files with more rows than this show their progress.
 constexpr int ProgressRows = 300;
-
-TQuoteSources QuoteSources(TfrmMain& window)
-{
-    return {&window.PriceList, &window.Rates, window.RatesAvailable, &window.JumperFile,
-            AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
-}
 
 } // namespace
 
@@ -87,6 +81,9 @@ void TImportAssemblies::Import(const QString& path)
         progress->setWindowTitle(QStringLiteral("Import Assemblies"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
+        // A Cancel taken while the last row is told must count, so the dialog never resets.
+        progress->setAutoReset(false);
+        progress->setAutoClose(false);
     }
     TBatchSources sources;
     sources.Cables = &Window.Cables;
@@ -118,6 +115,14 @@ void TImportAssemblies::Import(const QString& path)
             ++added;
         else
             failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
+    }
+    // The order must open again from its file (the last-order file, a saved order).
+    if (added > 0 && !OrderFileFits(lines, Window.OrderInfo)) {
+        Dialogs::Beep();
+        Dialogs::Warning(&Window, QStringLiteral("These assemblies cannot be added: the order "
+                                                 "would be too large to save. Import them in "
+                                                 "smaller parts or into a new order."));
+        return;
     }
     if (added > 0) {
         Window.OrderLines = lines;

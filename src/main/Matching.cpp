@@ -38,13 +38,13 @@ TQuoteRequest RequestFromPages(const TfrmMain& window)
     return request;
 }
 
-TQuoteSources Sources(TfrmMain& window)
+} // namespace
+
+TQuoteSources QuoteSources(TfrmMain& window)
 {
     return {&window.PriceList, &window.Rates, window.RatesAvailable, &window.JumperFile,
             AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
 }
-
-} // namespace
 
 void TfrmMain::MatchSelection()
 {
@@ -54,7 +54,7 @@ void TfrmMain::MatchSelection()
     QuoteRequest.Bottom = {BottomSide.lblDescription->text(),
                            BottomSide.cboDescription->currentText(),
                            BottomSide.cboInner->currentText()};
-    Quote = QuoteAssembly(QuoteRequest, Sources(*this));
+    Quote = QuoteAssembly(QuoteRequest, QuoteSources(*this));
     *Assembly = Quote.Assembly;
     if (!Quote.Warning.isEmpty()) {
         Dialogs::Beep();
@@ -95,7 +95,7 @@ void TfrmMain::AcceptLengthChoice()
 {
     // Priced in the currency chosen now, which may have changed on this page.
     QuoteRequest.CurrencyTag = CurrentCurrencyTag();
-    ChooseLength(Quote, QuoteRequest, Sources(*this), std::max(rgStdLengths->ItemIndex(), 0));
+    ChooseLength(Quote, QuoteRequest, QuoteSources(*this), std::max(rgStdLengths->ItemIndex(), 0));
     *Assembly = Quote.Assembly;
     ShowFinalSummary();
 }

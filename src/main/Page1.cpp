@@ -19,10 +19,6 @@
 namespace {
 
 const QString NotNumeric = QStringLiteral("This field must contain a numeric value.");
-const QString BandReversed =
-    QStringLiteral("Ending frequency must be greater than beginning frequency.");
-const QString NoMatch =
-    QStringLiteral("Sorry, there are no items that match your selection criteria.");
 const QString BadBeginning =
     QStringLiteral("The beginning frequency must be a number greater than 0 MHz.");
 const QString BadEnding =

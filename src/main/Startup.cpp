@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString DefaultInterface = QStringLiteral("7-16 DIN Male");
-const QString DefaultCableModel = QStringLiteral("KRV4-50B");
 const QString CurrencyNote =
     QStringLiteral("Currencies other than the United States Dollars ($US)  are provided for "
                    "information purposes only and are based on exchange rates as of: ");

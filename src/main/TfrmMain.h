@@ -37,6 +37,11 @@ class TRadioGroup;
 // The wizard's pages, in their fixed order.
 enum class TPage { Page1, Page2, NoPN, NoLength, Final, Order };
 
+class TfrmMain;
+
+// Where the window's quotes take prices and standard assemblies from.
+TQuoteSources QuoteSources(TfrmMain& window);
+
 // The main window: the wizard and all state of the run.
 class TfrmMain : public QMainWindow
 {

@@ -16,10 +16,15 @@ void NameApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
 }
 
-// "ferrolyn quote ...": no display; numbers read and written with '.' whatever the locale.
+// "ferrolyn quote ...": no display; numbers read and written with '.' and ASCII digits whatever
+// the regional settings (the other categories stay the user's).
 int RunQuote(int argc, char* argv[])
 {
-    qputenv("LC_ALL", "C.UTF-8");
+    if (qEnvironmentVariableIsSet("LC_ALL")) {
+        qputenv("LANG", qgetenv("LC_ALL"));
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_NUMERIC", "C");
     QCoreApplication app(argc, argv);
     NameApplication();
     QFile out;

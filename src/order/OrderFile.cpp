@@ -143,6 +143,12 @@ QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info)
     return Encoded(text);
 }
 
+bool OrderFileFits(const QStringList& orderLines, const TOrderInfo& info)
+{
+    return OrderFileLines(orderLines, info).size() <= MaxOrderFileLines &&
+           OrderFileBytes(orderLines, info).size() <= MaxOrderFileSize;
+}
+
 void WriteOrderFile(const QString& path, const QStringList& orderLines, const TOrderInfo& info)
 {
     WriteFileAtomically(path, OrderFileBytes(orderLines, info), QStringLiteral("order file"));

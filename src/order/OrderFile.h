@@ -28,6 +28,10 @@ QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info
 // The bytes of the file for these order lines: the lines above, each ended by CR LF, encoded.
 QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info = {});
 
+// True when the file of this order is one that ReadOrderFile opens again (within its limits of
+// lines and bytes).
+bool OrderFileFits(const QStringList& orderLines, const TOrderInfo& info = {});
+
 // Writes the file atomically: a failed write leaves the previous file whole. Throws TDataError
 // naming the file when it cannot be written.
 void WriteOrderFile(const QString& path, const QStringList& orderLines,

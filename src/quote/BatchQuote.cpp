@@ -6,20 +6,16 @@
 #include "catalog/LineFormat.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
+#include "quote/WizardWalk.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cmath>
 
 namespace {
-
-// The window's start-up choices.
-const QString DefaultInterface = QStringLiteral("7-16 DIN Male");
-const QString DefaultCableModel = QStringLiteral("KRV4-50B");
-const QString NoMatch =
-    QStringLiteral("Sorry, there are no items that match your selection criteria.");
 
 const QStringList FigureColumns = {
     QStringLiteral("attenuation_db_per_100ft"), QStringLiteral("attenuation_db_per_100m"),
@@ -37,16 +33,41 @@ struct TRowError {
     throw TRowError{text};
 }
 
+// A cell's text in a message: quoted, and cut short when long.
+QString Shown(const QString& text)
+{
+    constexpr int Longest = 60;
+    return QLatin1Char('"') +
+           (text.size() > Longest ? text.left(Longest) + QStringLiteral("...") : text) +
+           QLatin1Char('"');
+}
+
+// The batch columns' positions in a table (-1 for none).
+QList<int> ColumnsOf(const TCsvTable& table)
+{
+    QList<int> columns;
+    for (const QString& column : BatchColumns())
+        columns.append(table.Column(column));
+    return columns;
+}
+
 class TRow
 {
 public:
-    TRow(const TCsvTable& table, int index) : Table(table), Index(index) {}
+    TRow(const QStringList& fields, const QList<int>& columns) : Fields(fields), Columns(columns) {}
 
     QString Cell(const QString& column) const
     {
-        const int at = Table.Column(column);
-        const QStringList& fields = Table.Rows.at(Index);
-        return at >= 0 && at < fields.size() ? fields.at(at).trimmed() : QString();
+        const int at = Columns.value(BatchColumns().indexOf(column), -1);
+        return at >= 0 && at < Fields.size() ? Fields.at(at).trimmed() : QString();
+    }
+
+    bool Empty() const
+    {
+        for (const int at : Columns)
+            if (at >= 0 && at < Fields.size() && !Fields.at(at).trimmed().isEmpty())
+                return false;
+        return true;
     }
 
     // One of the words (without regard to case); the index of the word, or fallback when empty.
@@ -58,20 +79,23 @@ public:
         for (int i = 0; i < words.size(); ++i)
             if (text.compare(words.at(i), Qt::CaseInsensitive) == 0)
                 return i;
-        Fail(QStringLiteral("%1: \"%2\" is not one of %3.")
-                 .arg(column, text, words.join(QStringLiteral(", "))));
+        Fail(QStringLiteral("%1: %2 is not one of %3.")
+                 .arg(column, Shown(text), words.join(QStringLiteral(", "))));
     }
 
-    // A number above 0 and at most bound, '.' as decimal point; the text as written.
+    // A plain decimal number above 0 and at most bound ('.' as decimal point); the text as
+    // written, which part numbers and descriptions take over.
     double Number(const QString& column, const QString& fallback, double bound,
                   QString* written = nullptr) const
     {
+        static const QRegularExpression Plain(QStringLiteral("^[0-9]{1,12}(\\.[0-9]{1,12})?$"));
         QString text = Cell(column);
         if (text.isEmpty())
             text = fallback;
         double value = 0;
-        if (!TryStrToFloat(text, value) || text.contains(QLatin1Char(',')) || value <= 0)
-            Fail(QStringLiteral("%1: \"%2\" is not a number greater than 0.").arg(column, text));
+        if (!Plain.match(text).hasMatch() || !TryStrToFloat(text, value) || value <= 0)
+            Fail(QStringLiteral("%1: %2 is not a number greater than 0 (such as 12 or 2.5).")
+                     .arg(column, Shown(text)));
         if (value > bound)
             Fail(QStringLiteral("%1: %2 is above the largest value, %3.")
                      .arg(column, text, FloatToStr(bound)));
@@ -81,8 +105,8 @@ public:
     }
 
 private:
-    const TCsvTable& Table;
-    int Index;
+    const QStringList& Fields;
+    const QList<int>& Columns;
 };
 
 TCableFamily FamilyOf(const QString& cableType)
@@ -94,22 +118,22 @@ TCableFamily FamilyOf(const QString& cableType)
     return TCableFamily::Foam;
 }
 
-// The cable as page 2 takes it: the named one in the first cable grade (standard, premium,
-// flame retardant) that offers it, or page 2's first choice.
-TTransmissionLine* ChooseCable(TQuoteRequest& request, const QString& partNumber,
-                               const TCableList& cables)
+// The cables page 1 lets through to page 2 for the request's band and the cable's family (or
+// foam, page 1's own choice, when no cable is named).
+TCableRefs MatchingCables(TQuoteRequest& request, const QString& partNumber,
+                          const TCableList& cables)
 {
     if (!partNumber.isEmpty()) {
         const auto known = std::find_if(cables.begin(), cables.end(), [&](const auto& cable) {
             return cable->PartNumber.compare(partNumber, Qt::CaseInsensitive) == 0;
         });
         if (known == cables.end())
-            Fail(QStringLiteral("cable: there is no cable \"%1\" in the catalog.").arg(partNumber));
+            Fail(QStringLiteral("cable: there is no cable %1 in the catalog.")
+                     .arg(Shown(partNumber)));
         request.Family = FamilyOf((*known)->CableType);
     }
     if (request.Family == TCableFamily::EllipticalWaveguide && !request.Feeder)
         Fail(QStringLiteral("cable: elliptical waveguide is offered for feeders only."));
-
     TCableCriteria criteria;
     criteria.UseBand = true;
     criteria.BeginFrequency = request.BeginFrequency;
@@ -120,117 +144,58 @@ TTransmissionLine* ChooseCable(TQuoteRequest& request, const QString& partNumber
     const TCableRefs matching = SelectCables(CableRefs(cables), criteria);
     if (matching.isEmpty())
         Fail(NoMatch);
-
-    for (int grade = 0; grade < 3; ++grade) {
-        TCableCriteria graded;
-        graded.Grade = CableGradeCode(grade);
-        const TCableRefs offered = SelectCables(matching, graded);
-        if (offered.isEmpty())
-            continue;
-        if (!partNumber.isEmpty()) {
-            for (TTransmissionLine* cable : offered)
-                if (cable->PartNumber.compare(partNumber, Qt::CaseInsensitive) == 0)
-                    return cable;
-            continue;
-        }
-        QStringList partNumbers;
-        for (const TTransmissionLine* cable : offered)
-            partNumbers.append(cable->PartNumber);
-        partNumbers = SortedUnique(partNumbers);
-        QString selected = partNumbers.first();
-        for (const TTransmissionLine* cable : offered) {
-            if (cable->Model == DefaultCableModel) {
-                selected = cable->PartNumber;
-                break;
-            }
-        }
-        for (TTransmissionLine* cable : offered)
-            if (cable->PartNumber == selected)
-                return cable;
-        return offered.last();
-    }
-    Fail(
-        QStringLiteral("cable: \"%1\" is not offered from %2 to %3 MHz.")
-            .arg(partNumber, FloatToStr(request.BeginFrequency), FloatToStr(request.EndFrequency)));
+    return matching;
 }
 
-// The item of a page-2 list the cell names (without regard to case), or the list's first item.
-QString ListItem(const QStringList& items, const QString& text, const QString& fallback,
-                 const QString& column, const QString& what)
+// Page 2 walked with the row's picks.
+void WalkPage2(const TRow& row, TQuoteRequest& request, const TCableRefs& matching)
 {
-    if (text.isEmpty()) {
-        if (items.contains(fallback))
-            return fallback;
-        if (items.isEmpty())
-            Fail(QStringLiteral("%1: the cable offers no %2 for these choices.").arg(column, what));
-        return items.first();
-    }
-    for (const QString& item : items)
-        if (item.compare(text, Qt::CaseInsensitive) == 0)
-            return item;
-    Fail(QStringLiteral("%1: \"%2\" is not offered for these choices; the choices are: %3.")
-             .arg(column, text, JoinBounded(items, QStringLiteral(", "))));
-}
+    TWizardWalk page(matching, request.Feeder, request.IncludeTop, request.IncludeBottom);
+    const QString cable = row.Cell(QStringLiteral("cable"));
+    if (!cable.isEmpty() && !page.PickCable(cable))
+        Fail(QStringLiteral("cable: %1 is not offered from %2 to %3 MHz.")
+                 .arg(Shown(cable), FloatToStr(request.BeginFrequency),
+                      FloatToStr(request.EndFrequency)));
 
-TConnectorChoice ChooseSide(const TRow& row, const QString& side, const TQuoteRequest& request)
-{
-    const TTransmissionLine& cable = *request.Cable;
-    const QString interfaceColumn = side;
-    const QString characteristicsColumn = side + QStringLiteral("_characteristics");
-    const QString innerColumn = side + QStringLiteral("_inner");
-    TConnectorChoice choice;
-    choice.Interface = ListItem(
-        InterfaceLists(cable, request.ConnectorGrade, request.Attachment).Actual,
-        row.Cell(interfaceColumn), DefaultInterface, interfaceColumn, QStringLiteral("connector"));
-    choice.Characteristics =
-        ListItem(CharacteristicsList(cable, true, choice.Interface, request.Attachment).Items,
-                 row.Cell(characteristicsColumn), {}, characteristicsColumn,
-                 QStringLiteral("characteristics"));
-    choice.InnerAttachment =
-        ListItem(InnerAttachmentList(cable, true, choice.Interface, choice.Characteristics,
-                                     request.Attachment)
-                     .Items,
-                 row.Cell(innerColumn), {}, innerColumn, QStringLiteral("inner attachment"));
-    return choice;
-}
-
-// The connector options as page 2 offers them for the cable.
-void ChooseConnectorOptions(const TRow& row, TQuoteRequest& request)
-{
-    const TTransmissionLine& cable = *request.Cable;
-    const int grade = row.Word(QStringLiteral("grade"),
-                               {QStringLiteral("plated"), QStringLiteral("standard")}, -1);
+    const bool anyConnector = request.IncludeTop || request.IncludeBottom;
     const int attachment = row.Word(QStringLiteral("attachment"),
                                     {QStringLiteral("prenvo"), QStringLiteral("regular")}, -1);
-    if (!request.IncludeTop && !request.IncludeBottom) {
-        request.Attachment = QStringLiteral("R");
-        request.ConnectorGrade = QStringLiteral("P");
-        return;
-    }
-    const bool prenvoOffered = !cable.PrenvoOption.isEmpty() && !request.Feeder;
-    bool prenvo = false;
-    if (attachment == 0) {
-        if (!prenvoOffered)
-            Fail(request.Feeder
-                     ? QStringLiteral("attachment: Prenvo is offered for jumpers only.")
-                     : QStringLiteral("attachment: this cable is not offered with Prenvo."));
-        prenvo = true;
-    } else if (attachment < 0) {
-        // The Standard grade is chosen only with the regular attachment.
-        prenvo = prenvoOffered && grade != 1;
-    }
-    request.Attachment = prenvo ? QStringLiteral("S") : QStringLiteral("R");
+    const int grade = row.Word(QStringLiteral("grade"),
+                               {QStringLiteral("plated"), QStringLiteral("standard")}, -1);
+    if (anyConnector && attachment >= 0 && !page.PickAttachment(attachment == 0))
+        Fail(request.Feeder ? QStringLiteral("attachment: Prenvo is offered for jumpers only.")
+                            : QStringLiteral("attachment: this cable is not offered with Prenvo."));
+    // The Standard grade is offered with the regular attachment only, which a user picks first.
+    if (anyConnector && grade == 1 && attachment < 0 && page.Prenvo())
+        page.PickAttachment(false);
+    if (anyConnector && grade >= 0 && !page.PickGrade(grade == 0))
+        Fail(grade == 0 ? QStringLiteral("grade: this cable is not offered with plated connectors.")
+             : page.Prenvo()
+                 ? QStringLiteral("grade: standard connectors are not offered with Prenvo.")
+                 : QStringLiteral("grade: this cable is not offered with standard connectors."));
 
-    const bool plated = !cable.PlatedOption.isEmpty();
-    const bool standard = !cable.StandardOption.isEmpty() && !prenvo;
-    if (grade == 0 && !plated)
-        Fail(QStringLiteral("grade: this cable is not offered with plated connectors."));
-    if (grade == 1 && !standard)
-        Fail(prenvo ? QStringLiteral("grade: standard connectors are not offered with Prenvo.")
-                    : QStringLiteral("grade: this cable is not offered with standard "
-                                     "connectors."));
-    const bool platedChosen = grade == 0 || (grade < 0 && (plated || prenvo));
-    request.ConnectorGrade = platedChosen ? QStringLiteral("P") : QStringLiteral("S");
+    const QString sides[2] = {QStringLiteral("top"), QStringLiteral("bottom")};
+    for (int side = 0; side < 2; ++side) {
+        const QString interfaceColumn = sides[side];
+        const QString characteristicsColumn = sides[side] + QStringLiteral("_characteristics");
+        const QString innerColumn = sides[side] + QStringLiteral("_inner");
+        const QString text = row.Cell(interfaceColumn);
+        if (!text.isEmpty() && !page.PickInterface(side, text))
+            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+                     .arg(interfaceColumn, Shown(text),
+                          JoinBounded(page.Interfaces(), QStringLiteral(", "))));
+        const QString characteristics = row.Cell(characteristicsColumn);
+        if (!characteristics.isEmpty() && !page.PickCharacteristics(side, characteristics))
+            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+                     .arg(characteristicsColumn, Shown(characteristics),
+                          JoinBounded(page.CharacteristicsItems(side), QStringLiteral(", "))));
+        const QString inner = row.Cell(innerColumn);
+        if (!inner.isEmpty() && !page.PickInner(side, inner))
+            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+                     .arg(innerColumn, Shown(inner),
+                          JoinBounded(page.InnerItems(side), QStringLiteral(", "))));
+    }
+    page.Fill(request);
 }
 
 TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& quantity)
@@ -250,7 +215,7 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& qu
     request.EndFrequency =
         row.Number(QStringLiteral("end_mhz"), QStringLiteral("2200"), MaxTypedFrequency);
     if (request.BeginFrequency > request.EndFrequency)
-        Fail(QStringLiteral("Ending frequency must be greater than beginning frequency."));
+        Fail(BandReversed);
 
     const int feeder = row.Word(QStringLiteral("feeder_connectors"),
                                 {QStringLiteral("both"), QStringLiteral("top"),
@@ -275,16 +240,10 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& qu
     bool whole = false;
     quantity = count.isEmpty() ? 1 : count.toLongLong(&whole);
     if (!count.isEmpty() && (!whole || quantity < 1 || quantity > MaxOrderQuantity))
-        Fail(QStringLiteral("quantity: \"%1\" is not a whole number from 1 to %2.")
-                 .arg(count, FloatToStr(MaxOrderQuantity)));
+        Fail(QStringLiteral("quantity: %1 is not a whole number from 1 to %2.")
+                 .arg(Shown(count), FloatToStr(MaxOrderQuantity)));
 
-    request.Cable = ChooseCable(request, row.Cell(QStringLiteral("cable")), cables);
-    ChooseConnectorOptions(row, request);
-    // A side left out shows "N/A" in its lists, as on page 2.
-    const TConnectorChoice none{{}, QStringLiteral("N/A"), QStringLiteral("N/A")};
-    request.Top = request.IncludeTop ? ChooseSide(row, QStringLiteral("top"), request) : none;
-    request.Bottom =
-        request.IncludeBottom ? ChooseSide(row, QStringLiteral("bottom"), request) : none;
+    WalkPage2(row, request, MatchingCables(request, row.Cell(QStringLiteral("cable")), cables));
     return request;
 }
 
@@ -377,19 +336,24 @@ void CheckBatchHeadings(const TCsvTable& table)
     for (const QString& column : BatchColumns())
         if (table.Column(column) < 0)
             missing.append(column);
-    if (missing.isEmpty())
-        return;
-    throw TDataError(
-        QStringLiteral("The file has no column %1. The first line must name the columns %2.")
-            .arg(missing.join(QStringLiteral(", ")), BatchColumns().join(QStringLiteral(","))));
+    if (!missing.isEmpty())
+        throw TDataError(
+            QStringLiteral("The file has no column %1. The first line must name the columns %2.")
+                .arg(missing.join(QStringLiteral(", ")), BatchColumns().join(QLatin1Char(','))));
+    if (table.Rows.size() > MaxBatchRows)
+        throw TDataError(QStringLiteral("The file has %1 rows; at most %2 assemblies can be quoted "
+                                        "at once.")
+                             .arg(table.Rows.size())
+                             .arg(MaxBatchRows));
 }
 
-TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag)
+namespace {
+
+TBatchItem QuoteRow(const TRow& row, int line, const TBatchSources& sources, int tag)
 {
     TBatchItem item;
-    item.Row = table.RowLines.value(index);
+    item.Row = line;
     try {
-        const TRow row(table, index);
         TQuoteRequest request = RequestOfRow(row, *sources.Cables, item.Quantity);
         request.CurrencyTag = tag;
         const TQuoteResult quote = QuoteAssembly(request, sources.Quote);
@@ -433,13 +397,25 @@ TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources&
     return item;
 }
 
+} // namespace
+
+TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag)
+{
+    const QList<int> columns = ColumnsOf(table);
+    return QuoteRow(TRow(table.Rows.at(index), columns), table.RowLines.value(index), sources, tag);
+}
+
 QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
                              const std::function<bool(int)>& progress)
 {
+    const QList<int> columns = ColumnsOf(table);
     QList<TBatchItem> items;
     items.reserve(table.Rows.size());
     for (int index = 0; index < table.Rows.size(); ++index) {
-        items.append(QuoteBatchRow(table, index, sources, tag));
+        const TRow row(table.Rows.at(index), columns);
+        // A row without any value (a spreadsheet's empty line) is no assembly.
+        if (!row.Empty())
+            items.append(QuoteRow(row, table.RowLines.value(index), sources, tag));
         if (progress && !progress(index + 1))
             break;
     }

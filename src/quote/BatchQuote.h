@@ -51,15 +51,18 @@ struct TBatchItem {
     QStringList Figures;
 };
 
-// Throws TDataError when a column is missing.
+// The most rows a file may have: as many as an order file may hold lines.
+constexpr int MaxBatchRows = 20000;
+
+// Throws TDataError when a column is missing or the file has more than MaxBatchRows rows.
 void CheckBatchHeadings(const TCsvTable& table);
 
 // Quotes row index (0 for the first row after the headings) in the currency of this tag. A row
 // on the nearest-lengths page is quoted at the length as entered, as that page's first choice.
 TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag);
 
-// Quotes every row; progress (rows done) is told after each row and stops the batch when it
-// answers false.
+// Quotes every row but those without any value; progress (rows done) is told after each row
+// and stops the batch when it answers false.
 QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
                              const std::function<bool(int)>& progress = {});
 

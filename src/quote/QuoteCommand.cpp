@@ -9,6 +9,7 @@
 #include "pricing/Currencies.h"
 #include "quote/BatchQuote.h"
 
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -108,6 +109,13 @@ void LoadInstallation(TInstallation& installation, QIODevice& err)
     }
 }
 
+// False when the device's buffered bytes could not be written.
+bool Flushed(QIODevice& device)
+{
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return file == nullptr || file->flush();
+}
+
 int CurrencyTag(const TOptions& options, const TInstallation& installation)
 {
     const int tag = CurrencyTagOfCode(options.Currency);
@@ -161,9 +169,12 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
                          AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
         items = QuoteBatch(table, sources, tag);
         const QByteArray bytes = options.Json ? BatchJson(items) : BatchCsv(items);
-        if (options.Output.isEmpty())
-            out.write(bytes);
-        else
+        if (options.Output.isEmpty()) {
+            if (out.write(bytes) != bytes.size() || !Flushed(out))
+                throw TDataError(QStringLiteral("The quote could not be written to the standard "
+                                                "output: %1")
+                                     .arg(out.errorString()));
+        } else
             WriteFileAtomically(options.Output, bytes, QStringLiteral("quote"));
     } catch (const TDataError& error) {
         Write(err, error.FullText() + QLatin1Char('\n'));

@@ -16,6 +16,14 @@
 // page shows and the order lines it offers. Texts are in the user's number format, as the pages
 // show them.
 
+// The wizard's choices at start-up, and what page 1 says when no cable fits.
+inline const QString DefaultInterface = QStringLiteral("7-16 DIN Male");
+inline const QString DefaultCableModel = QStringLiteral("KRV4-50B");
+inline const QString BandReversed =
+    QStringLiteral("Ending frequency must be greater than beginning frequency.");
+inline const QString NoMatch =
+    QStringLiteral("Sorry, there are no items that match your selection criteria.");
+
 // The choices, as pages 1 and 2 hold them once the user presses Next on page 2.
 struct TQuoteRequest {
     bool Feeder = false;
