@@ -24,7 +24,9 @@
 //   top_characteristics, top_inner, bottom_characteristics, bottom_inner  (the first offered)
 //   feeder_connectors  both | top | bottom | none  (both)
 //   quantity     a whole number of assemblies      (1)
-// An empty cell takes the default in brackets, as the window does.
+// A row is quoted as a freshly started window quotes it with page 1 filled in and the row's picks
+// made on page 2 (TWizardWalk): an empty cell keeps what page 2 shows, which is the default in
+// brackets unless an earlier pick changed it, as in the window.
 
 // The headings every batch file has.
 QStringList BatchColumns();
