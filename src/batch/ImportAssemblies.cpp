@@ -2,7 +2,6 @@
 
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
-#include "catalog/TextBuffer.h"
 #include "main/TfrmMain.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
@@ -52,12 +51,7 @@ void TImportAssemblies::Import(const QString& path)
 {
     TCsvTable table;
     try {
-        try {
-            table = ParseCsv(ReadRegularFile(path, SmallDataFileLimit));
-        } catch (TDataError& error) {
-            throw error.At(path, 0);
-        }
-        CheckBatchHeadings(table);
+        table = ReadBatchFile(path);
     } catch (const TDataError& error) {
         Dialogs::Error(&Window, error.FullText());
         return;
@@ -69,9 +63,7 @@ void TImportAssemblies::Import(const QString& path)
 
     // An order is in the currency of its first item; imported rows join it in that currency.
     const int chosen = Window.CurrentCurrencyTag();
-    const int orderCurrency = Window.OrderInfo.CurrencyTag <= 0 || Window.OrderLines.size() <= 1
-                                  ? chosen
-                                  : Window.OrderInfo.CurrencyTag;
+    const int orderCurrency = OrderCurrency(Window.OrderInfo, Window.OrderLines, chosen);
     std::unique_ptr<QProgressDialog> progress;
     if (table.Rows.size() > ProgressRows) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Quoting the assemblies..."),

@@ -166,8 +166,7 @@ void TfrmMain::AddResultToOrder()
     // An order is in the currency of its first item; later results join it at their prices in
     // that currency, whatever currency is chosen now.
     const int chosen = CurrentCurrencyTag();
-    const int orderCurrency =
-        OrderInfo.CurrencyTag <= 0 || OrderLines.size() <= 1 ? chosen : OrderInfo.CurrencyTag;
+    const int orderCurrency = OrderCurrency(OrderInfo, OrderLines, chosen);
     const QStringList rows = ResultRowsInCurrency(orderCurrency);
     if (!AddResultRows(OrderLines, rows)) {
         Dialogs::Beep();

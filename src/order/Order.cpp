@@ -155,6 +155,11 @@ bool OutOfBounds(const QString& text, double bound)
 
 } // namespace
 
+int OrderCurrency(const TOrderInfo& info, const QStringList& orderLines, int chosenTag)
+{
+    return info.CurrencyTag <= 0 || orderLines.size() <= 1 ? chosenTag : info.CurrencyTag;
+}
+
 bool AddResultRows(QStringList& orderLines, const QStringList& resultRows)
 {
     QStringList lines = orderLines;

@@ -43,6 +43,10 @@ struct TOrderInfo {
     TOrderDetails Details;
 };
 
+// The currency new items join the order in: the order's own once it has items, else the chosen
+// one (an order is in the currency of its first item).
+int OrderCurrency(const TOrderInfo& info, const QStringList& orderLines, int chosenTag);
+
 struct TOrderItem {
     QString Quantity;
     QString Unit;

@@ -4,6 +4,7 @@
 #include "catalog/ConnectorLists.h"
 #include "catalog/DataError.h"
 #include "catalog/LineFormat.h"
+#include "catalog/TextBuffer.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
 #include "quote/WizardWalk.h"
@@ -345,6 +346,18 @@ void CheckBatchHeadings(const TCsvTable& table)
                                         "at once.")
                              .arg(table.Rows.size())
                              .arg(MaxBatchRows));
+}
+
+TCsvTable ReadBatchFile(const QString& path)
+{
+    const QByteArray bytes = ReadRegularFile(path, SmallDataFileLimit);
+    try {
+        TCsvTable table = ParseCsv(bytes);
+        CheckBatchHeadings(table);
+        return table;
+    } catch (TDataError& error) {
+        throw error.At(path, 0);
+    }
 }
 
 namespace {

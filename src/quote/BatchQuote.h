@@ -59,6 +59,10 @@ constexpr int MaxBatchRows = 20000;
 // Throws TDataError when a column is missing or the file has more than MaxBatchRows rows.
 void CheckBatchHeadings(const TCsvTable& table);
 
+// A batch file read (a regular file of at most SmallDataFileLimit bytes), parsed and checked.
+// Throws TDataError naming the file.
+TCsvTable ReadBatchFile(const QString& path);
+
 // Quotes row index (0 for the first row after the headings) in the currency of this tag. A row
 // on the nearest-lengths page is quoted at the length as entered, as that page's first choice.
 TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag);

@@ -154,14 +154,7 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
     try {
         LoadInstallation(installation, err);
         const int tag = CurrencyTag(options, installation);
-        const QByteArray input = ReadRegularFile(options.Input, SmallDataFileLimit);
-        TCsvTable table;
-        try {
-            table = ParseCsv(input);
-            CheckBatchHeadings(table);
-        } catch (TDataError& error) {
-            throw error.At(options.Input, 0);
-        }
+        const TCsvTable table = ReadBatchFile(options.Input);
         TBatchSources sources;
         sources.Cables = &installation.Cables;
         sources.Quote = {&installation.PriceList, &installation.Rates, installation.RatesAvailable,
