@@ -23,13 +23,7 @@
 
 namespace {
 
-// One foam cable whose description carries characters that HTML must escape.
-const QString Catalog = QStringLiteral(
-    "[Catalog]\nVersion=1\n"
-    "[KRV4-50B]\n"
-    "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
-    "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n");
-
+// The cable's description carries characters that HTML must escape.
 const QString PriceList = QStringLiteral("CAB|1|KRV4-50B|FT|1/2 in. <foam> & \"jacket\"|2.10|\n"
                                          "CON|2|V4DM-PV|EA|7-16 DIN male Prenvo|38.50|\n"
                                          "SVC|3|FAC-4|EA|1/2 in. charge|15.00|\n"
@@ -74,7 +68,7 @@ private:
 
 void TestOutputs::init()
 {
-    Prepare(Catalog);
+    Prepare(TTestInstallation::PrenvoJumperCatalog());
     Install->WriteCommonFile(QStringLiteral("M_lom.dat"), PriceList);
     Install->WriteProgramFile(QStringLiteral("dat/jumpers.dat"), Jumpers);
     Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));

@@ -21,12 +21,6 @@
 
 namespace {
 
-const QString Catalog = QStringLiteral(
-    "[Catalog]\nVersion=1\n"
-    "[KRV4-50B]\n"
-    "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
-    "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n");
-
 // An order file of count items, in euros when the rate file offers them.
 QString OrderText(int count, const QString& details = {})
 {
@@ -82,7 +76,7 @@ private:
 
 void TestQuoteDocument::init()
 {
-    Prepare(Catalog);
+    Prepare(TTestInstallation::PrenvoJumperCatalog());
     Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
     Launch();
     Dialogs::TakeMessages();

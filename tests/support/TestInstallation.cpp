@@ -168,6 +168,15 @@ QString TTestInstallation::DefaultCatalog()
         "C1=601|A5NM-P|N Male||N Female||P|R|\n");
 }
 
+QString TTestInstallation::PrenvoJumperCatalog()
+{
+    return QStringLiteral(
+        "[Catalog]\nVersion=1\n"
+        "[KRV4-50B]\n"
+        "TLine=800|2200|KRV4-50B|KRV4-50B|FOAM|0.0689|0.00015|0.63|S|FAC-4|Y|Y|Y|3.3|40|\n"
+        "C1=401|V4DM-PV|7-16 DIN Male||7-16 DIN Female||P|S|\n");
+}
+
 QString TTestInstallation::DefaultImageTable()
 {
     return QStringLiteral("7-16 DIN Male|||716dinm.gif|\n"

@@ -46,6 +46,9 @@ public:
     // with 7-16 DIN and N connectors, a 7/8" foam cable (700-2700) and an air cable (150-3000).
     static QString DefaultCatalog();
     static QString DefaultImageTable();
+    // One 1/2" foam cable (800-2200 MHz) with one 7-16 DIN Male Prenvo connector: the standard
+    // jumper of the default jumpers.dat.
+    static QString PrenvoJumperCatalog();
 
 private:
     QTemporaryDir Dir;
