@@ -313,22 +313,23 @@ QJsonValue JsonText(const QString& text)
 
 QStringList BatchColumns()
 {
-    return {QStringLiteral("application"),
-            QStringLiteral("length"),
-            QStringLiteral("unit"),
-            QStringLiteral("begin_mhz"),
-            QStringLiteral("end_mhz"),
-            QStringLiteral("cable"),
-            QStringLiteral("grade"),
-            QStringLiteral("attachment"),
-            QStringLiteral("top"),
-            QStringLiteral("top_characteristics"),
-            QStringLiteral("top_inner"),
-            QStringLiteral("bottom"),
-            QStringLiteral("bottom_characteristics"),
-            QStringLiteral("bottom_inner"),
-            QStringLiteral("feeder_connectors"),
-            QStringLiteral("quantity")};
+    static const QStringList columns = {QStringLiteral("application"),
+                                        QStringLiteral("length"),
+                                        QStringLiteral("unit"),
+                                        QStringLiteral("begin_mhz"),
+                                        QStringLiteral("end_mhz"),
+                                        QStringLiteral("cable"),
+                                        QStringLiteral("grade"),
+                                        QStringLiteral("attachment"),
+                                        QStringLiteral("top"),
+                                        QStringLiteral("top_characteristics"),
+                                        QStringLiteral("top_inner"),
+                                        QStringLiteral("bottom"),
+                                        QStringLiteral("bottom_characteristics"),
+                                        QStringLiteral("bottom_inner"),
+                                        QStringLiteral("feeder_connectors"),
+                                        QStringLiteral("quantity")};
+    return columns;
 }
 
 void CheckBatchHeadings(const TCsvTable& table)
