@@ -275,15 +275,22 @@ void TestOrder::totals_data()
                                << QList<double>{3.75} << 3.75;
     QTest::newRow("two such rows") << QStringList{"3|Each|A|a| 1.25|4|", "3|Each|B|b|1.25|4|"}
                                    << QList<double>{3.75, 3.75} << 7.5;
+    // Each extended price is rounded to the cent as its text shows it (an exact half away from
+    // zero), and the total sums them: 45 x 22.31 is 1003.95 although the binary product is a
+    // hair below it.
     QTest::newRow("fractional quantity") << QStringList{"10.5|Feet|KRV4-50B|Cable| 1.25|2|"}
-                                         << QList<double>{13.125} << 13.125;
+                                         << QList<double>{13.13} << 13.13;
+    QTest::newRow("45 m at 22.31") << QStringList{"45|Meters|KRV6-50A|Cable| 22.31|3|"}
+                                   << QList<double>{1003.95} << 1003.95;
+    QTest::newRow("1.15 at 0.10") << QStringList{"1.15|Feet|A|a| 0.10|3|"}
+                                  << QList<double>{0.12} << 0.12;
     QTest::newRow("not numbers count 0")
         << QStringList{"many|Each|A|a| 2.00|4|", "-2|Each|B|b| 2.00|4|", "2|Each|C|c||4|",
                        "2|Each|D|d| n/a|4|", "4|Each|E|e| 0.50|4|"}
         << QList<double>{0, 0, 0, 0, 2} << 2.0;
-    QTest::newRow("sum of unrounded amounts")
+    QTest::newRow("sum of the amounts as shown")
         << QStringList{"1|Each|A|a|0.005|7|", "1|Each|B|b|0.005|7|", "1|Each|C|c|0.005|7|"}
-        << QList<double>{0.005, 0.005, 0.005} << 0.015;
+        << QList<double>{0.01, 0.01, 0.01} << 0.03;
     QTest::newRow("no items") << QStringList{} << QList<double>{} << 0.0;
 }
 // clang-format on

@@ -205,17 +205,19 @@ void TestPerformance::band_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("feet");
-    QTest::addColumn<QStringList>("rows"); // beginning, middle, end: frequency|the five figures
+    // beginning, middle, end: frequency|attenuation per 100 ft and 100 m|the cable's total|
+    // insertion loss|efficiency|average power
+    QTest::addColumn<QStringList>("rows");
 
     QTest::newRow("foam, 10 ft") << FoamLine << true
-        << QStringList{"800|2.14|7.02|0.21|93.25|1.87", "900|2.28|7.48|0.23|92.84|1.75",
-                       "1000|2.41|7.92|0.24|92.44|1.66"};
+        << QStringList{"800|2.14|7.02|0.21|0.30|93.25|1.87", "900|2.28|7.48|0.23|0.32|92.84|1.75",
+                       "1000|2.41|7.92|0.24|0.34|92.44|1.66"};
     QTest::newRow("foam, 10 m") << FoamLine << false
-        << QStringList{"800|2.14|7.02|0.70|83.34|1.87", "900|2.28|7.48|0.75|82.36|1.75",
-                       "1000|2.41|7.92|0.79|81.44|1.66"};
+        << QStringList{"800|2.14|7.02|0.70|0.79|83.34|1.87", "900|2.28|7.48|0.75|0.84|82.36|1.75",
+                       "1000|2.41|7.92|0.79|0.89|81.44|1.66"};
     QTest::newRow("waveguide, cut-off at 900") << "800|1000|KRE9|KRE9-S|EW|900|1500||S|||||4|40|" << true
-        << QStringList{"800|n/a|n/a|n/a|n/a|n/a", "900|n/a|n/a|n/a|n/a|n/a",
-                       "1000|3.17|10.42|0.32|90.83|1.26"};
+        << QStringList{"800|n/a|n/a|n/a|n/a|n/a|n/a", "900|n/a|n/a|n/a|n/a|n/a|n/a",
+                       "1000|3.17|10.42|0.32|0.42|90.83|1.26"};
 }
 // clang-format on
 
@@ -231,10 +233,10 @@ void TestPerformance::band()
         texts.append(BandRowTexts(point).join('|'));
     QCOMPARE(texts, Local(rows));
     // The middle row is the seven figures' middle.
-    QStringList figures = PerformanceTexts(cable, feet, 800, 1000, 10).mid(0, 3);
+    QStringList figures = PerformanceTexts(cable, feet, 800, 1000, 10).mid(0, 4);
     for (QString& figure : figures)
         figure.remove(" dB");
-    QCOMPARE(Local(rows.at(1)).split('|').mid(1, 3), figures);
+    QCOMPARE(Local(rows.at(1)).split('|').mid(1, 4), figures);
     QCOMPARE(BandNote(800, 1000), "Figures at " + Local("900") + " MHz, the middle of " +
                                       Local("800") + "\u2013" + Local("1000") + " MHz");
 

@@ -512,12 +512,13 @@ void TestQuote::partsListInMetres()
     input.Metres = true;
 
     const TPartsList list = BuildPartsList(input);
-    QCOMPARE(RowTexts(list), Local(QStringList{"10.5|Meters|AVA5-50|7/8 air cable|3.28|34.45|3",
+    // Extended prices are the quantity times the unit price as shown: 10.5 x 3.28, not
+    // 10.5 x 3.2808 = 34.45; the total is their sum as shown.
+    QCOMPARE(RowTexts(list), Local(QStringList{"10.5|Meters|AVA5-50|7/8 air cable|3.28|34.44|3",
                                                "1|Each|NM-5|N Male|0.00|0.00|4",
                                                "1|Each|DF-5|7-16 DIN Female|0.00|0.00|4"}));
-    // 34.4484 + 0.004 + 0.004, not the 34.45 of the shown amounts.
-    QCOMPARE(list.Total, 34.4564);
-    QCOMPARE(FormatFixed2(list.Total), Local("34.46"));
+    QCOMPARE(list.Total, 34.44);
+    QCOMPARE(FormatFixed2(list.Total), Local("34.44"));
 }
 
 // clang-format off

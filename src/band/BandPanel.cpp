@@ -12,6 +12,7 @@
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStandardPaths>
@@ -80,7 +81,7 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(lblBandNote);
 
     auto* row = new QHBoxLayout;
-    grdBand = new QTableWidget(3, 6, this);
+    grdBand = new QTableWidget(3, static_cast<int>(BandHeadings().size()), this);
     grdBand->setObjectName(QStringLiteral("grdBand"));
     grdBand->setHorizontalHeaderLabels(BandHeadings());
     grdBand->verticalHeader()->setVisible(false);
@@ -97,7 +98,7 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     header->setFixedHeight(3 * fontMetrics().lineSpacing() + 6);
     grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 6; ++c) {
+        for (int c = 0; c < grdBand->columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grdBand->setItem(r, c, item);
@@ -105,18 +106,19 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     row->addWidget(grdBand, 3, Qt::AlignTop);
 
     auto* chart = new QChart;
-    // No legend: each value axis is titled in its series' colour.
-    chart->legend()->hide();
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setBackgroundRoundness(0);
     AttenuationSeries = new QLineSeries(chart);
-    AttenuationSeries->setName(QStringLiteral("Total attenuation (dB)"));
+    AttenuationSeries->setName(QStringLiteral("Cable total attenuation (dB)"));
+    InsertionLossSeries = new QLineSeries(chart);
+    InsertionLossSeries->setName(QStringLiteral("Insertion loss (dB)"));
     PowerSeries = new QLineSeries(chart);
     PowerSeries->setName(QStringLiteral("Average power (kW)"));
     MiddleSeries = new QScatterSeries(chart);
     MiddleSeries->setName(QStringLiteral("Middle of the band"));
     MiddleSeries->setMarkerSize(8);
     chart->addSeries(AttenuationSeries);
+    chart->addSeries(InsertionLossSeries);
     chart->addSeries(PowerSeries);
     chart->addSeries(MiddleSeries);
     QFont small = font();
@@ -133,22 +135,26 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
         return made;
     };
     FrequencyAxis = axis(QStringLiteral("Frequency (MHz)"), QColor(), 5);
-    AttenuationAxis = axis(QStringLiteral("Total (dB)"), AttenuationSeries->color(), 4);
+    AttenuationAxis = axis(QStringLiteral("Loss (dB)"), QColor(), 4);
     PowerAxis = axis(QStringLiteral("Average (kW)"), PowerSeries->color(), 4);
     MiddleSeries->setColor(AttenuationSeries->color().darker(150));
     chart->addAxis(FrequencyAxis, Qt::AlignBottom);
     chart->addAxis(AttenuationAxis, Qt::AlignLeft);
     chart->addAxis(PowerAxis, Qt::AlignRight);
+    // The legend names the curves: the two losses share the left axis.
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(small);
     for (QXYSeries* series :
-         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(MiddleSeries)}) {
+         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(InsertionLossSeries),
+          static_cast<QXYSeries*>(MiddleSeries)}) {
         series->attachAxis(FrequencyAxis);
         series->attachAxis(AttenuationAxis);
     }
     PowerSeries->attachAxis(FrequencyAxis);
     PowerSeries->attachAxis(PowerAxis);
     for (QXYSeries* series :
-         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(PowerSeries),
-          static_cast<QXYSeries*>(MiddleSeries)})
+         {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(InsertionLossSeries),
+          static_cast<QXYSeries*>(PowerSeries), static_cast<QXYSeries*>(MiddleSeries)})
         connect(series, &QXYSeries::hovered, this, &TBandPanel::ShowPointTip);
 
     chtBand = new QChartView(chart, this);
@@ -176,9 +182,10 @@ void TBandPanel::Clear()
     Curve.clear();
     lblBandNote->clear();
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 6; ++c)
+        for (int c = 0; c < grdBand->columnCount(); ++c)
             grdBand->item(r, c)->setText(QString());
     AttenuationSeries->clear();
+    InsertionLossSeries->clear();
     PowerSeries->clear();
     MiddleSeries->clear();
 }
@@ -200,18 +207,23 @@ void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double 
 
     Curve = BandCurve(*cable, lengthInFeet, f1, f2, length, CurvePoints);
     QList<QPointF> attenuation;
+    QList<QPointF> insertionLoss;
     QList<QPointF> power;
-    QList<double> totals;
+    QList<double> losses;
     QList<double> powers;
     for (const TBandPoint& point : Curve) {
         if (std::isfinite(point.Total))
             attenuation.append({point.Frequency, point.Total});
+        if (std::isfinite(point.InsertionLoss))
+            insertionLoss.append({point.Frequency, point.InsertionLoss});
         if (std::isfinite(point.AveragePower))
             power.append({point.Frequency, point.AveragePower});
-        totals.append(point.Total);
+        losses.append(point.Total);
+        losses.append(point.InsertionLoss);
         powers.append(point.AveragePower);
     }
     AttenuationSeries->replace(attenuation);
+    InsertionLossSeries->replace(insertionLoss);
     PowerSeries->replace(power);
     const TBandPoint& middle = rows.at(1);
     MiddleSeries->clear();
@@ -220,7 +232,7 @@ void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double 
     const double fEnd = f2 > f1 ? f2 : f1 + 1;
     if (FrequencyAxis->min() != f1 || FrequencyAxis->max() != fEnd)
         FrequencyAxis->setRange(f1, fEnd);
-    FitAxis(AttenuationAxis, totals);
+    FitAxis(AttenuationAxis, losses);
     FitAxis(PowerAxis, powers);
 }
 
@@ -237,8 +249,9 @@ void TBandPanel::ShowPointTip(const QPointF& point, bool state)
         });
     const QStringList texts = BandRowTexts(*nearest);
     QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1 MHz\nTotal attenuation: %2 dB\nAverage power: %3 kW")
-                           .arg(texts.at(0), texts.at(3), texts.at(5)),
+                       QStringLiteral("%1 MHz\nCable total attenuation: %2 dB\nInsertion loss: "
+                                      "%3 dB\nAverage power: %4 kW")
+                           .arg(texts.at(0), texts.at(3), texts.at(4), texts.at(6)),
                        chtBand);
 }
 

@@ -13,8 +13,9 @@ class QTableWidget;
 class QValueAxis;
 
 // The assembly's performance across its band: a note naming the frequency of the seven figures,
-// a table of the band's beginning, middle and end, and a chart of total attenuation (left axis)
-// and average power (right axis) against frequency, the middle marked. Its context menu saves
+// a table of the band's beginning, middle and end, and a chart against frequency of the cable's
+// total attenuation and the insertion loss (the cable and two connectors; left axis) and the
+// average power (right axis), the middle marked on the cable's curve. Its context menu saves
 // the chart as PNG or SVG.
 class TBandPanel : public QWidget
 {
@@ -33,7 +34,8 @@ public:
     QLabel* lblBandNote = nullptr;
     QTableWidget* grdBand = nullptr;
     QChartView* chtBand = nullptr;
-    QLineSeries* AttenuationSeries = nullptr;
+    QLineSeries* AttenuationSeries = nullptr;   // the cable's total attenuation
+    QLineSeries* InsertionLossSeries = nullptr; // the cable and two connectors
     QLineSeries* PowerSeries = nullptr;
     QScatterSeries* MiddleSeries = nullptr;
 

@@ -97,15 +97,19 @@ void TImportAssemblies::Import(const QString& path)
 
     QStringList lines = Window.OrderLines;
     QStringList failures;
+    // What the window would say of an added row: a grade taken for another, parts without price.
+    QStringList notes;
     int added = 0;
     for (const TBatchItem& item : items) {
         QString error = item.Error;
         if (error.isEmpty() && !AddResultRows(lines, item.ResultRows))
             error = QStringLiteral("its unit price or quantity would be above %1.")
                         .arg(FloatToStr(MaxUnitPrice));
-        if (error.isEmpty())
+        if (error.isEmpty()) {
             ++added;
-        else
+            for (const QString& warning : item.Warnings)
+                notes.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(warning));
+        } else
             failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
     }
     // The order must open again from its file (the last-order file, a saved order).
@@ -128,12 +132,17 @@ void TImportAssemblies::Import(const QString& path)
                         .arg(CurrencyCaption(orderCurrency));
         Window.StatusPanel->setText(note);
     }
-    if (!failures.isEmpty()) {
+    QStringList report;
+    if (!failures.isEmpty())
+        report.append(QStringLiteral("%1 of %2 rows could not be added to the order:\n\n")
+                          .arg(failures.size())
+                          .arg(items.size()) +
+                      JoinBounded(failures, QStringLiteral("\n")));
+    if (added > 0 && !notes.isEmpty())
+        report.append(QStringLiteral("Notes on the rows added:\n\n") +
+                      JoinBounded(notes, QStringLiteral("\n")));
+    if (!report.isEmpty()) {
         Dialogs::Beep();
-        Dialogs::Warning(&Window, QStringLiteral("%1 of %2 rows could not be added to the "
-                                                 "order:\n\n")
-                                          .arg(failures.size())
-                                          .arg(items.size()) +
-                                      JoinBounded(failures, QStringLiteral("\n")));
+        Dialogs::Warning(&Window, report.join(QStringLiteral("\n\n")));
     }
 }

@@ -19,6 +19,7 @@ TBandPoint BandPoint(const TTransmissionLine& cable, bool lengthInFeet, double f
     point.AttenuationFt = Attenuation(cable, f, f);
     point.AttenuationM = point.AttenuationFt * FeetPerMetre;
     point.Total = TotalAttenuation(cable, lengthInFeet, f, f, length);
+    point.InsertionLoss = InsertionLoss(cable, lengthInFeet, f, f, length);
     point.Efficiency = Efficiency(cable, lengthInFeet, f, f, length);
     point.AveragePower = AveragePower(cable, f, f);
     return point;
@@ -51,16 +52,21 @@ QList<TBandPoint> BandCurve(const TTransmissionLine& cable, bool lengthInFeet, d
 
 QStringList BandHeadings()
 {
-    return {QStringLiteral("Frequency (MHz)"),        QStringLiteral("Attenuation (dB/100 ft)"),
-            QStringLiteral("Attenuation (dB/100 m)"), QStringLiteral("Total Attenuation (dB)"),
-            QStringLiteral("Efficiency (%)"),         QStringLiteral("Average Power (kW)")};
+    return {QStringLiteral("Frequency (MHz)"),
+            QStringLiteral("Attenuation (dB/100 ft)"),
+            QStringLiteral("Attenuation (dB/100 m)"),
+            QStringLiteral("Cable Total Attenuation (dB)"),
+            QStringLiteral("Insertion Loss (dB)"),
+            QStringLiteral("Efficiency (%)"),
+            QStringLiteral("Average Power (kW)")};
 }
 
 QStringList BandRowTexts(const TBandPoint& point)
 {
-    return {FloatToStr(point.Frequency),    FigureText(point.AttenuationFt),
-            FigureText(point.AttenuationM), FigureText(point.Total),
-            FigureText(point.Efficiency),   FigureText(point.AveragePower)};
+    return {FloatToStr(point.Frequency),     FigureText(point.AttenuationFt),
+            FigureText(point.AttenuationM),  FigureText(point.Total),
+            FigureText(point.InsertionLoss), FigureText(point.Efficiency),
+            FigureText(point.AveragePower)};
 }
 
 QString BandNote(double f1, double f2)

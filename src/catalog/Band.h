@@ -13,8 +13,9 @@ struct TBandPoint {
     double Frequency = 0;     // MHz
     double AttenuationFt = 0; // dB/100 ft
     double AttenuationM = 0;  // dB/100 m
-    double Total = 0;         // dB over the assembly's length
-    double Efficiency = 0;    // %
+    double Total = 0;         // dB, the cable's attenuation over the assembly's length
+    double InsertionLoss = 0; // dB, the cable and two connectors (as the seven figures count)
+    double Efficiency = 0;    // % (of the insertion loss)
     double AveragePower = 0;  // kW
 };
 

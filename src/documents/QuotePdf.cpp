@@ -266,6 +266,15 @@ private:
         Text(Bold, Left[5] + CellPadding, Y + CellPadding, Width[5] - 2 * CellPadding,
              Qt::AlignRight, Quote.Total);
         Y += height;
+        if (Quote.TotalNote.isEmpty())
+            return;
+        for (const QString& line :
+             WrappedLines(Quote.TotalNote, BodyMetrics, PageWidth - 2 * Margin)) {
+            if (Y + LineHeight > BodyBottom())
+                NextPage();
+            Text(Body, Margin, Y, PageWidth - 2 * Margin, Qt::AlignRight, line);
+            Y += LineHeight;
+        }
     }
 
     const TQuoteDocument& Quote;

@@ -163,6 +163,13 @@ QWidget* TfrmMain::BuildOrderPage()
 
 void TfrmMain::AddResultToOrder()
 {
+    // A part without a list price is priced at 0: the user says whether to add it so.
+    if (!Quote.Unpriced.isEmpty() &&
+        Dialogs::Message(this, Dialogs::TIcon::Confirmation,
+                         UnpricedNote(Quote.Unpriced) + QStringLiteral("\n\n") +
+                             AddUnpricedQuestion,
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
     // An order is in the currency of its first item; later results join it at their prices in
     // that currency, whatever currency is chosen now.
     const int chosen = CurrentCurrencyTag();

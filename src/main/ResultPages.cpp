@@ -94,6 +94,7 @@ QWidget* TfrmMain::BuildPartsListPage()
     totalRow->addWidget(lblTotal);
     totalRow->addWidget(edTotal);
     layout->addLayout(totalRow);
+    layout->addWidget(NewUnpricedNote(page));
 
     grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
     const QStringList labels = {
@@ -206,6 +207,7 @@ QWidget* TfrmMain::BuildFinalPage()
     grdFinal->setFixedHeight(height);
     grdFinal->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(grdFinal);
+    layout->addWidget(NewUnpricedNote(page));
     layout->addStretch(1);
     lblforeign2 = NewNotice(QStringLiteral("lblforeign2"), page);
     lblforeign2->hide();
@@ -265,6 +267,7 @@ void TfrmMain::ShowPartsList()
                               2 * grdJumper->frameWidth());
     lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
     edTotal->setText(Quote.TotalText());
+    ShowUnpricedNote(grdJumper->parentWidget(), Quote.Unpriced);
 
     for (int row = 0; row < Quote.Figures.size(); ++row)
         SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
@@ -282,6 +285,7 @@ void TfrmMain::ShowFinalSummary()
     cell->setData(Qt::UserRole, Quote.Description);
     for (int row = 0; row < Quote.Figures.size(); ++row)
         SetCell(grdFinal, row + 3, 1, Quote.Figures.at(row));
+    ShowUnpricedNote(grdFinal->parentWidget(), Quote.Unpriced);
     RebuildFinalResultRow();
 }
 

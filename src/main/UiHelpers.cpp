@@ -1,6 +1,7 @@
 #include "UiHelpers.h"
 
 #include "catalog/LineFormat.h"
+#include "quote/QuoteEngine.h"
 
 #include <QComboBox>
 
@@ -67,4 +68,23 @@ double TypedNumber(const QComboBox* box)
 {
     double value = 0;
     return TryUserStrToFloat(box->currentText(), value) ? value : 0;
+}
+
+QLabel* NewUnpricedNote(QWidget* page)
+{
+    auto* label = new QLabel(page);
+    label->setObjectName(QStringLiteral("lblUnpriced"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold"));
+    label->hide();
+    return label;
+}
+
+void ShowUnpricedNote(QWidget* page, const QStringList& partNumbers)
+{
+    auto* label = page->findChild<QLabel*>(QStringLiteral("lblUnpriced"));
+    if (label == nullptr)
+        return;
+    label->setText(UnpricedNote(partNumbers));
+    label->setVisible(!partNumbers.isEmpty());
 }

@@ -30,5 +30,9 @@ QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString
 // A cell's text; empty for a cell that has none.
 QString CellText(const QTableWidget* grid, int row, int column);
 
+// A result page's note on parts without a list price (lblUnpriced, hidden while empty).
+QLabel* NewUnpricedNote(QWidget* page);
+void ShowUnpricedNote(QWidget* page, const QStringList& partNumbers);
+
 // The number typed in an editable combo box, in the user's format; 0 when it is none.
 double TypedNumber(const QComboBox* box);

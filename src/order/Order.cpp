@@ -1,6 +1,7 @@
 #include "Order.h"
 
 #include "catalog/LineFormat.h"
+#include "pricing/Prices.h"
 
 #include <QDate>
 #include <QLocale>
@@ -207,10 +208,12 @@ TOrderTotals OrderTotals(const QStringList& orderLines)
     TOrderTotals totals;
     for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
         const QString& line = orderLines.at(i);
-        const double extended = QuantityOrZero(GetField(line, 1)) * PriceOrZero(GetField(line, 5));
+        const double extended =
+            ExtendedPrice(QuantityOrZero(GetField(line, 1)), PriceOrZero(GetField(line, 5)));
         totals.Extended.append(extended);
         totals.Total += extended;
     }
+    totals.Total = RoundToCent(totals.Total);
     return totals;
 }
 

@@ -106,8 +106,8 @@ QString NormalisedDataNumber(QStringView text);
 // Line breaks (carriage returns and line feeds) in the item lines become blanks.
 void FlattenLineBreaks(QStringList& orderLines);
 
-// Quantity x unit price of each item line, and their sum, unrounded. A field that is not a
-// number counts 0.
+// Each item line's extended price (quantity x unit price, to the cent) and their sum. A field
+// that is not a number counts 0.
 struct TOrderTotals {
     QList<double> Extended;
     double Total = 0;

@@ -108,11 +108,19 @@ std::optional<TPriceList::TItem> TPriceList::Find(const QString& partNumber) con
         return std::nullopt;
     const QString line = Text.Decode(LineAt(Entries[size_t(entry)].LineStart));
     // A price that is not a number, negative or above MaxUnitPrice reads as 0, as a missing
-    // price does.
-    double price = ParseNumberOr(GetField(line, 6), QStringLiteral("0"));
-    if (price < 0 || price > MaxUnitPrice)
+    // price does; the item is then not priced.
+    double price = 0;
+    const bool priced =
+        TryStrToFloat(GetField(line, 6), price) && price >= 0 && price <= MaxUnitPrice;
+    if (!priced)
         price = 0;
-    return TItem{GetField(line, 5), price};
+    return TItem{GetField(line, 5), price, priced};
+}
+
+bool HasListPrice(const TPriceList& list, const QString& partNumber)
+{
+    const std::optional<TPriceList::TItem> item = list.Find(partNumber);
+    return item && item->Priced;
 }
 
 void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,

@@ -25,6 +25,8 @@ public:
     struct TItem {
         QString Description;
         double Price = 0;
+        // The line gives a usable price: a number from 0 to MaxUnitPrice (otherwise Price is 0).
+        bool Priced = false;
     };
 
     TPriceList() = default;
@@ -50,6 +52,9 @@ private:
     std::vector<TEntry> Entries; // one per part number, in file order
     TKeyIndex Index;             // part number -> index into Entries
 };
+
+// True when the list has a line of this part number with a usable price.
+bool HasListPrice(const TPriceList& list, const QString& partNumber);
 
 // Fills the cable's description, price per length (per metre, times 3.2808, when metres is the
 // chosen unit) and attachment charge (never scaled; 0 when the cable names no charge part

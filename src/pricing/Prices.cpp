@@ -3,6 +3,7 @@
 #include "catalog/LineFormat.h"
 #include "Currencies.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace {
@@ -38,6 +39,27 @@ double PriceOf(const TPriceSet& prices, int index)
 QString PriceText(double amount)
 {
     return QLatin1Char(' ') + FormatFixed2(amount);
+}
+
+double RoundToCent(double amount)
+{
+    if (!std::isfinite(amount))
+        return amount;
+    // The digits FormatFixed2 shows (the same conversion, without the locale's symbols).
+    return QString::number(amount, 'f', 2).toDouble();
+}
+
+double ExtendedPrice(double quantity, double unitPrice)
+{
+    const double unitCents = std::round(RoundToCent(unitPrice) * 100);
+    double cents = quantity * unitCents;
+    if (!std::isfinite(cents))
+        return cents;
+    // A product of decimals carries the binary fractions' noise (45 x 2231 cents may come out a
+    // hair below 100395, 1.15 x 10 below 11.5): it is dropped before the cent is rounded.
+    if (std::abs(cents) < 1e11)
+        cents = std::round(cents * 1e4) / 1e4;
+    return std::round(cents) / 100;
 }
 
 TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool ratesAvailable,

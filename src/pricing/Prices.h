@@ -10,6 +10,12 @@
 // " %.2f" in the user's number format: a blank, then the amount with two decimals.
 QString PriceText(double amount);
 
+// An amount rounded to the cent exactly as its text with two decimals shows it.
+double RoundToCent(double amount);
+// An extended price: quantity times the unit price as shown (to the cent), rounded to the cent
+// (an exact half away from zero, as the shown text rounds it). Every total sums these.
+double ExtendedPrice(double quantity, double unitPrice);
+
 struct TCablePrice {
     double UnitPrice = 0; // per foot, or per metre when the cable was looked up for metres
     double Charge = 0;    // attachment charge per connector; 75% of the list charge for Prenvo

@@ -24,6 +24,21 @@ const QStringList FigureColumns = {
     QStringLiteral("efficiency_percent"),       QStringLiteral("max_power_kw"),
     QStringLiteral("average_power_kw")};
 
+// The figures of the band's beginning and end: the JSON keys; the CSV adds "_begin" and "_end".
+const QStringList BandEdgeKeys = {QStringLiteral("total_attenuation_db"),
+                                  QStringLiteral("insertion_loss_db"),
+                                  QStringLiteral("efficiency_pct"),
+                                  QStringLiteral("average_power_kw")};
+
+QStringList BandEdgeNumbers(const TBandPoint& point)
+{
+    QStringList numbers;
+    for (const double value :
+         {point.Total, point.InsertionLoss, point.Efficiency, point.AveragePower})
+        numbers.append(std::isfinite(value) ? FormatFixed2Data(value) : QStringLiteral("n/a"));
+    return numbers;
+}
+
 // Why a row cannot be quoted.
 struct TRowError {
     QString Text;
@@ -281,7 +296,7 @@ TLineFields LineFields(const QString& resultRow)
     double price = 0;
     TryStrToFloat(result.Quantity, quantity);
     TryStrToFloat(result.Price, price);
-    result.Extended = FormatFixed2Data(quantity * price);
+    result.Extended = FormatFixed2Data(ExtendedPrice(quantity, price));
     return result;
 }
 
@@ -398,9 +413,21 @@ TBatchItem QuoteRow(const TRow& row, int line, const TBatchSources& sources, int
                 Fail(QStringLiteral("The unit price of %1 is above %2.")
                          .arg(line.PartNumber, FloatToStr(MaxUnitPrice)));
         }
+        const QString unpriced = UnpricedNote(quote.Unpriced);
+        if (sources.Strict && !unpriced.isEmpty())
+            Fail(unpriced);
+        if (!quote.Hint.isEmpty())
+            item.Warnings.append(quote.Hint);
+        if (!unpriced.isEmpty())
+            item.Warnings.append(unpriced);
         item.Total = quote.TotalText().trimmed();
         item.Currency = CurrencyCode(sources.Quote.RatesAvailable ? tag : UsDollarTag);
         item.Figures = quote.Figures;
+        const QList<TBandPoint> band =
+            BandRows(*quote.Assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
+                     request.EndFrequency, quote.FiguresLength);
+        item.BandBegin = band.at(0);
+        item.BandEnd = band.at(2);
     } catch (const TRowError& error) {
         // Nothing of a row that failed part-way is kept.
         const int line = item.Row;
@@ -472,6 +499,10 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
                             QStringLiteral("currency")};
     headings += FigureColumns;
     headings.append(QStringLiteral("error"));
+    for (const QString& edge : {QStringLiteral("_begin"), QStringLiteral("_end")})
+        for (const QString& key : BandEdgeKeys)
+            headings.append(key + edge);
+    headings.append(QStringLiteral("warnings"));
     QString text = CsvLine(headings) + QStringLiteral("\r\n");
     for (const TBatchItem& item : items) {
         const QStringList row = {QString::number(item.Row),
@@ -484,6 +515,11 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
         for (int i = 0; i < FigureColumns.size(); ++i)
             tail.append(FigureNumber(item.Figures.value(i)));
         tail.append(item.Error);
+        if (item.Error.isEmpty())
+            tail += BandEdgeNumbers(item.BandBegin) + BandEdgeNumbers(item.BandEnd);
+        else
+            tail += QStringList(2 * BandEdgeKeys.size(), QString());
+        tail.append(item.Warnings.join(QLatin1Char(' ')));
         if (item.ResultRows.isEmpty())
             text += CsvLine(row + QStringList(6, QString()) + tail) + QStringLiteral("\r\n");
         for (const QString& resultRow : item.ResultRows) {
@@ -532,6 +568,16 @@ QByteArray BatchJson(const QList<TBatchItem>& items)
         for (int i = 0; i < FigureColumns.size(); ++i)
             figures.insert(FigureColumns.at(i), JsonNumber(FigureNumber(item.Figures.value(i))));
         row.insert(QStringLiteral("figures"), figures);
+        const auto edge = [](const TBandPoint& point) {
+            const QStringList numbers = BandEdgeNumbers(point);
+            QJsonObject object;
+            for (int i = 0; i < BandEdgeKeys.size(); ++i)
+                object.insert(BandEdgeKeys.at(i), JsonNumber(numbers.at(i)));
+            return object;
+        };
+        row.insert(QStringLiteral("band_begin"), edge(item.BandBegin));
+        row.insert(QStringLiteral("band_end"), edge(item.BandEnd));
+        row.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(item.Warnings));
         row.insert(QStringLiteral("error"), QJsonValue::Null);
         rows.append(row);
     }

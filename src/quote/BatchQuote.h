@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/Band.h"
 #include "quote/Csv.h"
 #include "quote/QuoteEngine.h"
 
@@ -35,6 +36,8 @@ QStringList BatchColumns();
 struct TBatchSources {
     TCableList* Cables = nullptr;
     TQuoteSources Quote;
+    // A row with a part without a usable list price is refused rather than quoted at 0.
+    bool Strict = false;
 };
 
 // The quote of one row.
@@ -51,6 +54,12 @@ struct TBatchItem {
     QString Total;    // the result page's total for one assembly, in the user's format
     QString Currency; // "USD", "EUR", ...
     QStringList Figures;
+    // The band's beginning and end, as the band panel computes them.
+    TBandPoint BandBegin;
+    TBandPoint BandEnd;
+    // The notes the window shows for the row, in its words and order: a connector of another
+    // grade taken, parts without a list price.
+    QStringList Warnings;
 };
 
 // The most rows a file may have: as many as an order file may hold lines.

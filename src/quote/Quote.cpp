@@ -50,7 +50,7 @@ TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily f
             connector.PartNumber,
             connector.PriceDescription,
             price,
-            price,
+            ExtendedPrice(1, price),
             waveguide ? QStringLiteral("6") : QStringLiteral("4")};
 }
 
@@ -117,12 +117,10 @@ TPartsList BuildPartsList(const TPartsListInput& input)
 
     TPartsList list;
     list.Label = cablePrice.Label;
-    const double cableAmount = input.Length * cablePrice.UnitPrice;
     list.Rows.append({RegionalDigits(input.LengthText),
                       input.Metres ? QStringLiteral("Meters") : QStringLiteral("Feet"),
-                      cable.PartNumber, cable.PriceDescription, cablePrice.UnitPrice, cableAmount,
-                      CableKind(input.Family)});
-    list.Total = cableAmount;
+                      cable.PartNumber, cable.PriceDescription, cablePrice.UnitPrice,
+                      ExtendedPrice(input.Length, cablePrice.UnitPrice), CableKind(input.Family)});
 
     // An included side without a connector record has nothing to list.
     qsizetype topRow = -1;
@@ -131,7 +129,6 @@ TPartsList BuildPartsList(const TPartsListInput& input)
             ConnectorPriceInCurrency(*input.Top, input.CurrencyTag, input.RatesAvailable);
         topRow = list.Rows.size();
         list.Rows.append(ConnectorRow(*input.Top, price, input.Family));
-        list.Total += price;
     }
     if (input.IncludeBottom && input.Bottom != nullptr) {
         const double price =
@@ -139,11 +136,10 @@ TPartsList BuildPartsList(const TPartsListInput& input)
         if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
             TPartsRow& row = list.Rows[topRow];
             row.Qty = RegionalDigits(QStringLiteral("2"));
-            row.Extended = 2 * price;
+            row.Extended = ExtendedPrice(2, price);
         } else {
             list.Rows.append(ConnectorRow(*input.Bottom, price, input.Family));
         }
-        list.Total += price;
     }
 
     if (!input.Feeder || input.FeederChoice != TFeederChoice::None) {
@@ -153,11 +149,12 @@ TPartsList BuildPartsList(const TPartsListInput& input)
                           QStringLiteral("Each"), cable.AttachChargePartNumber,
                           QStringLiteral("Factory attachment charge for ") + cable.PartNumber +
                               QStringLiteral(" connectors"),
-                          charge, both ? 2 * charge : charge, QStringLiteral("7")});
-        list.Total += charge;
-        if (both)
-            list.Total += charge;
+                          charge, ExtendedPrice(both ? 2 : 1, charge), QStringLiteral("7")});
     }
+    // The total of the rows as they show.
+    for (const TPartsRow& row : list.Rows)
+        list.Total += row.Extended;
+    list.Total = RoundToCent(list.Total);
     return list;
 }
 

@@ -62,14 +62,14 @@ struct TPartsRow {
     QString Uom; // "Feet", "Meters" or "Each"
     QString PartNumber;
     QString Description;
-    double Price = 0;
-    double Extended = 0;
-    QString Kind; // ItemKind, one digit
+    double Price = 0;    // the unit price (shown to the cent)
+    double Extended = 0; // the quantity times the unit price as shown, to the cent
+    QString Kind;        // ItemKind, one digit
 };
 
 struct TPartsList {
     QList<TPartsRow> Rows;
-    double Total = 0; // sum of the unrounded amounts
+    double Total = 0; // the sum of the extended prices
     QString Label;    // the currency label, "(USD)", ...
 };
 

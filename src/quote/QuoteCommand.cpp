@@ -16,18 +16,21 @@
 namespace {
 
 const QString Usage =
-    QStringLiteral("Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE]\n"
+    QStringLiteral("Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
                    "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
                    "%1)\n"
                    "and writes one line per order line to OUT.csv or the standard output.\n"
                    "  -o OUT      write to this file instead of the standard output\n"
                    "  --json      write JSON instead of CSV\n"
-                   "  --currency  the currency of the prices, such as EUR (USD when not given)\n");
+                   "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
+                   "  --strict    refuse a row with a part that has no list price (instead of\n"
+                   "              quoting it at 0 with a warning)\n");
 
 struct TOptions {
     QString Input;
     QString Output;
     bool Json = false;
+    bool Strict = false;
     QString Currency = QStringLiteral("USD");
 };
 
@@ -60,6 +63,8 @@ TOptions ParseOptions(const QStringList& arguments)
             options.Output = value();
         else if (argument == QLatin1String("--json"))
             options.Json = true;
+        else if (argument == QLatin1String("--strict"))
+            options.Strict = true;
         else if (argument == QLatin1String("--currency"))
             options.Currency = value();
         else if (argument.startsWith(QLatin1Char('-')) || !options.Input.isEmpty())
@@ -157,6 +162,7 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         const TCsvTable table = ReadBatchFile(options.Input);
         TBatchSources sources;
         sources.Cables = &installation.Cables;
+        sources.Strict = options.Strict;
         sources.Quote = {&installation.PriceList, &installation.Rates, installation.RatesAvailable,
                          &installation.Jumpers,
                          AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};

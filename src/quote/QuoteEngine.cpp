@@ -56,12 +56,42 @@ TPartsListInput PartsListInput(const TQuoteResult& quote, const TQuoteRequest& r
     return input;
 }
 
-void ShowPartsList(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable)
+// The parts the page prices that have a part number and no usable list price: the parts list's
+// rows, the standard assembly's own line, or the parts an assembly without one is priced from.
+QStringList UnpricedParts(const TQuoteResult& quote, const TQuoteRequest& request,
+                          const TPriceList& list)
+{
+    const TJumper& assembly = quote.Assembly;
+    QStringList parts;
+    const auto check = [&](const QString& partNumber) {
+        if (!partNumber.isEmpty() && !parts.contains(partNumber) &&
+            !HasListPrice(list, partNumber))
+            parts.append(partNumber);
+    };
+    if (quote.Page != TQuotePage::PartsList && assembly.HasPartNumber) {
+        check(assembly.PartNumber);
+        return parts;
+    }
+    const bool partsList = quote.Page == TQuotePage::PartsList;
+    check(assembly.Cable->PartNumber);
+    if (assembly.TopConnector != nullptr && (!partsList || request.IncludeTop))
+        check(assembly.TopConnector->PartNumber);
+    if (assembly.BottomConnector != nullptr && (!partsList || request.IncludeBottom))
+        check(assembly.BottomConnector->PartNumber);
+    if (!partsList || !request.Feeder || request.FeederChoice != TFeederChoice::None)
+        check(assembly.Cable->AttachChargePartNumber);
+    return parts;
+}
+
+void ShowPartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources)
 {
     quote.Page = TQuotePage::PartsList;
+    quote.FiguresLength = request.Length;
+    quote.FiguresInFeet = !request.Metres;
     quote.Figures = PerformanceTexts(*quote.Assembly.Cable, !request.Metres, request.BeginFrequency,
                                      request.EndFrequency, request.Length);
-    PriceQuote(quote, request, ratesAvailable, request.CurrencyTag);
+    quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
+    PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }
 
 // The summary of this part number at the page-1 length or a picked standard length.
@@ -100,12 +130,23 @@ void Summarise(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSo
     description.BottomInner = request.Bottom.InnerAttachment;
     quote.Description = AssemblyDescription(description);
 
-    quote.Figures = PerformanceTexts(*assembly.Cable, !quote.Length.Metres, request.BeginFrequency,
-                                     request.EndFrequency, UserNumber(quote.Length.Text));
+    quote.FiguresLength = UserNumber(quote.Length.Text);
+    quote.FiguresInFeet = !quote.Length.Metres;
+    quote.Figures = PerformanceTexts(*assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
+                                     request.EndFrequency, quote.FiguresLength);
+    quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
     PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }
 
 } // namespace
+
+QString UnpricedNote(const QStringList& partNumbers)
+{
+    if (partNumbers.isEmpty())
+        return QString();
+    return QStringLiteral("No list price for ") + partNumbers.join(QStringLiteral(", ")) +
+           QStringLiteral(": the total leaves them out.");
+}
 
 QString TQuoteResult::TotalText() const
 {
@@ -144,7 +185,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
 
     if (request.Feeder || matched.Top == nullptr || matched.Bottom == nullptr ||
         sources.Jumpers == nullptr) {
-        ShowPartsList(quote, request, sources.RatesAvailable);
+        ShowPartsList(quote, request, sources);
         return quote;
     }
 
@@ -159,7 +200,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
         return quote;
     }
     if (!entry) {
-        ShowPartsList(quote, request, sources.RatesAvailable);
+        ShowPartsList(quote, request, sources);
         return quote;
     }
     quote.Assembly.PartNumberStem = entry->PartNumberStem;

@@ -24,6 +24,9 @@ inline const QString BandReversed =
 inline const QString NoMatch =
     QStringLiteral("Sorry, there are no items that match your selection criteria.");
 
+// What a result page and the order's question say of parts without a list price.
+inline const QString AddUnpricedQuestion = QStringLiteral("Add it to the order anyway?");
+
 // The choices, as pages 1 and 2 hold them once the user presses Next on page 2.
 struct TQuoteRequest {
     bool Feeder = false;
@@ -92,8 +95,14 @@ struct TQuoteResult {
     // The parts list.
     TPartsList PartsList;
 
-    // The seven figure texts of the page.
+    // The part numbers the page prices at 0 for want of a usable list price, in row order: parts
+    // with a part number only (an attachment without one is free).
+    QStringList Unpriced;
+
+    // The seven figure texts of the page, and the length they are computed for.
     QStringList Figures;
+    double FiguresLength = 0;
+    bool FiguresInFeet = true;
     // The order lines the page offers (Qty|UOM|Part Number|Description|Price|kind|).
     QStringList OrderRows;
 
@@ -101,6 +110,9 @@ struct TQuoteResult {
     // What the page shows as the total: the parts list's total or the summary's price.
     QString TotalText() const;
 };
+
+// "No list price for A, B: the total leaves them out."; empty for no parts.
+QString UnpricedNote(const QStringList& partNumbers);
 
 // Matches the connectors, looks prices up, and finds the standard assembly and its lengths, as
 // Next on page 2 does.

@@ -1,5 +1,13 @@
 #include "QuoteDocument.h"
 
+#include "catalog/LineFormat.h"
+
+namespace {
+
+const QString PriceOnRequest = QStringLiteral("Price on request");
+
+} // namespace
+
 QList<TLabelValue> OrderDetailRows(const TOrderDetails& details)
 {
     const QList<TLabelValue> captions = {{QStringLiteral("Company:"), details.CompanyName},
@@ -33,6 +41,11 @@ TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails&
         QStringList cells;
         for (int column = 0; column < QuoteColumnCount; ++column)
             cells.append(row.value(column).trimmed());
+        double price = 0;
+        if (!cells.at(2).isEmpty() && TryUserStrToFloat(cells.at(4), price) && price == 0) {
+            cells[4] = cells[5] = PriceOnRequest;
+            quote.TotalNote = QStringLiteral("The total leaves out the lines priced on request.");
+        }
         quote.Rows.append(cells);
     }
     quote.TotalLabel = QStringLiteral("Total") + currency + QLatin1Char(':');

@@ -20,6 +20,8 @@ struct TQuoteDocument {
     // "Total (EUR):" and the order total.
     QString TotalLabel;
     QString Total;
+    // Under the total when some line is priced on request; empty otherwise.
+    QString TotalNote;
     QString PricingDate;
     QString Reminder;
 };
@@ -30,7 +32,8 @@ inline constexpr int QuoteColumnCount = 6;
 QList<TLabelValue> OrderDetailRows(const TOrderDetails& details);
 
 // The quote of an order: content as the outputs take it from the order page, the order's details
-// and the code of its currency ("USD").
+// and the code of its currency ("USD"). A line with a part number priced 0.00 (a part without a
+// list price) shows "Price on request" for its prices, and the total says it leaves them out.
 TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,
                                const QString& currencyCode);
 

@@ -10,6 +10,7 @@ namespace {
 constexpr int ColumnCount = 6;
 constexpr int QuantityColumn = 0;
 constexpr int UnitColumn = 1;
+constexpr int PriceColumn = 4;
 constexpr int ExtendedColumn = 5;
 
 const QString LineEnd = QStringLiteral("\r\n");
@@ -30,15 +31,30 @@ bool HasGrid(const TResultContent& content)
     return content.Kind != TContentKind::FinalSummary;
 }
 
-QString Heading(const TResultContent& content, int column)
+// " (EUR)" for an order in another currency than US dollars; empty otherwise.
+QString OrderCurrencySuffix(const TResultContent& content)
 {
-    return content.Headings.value(column);
+    if (content.Kind != TContentKind::Order || content.OrderCurrencyCode.isEmpty())
+        return QString();
+    return QStringLiteral(" (") + content.OrderCurrencyCode + QLatin1Char(')');
 }
 
-// The total's caption: the order's is fixed, the parts list's carries its currency.
+QString Heading(const TResultContent& content, int column)
+{
+    const QString heading = content.Headings.value(column);
+    return column == PriceColumn || column == ExtendedColumn
+               ? heading + OrderCurrencySuffix(content)
+               : heading;
+}
+
+// The total's caption: the order's is fixed (with its currency when that is not US dollars),
+// the parts list's carries its currency.
 QString TotalCaption(const TResultContent& content)
 {
-    return content.Kind == TContentKind::Order ? OrderTotalCaption : content.TotalLabel;
+    if (content.Kind != TContentKind::Order)
+        return content.TotalLabel;
+    const QString suffix = OrderCurrencySuffix(content);
+    return suffix.isEmpty() ? OrderTotalCaption : QStringLiteral("Order Total") + suffix + QLatin1Char(':');
 }
 
 // The label/value rows after the grid: the summary's rows, the parts list's performance rows.
@@ -222,10 +238,11 @@ QStringList ReportEntries(const TResultContent& content)
     case TContentKind::Order:
         for (const QStringList& row : content.GridRows)
             entries.append(row.value(UnitColumn) + QStringLiteral("=Qty: ") +
-                           row.value(QuantityColumn) + QStringLiteral(",          Total Price: ") +
+                           row.value(QuantityColumn) + QStringLiteral(",          Total Price") +
+                           OrderCurrencySuffix(content) + QStringLiteral(": ") +
                            row.value(ExtendedColumn));
         entries.append(spacer);
-        entries.append(OrderTotalCaption + is + content.TotalValue);
+        entries.append(TotalCaption(content) + is + content.TotalValue);
         break;
     }
     for (int n = 0; n < 3; ++n)

@@ -29,6 +29,10 @@ struct TResultContent {
     // Parts list: the seven performance rows.
     QList<TLabelValue> Performance;
 
+    // Order: the code of its currency when it is not US dollars ("EUR"); its outputs then name it
+    // in their price headings and total caption ("Price (EUR)", "Order Total (EUR):").
+    QString OrderCurrencyCode;
+
     // Notices.
     bool ForeignCurrency = false; // a currency other than US dollars is chosen
     QString RatesDate;            // the date of the exchange rates
