@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QStackedWidget>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
@@ -74,6 +76,7 @@ private slots:
     void commandLine();
 
 private:
+    TBatchSources Sources();
     TBatchItem QuoteRow(const QString& row, int tag = UsDollarTag);
     void Select(const char* combo, const QString& text);
 };
@@ -81,9 +84,10 @@ private:
 void TestBatchQuote::init()
 {
     // A cable without Prenvo that page 2 shows first from 700 MHz: the window keeps its regular
-    // attachment when the user then picks a cable that has Prenvo.
+    // attachment when the user then picks a cable that has Prenvo. It has no attachment charge
+    // part number, and neither it nor its connector has a list price.
     Prepare(TTestInstallation::DefaultCatalog() +
-            "[KRV3-50A]\nTLine=700|2700|KRV3-50A|KRV3-50A|FOAM|0.1|0.0002|0.5|S|FAC-3||Y|Y|3|20|\n"
+            "[KRV3-50A]\nTLine=700|2700|KRV3-50A|KRV3-50A|FOAM|0.1|0.0002|0.5|S|||Y|Y|3|20|\n"
             "C1=301|V3DM-P|7-16 DIN Male||7-16 DIN Female||P|R|\n");
     Install->WriteCommonFile(QStringLiteral("M_lom.dat"), Prices);
     Install->WriteProgramFile(QStringLiteral("xcngrate.dat"), QStringLiteral("EUR|0.5|\n"));
@@ -96,14 +100,18 @@ void TestBatchQuote::cleanup()
     Stop();
 }
 
-TBatchItem TestBatchQuote::QuoteRow(const QString& row, int tag)
+TBatchSources TestBatchQuote::Sources()
 {
-    const TCsvTable table = ParseCsv(Batch({row}));
     TBatchSources sources;
     sources.Cables = &W().Cables;
     sources.Quote = {&W().PriceList, &W().Rates, W().RatesAvailable, &W().JumperFile,
                      AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
-    return QuoteBatchRow(table, 0, sources, tag);
+    return sources;
+}
+
+TBatchItem TestBatchQuote::QuoteRow(const QString& row, int tag)
+{
+    return QuoteBatchRow(ParseCsv(Batch({row})), 0, Sources(), tag);
 }
 
 void TestBatchQuote::Select(const char* combo, const QString& text)
@@ -121,16 +129,27 @@ void TestBatchQuote::engineMatchesWindow_data()
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("currency");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("standard, defaults") << Row("jumper", "6", "ft", {}) << "USD" << "standard";
-    QTest::newRow("standard, metres, EUR") << Row("jumper", "1", "m", "KRV4-50B") << "EUR" << "standard";
-    QTest::newRow("nearest, feet") << Row("jumper", "8", "ft", {}) << "USD" << "nearest";
-    QTest::newRow("nearest, metres, EUR") << Row("jumper", "2.5", "m", {}) << "EUR" << "nearest";
-    QTest::newRow("custom jumper") << Row("jumper", "10", "ft", "KRV4-50B", "plated", "regular", "7-16 DIN Male", "N Male") << "USD" << "custom";
-    QTest::newRow("custom, standard grade, EUR") << Row("jumper", "3.5", "m", "krv4-50b", "standard", {}, {}, "n female") << "EUR" << "custom";
-    QTest::newRow("cable of another grade") << Row("jumper", "2", "m", "KRV4-50BP") << "USD" << "custom";
-    QTest::newRow("remembered attachment") << "jumper,6,ft,700,2200,KRV5-50B,,,,,,,,,," << "USD" << "custom";
-    QTest::newRow("feeder, top, metres") << Row("feeder", "45", "m", "KRV5-50B", {}, {}, {}, {}, "top") << "USD" << "custom";
-    QTest::newRow("feeder, none, EUR") << Row("feeder", "150", "ft", "KRA5-50A", {}, {}, {}, {}, "none") << "EUR" << "custom";
+    // The notes the window shows: a connector of another grade, parts without a list price.
+    QTest::addColumn<QStringList>("notes");
+    const auto unpriced = [](const QString& parts) {
+        return "No list price for " + parts + ": the total leaves them out.";
+    };
+    QTest::newRow("standard, defaults") << Row("jumper", "6", "ft", {}) << "USD" << "standard" << QStringList();
+    QTest::newRow("standard, metres, EUR") << Row("jumper", "1", "m", "KRV4-50B") << "EUR" << "standard" << QStringList();
+    QTest::newRow("nearest, feet") << Row("jumper", "8", "ft", {}) << "USD" << "nearest" << QStringList();
+    QTest::newRow("nearest, metres, EUR") << Row("jumper", "2.5", "m", {}) << "EUR" << "nearest" << QStringList();
+    QTest::newRow("custom jumper") << Row("jumper", "10", "ft", "KRV4-50B", "plated", "regular", "7-16 DIN Male", "N Male") << "USD" << "custom" << QStringList();
+    QTest::newRow("custom, standard grade, EUR") << Row("jumper", "3.5", "m", "krv4-50b", "standard", {}, {}, "n female") << "EUR" << "custom"
+        << QStringList{unpriced("V4DM-S, V4NF-S")};
+    QTest::newRow("grade taken for another") << "jumper,10,ft,,,KRV4-50B,standard,,7-16 DIN Male,Right Angle,,,,,," << "USD" << "custom"
+        << QStringList{"The Standard grade has no such top connector; a connector of another grade is used.", unpriced("V4DMR-P, V4DM-S")};
+    QTest::newRow("cable of another grade") << Row("jumper", "2", "m", "KRV4-50BP") << "USD" << "custom" << QStringList{unpriced("KRV4-50BP")};
+    QTest::newRow("remembered attachment") << "jumper,6,ft,700,2200,KRV5-50B,,,,,,,,,," << "USD" << "custom" << QStringList();
+    QTest::newRow("feeder, top, metres") << Row("feeder", "45", "m", "KRV5-50B", {}, {}, {}, {}, "top") << "USD" << "custom" << QStringList();
+    QTest::newRow("feeder, none, EUR") << Row("feeder", "150", "ft", "KRA5-50A", {}, {}, {}, {}, "none") << "EUR" << "custom" << QStringList();
+    // The attachment charge without a part number is free, not unpriced.
+    QTest::newRow("cable and connector unpriced") << "feeder,20,ft,700,2200,KRV3-50A,,,,,,,,,both," << "USD" << "custom"
+        << QStringList{unpriced("KRV3-50A, V3DM-P")};
 }
 // clang-format on
 
@@ -139,6 +158,7 @@ void TestBatchQuote::engineMatchesWindow()
     QFETCH(QString, row);
     QFETCH(QString, currency);
     QFETCH(QString, kind);
+    QFETCH(QStringList, notes);
     const QStringList cells = row.split(QLatin1Char(','));
     const auto cell = [&cells](const char* column) {
         return cells.at(BatchColumns().indexOf(QLatin1String(column)));
@@ -184,6 +204,8 @@ void TestBatchQuote::engineMatchesWindow()
         Group("rgConnectorGrade")->Button(cell("grade") == QLatin1String("standard"))->click();
     if (!cell("top").isEmpty())
         Select("cboC1MatesTo", cell("top"));
+    if (!cell("top_characteristics").isEmpty())
+        Select("cboC1Description", cell("top_characteristics"));
     if (!cell("bottom").isEmpty())
         Select("cboC2MatesTo", cell("bottom"));
     Button("btnNext")->click();
@@ -208,6 +230,34 @@ void TestBatchQuote::engineMatchesWindow()
     QCOMPARE(item.PartNumber, partsList ? QString() : grid->item(0, 1)->text());
     if (kind == QLatin1String("nearest"))
         QVERIFY(!(item.ShorterPartNumber + item.LongerPartNumber).isEmpty());
+    QCOMPARE(item.Warnings, notes);
+
+    // The page names the parts without a price, and Add To Order asks first; No adds nothing.
+    const QString unpriced = notes.isEmpty() || !notes.last().startsWith("No list price")
+                                 ? QString()
+                                 : notes.last();
+    auto* label = W().PageControl->currentWidget()->findChild<QLabel*>("lblUnpriced");
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->isVisibleTo(W().PageControl), !unpriced.isEmpty());
+    QCOMPARE(label->text(), unpriced);
+    Dialogs::SetNextAnswer(QMessageBox::No);
+    Button("btnNext")->click();
+    const QList<Dialogs::TShownMessage> asked = Dialogs::TakeMessages();
+    if (!unpriced.isEmpty()) {
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.first().Text, unpriced + "\n\nAdd it to the order anyway?");
+        QVERIFY(W().CurrentPage() != TPage::Order);
+        QVERIFY(W().OrderLines.isEmpty());
+        Dialogs::SetNextAnswer(QMessageBox::Yes);
+        Button("btnNext")->click();
+    }
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+    // Under --strict such a row is refused, with the same sentence.
+    TBatchSources strict = Sources();
+    strict.Strict = true;
+    const TBatchItem refused = QuoteBatchRow(ParseCsv(Batch({row})), 0, strict, tag);
+    QCOMPARE(refused.Error, unpriced);
+    QCOMPARE(refused.ResultRows.isEmpty(), !unpriced.isEmpty());
 }
 
 // clang-format off
@@ -349,6 +399,17 @@ void TestBatchQuote::commandLine()
     QCOMPARE(field(first, "extended_price"), QStringLiteral("493.60"));
     QCOMPARE(field(first, "currency"), QStringLiteral("EUR"));
     QVERIFY(field(table.Rows.last(), "error").startsWith("cable: there is no cable"));
+    // The band's ends, by hand: 6 ft at 0.0689 sqrt(f) + 0.00015 f dB/100 ft, two connectors at
+    // 0.05 sqrt(f/1000) dB, power 3.3 / attenuation kW.
+    QStringList edges;
+    for (const char* column :
+         {"total_attenuation_db_begin", "insertion_loss_db_begin", "efficiency_pct_begin",
+          "average_power_kw_begin", "total_attenuation_db_end", "insertion_loss_db_end",
+          "efficiency_pct_end", "average_power_kw_end", "warnings"})
+        edges.append(field(first, column));
+    QCOMPARE(edges, (QStringList{"0.12", "0.21", "95.20", "1.60", "0.21", "0.36", "92.00", "0.93",
+                                 ""}));
+    QCOMPARE(table.Headings.last(), QStringLiteral("warnings"));
 
     const auto [code, json] = run({input, QStringLiteral("--json")});
     QCOMPARE(code, 1);
@@ -360,6 +421,24 @@ void TestBatchQuote::commandLine()
     QVERIFY(rows.at(0)[QStringLiteral("figures")][QStringLiteral("efficiency_percent")].toDouble() >
             0);
     QCOMPARE(rows.at(1)[QStringLiteral("row")].toInt(), 3);
+    QCOMPARE(rows.at(0)[QStringLiteral("band_end")][QStringLiteral("insertion_loss_db")].toDouble(),
+             0.36);
+    QCOMPARE(rows.at(0)[QStringLiteral("warnings")].toArray().size(), 0);
+
+    // A part without a list price: a warning, or under --strict a refused row and exit code 1.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(Batch({Row("jumper", "2", "m", "KRV4-50BP")}));
+    file.close();
+    const QString sentence = "No list price for KRV4-50BP: the total leaves them out.";
+    const auto [priced, csv] = run({input});
+    QCOMPARE(priced, 0);
+    QVERIFY(csv.contains(("," + sentence + "\r\n").toUtf8()));
+    const auto [strict, refused] = run({input, QStringLiteral("--strict")});
+    QCOMPARE(strict, 1);
+    const TCsvTable refusedTable = ParseCsv(refused);
+    QCOMPARE(refusedTable.Rows.size(), 1);
+    QCOMPARE(field(refusedTable.Rows.first(), "error"), sentence);
+    QCOMPARE(field(refusedTable.Rows.first(), "line_part_number"), QString());
 
     QCOMPARE(run({input, QStringLiteral("--currency"), QStringLiteral("XYZ")}).first, 2);
     QCOMPARE(run({QStringLiteral("missing.csv")}).first, 2);

@@ -54,6 +54,7 @@ private slots:
     void cancelledExportWritesNothing();
     void htmlEscapesPageTexts();
     void foreignCurrencyNotice();
+    void clipboardOfTheOrder_data();
     void clipboardOfTheOrder();
     void unwritableProgramFolderExportsToDocuments();
     void printingTheOrder();
@@ -218,16 +219,33 @@ void TestOutputs::foreignCurrencyNotice()
         QStringLiteral("\rForeign Currencies: Currencies other than")));
 }
 
+void TestOutputs::clipboardOfTheOrder_data()
+{
+    QTest::addColumn<QString>("currency"); // the order's currency item
+    QTest::addColumn<QString>("suffix");   // what its headings and total caption add
+    QTest::addColumn<QString>("price");
+    QTest::newRow("US dollars") << "US1" << "" << "123.40";
+    QTest::newRow("euros") << "Euro1" << " (EUR)" << "246.80";
+}
+
 void TestOutputs::clipboardOfTheOrder()
 {
+    QFETCH(QString, currency);
+    QFETCH(QString, suffix);
+    QFETCH(QString, price);
     Start();
     ToSummary();
+    Action(qPrintable(currency))->trigger();
     Button("btnNext")->click();
     QCOMPARE(W().CurrentPage(), TPage::Order);
+    // The order keeps its currency whatever is chosen later.
+    Action("US1")->trigger();
     Action("CopyToClipboard1")->trigger();
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY(text.startsWith(QStringLiteral("Qty.: 1\rUOM: Each\rPart Number: KJ4-DMDM-PV-6\r")));
-    QVERIFY(text.contains(QStringLiteral("\rOrder Total: ") + Local("123.40") + "\r\r"));
+    QVERIFY(text.contains("\rPrice" + suffix + ": " + Local(price) + "\rExtended" + suffix + ": " +
+                          Local(price) + "\r"));
+    QVERIFY(text.contains("\rOrder Total" + suffix + ": " + Local(price) + "\r\r"));
     QVERIFY(!text.contains(QLatin1Char('\n')));
 }
 

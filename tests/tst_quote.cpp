@@ -519,6 +519,19 @@ void TestQuote::partsListInMetres()
                                                "1|Each|DF-5|7-16 DIN Female|0.00|0.00|4"}));
     QCOMPARE(list.Total, 34.44);
     QCOMPARE(FormatFixed2(list.Total), Local("34.44"));
+
+    // 45 m of a cable at 6.80 a foot: 22.31 a metre as shown, 1003.95 (not 1003.92) extended.
+    cable.PricePerLength = 6.80 * 3.2808;
+    input = PartsInput(cable, top, bottom, Local("45"), 45);
+    input.Feeder = true;
+    input.FeederChoice = TFeederChoice::None;
+    input.IncludeTop = input.IncludeBottom = false;
+    input.Metres = true;
+    const TPartsList feeder = BuildPartsList(input);
+    QCOMPARE(RowTexts(feeder), QStringList{Local("45") + "|Meters|AVA5-50|7/8 air cable|" +
+                                           Local("22.31") + "|" + Local("1003.95") + "|" + Local("3")});
+    QCOMPARE(FormatFixed2(feeder.Total), Local("1003.95"));
+    QCOMPARE(PartsListResultRows(feeder).first().section('|', 4, 4), " " + Local("22.31"));
 }
 
 // clang-format off

@@ -22,7 +22,7 @@
 namespace {
 
 // An order file of count items, in euros when the rate file offers them.
-QString OrderText(int count, const QString& details = {})
+QString OrderText(int count, const QString& details = {}, const QString& extra = {})
 {
     QString text = QStringLiteral("[Header]\r\n") +
                    (details.isEmpty() ? QStringLiteral("Company Name=\r\nAuthor=\r\nDate=\r\n"
@@ -38,7 +38,7 @@ QString OrderText(int count, const QString& details = {})
                     .arg(n)
                     .arg(n % 3 + 1)
                     .arg(n, 3, 10, QLatin1Char('0'));
-    return text + QStringLiteral("\r\n");
+    return text + extra + QStringLiteral("\r\n");
 }
 
 // The text of each page of a PDF.
@@ -168,17 +168,25 @@ void TestQuoteDocument::quotePdf_data()
 {
     QTest::addColumn<int>("items");
     QTest::addColumn<int>("pages");
-    QTest::newRow("one line") << 1 << 1;
-    QTest::newRow("80 lines") << 80 << 0; // as many as the paper needs, more than two
+    // Lines after the items: a part without a list price is "Price on request", an attachment
+    // without a part number is free.
+    QTest::addColumn<QString>("extra");
+    QTest::newRow("one line") << 1 << 1 << QString();
+    QTest::newRow("80 lines") << 80 << 0 << QString(); // as many as the paper needs, more than two
+    QTest::newRow("priced on request")
+        << 1 << 1
+        << "2=2|Each||NO-PRICE|Connector|0.00|\r\n3=2|Each|||Attachment|0.00|\r\n";
 }
 
 void TestQuoteDocument::quotePdf()
 {
     QFETCH(int, items);
     QFETCH(int, pages);
-    Open(OrderText(items, QStringLiteral("Company Name=Acme Towers\r\nAuthor=Ann Lee\r\n"
-                                         "Date=2026-12-07\r\nJob Number=J-7\r\nProposal Number="
-                                         "P-9\r\n")));
+    QFETCH(QString, extra);
+    Open(OrderText(items,
+                   QStringLiteral("Company Name=Acme Towers\r\nAuthor=Ann Lee\r\n"
+                                  "Date=2026-12-07\r\nJob Number=J-7\r\nProposal Number=P-9\r\n"),
+                   extra));
     const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("quote.pdf"));
     FileDialogs::SetNextFileName(path);
     Button("btnQuotePdf")->click();
@@ -217,6 +225,9 @@ void TestQuoteDocument::quotePdf()
             QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
         qPrintable(text.last()));
     QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
+    QCOMPARE(all.count(QStringLiteral("Price on request")), extra.isEmpty() ? 0 : 2);
+    QCOMPARE(all.contains(QStringLiteral("The total leaves out the lines priced on request.")),
+             !extra.isEmpty());
 
     // Print Quote prints the same document through the print dialog.
     const QString printed = QDir(Install->ProgramFolder()).filePath(QStringLiteral("printed.pdf"));

@@ -123,6 +123,7 @@ private slots:
     void finalSummary();
     void partsList();
     void order();
+    void orderInAnotherCurrency();
     void foreignCurrencyNotice_data();
     void foreignCurrencyNotice();
     void orderTextFileLines_data();
@@ -262,6 +263,27 @@ void TestResultContent::order()
         " = ", "Order Total:= 37.50", " = ", " = ", " = ",
         "Reminder=" + Reminder, "Last Update=" + LastUpdate}));
     // clang-format on
+}
+
+void TestResultContent::orderInAnotherCurrency()
+{
+    // Every output of an order in euros names the currency in its price headings and total
+    // caption; otherwise it is the US-dollar order's output, byte for byte.
+    TResultContent euros = Order(true);
+    euros.OrderCurrencyCode = "EUR";
+    const TResultContent dollars = Order(true);
+    const auto named = [](QString text) {
+        static const QRegularExpression Heading("\\b(Price|Extended|Order Total)\\b");
+        return text.replace(Heading, "\\1 (EUR)");
+    };
+    QCOMPARE(TextExport(euros), named(TextExport(dollars)));
+    QCOMPARE(HtmlExport(euros), named(HtmlExport(dollars)));
+    QCOMPARE(SpreadsheetExport(euros), named(SpreadsheetExport(dollars)));
+    QCOMPARE(ClipboardText(euros), named(ClipboardText(dollars)));
+    QCOMPARE(ReportEntries(euros), named(ReportEntries(dollars).join('\n')).split('\n'));
+    QVERIFY(TextExport(euros).contains("\r\nPrice (EUR):  12.50\r\nExtended (EUR):  25.00\r\n"));
+    QVERIFY(TextExport(euros).contains("\r\nOrder Total (EUR):  37.50\r\n"));
+    QCOMPARE(ReportEntries(euros).at(3), "Order Total (EUR):= 37.50");
 }
 
 void TestResultContent::foreignCurrencyNotice_data()
