@@ -146,8 +146,8 @@ void TestPage2::compareCables()
 {
     Next();
     QStringList seen;
-    // The cable list in its order, the current cable selected and drawn; sorted by a number
-    // column as numbers; Close changes nothing.
+    // The cable list in its order (a cable without a list price says so), the current cable
+    // selected and drawn; sorted by a number column as numbers; Close changes nothing.
     WhenModal(this, QStringLiteral("frmCompare"), [&seen](QWidget* dialog) {
         auto* compare = static_cast<TfrmCompare*>(dialog);
         QTableWidget* grid = compare->grdCompare;
@@ -175,7 +175,7 @@ void TestPage2::compareCables()
     Button("btnCompare")->click();
     QCOMPARE(seen,
              (QStringList{"KRV4-50B|KRV5-50B", Local("2.89") + "|" + Local("1.66"),
-                          Local("2.10") + "|" + Local("0.00"), "KRV4-50B", "KRV4-50B", "61",
+                          Local("2.10") + "|no list price", "KRV4-50B", "KRV4-50B", "61",
                           "KRV5-50B|KRV4-50B", "1.10 in.|0.63 in.", "KRV5-50B|KRV4-50B", "2"}));
     QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
 

@@ -43,6 +43,7 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
         if (const std::optional<TPriceList::TItem> item = prices.Find(cable->PartNumber)) {
             row.Description = item->Description;
             usDollars = item->Price * (input.Metres ? FeetPerMetre : 1);
+            row.Priced = item->Priced;
         }
         row.Price = index > 0 && rates.Available()
                         ? rates.Convert(usDollars)[static_cast<std::size_t>(index - 1)]
@@ -79,7 +80,7 @@ QStringList ComparisonTexts(const TComparisonRow& row)
             FigureText(row.TotalAtEnd),
             FigureText(row.AveragePower),
             FigureText(row.MaxPower),
-            FigureText(row.Price)};
+            row.Priced ? FigureText(row.Price) : QStringLiteral("no list price")};
 }
 
 QList<double> ComparisonNumbers(const TComparisonRow& row)
@@ -97,5 +98,5 @@ QList<double> ComparisonNumbers(const TComparisonRow& row)
             row.TotalAtEnd,
             row.AveragePower,
             row.MaxPower,
-            row.Price};
+            row.Priced ? row.Price : none};
 }

@@ -33,6 +33,7 @@ struct TComparisonRow {
     double AveragePower = 0; // kW
     double MaxPower = 0;     // kW
     double Price = 0;        // per foot or metre, in the chosen currency
+    bool Priced = false;     // the price list gives the cable a usable price
 };
 
 inline constexpr int ComparisonColumnCount = 10;
