@@ -314,7 +314,8 @@ void TestBatchQuote::importFillsTheOrder()
     file.write(Batch({Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "3"),
                       Row("jumper", "6", "ft", "KRX9"), QStringLiteral(",,,,,,,,,,,,,,,"),
                       Row("jumper", "6", "ft", "KRV4-50B", {}, {}, {}, {}, {}, "2"),
-                      Row("feeder", "45.5", "ft", "KRV5-50B", {}, {}, {}, {}, "top", "2")}));
+                      Row("feeder", "45.5", "ft", "KRV5-50B", {}, {}, {}, {}, "top", "2"),
+                      Row("feeder", "10", "ft", "KRV4-50BP", {}, {}, {}, {}, "none")}));
     file.close();
     FileDialogs::SetNextFileName(path);
     W().findChild<QAction*>(QStringLiteral("ImportAssemblies1"))->trigger();
@@ -328,12 +329,17 @@ void TestBatchQuote::importFillsTheOrder()
         partNumbers.append(order->item(row, 2)->text());
     }
     // Equal assemblies merge; a feeder row adds its parts, quantity times.
-    QCOMPARE(partNumbers, (QStringList{"KJ4-DMDM-6", "KRV5-50B", "V5DM-P", "FAC-5"}));
-    QCOMPARE(quantities, (QStringList{Local("5"), Local("91"), Local("2"), Local("2")}));
+    QCOMPARE(partNumbers, (QStringList{"KJ4-DMDM-6", "KRV5-50B", "V5DM-P", "FAC-5", "KRV4-50BP"}));
+    QCOMPARE(quantities,
+             (QStringList{Local("5"), Local("91"), Local("2"), Local("2"), Local("10")}));
+    // One report: the rows refused, then what the window would have said of the rows added.
     const QList<Dialogs::TShownMessage> messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().Text.startsWith(
-                 "1 of 4 rows could not be added to the order:\n\nRow 3: cable: there is no cable"),
+                 "1 of 5 rows could not be added to the order:\n\nRow 3: cable: there is no cable"),
+             qPrintable(messages.first().Text));
+    QVERIFY2(messages.first().Text.endsWith("\n\nNotes on the rows added:\n\nRow 7: No list price "
+                                            "for KRV4-50BP: the total leaves them out."),
              qPrintable(messages.first().Text));
 }
 
