@@ -270,7 +270,7 @@ void TestBatchQuote::badRows_data()
     QTest::newRow("zero") << Row("jumper", "0", "ft", {}) << "length: \"0\" is not a number greater than 0";
     QTest::newRow("huge") << Row("jumper", "2000001", "ft", {}) << "length: 2000001 is above the largest value";
     QTest::newRow("exponent") << Row("jumper", "1e3", "ft", {}) << "length: \"1e3\" is not a number";
-    QTest::newRow("long cell") << Row("jumper", "6", "ft", QString(100000, 'K')) << "cable: there is no cable \"KKKK";
+    QTest::newRow("long cell") << Row("jumper", "6", "ft", QString(60000, 'K')) << "cable: there is no cable \"KKKK";
     QTest::newRow("unit") << Row("jumper", "6", "yd", {}) << "unit: \"yd\" is not one of ft, m.";
     QTest::newRow("band reversed") << "jumper,6,ft,2200,800,,,,,,,,,,," << "Ending frequency must be greater";
     QTest::newRow("band of no cable") << "jumper,6,ft,5000,6000,,,,,,,,,,," << "Sorry, there are no items";
@@ -416,6 +416,18 @@ void TestBatchQuote::commandLine()
     QCOMPARE(edges, (QStringList{"0.12", "0.21", "95.20", "1.60", "0.21", "0.36", "92.00", "0.93",
                                  ""}));
     QCOMPARE(table.Headings.last(), QStringLiteral("warnings"));
+
+    // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.
+    TBatchItem formulas;
+    formulas.Kind = "=1+1";
+    formulas.ResultRows = {"-2|Each|@SUM(1+1)|+CMD| 12.50|1|"};
+    formulas.Total = "-3";
+    const QStringList cells = ParseCsv(BatchCsv({formulas})).Rows.first();
+    QCOMPARE(field(cells, "kind"), "'=1+1");
+    QCOMPARE(field(cells, "line_part_number"), "'@SUM(1+1)");
+    QCOMPARE(field(cells, "line_description"), "'+CMD");
+    QCOMPARE(field(cells, "line_quantity"), "-2");
+    QCOMPARE(field(cells, "total"), "-3");
 
     const auto [code, json] = run({input, QStringLiteral("--json")});
     QCOMPARE(code, 1);

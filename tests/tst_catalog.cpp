@@ -129,6 +129,18 @@ void TestCatalog::parseErrors_data()
                                         << "' ' is not a valid floating point value";
     QTest::newRow("max power") << true << "800|2200|M|PN|FOAM|1|1|1|S|||||4|forty|"
                                << "'forty' is not a valid floating point value";
+    // Figures that would give an efficiency above 100 %, negative or endless powers.
+    const QString bounded = "is not a valid floating point value (from 0 to " + Local("1000000") + " here)";
+    QTest::newRow("negative coefficient") << true << "800|2200|M|PN|FOAM|-0.07|0.0002|0.63|S|||||4|40|"
+                                          << "'-0.07' " + bounded;
+    QTest::newRow("negative second coefficient") << true << "800|2200|M|PN|FOAM|0.07|-1e-3|0.63|S|||||4|40|"
+                                                 << "'-1e-3' " + bounded;
+    QTest::newRow("negative power factor") << true << "800|2200|M|PN|FOAM|0.07|0.0002|0.63|S|||||-4|40|"
+                                           << "'-4' " + bounded;
+    QTest::newRow("huge power factor") << true << "800|2200|M|PN|FOAM|0.07|0.0002|0.63|S|||||5e307|40|"
+                                       << "'5e307' " + bounded;
+    QTest::newRow("huge max power") << true << "800|2200|M|PN|FOAM|0.07|0.0002|0.63|S|||||4|1000001|"
+                                    << "'1000001' " + bounded;
     QTest::newRow("connector of 7 fields") << false << "1|PN|N Male||N Female||P"
                                            << "List index out of bounds (7)";
     QTest::newRow("fractional id") << false << "1.5|PN|N Male||N Female||P|R|"
@@ -276,6 +288,11 @@ void TestCatalog::loadErrors_data()
         << QByteArray("[Catalog]\n[A]\nC1=1|PN|N Male||N Female||P\n"
                       "TLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\nC1=1|PN|N Male||N Female||P|R|\n")
         << "List index out of bounds (7)\n(tlineconnectors.dat, line 3)";
+    QTest::newRow("negative power in a later section")
+        << QByteArray("[Catalog]\n[A]\nTLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\n"
+                      "[B]\nTLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|-40|\n")
+        << "'-40' is not a valid floating point value (from 0 to " + Local("1000000") +
+           " here)\n(tlineconnectors.dat, line 5)";
     QTest::newRow("bad number in a later section")
         << QByteArray("[Catalog]\r[A]\rTLine=800|2200|M|PN|FOAM|1|1|1|S|||||4|40|\r"
                       "[B]\rTLine=800|2200|M|PN|FOAM|1|0.2.1|1|S|||||4|40|\r")

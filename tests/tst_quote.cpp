@@ -746,6 +746,15 @@ void TestQuote::csv_data()
     QTest::newRow("quote left open") << QByteArray("a\n\"open\n") << QStringList{"Line 2: a quoted field is not closed."};
     QTest::newRow("text after a closing quote") << QByteArray("a\n\"x\"y\n") << QStringList{"Line 2: text after the closing quote of a field."};
     QTest::newRow("not UTF-8") << QByteArray("a\n\xff\n") << QStringList{"The file is not UTF-8 text."};
+    QTest::newRow("not UTF-8 at a cell's end") << QByteArray("a\nx\xc3,y\n") << QStringList{"The file is not UTF-8 text."};
+    // Limits are checked as the bytes are read: millions of empty rows or cells are refused at
+    // the first one too many, not after they fill the memory.
+    QTest::newRow("4 million empty rows") << "a\n" + QByteArray(",\n").repeated(4000000)
+        << QStringList{"Line 20002: the file has more than 20000 rows."};
+    QTest::newRow("8 million commas") << "a\n" + QByteArray(8000000, ',')
+        << QStringList{"Line 2: a row has more than 100 cells."};
+    QTest::newRow("a cell of 64 KiB and a byte") << "a\n\"" + QByteArray(65537, 'x') + '"'
+        << QStringList{"Line 2: a cell is longer than 65536 bytes."};
 }
 // clang-format on
 
@@ -771,6 +780,13 @@ void TestQuote::csv()
         QCOMPARE(ParseCsv(written).Rows, table.Rows);
         QCOMPARE(table.Column(" LENGTH "), table.Headings.indexOf("length"));
     }
+
+    // Exactly at the limits a table reads; one more row, cell or byte is refused.
+    const TCsvLimits small{2, 3, 4};
+    QCOMPARE(ParseCsv("a,b,c\n1,2,3\n\"x\"\"yy\",,\n", small).Rows.last().first(), "x\"yy");
+    QVERIFY_THROWS_EXCEPTION(TDataError, ParseCsv("a\n1\n2\n3\n", small));
+    QVERIFY_THROWS_EXCEPTION(TDataError, ParseCsv("a\n1,2,3,4\n", small));
+    QVERIFY_THROWS_EXCEPTION(TDataError, ParseCsv("a\nxxxxx\n", small));
 }
 
 QTEST_GUILESS_MAIN(TestQuote)

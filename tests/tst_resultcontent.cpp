@@ -3,6 +3,7 @@
 // holds texts as displayed, so the outputs are the same in a '.' and a ',' locale.
 #include "reports/ResultContent.h"
 #include "reports/Workbook.h"
+#include "quote/Csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,6 +124,8 @@ private slots:
     void finalSummary();
     void partsList();
     void order();
+    void spreadsheetFormulaTexts_data();
+    void spreadsheetFormulaTexts();
     void orderInAnotherCurrency();
     void foreignCurrencyNotice_data();
     void foreignCurrencyNotice();
@@ -263,6 +266,34 @@ void TestResultContent::order()
         " = ", "Order Total:= 37.50", " = ", " = ", " = ",
         "Reminder=" + Reminder, "Last Update=" + LastUpdate}));
     // clang-format on
+}
+
+void TestResultContent::spreadsheetFormulaTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell"); // as the .xls export and the batch CSV write it
+    QTest::newRow("=") << "=HYPERLINK(\"http://x.example/\",\"x\")" << "'=HYPERLINK(\"http://x.example/\",\"x\")";
+    QTest::newRow("+") << "+CMD" << "'+CMD";
+    QTest::newRow("-") << "-2+3" << "'-2+3";
+    QTest::newRow("@") << "@SUM(1+1)" << "'@SUM(1+1)";
+    QTest::newRow("tab") << "\tx" << "'\tx";
+    QTest::newRow("carriage return") << "\rx" << "'\rx";
+    QTest::newRow("a number") << "-2.5" << "-2.5";
+    QTest::newRow("plain text") << "KRV4-50B = cable" << "KRV4-50B = cable";
+}
+
+void TestResultContent::spreadsheetFormulaTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    QCOMPARE(SpreadsheetText(text), cell);
+    // In the .xls export of an order: the part number and description cells; the number cells
+    // of the same row are untouched.
+    TResultContent content = Order();
+    content.GridRows[0][2] = text;
+    content.GridRows[0][3] = text;
+    QVERIFY(SpreadsheetExport(content).contains("\r\n2\tEach\t" + cell + '\t' + cell +
+                                                "\t 12.50\t 25.00\t\r\n"));
 }
 
 void TestResultContent::orderInAnotherCurrency()

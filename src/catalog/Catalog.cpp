@@ -15,6 +15,22 @@ double NumericColumn(const QStringList& fields, int index)
     return StrToFloat(DefaultIfEmpty(fields.at(index), QStringLiteral("0")));
 }
 
+// Attenuation coefficients, a waveguide's cut-off and scale, the power factor and the maximum
+// power (kW): real catalogs stay below 10, a waveguide's cut-off below 100,000 MHz and powers
+// below 10,000 kW. The bound leaves room for any of them and keeps every figure a finite number
+// of a few digits; a negative figure would give efficiencies above 100 % and negative powers.
+constexpr double MaxCatalogFigure = 1e6;
+
+double FigureColumn(const QStringList& fields, int index)
+{
+    const double value = NumericColumn(fields, index);
+    if (!(value >= 0 && value <= MaxCatalogFigure))
+        throw TDataError(QStringLiteral("'%1' is not a valid floating point value (from 0 to %2 "
+                                        "here)")
+                             .arg(fields.at(index), FloatToStr(MaxCatalogFigure)));
+    return value;
+}
+
 } // namespace
 
 TTransmissionLine ParseCableLine(const QString& value)
@@ -27,16 +43,16 @@ TTransmissionLine ParseCableLine(const QString& value)
     cable.Model = f.at(2);
     cable.PartNumber = f.at(3);
     cable.CableType = f.at(4);
-    cable.AttenuationK1 = NumericColumn(f, 5);
-    cable.AttenuationK2 = NumericColumn(f, 6);
+    cable.AttenuationK1 = FigureColumn(f, 5);
+    cable.AttenuationK2 = FigureColumn(f, 6);
     cable.Diameter = f.at(7);
     cable.Grade = f.at(8);
     cable.AttachChargePartNumber = f.at(9);
     cable.PrenvoOption = f.at(10);
     cable.PlatedOption = f.at(11);
     cable.StandardOption = f.at(12);
-    cable.PowerFactor = NumericColumn(f, 13);
-    cable.MaxPower = NumericColumn(f, 14);
+    cable.PowerFactor = FigureColumn(f, 13);
+    cable.MaxPower = FigureColumn(f, 14);
     return cable;
 }
 

@@ -347,6 +347,13 @@ QStringList BatchColumns()
     return columns;
 }
 
+TCsvLimits BatchCsvLimits()
+{
+    TCsvLimits limits;
+    limits.Rows = MaxBatchRows;
+    return limits;
+}
+
 void CheckBatchHeadings(const TCsvTable& table)
 {
     QStringList missing;
@@ -366,9 +373,9 @@ void CheckBatchHeadings(const TCsvTable& table)
 
 TCsvTable ReadBatchFile(const QString& path)
 {
-    const QByteArray bytes = ReadRegularFile(path, SmallDataFileLimit);
+    const QByteArray bytes = ReadRegularFile(path, BatchFileLimit);
     try {
-        TCsvTable table = ParseCsv(bytes);
+        TCsvTable table = ParseCsv(bytes, BatchCsvLimits());
         CheckBatchHeadings(table);
         return table;
     } catch (TDataError& error) {
@@ -503,7 +510,13 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
         for (const QString& key : BandEdgeKeys)
             headings.append(key + edge);
     headings.append(QStringLiteral("warnings"));
-    QString text = CsvLine(headings) + QStringLiteral("\r\n");
+    // No text cell may start like a formula in the spreadsheet the file is opened in.
+    const auto line = [](QStringList cells) {
+        for (QString& cell : cells)
+            cell = SpreadsheetText(cell);
+        return CsvLine(cells) + QStringLiteral("\r\n");
+    };
+    QString text = line(headings);
     for (const TBatchItem& item : items) {
         const QStringList row = {QString::number(item.Row),
                                  item.Kind,
@@ -521,14 +534,13 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
             tail += QStringList(2 * BandEdgeKeys.size(), QString());
         tail.append(item.Warnings.join(QLatin1Char(' ')));
         if (item.ResultRows.isEmpty())
-            text += CsvLine(row + QStringList(6, QString()) + tail) + QStringLiteral("\r\n");
+            text += line(row + QStringList(6, QString()) + tail);
         for (const QString& resultRow : item.ResultRows) {
-            const TLineFields line = LineFields(resultRow);
-            text += CsvLine(row +
-                            QStringList{line.Quantity, line.Unit, line.PartNumber, line.Description,
-                                        line.Price, line.Extended} +
-                            tail) +
-                    QStringLiteral("\r\n");
+            const TLineFields fields = LineFields(resultRow);
+            text += line(row +
+                         QStringList{fields.Quantity, fields.Unit, fields.PartNumber,
+                                     fields.Description, fields.Price, fields.Extended} +
+                         tail);
         }
     }
     return text.toUtf8();

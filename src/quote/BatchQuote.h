@@ -64,11 +64,17 @@ struct TBatchItem {
 
 // The most rows a file may have: as many as an order file may hold lines.
 constexpr int MaxBatchRows = 20000;
+// The largest batch file: 20,000 rows of a few hundred bytes run to a few MB.
+constexpr qint64 BatchFileLimit = qint64(16) << 20; // 16 MiB
+
+// What a batch file may hold (rows, cells, cell bytes), checked while it is parsed.
+TCsvLimits BatchCsvLimits();
 
 // Throws TDataError when a column is missing or the file has more than MaxBatchRows rows.
 void CheckBatchHeadings(const TCsvTable& table);
 
-// A batch file read (a regular file of at most SmallDataFileLimit bytes), parsed and checked.
+// A batch file read (a regular file of at most BatchFileLimit bytes), parsed within
+// BatchCsvLimits and checked.
 // Throws TDataError naming the file.
 TCsvTable ReadBatchFile(const QString& path);
 

@@ -1,6 +1,7 @@
 #include "Csv.h"
 
 #include "catalog/DataError.h"
+#include "catalog/LineFormat.h"
 
 #include <QStringDecoder>
 
@@ -13,28 +14,57 @@ int TCsvTable::Column(const QString& heading) const
     return -1;
 }
 
-TCsvTable ParseCsv(const QByteArray& bytes)
+TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
 {
-    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decode(bytes);
-    if (decode.hasError())
-        throw TDataError(QStringLiteral("The file is not UTF-8 text."));
+    // Every character the format gives a meaning (',', '"', CR, LF) is ASCII, so the bytes are
+    // split as they are and each cell decoded on its own: a cell boundary never falls inside a
+    // character, and a byte that is not UTF-8 is found in the cell that holds it.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const char* at = bytes.constData();
+    const char* const end = at + bytes.size();
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        at += 3;
 
     TCsvTable table;
     QStringList fields;
-    QString field;
+    QByteArray field;
     int line = 1;
     int rowLine = 1;
     bool quoted = false;   // inside a quoted field
     bool closed = false;   // a quoted field has ended; only a separator may follow
     bool anything = false; // the row has any character
-    const auto endRow = [&] {
-        fields.append(field);
+    const auto addField = [&] {
+        if (fields.size() >= limits.Cells)
+            throw TDataError(QStringLiteral("Line %1: a row has more than %2 cells.")
+                                 .arg(rowLine)
+                                 .arg(limits.Cells));
+        QString text;
+        if (!field.isEmpty()) {
+            text = utf8(field);
+            if (utf8.hasError())
+                throw TDataError(QStringLiteral("The file is not UTF-8 text."));
+        }
+        fields.append(text);
         field.clear();
+    };
+    const auto addByte = [&](char c) {
+        if (field.size() >= limits.FieldBytes)
+            throw TDataError(QStringLiteral("Line %1: a cell is longer than %2 bytes.")
+                                 .arg(line)
+                                 .arg(limits.FieldBytes));
+        field += c;
+    };
+    const auto endRow = [&] {
+        addField();
         const bool empty = !anything && fields.size() == 1;
         if (!empty) {
             if (table.Headings.isEmpty() && table.Rows.isEmpty())
                 table.Headings = fields;
+            else if (table.Rows.size() >= limits.Rows)
+                throw TDataError(QStringLiteral("Line %1: the file has more than %2 rows.")
+                                     .arg(rowLine)
+                                     .arg(limits.Rows));
             else {
                 table.Rows.append(fields);
                 table.RowLines.append(rowLine);
@@ -44,45 +74,42 @@ TCsvTable ParseCsv(const QByteArray& bytes)
         anything = false;
         closed = false;
     };
-    qsizetype i = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    for (; at < end; ++at) {
+        const char c = *at;
         if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
+            if (c == '"') {
+                if (at + 1 < end && at[1] == '"') {
+                    addByte(c);
+                    ++at;
                 } else {
                     quoted = false;
                     closed = true;
                 }
             } else {
-                if (c == QLatin1Char('\n'))
+                if (c == '\n')
                     ++line;
-                field += c;
+                addByte(c);
             }
             continue;
         }
-        if (c == QLatin1Char(',')) {
-            fields.append(field);
-            field.clear();
+        if (c == ',') {
+            addField();
             closed = false;
             anything = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
-                text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && at + 1 < end && at[1] == '\n')
+                ++at;
             endRow();
             ++line;
             rowLine = line;
         } else if (closed) {
             throw TDataError(
                 QStringLiteral("Line %1: text after the closing quote of a field.").arg(line));
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
+        } else if (c == '"' && field.isEmpty()) {
             quoted = true;
             anything = true;
         } else {
-            field += c;
+            addByte(c);
             anything = true;
         }
     }
@@ -91,6 +118,24 @@ TCsvTable ParseCsv(const QByteArray& bytes)
     if (anything || !fields.isEmpty())
         endRow();
     return table;
+}
+
+QString SpreadsheetText(const QString& text)
+{
+    if (text.isEmpty())
+        return text;
+    switch (text.front().unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        break;
+    default:
+        return text;
+    }
+    return IsNumber(text) ? text : QLatin1Char('\'') + text;
 }
 
 QString CsvLine(const QStringList& fields)

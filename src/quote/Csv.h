@@ -18,9 +18,25 @@ struct TCsvTable {
     int Column(const QString& heading) const;
 };
 
-// Throws TDataError naming the line for a quote left open, text after a closing quote, or bytes
-// that are not UTF-8.
-TCsvTable ParseCsv(const QByteArray& bytes);
+// What a table may hold; checked while the bytes are read, so a file beyond them is refused at
+// once and memory stays proportional to what is kept.
+struct TCsvLimits {
+    // Rows after the headings (empty lines are no rows).
+    qsizetype Rows = 20000;
+    // Cells in a row: the batch columns and many more of a spreadsheet's own.
+    qsizetype Cells = 100;
+    // Bytes of a cell's text, far more than any name or number needs.
+    qsizetype FieldBytes = qsizetype(64) << 10;
+};
+
+// Throws TDataError naming the line for a quote left open, text after a closing quote, bytes
+// that are not UTF-8, or a table beyond the limits. The text is decoded cell by cell, never
+// held whole beside its bytes.
+TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits = {});
+
+// A text cell as a spreadsheet must not take it for a formula: a text starting with '=', '+',
+// '-', '@', a tab or a carriage return gets a leading apostrophe, unless it is a number.
+QString SpreadsheetText(const QString& text);
 
 // One line of CSV: each field quoted when it holds a comma, a quote or a line break (a lone empty
 // field as ""); no line end.

@@ -3,6 +3,7 @@
 #include "catalog/LineFormat.h"
 #include "catalog/SectionedFile.h"
 #include "platform/SafeFile.h"
+#include "quote/Csv.h"
 
 namespace {
 
@@ -169,27 +170,30 @@ QString HtmlExport(const TResultContent& content)
 
 QString SpreadsheetExport(const TResultContent& content)
 {
+    // No text cell may start like a formula (a received order file's part number "=HYPERLINK(...)"
+    // or "-2+3"): such a text gets a leading apostrophe; numbers are never touched.
+    const auto cell = [](const QString& text) { return SpreadsheetText(text); };
     QStringList lines;
     if (HasGrid(content)) {
         // The heading line and the total line end in a carriage return of their own.
         QString headings;
         for (int column = 0; column < ColumnCount; ++column)
-            headings += Heading(content, column) + Tab;
+            headings += cell(Heading(content, column)) + Tab;
         lines.append(headings + CR);
         for (const QStringList& row : content.GridRows) {
             QString line;
             for (int column = 0; column < ColumnCount; ++column)
-                line += row.value(column) + Tab;
+                line += cell(row.value(column)) + Tab;
             lines.append(line);
         }
-        lines.append(Tab + TotalCaption(content) + Tab + content.TotalValue + CR);
+        lines.append(Tab + cell(TotalCaption(content)) + Tab + cell(content.TotalValue) + CR);
     }
     for (const TLabelValue& row : LabelValueRows(content))
-        lines.append(row.Label + Tab + row.Value);
+        lines.append(cell(row.Label) + Tab + cell(row.Value));
 
     if (content.ForeignCurrency)
         lines.append(ForeignCurrencyLabel + Tab + ForeignCurrencyNotice(content));
-    lines.append(ReminderLabel + Tab + ReminderNotice(content));
+    lines.append(ReminderLabel + Tab + cell(ReminderNotice(content)));
     lines.append(LastUpdateLabel + Tab + LastUpdateNotice(content));
     // A spreadsheet reads numbers in ASCII digits only; the decimal separator stays the
     // regional one, as a spreadsheet of that region reads it.
