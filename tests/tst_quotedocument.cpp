@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "platform/PrintDialogs.h"
+#include "reports/MPReporter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -55,6 +58,39 @@ QStringList PdfPages(const QString& path)
     return pages;
 }
 
+// Each page's words of a PDF, with their boxes (points from the page's top left), and the pages'
+// heights.
+struct TPdfWord {
+    QString Text;
+    QRectF Box;
+    int Page = 0;
+};
+
+QList<TPdfWord> PdfWords(const QString& path, QList<double>& heights)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    static const QRegularExpression Tag(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|<word xMin=\"([0-9.]+)\" "
+                       "yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QList<TPdfWord> words;
+    for (const QRegularExpressionMatch& match :
+         Tag.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
+        if (!match.captured(2).isEmpty()) {
+            heights.append(match.captured(2).toDouble());
+            continue;
+        }
+        const double x = match.captured(3).toDouble();
+        const double y = match.captured(4).toDouble();
+        words.append({match.captured(7),
+                      QRectF(x, y, match.captured(5).toDouble() - x, match.captured(6).toDouble() - y),
+                      int(heights.size()) - 1});
+    }
+    return words;
+}
+
 } // namespace
 
 class TestQuoteDocument : public QObject, private TWindowDriver
@@ -66,6 +102,7 @@ private slots:
     void orderDetails();
     void quotePdf_data();
     void quotePdf();
+    void quotePdfKeepsToTheBody();
     void workbookOnEveryOutputPage();
 
 private:
@@ -235,6 +272,53 @@ void TestQuoteDocument::quotePdf()
     W().findChild<QAction*>(QStringLiteral("PrintQuote1"))->trigger();
     QCOMPARE(PrintDialogs::TakeShownCount(), 1);
     QCOMPARE(PdfPages(printed), text);
+}
+
+void TestQuoteDocument::quotePdfKeepsToTheBody()
+{
+    // Details of the longest length an order file keeps, a description of the same length that
+    // is one word (a row taller than a page) and a long description of words.
+    const QString company = QStringLiteral("Acme Towers ").repeated(166);
+    const QString tall = QString(2000, QLatin1Char('W'));
+    const QString words = QStringLiteral("jumper ").repeated(285);
+    QString details;
+    for (const char* key : {"Company Name", "Author", "Date", "Job Number", "Proposal Number"})
+        details += QLatin1String(key) + '=' + company + "\r\n";
+    Open(OrderText(0, details,
+                   "1=1|Each||PN-TALL-X|" + tall + "|1.00|\r\n2=1|Each||PN-WORDS-X|" + words +
+                       "|2.00|\r\n3=1|Each||PN-LAST-X|Last|3.00|\r\n"));
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("long.pdf"));
+    FileDialogs::SetNextFileName(path);
+    Button("btnQuotePdf")->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+
+    QList<double> heights;
+    const QList<TPdfWord> found = PdfWords(path, heights);
+    QVERIFY(heights.size() > 3);
+    // Below the body (the page less its margin and footer) only the footer's words stand.
+    QSet<QString> footer{QStringLiteral("Page"), QStringLiteral("of")};
+    for (const QString& line : ReportContactLines())
+        for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            footer.insert(word);
+    int tallPieces = 0;
+    QStringList partNumbers;
+    for (const TPdfWord& word : found) {
+        const double bodyBottom = heights.at(word.Page) - 36 - 58;
+        const bool numeral = word.Text.toInt() > 0;
+        if (word.Box.bottom() > bodyBottom + 0.5)
+            QVERIFY2((footer.contains(word.Text) || numeral) && word.Box.top() > bodyBottom + 8,
+                     qPrintable(QStringLiteral("page %1: \"%2\" at %3")
+                                    .arg(word.Page + 1)
+                                    .arg(word.Text)
+                                    .arg(word.Box.bottom())));
+        if (word.Text.startsWith(QLatin1String("PN-")))
+            partNumbers.append(word.Text);
+        if (word.Text.startsWith(QLatin1Char('W')) && word.Text.count(QLatin1Char('W')) == word.Text.size())
+            tallPieces += word.Text.size();
+    }
+    // Every item whole, once: the tall description's every letter on some page.
+    QCOMPARE(partNumbers, (QStringList{"PN-TALL-X", "PN-WORDS-X", "PN-LAST-X"}));
+    QCOMPARE(tallPieces, 2000);
 }
 
 void TestQuoteDocument::workbookOnEveryOutputPage()

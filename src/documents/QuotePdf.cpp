@@ -102,12 +102,23 @@ public:
         LineHeight = BodyMetrics.lineSpacing();
     }
 
-    // Lays out (and draws, with a painter) the whole quote; the number of pages.
+    // Lays out (and draws, with a painter) the whole quote; the number of pages (0 for a paper
+    // too small to hold it).
     int Run()
     {
         StartPage(true);
+        PlaceDetails();
+        Y += LineHeight;
+        // The table starts with its heading and at least one line of a row on the same page.
+        InTable = true;
+        if (Y + HeadingHeight() + LineHeight + 4 * CellPadding > BodyBottom())
+            NextPage();
+        else
+            PlaceHeading();
         for (const QStringList& row : Quote.Rows)
             PlaceRow(row, false);
+        if (TooSmall)
+            return 0;
         PlaceTotal();
         Y += LineHeight;
         for (const QString& notice : {Quote.PricingDate, Quote.Reminder}) {
@@ -152,21 +163,33 @@ private:
                                   Qt::AlignRight | Qt::AlignVCenter, Quote.Title);
             }
             top += 52;
-            for (const TLabelValue& detail : Quote.Details) {
-                const QStringList lines = WrappedLines(detail.Value, BodyMetrics, 300);
-                Text(QuoteFont(BodyPixels, true), Margin, top, 110, Qt::AlignLeft, detail.Label);
-                for (const QString& line : lines) {
-                    Text(Body, Margin + 110, top, 300, Qt::AlignLeft, line);
-                    top += LineHeight;
-                }
-            }
-            top += LineHeight;
         } else {
             top += 32;
         }
         Y = top;
         DrawFooter();
-        PlaceHeading();
+        Fresh = true;
+        if (InTable)
+            PlaceHeading();
+    }
+
+    // The order's details under the title, each value wrapped beside its caption; a detail that
+    // runs past the page's body continues on the next page.
+    void PlaceDetails()
+    {
+        const QFont caption = QuoteFont(BodyPixels, true);
+        for (const TLabelValue& detail : Quote.Details) {
+            bool first = true;
+            for (const QString& line : WrappedLines(detail.Value, BodyMetrics, 300)) {
+                if (Y + LineHeight > BodyBottom())
+                    NextPage();
+                if (first)
+                    Text(caption, Margin, Y, 110, Qt::AlignLeft, detail.Label);
+                first = false;
+                Text(Body, Margin + 110, Y, 300, Qt::AlignLeft, line);
+                Y += LineHeight;
+            }
+        }
     }
 
     void NextPage()
@@ -174,6 +197,16 @@ private:
         if (Painter != nullptr)
             Device->newPage();
         StartPage(false);
+    }
+
+    double HeadingHeight() const
+    {
+        qsizetype count = 1;
+        for (int column = 0; column < QuoteColumnCount; ++column)
+            count = std::max(count, WrappedLines(Quote.Headings.value(column), BoldMetrics,
+                                                 Width[column] - 2 * CellPadding)
+                                        .size());
+        return count * LineHeight + 2 * CellPadding;
     }
 
     void DrawFooter()
@@ -222,11 +255,19 @@ private:
                 std::floor((BodyBottom() - Y - 2 * CellPadding) / LineHeight));
             const qsizetype left = count - done;
             const bool fitsAPage = left * LineHeight <= fullPage;
-            if (!heading && !Fresh && (room <= 0 || (left > room && fitsAPage && done == 0))) {
+            // Nothing is drawn below the page's body: with no room for a line (even under a
+            // fresh heading), the row goes on to the next page. A fresh page always has room, so
+            // this ends.
+            if (!heading && Fresh && room <= 0) {
+                // A paper too small for a heading and one line: nothing can be laid out.
+                TooSmall = true;
+                return;
+            }
+            if (!heading && (room <= 0 || (!Fresh && left > room && fitsAPage && done == 0))) {
                 NextPage();
                 continue;
             }
-            const qsizetype now = heading ? left : std::max<qsizetype>(1, std::min(left, room));
+            const qsizetype now = heading ? left : std::min(left, room);
             const double height = now * LineHeight + 2 * CellPadding;
             if (Painter != nullptr) {
                 if (heading)
@@ -294,6 +335,9 @@ private:
     int Page = 0;
     // Nothing but the heading is on the page yet.
     bool Fresh = true;
+    // The details are placed: every further page starts with the table's heading.
+    bool InTable = false;
+    bool TooSmall = false;
 };
 
 void PrepareWriter(QPdfWriter& writer)
