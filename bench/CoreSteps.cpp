@@ -5,6 +5,7 @@
 #include "catalog/TextBuffer.h"
 #include "order/OrderFile.h"
 #include "pricing/PriceList.h"
+#include "quote/BatchQuote.h"
 #include "quote/Jumpers.h"
 #include "SyntheticInstallation.h"
 
@@ -52,12 +53,12 @@ private:
 
 // Order files at the reader's limits (4 MiB, 20,000 lines, fields of 2,000 characters): the worst
 // a user can open, each opened or refused in one pass.
-struct TWorstOrder {
+struct TWorstFile {
     const char* Step;
     QByteArray Bytes;
 };
 
-QList<TWorstOrder> WorstOrders()
+QList<TWorstFile> WorstOrders()
 {
     const QByteArray head = "[Header]\r\nCompany Name=\r\nAuthor=\r\nDate=\r\nJob Number=\r\n"
                             "Proposal Number=\r\nFile Name=\r\nFile Path=\r\nCurrency=USD\r\n\r\n"
@@ -81,6 +82,25 @@ QList<TWorstOrder> WorstOrders()
             {"core: worst order file opened: 2,000-character descriptions", longFields},
             {"core: worst order file refused: 19,979 lines without '='", withoutEquals},
             {"core: worst order file refused: one 4 MiB description", oneLine}};
+}
+
+// Batch files at the reader's limits (16 MiB): millions of empty cells or rows, one huge cell,
+// and 20,000 rows of a hundred cells, each parsed or refused in one pass.
+QList<TWorstFile> WorstBatchFiles()
+{
+    const qint64 limit = BatchFileLimit;
+    const QByteArray head = BatchColumns().join(QLatin1Char(',')).toUtf8() + "\r\n";
+    QByteArray fullRows = head;
+    const QByteArray row = QByteArray("jumper,6,ft") + QByteArray(97, ',') + "\r\n";
+    for (int n = 0; n < MaxBatchRows; ++n)
+        fullRows += row;
+    return {{"core: worst batch file refused: 16 MiB of commas",
+             head + QByteArray(limit - head.size(), ',')},
+            {"core: worst batch file refused: 8 million empty rows",
+             head + QByteArray(",\n").repeated((limit - head.size()) / 2)},
+            {"core: worst batch file refused: one 16 MiB cell",
+             head + '"' + QByteArray(limit - head.size() - 2, 'x') + '"'},
+            {"core: worst batch file read: 20,000 rows of 100 cells", fullRows}};
 }
 
 } // namespace
@@ -122,27 +142,34 @@ QList<TStepResult> MeasureStartupParts(const TInstallation& installation, int ru
             BenchFailure(QStringLiteral("core start-up parts: ") + error.FullText());
         }
         QTemporaryDir folder;
-        for (const TWorstOrder& order : WorstOrders()) {
-            const QString path = QDir(folder.path()).filePath(QStringLiteral("worst.fyn"));
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(order.Bytes) != order.Bytes.size())
+        // Each worst file written, then read (or refused) as a user's choice of it would be.
+        const auto worst = [&](const TWorstFile& file, const QString& name, auto read) {
+            const QString path = QDir(folder.path()).filePath(name);
+            QFile out(path);
+            if (!out.open(QIODevice::WriteOnly) || out.write(file.Bytes) != file.Bytes.size())
                 BenchFailure(QStringLiteral("cannot write ") + path);
-            file.close();
+            out.close();
             malloc_trim(0);
             const bool highWater = ResetHighWater();
             const qint64 before = ProcessMemory().ResidentKb;
-            parts.Part(order.Step, [&] {
+            parts.Part(file.Step, [&] {
                 try {
-                    ReadOrderFile(path);
+                    read(path);
                 } catch (const TDataError&) {
                     // Refused, as a file beyond the limits must be.
                 }
             });
             if (run == 0 && highWater)
                 notes.append(QStringLiteral("%1 %2")
-                                 .arg(QLatin1String(order.Step) + QStringLiteral(" (peak)"), -62)
+                                 .arg(QLatin1String(file.Step) + QStringLiteral(" (peak)"), -62)
                                  .arg(Mb(ProcessMemory().HighWaterKb - before), 10));
-        }
+        };
+        for (const TWorstFile& batch : WorstBatchFiles())
+            worst(batch, QStringLiteral("worst.csv"),
+                  [](const QString& path) { ReadBatchFile(path); });
+        for (const TWorstFile& order : WorstOrders())
+            worst(order, QStringLiteral("worst.fyn"),
+                  [](const QString& path) { ReadOrderFile(path); });
         if (run == 0)
             for (const auto& [name, kb] : parts.Held)
                 notes.append(QStringLiteral("%1 %2").arg(name, -62).arg(Mb(kb), 10));

@@ -115,6 +115,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     Fuzz::Require(table.Rows.size() == table.RowLines.size(), "a row without its line");
+    // Small limits, which short inputs reach: a table within them reads as without them, and one
+    // beyond them is refused.
+    const TCsvLimits small{4, 6, 16};
+    bool within = table.Rows.size() <= small.Rows && table.Headings.size() <= small.Cells;
+    for (const QStringList& row : std::as_const(table.Rows))
+        within = within && row.size() <= small.Cells;
+    for (const QStringList& row : QList<QStringList>{table.Headings} + table.Rows)
+        for (const QString& field : row)
+            within = within && field.toUtf8().size() <= small.FieldBytes;
+    try {
+        const TCsvTable limited = ParseCsv(Fuzz::Bytes(data, size), small);
+        Fuzz::Require(within, "a table beyond the limits was read");
+        Fuzz::Require(limited.Headings == table.Headings && limited.Rows == table.Rows,
+                      "a table within the limits reads otherwise");
+    } catch (const TDataError&) {
+        Fuzz::Require(!within, "a table within the limits was refused");
+    }
     QByteArray written = CsvLine(table.Headings).toUtf8() + "\r\n";
     for (const QStringList& row : table.Rows)
         written += CsvLine(row).toUtf8() + "\r\n";

@@ -15,12 +15,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QStackedWidget>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -233,9 +233,8 @@ void TestBatchQuote::engineMatchesWindow()
     QCOMPARE(item.Warnings, notes);
 
     // The page names the parts without a price, and Add To Order asks first; No adds nothing.
-    const QString unpriced = notes.isEmpty() || !notes.last().startsWith("No list price")
-                                 ? QString()
-                                 : notes.last();
+    const QString unpriced =
+        notes.isEmpty() || !notes.last().startsWith("No list price") ? QString() : notes.last();
     auto* label = W().PageControl->currentWidget()->findChild<QLabel*>("lblUnpriced");
     QVERIFY(label != nullptr);
     QCOMPARE(label->isVisibleTo(W().PageControl), !unpriced.isEmpty());
@@ -413,8 +412,8 @@ void TestBatchQuote::commandLine()
           "average_power_kw_begin", "total_attenuation_db_end", "insertion_loss_db_end",
           "efficiency_pct_end", "average_power_kw_end", "warnings"})
         edges.append(field(first, column));
-    QCOMPARE(edges, (QStringList{"0.12", "0.21", "95.20", "1.60", "0.21", "0.36", "92.00", "0.93",
-                                 ""}));
+    QCOMPARE(edges,
+             (QStringList{"0.12", "0.21", "95.20", "1.60", "0.21", "0.36", "92.00", "0.93", ""}));
     QCOMPARE(table.Headings.last(), QStringLiteral("warnings"));
 
     // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.

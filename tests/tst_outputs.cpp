@@ -224,8 +224,12 @@ void TestOutputs::clipboardOfTheOrder_data()
     QTest::addColumn<QString>("currency"); // the order's currency item
     QTest::addColumn<QString>("suffix");   // what its headings and total caption add
     QTest::addColumn<QString>("price");
-    QTest::newRow("US dollars") << "US1" << "" << "123.40";
-    QTest::newRow("euros") << "Euro1" << " (EUR)" << "246.80";
+    QTest::newRow("US dollars") << "US1"
+                                << ""
+                                << "123.40";
+    QTest::newRow("euros") << "Euro1"
+                           << " (EUR)"
+                           << "246.80";
 }
 
 void TestOutputs::clipboardOfTheOrder()

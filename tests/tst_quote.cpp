@@ -528,8 +528,9 @@ void TestQuote::partsListInMetres()
     input.IncludeTop = input.IncludeBottom = false;
     input.Metres = true;
     const TPartsList feeder = BuildPartsList(input);
-    QCOMPARE(RowTexts(feeder), QStringList{Local("45") + "|Meters|AVA5-50|7/8 air cable|" +
-                                           Local("22.31") + "|" + Local("1003.95") + "|" + Local("3")});
+    QCOMPARE(RowTexts(feeder),
+             QStringList{Local("45") + "|Meters|AVA5-50|7/8 air cable|" + Local("22.31") + "|" +
+                         Local("1003.95") + "|" + Local("3")});
     QCOMPARE(FormatFixed2(feeder.Total), Local("1003.95"));
     QCOMPARE(PartsListResultRows(feeder).first().section('|', 4, 4), " " + Local("22.31"));
 }

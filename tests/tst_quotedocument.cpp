@@ -69,7 +69,8 @@ struct TPdfWord {
 QList<TPdfWord> PdfWords(const QString& path, QList<double>& heights)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000))
         return {};
     static const QRegularExpression Tag(
@@ -84,9 +85,10 @@ QList<TPdfWord> PdfWords(const QString& path, QList<double>& heights)
         }
         const double x = match.captured(3).toDouble();
         const double y = match.captured(4).toDouble();
-        words.append({match.captured(7),
-                      QRectF(x, y, match.captured(5).toDouble() - x, match.captured(6).toDouble() - y),
-                      int(heights.size()) - 1});
+        words.append(
+            {match.captured(7),
+             QRectF(x, y, match.captured(5).toDouble() - x, match.captured(6).toDouble() - y),
+             int(heights.size()) - 1});
     }
     return words;
 }
@@ -211,8 +213,7 @@ void TestQuoteDocument::quotePdf_data()
     QTest::newRow("one line") << 1 << 1 << QString();
     QTest::newRow("80 lines") << 80 << 0 << QString(); // as many as the paper needs, more than two
     QTest::newRow("priced on request")
-        << 1 << 1
-        << "2=2|Each||NO-PRICE|Connector|0.00|\r\n3=2|Each|||Attachment|0.00|\r\n";
+        << 1 << 1 << "2=2|Each||NO-PRICE|Connector|0.00|\r\n3=2|Each|||Attachment|0.00|\r\n";
 }
 
 void TestQuoteDocument::quotePdf()
@@ -313,7 +314,8 @@ void TestQuoteDocument::quotePdfKeepsToTheBody()
                                     .arg(word.Box.bottom())));
         if (word.Text.startsWith(QLatin1String("PN-")))
             partNumbers.append(word.Text);
-        if (word.Text.startsWith(QLatin1Char('W')) && word.Text.count(QLatin1Char('W')) == word.Text.size())
+        if (word.Text.startsWith(QLatin1Char('W')) &&
+            word.Text.count(QLatin1Char('W')) == word.Text.size())
             tallPieces += word.Text.size();
     }
     // Every item whole, once: the tall description's every letter on some page.

@@ -1,9 +1,9 @@
 // The content of a result page in its five outputs: text file, HTML document, spreadsheet,
 // clipboard and the printed report's entries; and how export files are written. The content
 // holds texts as displayed, so the outputs are the same in a '.' and a ',' locale.
+#include "quote/Csv.h"
 #include "reports/ResultContent.h"
 #include "reports/Workbook.h"
-#include "quote/Csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -272,14 +272,22 @@ void TestResultContent::spreadsheetFormulaTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cell"); // as the .xls export and the batch CSV write it
-    QTest::newRow("=") << "=HYPERLINK(\"http://x.example/\",\"x\")" << "'=HYPERLINK(\"http://x.example/\",\"x\")";
-    QTest::newRow("+") << "+CMD" << "'+CMD";
-    QTest::newRow("-") << "-2+3" << "'-2+3";
-    QTest::newRow("@") << "@SUM(1+1)" << "'@SUM(1+1)";
-    QTest::newRow("tab") << "\tx" << "'\tx";
-    QTest::newRow("carriage return") << "\rx" << "'\rx";
-    QTest::newRow("a number") << "-2.5" << "-2.5";
-    QTest::newRow("plain text") << "KRV4-50B = cable" << "KRV4-50B = cable";
+    QTest::newRow("=") << "=HYPERLINK(\"http://x.example/\",\"x\")"
+                       << "'=HYPERLINK(\"http://x.example/\",\"x\")";
+    QTest::newRow("+") << "+CMD"
+                       << "'+CMD";
+    QTest::newRow("-") << "-2+3"
+                       << "'-2+3";
+    QTest::newRow("@") << "@SUM(1+1)"
+                       << "'@SUM(1+1)";
+    QTest::newRow("tab") << "\tx"
+                         << "'\tx";
+    QTest::newRow("carriage return") << "\rx"
+                                     << "'\rx";
+    QTest::newRow("a number") << "-2.5"
+                              << "-2.5";
+    QTest::newRow("plain text") << "KRV4-50B = cable"
+                                << "KRV4-50B = cable";
 }
 
 void TestResultContent::spreadsheetFormulaTexts()

@@ -52,13 +52,11 @@ QList<TBandPoint> BandCurve(const TTransmissionLine& cable, bool lengthInFeet, d
 
 QStringList BandHeadings()
 {
-    return {QStringLiteral("Frequency (MHz)"),
-            QStringLiteral("Attenuation (dB/100 ft)"),
-            QStringLiteral("Attenuation (dB/100 m)"),
-            QStringLiteral("Cable Total Attenuation (dB)"),
-            QStringLiteral("Insertion Loss (dB)"),
-            QStringLiteral("Efficiency (%)"),
-            QStringLiteral("Average Power (kW)")};
+    return {
+        QStringLiteral("Frequency (MHz)"),        QStringLiteral("Attenuation (dB/100 ft)"),
+        QStringLiteral("Attenuation (dB/100 m)"), QStringLiteral("Cable Total Attenuation (dB)"),
+        QStringLiteral("Insertion Loss (dB)"),    QStringLiteral("Efficiency (%)"),
+        QStringLiteral("Average Power (kW)")};
 }
 
 QStringList BandRowTexts(const TBandPoint& point)

@@ -86,8 +86,8 @@ TResultContent TfrmMain::ResultContent()
                                   ? OrderInfo.CurrencyTag != UsDollarTag
                                   : !UsDollarsChosen();
     if (content.Kind == TContentKind::Order && content.ForeignCurrency)
-        content.OrderCurrencyCode = CurrencyCode(
-            OrderInfo.CurrencyTag > 0 ? OrderInfo.CurrencyTag : CurrentCurrencyTag());
+        content.OrderCurrencyCode =
+            CurrencyCode(OrderInfo.CurrencyTag > 0 ? OrderInfo.CurrencyTag : CurrentCurrencyTag());
     content.RatesDate = RatesDate;
     content.ReminderCaption = lblReminder->text();
     // An order opened before any result page was shown still names the pricing date.

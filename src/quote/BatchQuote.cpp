@@ -25,10 +25,9 @@ const QStringList FigureColumns = {
     QStringLiteral("average_power_kw")};
 
 // The figures of the band's beginning and end: the JSON keys; the CSV adds "_begin" and "_end".
-const QStringList BandEdgeKeys = {QStringLiteral("total_attenuation_db"),
-                                  QStringLiteral("insertion_loss_db"),
-                                  QStringLiteral("efficiency_pct"),
-                                  QStringLiteral("average_power_kw")};
+const QStringList BandEdgeKeys = {
+    QStringLiteral("total_attenuation_db"), QStringLiteral("insertion_loss_db"),
+    QStringLiteral("efficiency_pct"), QStringLiteral("average_power_kw")};
 
 QStringList BandEdgeNumbers(const TBandPoint& point)
 {

@@ -15,16 +15,16 @@
 
 namespace {
 
-const QString Usage =
-    QStringLiteral("Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
-                   "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
-                   "%1)\n"
-                   "and writes one line per order line to OUT.csv or the standard output.\n"
-                   "  -o OUT      write to this file instead of the standard output\n"
-                   "  --json      write JSON instead of CSV\n"
-                   "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
-                   "  --strict    refuse a row with a part that has no list price (instead of\n"
-                   "              quoting it at 0 with a warning)\n");
+const QString Usage = QStringLiteral(
+    "Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
+    "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
+    "%1)\n"
+    "and writes one line per order line to OUT.csv or the standard output.\n"
+    "  -o OUT      write to this file instead of the standard output\n"
+    "  --json      write JSON instead of CSV\n"
+    "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
+    "  --strict    refuse a row with a part that has no list price (instead of\n"
+    "              quoting it at 0 with a warning)\n");
 
 struct TOptions {
     QString Input;

@@ -64,8 +64,7 @@ QStringList UnpricedParts(const TQuoteResult& quote, const TQuoteRequest& reques
     const TJumper& assembly = quote.Assembly;
     QStringList parts;
     const auto check = [&](const QString& partNumber) {
-        if (!partNumber.isEmpty() && !parts.contains(partNumber) &&
-            !HasListPrice(list, partNumber))
+        if (!partNumber.isEmpty() && !parts.contains(partNumber) && !HasListPrice(list, partNumber))
             parts.append(partNumber);
     };
     if (quote.Page != TQuotePage::PartsList && assembly.HasPartNumber) {

@@ -10,12 +10,12 @@ const QString PriceOnRequest = QStringLiteral("Price on request");
 
 QList<TLabelValue> OrderDetailRows(const TOrderDetails& details)
 {
-    const QList<TLabelValue> captions = {{QStringLiteral("Company:"), details.CompanyName},
-                                         {QStringLiteral("Prepared by:"), details.Author},
-                                         {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
-                                         {QStringLiteral("Job Number:"), details.JobNumber},
-                                         {QStringLiteral("Proposal Number:"),
-                                          details.ProposalNumber}};
+    const QList<TLabelValue> captions = {
+        {QStringLiteral("Company:"), details.CompanyName},
+        {QStringLiteral("Prepared by:"), details.Author},
+        {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
+        {QStringLiteral("Job Number:"), details.JobNumber},
+        {QStringLiteral("Proposal Number:"), details.ProposalNumber}};
     QList<TLabelValue> rows;
     for (const TLabelValue& detail : captions)
         if (!detail.Value.trimmed().isEmpty())

@@ -55,7 +55,8 @@ QString TotalCaption(const TResultContent& content)
     if (content.Kind != TContentKind::Order)
         return content.TotalLabel;
     const QString suffix = OrderCurrencySuffix(content);
-    return suffix.isEmpty() ? OrderTotalCaption : QStringLiteral("Order Total") + suffix + QLatin1Char(':');
+    return suffix.isEmpty() ? OrderTotalCaption
+                            : QStringLiteral("Order Total") + suffix + QLatin1Char(':');
 }
 
 // The label/value rows after the grid: the summary's rows, the parts list's performance rows.
@@ -172,7 +173,9 @@ QString SpreadsheetExport(const TResultContent& content)
 {
     // No text cell may start like a formula (a received order file's part number "=HYPERLINK(...)"
     // or "-2+3"): such a text gets a leading apostrophe; numbers are never touched.
-    const auto cell = [](const QString& text) { return SpreadsheetText(text); };
+    const auto cell = [](const QString& text) {
+        return SpreadsheetText(text);
+    };
     QStringList lines;
     if (HasGrid(content)) {
         // The heading line and the total line end in a carriage return of their own.
