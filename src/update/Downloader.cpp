@@ -69,15 +69,28 @@ QString AnswerFailure(const QNetworkReply& reply, qint64 received)
     return {};
 }
 
+// Errors of the connection itself rather than of what the server answered.
+bool IsConnectionFailure(QNetworkReply::NetworkError error)
+{
+    if (error == QNetworkReply::TooManyRedirectsError ||
+        error == QNetworkReply::InsecureRedirectError)
+        return false;
+    return (error >= QNetworkReply::ConnectionRefusedError &&
+            error <= QNetworkReply::UnknownNetworkError) ||
+           (error >= QNetworkReply::ProxyConnectionRefusedError &&
+            error <= QNetworkReply::UnknownProxyError);
+}
+
 } // namespace
 
-QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
+TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
 {
+    using TFailure = TDownloadResult::TFailure;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
     if (!source.isValid() || source.isRelative())
-        return QStringLiteral("The download address is not valid.");
+        return {TFailure::Other, QStringLiteral("The download address is not valid.")};
 
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
@@ -89,7 +102,7 @@ QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
             .arg(QDir::toNativeSeparators(target), file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return diskFailure();
+        return {TFailure::Other, diskFailure()};
 
     QNetworkAccessManager manager;
     QNetworkRequest request(source);
@@ -112,11 +125,14 @@ QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     progress.setMinimumDuration(0);
 
     QString failure;
+    TFailure kind = TFailure::Other;
     qint64 received = 0;
     QEventLoop loop;
-    const auto fail = [&](const QString& why) {
-        if (failure.isEmpty())
+    const auto fail = [&](const QString& why, TFailure what = TFailure::Other) {
+        if (failure.isEmpty()) {
             failure = why;
+            kind = what;
+        }
         reply->abort();
     };
     const auto tooLarge = [] {
@@ -153,7 +169,7 @@ QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
         Qt::QueuedConnection);
     // Cancel, the close box and Escape all end the transfer at once.
     const auto cancel = [&] {
-        fail(QStringLiteral("The download was cancelled by the user."));
+        fail(QStringLiteral("The download was cancelled by the user."), TFailure::Cancelled);
     };
     const QMetaObject::Connection cancelled1 =
         QObject::connect(&progress, &QProgressDialog::canceled, reply, cancel);
@@ -170,13 +186,20 @@ QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
 
     if (failure.isEmpty() && reply->error() != QNetworkReply::NoError) {
         // Only the transfer timeout aborts without the user.
-        if (reply->error() == QNetworkReply::OperationCanceledError)
+        if (reply->error() == QNetworkReply::OperationCanceledError) {
             failure = QStringLiteral("The server sent nothing for %1 seconds.")
                           .arg(StallTimeoutMs / 1000);
-        else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+            kind = TFailure::Connection;
+        } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
             failure = AnswerFailure(*reply, received);
-        if (failure.isEmpty())
-            failure = QStringLiteral("No connection to the server: %1").arg(reply->errorString());
+        }
+        if (failure.isEmpty()) {
+            kind = IsConnectionFailure(reply->error()) ? TFailure::Connection : TFailure::Other;
+            failure =
+                kind == TFailure::Connection
+                    ? QStringLiteral("No connection to the server: %1").arg(reply->errorString())
+                    : QStringLiteral("The download failed: %1").arg(reply->errorString());
+        }
     }
     if (failure.isEmpty()) {
         const QByteArray rest = reply->readAll();
@@ -191,7 +214,8 @@ QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
     if (failure.isEmpty() &&
         !(file.flush() && file.error() == QFileDevice::NoError && file.commit()))
         failure = diskFailure();
-    if (!failure.isEmpty())
-        file.cancelWriting();
-    return failure;
+    if (failure.isEmpty())
+        return {};
+    file.cancelWriting();
+    return {kind, failure};
 }

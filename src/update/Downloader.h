@@ -17,7 +17,18 @@ inline constexpr qint64 DownloadSizeLimit = 512LL * 1024 * 1024;
 // succeeds only with status 200, a body that is not empty and, when the server sends a
 // Content-Length, exactly that many bytes; no more than DownloadSizeLimit bytes are accepted.
 // Meanwhile a progress dialog with Cancel blocks the rest of the program and the busy cursor is
-// shown; both are gone when this returns. An empty text on success, else one plain sentence
-// saying what failed (the connection, the server's answer with its status, the disk, the size,
-// or the user's cancel).
-QString DownloadFile(QWidget* parent, const QUrl& source, const QString& target);
+// shown; both are gone when this returns.
+struct TDownloadResult {
+    enum class TFailure {
+        None,
+        Connection, // no connection to the server: no route, refused, name not found, timed out
+        Cancelled,  // by the user
+        Other,      // the server's answer, the disk, the size: said in Text
+    };
+    TFailure Failure = TFailure::None;
+    // One plain sentence saying what failed; empty on success.
+    QString Text;
+
+    bool Succeeded() const { return Failure == TFailure::None; }
+};
+TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString& target);

@@ -65,11 +65,19 @@ void ShowQuickUpdate(QWidget* parent, const QString& message)
 
 bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target)
 {
-    const QString failure = DownloadFile(parent, source, target);
-    if (!failure.isEmpty()) {
+    const TDownloadResult result = DownloadFile(parent, source, target);
+    switch (result.Failure) {
+    case TDownloadResult::TFailure::None:
+        break;
+    case TDownloadResult::TFailure::Connection:
         Dialogs::Error(parent, QStringLiteral("Unable to dowload files. Please make sure you "
-                                              "have an active Internet connection.\n") +
-                                   failure);
+                                              "have an active Internet connection."));
+        return false;
+    case TDownloadResult::TFailure::Cancelled:
+        // The user's own choice needs no message.
+        return false;
+    case TDownloadResult::TFailure::Other:
+        Dialogs::Error(parent, result.Text);
         return false;
     }
     Dialogs::Information(
