@@ -4,6 +4,7 @@
 #include "catalog/LineFormat.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
+#include "pricing/Currencies.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,8 @@ private slots:
     void orderFileLines();
     void orderFileOfUnusualLines();
     void writeThenRead();
+    void keepsWhatItDoesNotUse_data();
+    void keepsWhatItDoesNotUse();
     void orderDates();
     void encoding_data();
     void encoding();
@@ -342,7 +345,7 @@ void TestOrder::orderFileLines()
 {
     const QStringList order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
                                      "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
-    QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}}),
+    QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}, {}}),
              (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
                           "Proposal Number=", "File Name=", "File Path=", "Currency=EUR", ""} +
               SiteStart +
@@ -387,18 +390,61 @@ void TestOrder::writeThenRead()
     QCOMPARE(ReadOrderFile(path).OrderLines, Order({}));
 
     // The order's currency goes with it, by the code the result pages show.
-    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, {}});
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, {}, {}});
     QCOMPARE(ReadOrderFile(path).CurrencyCode, QString("RMB"));
     QVERIFY(ReadOrderFile(path).Details.IsEmpty()); // as files of older builds
 
     // So do its details: '|' and '=' as they are, a line break as a blank.
     const TOrderDetails details{"A|B = C", "Ann\nLee", "2026-12-07", "J-1", " P=2 "};
-    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, details});
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, details, {}});
     QVERIFY(ReadBytes(path).startsWith("[Header]\r\nCompany Name=A|B = C\r\nAuthor=Ann Lee\r\n"
                                        "Date=2026-12-07\r\nJob Number=J-1\r\n"
                                        "Proposal Number=P=2\r\n"));
     QCOMPARE(ReadOrderFile(path).Details,
              (TOrderDetails{"A|B = C", "Ann Lee", "2026-12-07", "J-1", "P=2"}));
+}
+
+void TestOrder::keepsWhatItDoesNotUse_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("written"); // when the order is written back; empty: the same
+    const QByteArray header = "[Header]\r\nCompany Name=Acme\r\nAuthor=\r\nDate=\r\n"
+                              "Job Number=\r\nProposal Number=\r\nFile Name=\r\nFile Path=\r\n"
+                              "Currency=EUR\r\n";
+    const QByteArray site = "[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\nShip To City=\r\n"
+                            "Ship To State/Province=\r\nShip To Country=\r\n";
+    const QByteArray item = "1=2|Each||KRV4-50B|cable|1.25|\r\n\r\n";
+    QTest::newRow("nothing else: byte for byte") << header + "\r\n" + site + item << QByteArray();
+    QTest::newRow("all of it")
+        << header +
+               "Customer Ref=R-7; \"x\"\r\nRevision=3\r\n\r\n"
+               "[SITE 001 LOM]\r\nSite Name=Riverside\r\nSite Number=12\r\n"
+               "Ship To City=Bern\r\nShip To State/Province=\r\nShip To Country=CH\r\n" +
+               item +
+               "[SITE 002 LOM]\r\nSite Name=Hilltop\r\n1=1|Each||X|y|2|\r\n\r\n[Notes]\r\nA=b\r\n"
+        << header +
+               "Customer Ref=R-7; \"x\"\r\nRevision=3\r\n\r\n"
+               "[SITE 001 LOM]\r\nSite Name=Riverside\r\nSite Number=12\r\n"
+               "Ship To City=Bern\r\nShip To State/Province=\r\nShip To Country=CH\r\n" +
+               item +
+               "[SITE 002 LOM]\r\nSite "
+               "Name=Hilltop\r\n1=1|Each||X|y|2|\r\n\r\n[Notes]\r\nA=b\r\n\r\n";
+}
+
+void TestOrder::keepsWhatItDoesNotUse()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, written);
+    const QString path = Dir.filePath("kept.fyn");
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+    const TOrderFileContents contents = ReadOrderFile(path);
+    QCOMPARE(contents.OrderLines.size(), 2);
+    WriteOrderFile(path, contents.OrderLines,
+                   TOrderInfo{CurrencyTagOfCode("EUR"), contents.Details, contents.Extras});
+    QCOMPARE(ReadBytes(path), written.isEmpty() ? file : written);
 }
 
 void TestOrder::orderDates()

@@ -635,10 +635,13 @@ void TestOrderPage::viewLastOrder()
 
 void TestOrderPage::lastOrderOfEarlierRunSurvivesAnEmptyStart()
 {
-    const QString earlier = QStringLiteral("[Header]\r\n\r\n[SITE 001 LOM]\r\nSite Name=\r\n"
-                                           "Site Number=\r\nShip To City=\r\n"
-                                           "Ship To State/Province=\r\nShip To Country=\r\n"
-                                           "1=7|Each|FN-001|KJ4-DMDM-PV-6|Jumper|123.40|\r\n");
+    // With what this program does not use: another Header key, site fields, another site.
+    const QString earlier =
+        QStringLiteral("[Header]\r\nRevision=3\r\n\r\n[SITE 001 LOM]\r\n"
+                       "Site Name=Riverside\r\nSite Number=\r\nShip To City=\r\n"
+                       "Ship To State/Province=\r\nShip To Country=\r\n"
+                       "1=7|Each|FN-001|KJ4-DMDM-PV-6|Jumper|123.40|\r\n"
+                       "[SITE 002 LOM]\r\nSite Name=Hilltop\r\n");
     Install->WriteProgramFile(QStringLiteral("Ferrolyn.lom"), earlier);
     Start();
     // A cancelled Open on the empty order of this run does not overwrite the last order.
@@ -649,6 +652,15 @@ void TestOrderPage::lastOrderOfEarlierRunSurvivesAnEmptyStart()
     QCOMPARE(Order()->rowCount(), 1);
     QCOMPARE(Row(0), (QStringList{"7", "Each", "KJ4-DMDM-PV-6", "Jumper", Local("123.40"),
                                   Local("863.80")}));
+    // A change writes the last order again, keeping all of that in its place.
+    Order()->item(0, 0)->setText(QStringLiteral("8"));
+    QFile file(QDir(Install->ProgramFolder()).filePath(QStringLiteral("Ferrolyn.lom")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QVERIFY2(written.contains("Currency=USD\r\nRevision=3\r\n\r\n[SITE 001 LOM]\r\n"
+                              "Site Name=Riverside\r\n") &&
+                 written.endsWith("|123.40|\r\n\r\n[SITE 002 LOM]\r\nSite Name=Hilltop\r\n\r\n"),
+             written.constData());
 }
 
 // clang-format off

@@ -362,6 +362,7 @@ bool TfrmMain::ReadOrderFile(const QString& path)
         OrderLines = contents.OrderLines;
         OrderInfo = TOrderInfo();
         OrderInfo.Details = contents.Details;
+        OrderInfo.Extras = contents.Extras;
         if (OrderLines.size() > 1)
             OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
         return true;

@@ -36,11 +36,25 @@ std::optional<QString> DataOrderDate(const QString& typed);
 
 // What an order holds beside its lines: the currency its prices are in, as a currency tag (0
 // while the order has no items and so no currency yet: it takes the one of its first item), and
-// the details confirmed by the user. Both go with the order when it is replaced or its last line
-// is deleted.
+// the details confirmed by the user, and what its file held beside them. All go with the order
+// when it is replaced or its last line is deleted.
+// What an order file holds that the order does not use, kept so that writing the order back
+// loses none of it, each part in its place: Header lines of other keys (after the Header lines
+// the program writes), the five site lines, and further sections (after the order's own), all as
+// read. Empty for an order that no file gave.
+struct TOrderFileExtras {
+    QStringList HeaderLines;
+    QStringList SiteLines;
+    // Each further section's lines from its "[name]" line on, then an empty line.
+    QStringList Sections;
+
+    bool operator==(const TOrderFileExtras&) const = default;
+};
+
 struct TOrderInfo {
     int CurrencyTag = 0;
     TOrderDetails Details;
+    TOrderFileExtras Extras;
 };
 
 // The currency new items join the order in: the order's own once it has items, else the chosen

@@ -14,6 +14,9 @@
 namespace {
 
 const QString SiteSection = QStringLiteral("SITE 001 LOM");
+const QString SiteKeys[] = {
+    QStringLiteral("Site Name"), QStringLiteral("Site Number"), QStringLiteral("Ship To City"),
+    QStringLiteral("Ship To State/Province"), QStringLiteral("Ship To Country")};
 const QString HeaderSection = QStringLiteral("Header");
 constexpr int SiteLineCount = 5;
 constexpr int ItemFieldCount = 6;
@@ -71,22 +74,51 @@ QStringList FileStartLines(const TOrderInfo& info)
         return text;
     };
     const TOrderDetails& details = info.Details;
-    return {QStringLiteral("[Header]"),
-            line("Company Name", details.CompanyName),
-            line("Author", details.Author),
-            line("Date", details.Date),
-            line("Job Number", details.JobNumber),
-            line("Proposal Number", details.ProposalNumber),
-            QStringLiteral("File Name="),
-            QStringLiteral("File Path="),
-            QStringLiteral("Currency=") + currency,
-            QString(),
-            QLatin1Char('[') + SiteSection + QLatin1Char(']'),
-            QStringLiteral("Site Name="),
-            QStringLiteral("Site Number="),
-            QStringLiteral("Ship To City="),
-            QStringLiteral("Ship To State/Province="),
-            QStringLiteral("Ship To Country=")};
+    QStringList lines = {QStringLiteral("[Header]"),
+                         line("Company Name", details.CompanyName),
+                         line("Author", details.Author),
+                         line("Date", details.Date),
+                         line("Job Number", details.JobNumber),
+                         line("Proposal Number", details.ProposalNumber),
+                         QStringLiteral("File Name="),
+                         QStringLiteral("File Path="),
+                         QStringLiteral("Currency=") + currency};
+    lines += info.Extras.HeaderLines;
+    lines.append(QString());
+    lines.append(QLatin1Char('[') + SiteSection + QLatin1Char(']'));
+    // The site lines as read, the usual empty ones where none was read.
+    const QStringList& read = info.Extras.SiteLines;
+    for (qsizetype i = 0; i < SiteLineCount; ++i)
+        lines.append(i < read.size() ? read.at(i) : SiteKeys[i] + QLatin1Char('='));
+    return lines;
+}
+
+const QStringList HeaderKeys = {
+    QStringLiteral("Company Name"), QStringLiteral("Author"),          QStringLiteral("Date"),
+    QStringLiteral("Job Number"),   QStringLiteral("Proposal Number"), QStringLiteral("File Name"),
+    QStringLiteral("File Path"),    QStringLiteral("Currency")};
+
+// What the file holds that the order does not use.
+TOrderFileExtras ExtrasOf(const TSectionedFile& file, const TSectionedFile::Section* header,
+                          const TSectionedFile::Section& site)
+{
+    TOrderFileExtras extras;
+    if (header != nullptr)
+        for (const TSectionedFile::Entry& entry : header->Entries)
+            if (!IsBlankLine(entry.Text) && !HeaderKeys.contains(entry.Key))
+                extras.HeaderLines.append(entry.Text);
+    for (qsizetype i = 0; i < SiteLineCount && i < site.Entries.size(); ++i)
+        extras.SiteLines.append(site.Entries.at(i).Text);
+    for (const TSectionedFile::Section& section : file.Sections()) {
+        if (&section == header || &section == &site)
+            continue;
+        extras.Sections.append(QLatin1Char('[') + section.Name + QLatin1Char(']'));
+        for (const TSectionedFile::Entry& entry : section.Entries)
+            if (!IsBlankLine(entry.Text))
+                extras.Sections.append(entry.Text);
+        extras.Sections.append(QString());
+    }
+    return extras;
 }
 
 // A text from the file quoted in a problem, cut short when it is long.
@@ -126,6 +158,7 @@ QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info
         lines.append(line);
     }
     lines.append(QString());
+    lines += info.Extras.Sections;
     return lines;
 }
 
@@ -140,6 +173,8 @@ QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info)
         text += LineEnd;
     }
     text += LineEnd;
+    for (const QString& line : info.Extras.Sections)
+        text += line + LineEnd;
     return Encoded(text);
 }
 
@@ -184,6 +219,7 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         contents.Details = {value("Company Name"), value("Author"), value("Date"),
                             value("Job Number"), value("Proposal Number")};
     }
+    contents.Extras = ExtrasOf(file, FindSection(file, HeaderSection), *site);
     contents.OrderLines.append(OrderHeaderLine);
     for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
         const TSectionedFile::Entry& entry = site->Entries.at(i);

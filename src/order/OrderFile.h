@@ -19,6 +19,8 @@
 //                       (a line break inside a field written as a blank), the item number
 //                       "FN-001" for kind 1 and empty otherwise
 //   (empty line)
+// What a file read held beside this (Header lines of other keys, site lines with values, further
+// sections) is written back in its place, as read (TOrderFileExtras).
 // Files are written in Windows-1252 when every character fits and the bytes do not also read as
 // UTF-8, else in UTF-8; the reader takes both.
 
@@ -45,6 +47,8 @@ struct TOrderFileContents {
     QString CurrencyCode;
     // The Header's details as written (trimmed); empty in files of older builds.
     TOrderDetails Details;
+    // What the file holds that the order does not use.
+    TOrderFileExtras Extras;
 };
 
 // The order of a file's lines: the section "SITE 001 LOM" (names compared without regard to
