@@ -190,6 +190,7 @@ void UseInstallation(const QString& root)
     const QString settings = dir.filePath(QStringLiteral("settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    AppPaths::SetSettingsFolder(QDir(settings).filePath(QStringLiteral("Vantrel")));
     AppPaths::SetProgramFolder(dir.filePath(QStringLiteral("program")));
     Dialogs::SetRecording(true);
     FileDialogs::Reset();

@@ -17,12 +17,9 @@ mkdir -p "$program" "$common"
 cp -R "$root/install/program/." "$program/"
 cp -R "$root/install/common/." "$common/"
 
-# Register the common-files folder as an installer would, unless one is registered already.
-settings="${XDG_CONFIG_HOME:-$HOME/.config}/Vantrel/Common Files.conf"
-if [ ! -f "$settings" ] || ! grep -q '^Path=' "$settings"; then
-    mkdir -p "$(dirname "$settings")"
-    printf '[General]\nPath=%s\n' "$common" >> "$settings"
-    echo "Registered common-files folder: $common"
-fi
+# Register the common-files folder as an installer would, unless one is registered already; the
+# program writes the setting itself and says why when it cannot.
+"$program/ferrolyn" --register-common-files "$common" ||
+    echo "Ferrolyn will start without its common files registered." >&2
 
 exec "$program/ferrolyn" "$@"

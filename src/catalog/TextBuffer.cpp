@@ -1,5 +1,7 @@
 #include "TextBuffer.h"
 
+#include "platform/SafeFile.h"
+
 #include "DataError.h"
 
 #include <QDir>
@@ -68,9 +70,10 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEm
     };
     if (info.size() > maxSize)
         throw tooLarge();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw cannot("open", file.errorString());
+    // The file opened is checked again: a FIFO put in its place since is refused, not waited on.
+    QFile file;
+    if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty())
+        throw cannot("open", reason);
     // Read into a buffer of the file's size (plus one byte, to see it grow); a file that grows
     // while it is read, or claims a size of 0 as some system files do, still stops at the limit.
     QByteArray bytes(qsizetype(std::min(info.size(), maxSize) + 1), Qt::Uninitialized);

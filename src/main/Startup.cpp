@@ -56,6 +56,9 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
     // 2, 3. The shared data folder.
     const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
+    // A registration that is no regular file (or cannot be read) is named, then taken as none.
+    if (!key.Problem.isEmpty())
+        Dialogs::Error(this, key.Problem);
     if (!key.KeyExists)
         Dialogs::Error(this, QStringLiteral("Unable to locate Registry Key"));
     if (key.ValueExists) {

@@ -1,5 +1,8 @@
 #include "WindowPlacement.h"
 
+#include "catalog/DataError.h"
+#include "platform/AppPaths.h"
+#include "platform/IniSettings.h"
 #include "platform/WindowGeometry.h"
 #include "TfrmMain.h"
 
@@ -11,17 +14,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStackedWidget>
 
 namespace {
-
-QSettings WindowSettings()
-{
-    // The program's own settings file, beside (never inside) the common-files registration.
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
-                     QStringLiteral("Ferrolyn"));
-}
 
 const QString GeometryKey = QStringLiteral("Window/Geometry");
 const QString MaximizedKey = QStringLiteral("Window/Maximized");
@@ -80,9 +75,15 @@ TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(
 
 void TWindowPlacement::Restore()
 {
-    QSettings settings = WindowSettings();
-    QRect wanted = settings.value(GeometryKey).toRect();
-    const bool maximized = settings.value(MaximizedKey, false).toBool();
+    // A settings file that cannot be read (not a regular file, damaged) leaves the window at
+    // its default place.
+    TIniSettings settings;
+    try {
+        settings = TIniSettings::ReadFile(AppPaths::WindowSettingsFile());
+    } catch (const TDataError&) {
+    }
+    QRect wanted = settings.RectValue(GeometryKey).value_or(QRect());
+    const bool maximized = settings.BoolValue(MaximizedKey).value_or(false);
     if (!wanted.isValid() || wanted.width() < 200 || wanted.height() < 150) {
         wanted = QRect(0, 0, DefaultWidth, DefaultHeight);
         if (const QScreen* primary = QGuiApplication::primaryScreen())
@@ -102,9 +103,15 @@ void TWindowPlacement::Restore()
 
 void TWindowPlacement::Save() const
 {
-    QSettings settings = WindowSettings();
-    settings.setValue(GeometryKey, Window.normalGeometry());
-    settings.setValue(MaximizedKey, Window.isMaximized());
+    // Not a reason to keep a closing window open: a place that cannot be kept is forgotten.
+    try {
+        TIniSettings::UpdateFile(AppPaths::WindowSettingsFile(), [this](TIniSettings& settings) {
+            settings.SetRect(GeometryKey, Window.normalGeometry());
+            settings.SetBool(MaximizedKey, Window.isMaximized());
+            return true;
+        });
+    } catch (const TDataError&) {
+    }
 }
 
 void TWindowPlacement::FocusFirstControl(QWidget* page)

@@ -1,4 +1,5 @@
 #include "main/TfrmMain.h"
+#include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
 
 #include <QApplication>
@@ -34,12 +35,26 @@ int RunQuote(int argc, char* argv[])
     return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err);
 }
 
+// "ferrolyn --register-common-files FOLDER": the launcher's registration, without a display.
+int RunRegister(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    NameApplication();
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+        return 2;
+    return RegisterCommonFiles(QCoreApplication::arguments().value(2), out, err);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc >= 2 && std::strcmp(argv[1], "quote") == 0)
         return RunQuote(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--register-common-files") == 0)
+        return RunRegister(argc, argv);
 
     QApplication app(argc, argv);
     NameApplication();

@@ -1,10 +1,16 @@
 #include "AppPaths.h"
 
+#include "catalog/DataError.h"
+#include "IniSettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
 
 namespace {
 
@@ -20,11 +26,21 @@ std::optional<bool>& WritableOverride()
     return writable;
 }
 
+QString& SettingsFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+#ifdef Q_OS_WIN
 QSettings CommonFilesSettings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vantrel"),
                      QStringLiteral("Common Files"));
 }
+#endif
+
+const QString PathKey = QStringLiteral("Path");
 
 } // namespace
 
@@ -133,22 +149,64 @@ QString UpdateIniFile()
         .filePath(QStringLiteral("update.ini"));
 }
 
+QString SettingsFolder()
+{
+    if (!SettingsFolderOverride().isEmpty())
+        return SettingsFolderOverride();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Vantrel"));
+}
+
+void SetSettingsFolder(const QString& folder)
+{
+    SettingsFolderOverride() = folder;
+}
+
+QString WindowSettingsFile()
+{
+    return QDir(SettingsFolder()).filePath(QStringLiteral("Ferrolyn.ini"));
+}
+
+QString CommonFilesSettingsFile()
+{
+    return QDir(SettingsFolder()).filePath(QStringLiteral("Common Files.conf"));
+}
+
 TCommonFilesKey ReadCommonFilesKey()
 {
-    const QSettings settings = CommonFilesSettings();
     TCommonFilesKey key;
+#ifdef Q_OS_WIN
+    const QSettings settings = CommonFilesSettings();
     key.KeyExists = !settings.allKeys().isEmpty();
-    key.ValueExists = settings.contains(QStringLiteral("Path"));
+    key.ValueExists = settings.contains(PathKey);
     if (key.ValueExists)
-        key.Path = settings.value(QStringLiteral("Path")).toString();
+        key.Path = settings.value(PathKey).toString();
+#else
+    try {
+        const TIniSettings settings = TIniSettings::ReadFile(CommonFilesSettingsFile());
+        key.KeyExists = !settings.IsEmpty();
+        const std::optional<QString> path = settings.Value(PathKey);
+        key.ValueExists = path.has_value();
+        key.Path = path.value_or(QString());
+    } catch (const TDataError& error) {
+        key.Problem = error.FullText();
+    }
+#endif
     return key;
 }
 
 void WriteCommonFilesPath(const QString& path)
 {
+#ifdef Q_OS_WIN
     QSettings settings = CommonFilesSettings();
-    settings.setValue(QStringLiteral("Path"), path);
+    settings.setValue(PathKey, path);
     settings.sync();
+#else
+    TIniSettings::UpdateFile(CommonFilesSettingsFile(), [&path](TIniSettings& settings) {
+        settings.SetValue(PathKey, path);
+        return true;
+    });
+#endif
 }
 
 } // namespace AppPaths

@@ -35,14 +35,27 @@ QString ExportFolder(const QString& kind);
 // cannot be written.
 QString UpdateIniFile();
 
+// The folder of the user's settings files: the "Vantrel" folder of the user's configuration
+// folder (~/.config), unless set (tests set it).
+QString SettingsFolder();
+void SetSettingsFolder(const QString& folder);
+// The program's own settings (the window's place): Ferrolyn.ini in SettingsFolder.
+QString WindowSettingsFile();
+// The common-files registration: "Common Files.conf" in SettingsFolder (the registry key on
+// Windows).
+QString CommonFilesSettingsFile();
+
 // The shared data folder registered by the installer: value "Path" of the key
-// Vantrel/Common Files in the user's native settings store.
+// Vantrel/Common Files in the user's native settings store. A settings file that is not a
+// regular file or cannot be read reads as no key, with Problem saying why.
 struct TCommonFilesKey {
     bool KeyExists = false;
     bool ValueExists = false;
     QString Path;
+    QString Problem;
 };
 TCommonFilesKey ReadCommonFilesKey();
+// Throws TDataError naming the file when it cannot be written.
 void WriteCommonFilesPath(const QString& path);
 
 } // namespace AppPaths

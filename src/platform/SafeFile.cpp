@@ -3,8 +3,61 @@
 #include "catalog/DataError.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+QString OpenRegularFile(QFile& file, const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    struct stat status {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const bool folder = S_ISDIR(status.st_mode);
+        ::close(fd);
+        return folder ? QStringLiteral("it is a folder.")
+                      : QStringLiteral("it is not a regular file.");
+    }
+    // Reads of a regular file never block; the flag goes for the reads' sake all the same.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return info.isDir() ? QStringLiteral("it is a folder.")
+                            : QStringLiteral("it is not a regular file.");
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+#endif
+}
+
+QString NotReplaceable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    return info.isDir() ? QStringLiteral("it is a folder.")
+                        : QStringLiteral("it is not a regular file.");
+}
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what)
 {
@@ -14,10 +67,8 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     };
     // Only a regular file is replaced: a folder, a FIFO or a device in its place (or a link to
     // one) is left alone.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw failed(info.isDir() ? QStringLiteral("it is a folder.")
-                                  : QStringLiteral("it is not a regular file."));
+    if (const QString reason = NotReplaceable(path); !reason.isEmpty())
+        throw failed(reason);
     // Unbuffered, so that a short or failed write shows here: QSaveFile::commit() does not
     // notice a failure while flushing its buffer and would put a truncated file in place.
     QSaveFile file(path);
@@ -39,4 +90,28 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     }
     if (!file.commit())
         throw failed(file.errorString());
+}
+
+void WithFileLock(const QString& path, const QString& what, const std::function<void()>& action)
+{
+    const auto failed = [&path, &what](const QString& reason) {
+        return TDataError(QStringLiteral("Cannot write the %1 \"%2\": %3")
+                              .arg(what, QDir::toNativeSeparators(path), reason));
+    };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw failed(
+            QStringLiteral("its folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
+    QLockFile lock(path + QStringLiteral(".lock"));
+    // A copy that died holding it leaves a lock that is taken over at once (its process is
+    // gone) or after this long.
+    lock.setStaleLockTime(10000);
+    bool locked = false;
+    for (int attempt = 0; attempt < 3 && !locked; ++attempt)
+        locked = lock.tryLock(1000);
+    if (!locked)
+        throw failed(lock.error() == QLockFile::LockFailedError
+                         ? QStringLiteral("another running copy of Ferrolyn keeps it locked.")
+                         : QStringLiteral("its folder cannot be written."));
+    action();
 }

@@ -82,6 +82,8 @@ TOptions ParseOptions(const QStringList& arguments)
 void LoadInstallation(TInstallation& installation, QIODevice& err)
 {
     const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
+    if (!key.Problem.isEmpty())
+        throw TDataError(key.Problem);
     if (!key.ValueExists || key.Path.isEmpty())
         throw TDataError(QStringLiteral("The shared data folder is not registered: start "
                                         "Ferrolyn once, or install it again."));

@@ -1,5 +1,7 @@
 #include "Downloader.h"
 
+#include "platform/SafeFile.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -95,6 +97,10 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
     QDir().mkpath(QFileInfo(target).absolutePath());
+    // Only a regular file is replaced: a link to a device or a FIFO in its place is left alone.
+    if (const QString reason = NotReplaceable(target); !reason.isEmpty())
+        return {TFailure::Other, QStringLiteral("The file %1 could not be written: %2")
+                                     .arg(QDir::toNativeSeparators(target), reason)};
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
     const auto diskFailure = [&file, &target] {

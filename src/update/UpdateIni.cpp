@@ -161,8 +161,10 @@ std::optional<QDate> ParseIniDate(const QString& text)
     return std::nullopt;
 }
 
-void WriteIniValues(const QString& path, const QString& section,
-                    const QList<QPair<QString, QString>>& values)
+namespace {
+
+void WriteIniValuesLocked(const QString& path, const QString& section,
+                          const QList<QPair<QString, QString>>& values)
 {
     const QByteArray before = ReadWholeFile(path);
     QList<TRawLine> lines = SplitRawLines(before);
@@ -249,6 +251,16 @@ void WriteIniValues(const QString& path, const QString& section,
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
     WriteFileAtomically(path, bytes, QStringLiteral("settings file"));
+}
+
+} // namespace
+
+void WriteIniValues(const QString& path, const QString& section,
+                    const QList<QPair<QString, QString>>& values)
+{
+    // Another running copy may write the file too: read, change and write under its lock.
+    WithFileLock(path, QStringLiteral("settings file"),
+                 [&] { WriteIniValuesLocked(path, section, values); });
 }
 
 QString IniDateText(const QDate& date)

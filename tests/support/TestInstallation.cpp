@@ -32,6 +32,7 @@ TTestInstallation::TTestInstallation()
                        Dir.filePath(QStringLiteral("settings")));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        Dir.filePath(QStringLiteral("settings")));
+    AppPaths::SetSettingsFolder(Dir.filePath(QStringLiteral("settings/Vantrel")));
     AppPaths::SetProgramFolder(ProgramFolder());
     Dialogs::SetRecording(true);
     FileDialogs::Reset();
@@ -42,6 +43,7 @@ TTestInstallation::TTestInstallation()
 TTestInstallation::~TTestInstallation()
 {
     AppPaths::SetProgramFolder(QString());
+    AppPaths::SetSettingsFolder(QString());
     AppPaths::SetProgramFolderWritableOverride(std::nullopt);
     Desktop::SetSpreadsheetAvailableOverride(std::nullopt);
     Dialogs::SetRecording(true);
