@@ -8,6 +8,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
+#include "platform/SafeFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,9 +41,9 @@ QString Unreadable(const QString& path)
         return QStringLiteral("\"%1\" is a link to nothing.").arg(name);
     if (!info.isFile())
         return QStringLiteral("\"%1\" is not a regular file.").arg(name);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("\"%1\" cannot be read: %2").arg(name, file.errorString());
+    QFile file;
+    if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty())
+        return QStringLiteral("\"%1\" cannot be read: %2").arg(name, reason);
     return {};
 }
 

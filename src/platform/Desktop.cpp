@@ -1,5 +1,7 @@
 #include "Desktop.h"
 
+#include "SafeFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,10 +18,14 @@ std::optional<bool>& Override()
     return value;
 }
 
+// A picture is a few kilobytes; a file far larger is no picture of the program's.
+constexpr qint64 PictureFileLimit = qint64(16) << 20;
+
 bool DeclaresSpreadsheetType(const QString& desktopFile)
 {
-    QFile file(desktopFile);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Only a regular file is read: a FIFO among the desktop files is never waited on.
+    QFile file;
+    if (!OpenRegularFile(file, desktopFile).isEmpty())
         return false;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -70,8 +76,11 @@ void SetSpreadsheetAvailableOverride(std::optional<bool> available)
 
 bool ShowPicture(QLabel* label, const QString& path)
 {
+    // Read from the regular file opened (a FIFO in a picture's place is not waited on).
     QPixmap pixmap;
-    const bool loaded = !path.isEmpty() && QFile::exists(path) && pixmap.load(path);
+    QFile file;
+    const bool loaded = !path.isEmpty() && OpenRegularFile(file, path).isEmpty() &&
+                        file.size() <= PictureFileLimit && pixmap.loadFromData(file.readAll());
     label->setProperty(PlaceholderProperty, !loaded);
     label->setProperty("pictureFile", loaded ? path : QString());
     if (loaded) {
