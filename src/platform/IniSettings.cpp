@@ -157,11 +157,15 @@ QByteArray EscapedValue(const QString& text)
                 result += "\\x" + QByteArray::number(ch, 16);
                 escapeNextIfDigit = true;
             } else if (useUtf8) {
-                // A surrogate pair is encoded as one character.
+                // A surrogate pair is encoded as one character; a lone surrogate, which UTF-8
+                // cannot hold, as an escape.
                 if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
                     text.at(i + 1).isLowSurrogate()) {
                     result += utf8(QStringView(text).sliced(i, 2));
                     ++i;
+                } else if (text.at(i).isSurrogate()) {
+                    result += "\\x" + QByteArray::number(ch, 16);
+                    escapeNextIfDigit = true;
                 } else {
                     result += utf8(QStringView(text).sliced(i, 1));
                 }
@@ -261,6 +265,20 @@ QStringList UnescapedValue(QByteArrayView raw, bool& isList)
     return items;
 }
 
+// A value's text as it is written again: decoded, then escaped as QSettings writes it (a list as
+// its items joined by ", "), so that what is kept of a file reads back the same.
+QByteArray CanonicalValue(QByteArrayView raw)
+{
+    bool isList = false;
+    const QStringList items = UnescapedValue(raw, isList);
+    if (!isList)
+        return EscapedValue(items.value(0));
+    QByteArray result;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        result += (i > 0 ? QByteArrayLiteral(", ") : QByteArray()) + EscapedValue(items.at(i));
+    return result;
+}
+
 // A decoded text's special forms: "@@" for a leading '@', "@Invalid()" for no value,
 // "@String(...)" for a text with a NUL.
 std::optional<QString> PlainText(const QString& text)
@@ -347,7 +365,7 @@ TIniSettings::TIniSettings(QByteArrayView bytes)
         if (equals < 0)
             continue;
         const QString key = UnescapedKey(Trimmed(bytes.sliced(start, equals - start)));
-        Sections[section][key] = bytes.sliced(equals + 1, end - equals - 1).toByteArray();
+        Sections[section][key] = CanonicalValue(bytes.sliced(equals + 1, end - equals - 1));
     }
 }
 
@@ -472,7 +490,7 @@ QByteArray TIniSettings::Bytes() const
         if (name.isEmpty())
             bytes += "[General]\n";
         else if (name.compare("general", Qt::CaseInsensitive) == 0)
-            bytes += "[%General]\n";
+            bytes += "[%" + name + "]\n"; // a group "General", not the keys outside any group
         else
             bytes += '[' + name + "]\n";
         for (auto value = section->cbegin(); value != section->cend(); ++value)
