@@ -1,5 +1,6 @@
 #include "support/TestInstallation.h"
 
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 
@@ -40,6 +41,7 @@ class TestStartup : public QObject
 private slots:
     void missingRegistry_data();
     void missingRegistry();
+    void settingsFilesThatAreNoFiles();
     void missingRequiredFile_data();
     void missingRequiredFile();
     void cleanStart();
@@ -90,6 +92,42 @@ void TestStartup::missingRegistry()
 }
 
 // clang-format off
+void TestStartup::settingsFilesThatAreNoFiles()
+{
+    // A FIFO in place of the window's place and a link to a device in place of the registration:
+    // the start neither hangs nor replaces them; the registration is named and taken as none, the
+    // window's place is forgotten.
+    TTestInstallation install;
+    install.WriteStandardFiles();
+    const QString conf = AppPaths::CommonFilesSettingsFile();
+    const QString ini = AppPaths::WindowSettingsFile();
+    QFile::remove(conf);
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), conf));
+    QCOMPARE(mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+
+    auto window = install.Start();
+    const QStringList texts = Texts(Dialogs::TakeMessages());
+    QVERIFY2(texts.value(0).contains(QStringLiteral("Common Files.conf")) &&
+                 texts.value(0).contains(QStringLiteral("not a regular file")),
+             qPrintable(texts.join('\n')));
+    QCOMPARE(texts.mid(1, 2), (QStringList{QStringLiteral("Unable to locate Registry Key"),
+                                           QStringLiteral("Unable to create path from Registry")}));
+    QVERIFY(window->Terminated());
+    window.reset();
+    QVERIFY(QFileInfo(conf).isSymLink());
+
+    // Registered again, the window opens at its default place and closes without a word.
+    QFile::remove(conf);
+    install.RegisterPath();
+    window = install.Start();
+    QVERIFY(!window->Terminated());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->close();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QVERIFY(!QFileInfo(ini).isFile() && QFileInfo::exists(ini));
+}
+
 void TestStartup::missingRequiredFile_data()
 {
     QTest::addColumn<QString>("file");

@@ -7,6 +7,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "QuantityEditor.h"
 #include "UiHelpers.h"
@@ -345,7 +346,9 @@ void TfrmMain::WriteLastOrder()
     const QString path = AppPaths::LastOrderFile();
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
-        ::WriteOrderFile(path, OrderLines, OrderInfo);
+        // Another running copy writes its last order here too: one at a time.
+        WithFileLock(path, QStringLiteral("order file"),
+                     [&] { ::WriteOrderFile(path, OrderLines, OrderInfo); });
         LastOrderWriteFailed = false;
     } catch (const TDataError& error) {
         // Reported once until a write succeeds again, not at every change.
