@@ -29,6 +29,14 @@ int HexValue(char c)
     return c - 'A' + 10;
 }
 
+// UTF-8 decoded as it stands: a byte-order mark inside a value or key is a character like any
+// other (QString::fromUtf8 would drop one at the start of every piece).
+QString Utf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QByteArrayView Trimmed(QByteArrayView text)
 {
     return text.trimmed();
@@ -63,7 +71,7 @@ QByteArray EscapedKey(const QString& key)
 // A key as read: UTF-8, '\' for '/', %XX and %UXXXX decoded; a broken escape stays as written.
 QString UnescapedKey(QByteArrayView key)
 {
-    const QString decoded = QString::fromUtf8(key);
+    const QString decoded = Utf8(key);
     QString result;
     qsizetype i = 0;
     while (i < decoded.size()) {
@@ -257,7 +265,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool& isList)
             qsizetype end = i + 1;
             while (end < n && raw[end] != '\\' && raw[end] != '"' && (raw[end] != ',' || inQuotes))
                 ++end;
-            current += QString::fromUtf8(raw.sliced(i, end - i));
+            current += Utf8(raw.sliced(i, end - i));
             i = end;
         }
     }
