@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
-          fonts-dejavu-core pkg-config libxlsxwriter-dev poppler-utils unzip)
+          fonts-dejavu-core pkg-config libxlsxwriter-dev poppler-utils unzip libsodium-dev openssl)
 if [ "${1:-}" = "--gui" ]; then
     :
 fi

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sodium.h>
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -73,6 +75,9 @@ public:
 
     TTestServer(TAnswer answer, QByteArray body) : Answer(answer), Body(std::move(body))
     {
+        // The installer's signature: answered at the installer's address with ".sig" appended;
+        // a null signature is not found there.
+        Signature = "no signature set";
         connect(&Server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = Server.nextPendingConnection()) {
                 socket->setParent(this);
@@ -93,12 +98,19 @@ private:
         Request += socket->readAll();
         if (!Request.contains("\r\n\r\n"))
             return;
+        const bool signature = Request.left(Request.indexOf('\n')).contains(".sig ");
         Request.clear();
         const auto head = [](const char* status, qint64 length) {
             return QByteArray("HTTP/1.1 ") + status +
                    "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
                    QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
         };
+        if (signature) {
+            socket->write(Signature.isNull() ? head("404 Not Found", 9) + "Not found"
+                                             : head("200 OK", Signature.size()) + Signature);
+            socket->disconnectFromHost();
+            return;
+        }
         switch (Answer) {
         case TAnswer::Complete:
             socket->write(head("200 OK", Body.size()) + Body);
@@ -133,11 +145,46 @@ private:
         }
     }
 
+public:
+    QByteArray Signature;
+
+private:
     TAnswer Answer;
     QByteArray Body;
     QByteArray Request;
     QTcpServer Server;
 };
+
+// An Ed25519 key pair made from a seed (so every run has the same), and its update-keys.txt line.
+struct TKeyPair {
+    QByteArray Public;
+    QByteArray Secret;
+    QByteArray Line;
+};
+
+TKeyPair KeyPair(char seed)
+{
+    TKeyPair pair;
+    pair.Public.resize(crypto_sign_PUBLICKEYBYTES);
+    pair.Secret.resize(crypto_sign_SECRETKEYBYTES);
+    const QByteArray seedBytes(crypto_sign_SEEDBYTES, seed);
+    crypto_sign_seed_keypair(reinterpret_cast<unsigned char*>(pair.Public.data()),
+                             reinterpret_cast<unsigned char*>(pair.Secret.data()),
+                             reinterpret_cast<const unsigned char*>(seedBytes.constData()));
+    pair.Line = pair.Public.toBase64();
+    return pair;
+}
+
+// The base64 of the detached signature of bytes, as the server offers it.
+QByteArray Sign(const TKeyPair& pair, const QByteArray& bytes)
+{
+    QByteArray signature(crypto_sign_BYTES, Qt::Uninitialized);
+    crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
+                         reinterpret_cast<const unsigned char*>(bytes.constData()),
+                         static_cast<unsigned long long>(bytes.size()),
+                         reinterpret_cast<const unsigned char*>(pair.Secret.constData()));
+    return signature.toBase64() + "\n";
+}
 
 } // namespace
 
@@ -240,6 +287,7 @@ void TestQuickUpdate::installerForThePlatform()
     QCOMPARE(QFileInfo(InstallerPath(InstallerUrl())).fileName(), QStringLiteral("setup-3.exe"));
 }
 
+// clang-format off
 void TestQuickUpdate::download_data()
 {
     QTest::addColumn<int>("answer");     // a TTestServer::TAnswer, or -1: nobody listening
@@ -247,33 +295,51 @@ void TestQuickUpdate::download_data()
     // The error shown: the connection's own sentence only when there is no connection; what
     // failed otherwise; nothing at all for the user's Cancel. Empty on success.
     QTest::addColumn<QString>("failure");
+    // The signature the server offers ("good", "other bytes", "untrusted key", "malformed",
+    // "missing") and the keys the installation trusts ("ours", "comment and two", "none").
+    QTest::addColumn<QString>("signature");
+    QTest::addColumn<QString>("keys");
 
     using A = TTestServer::TAnswer;
     const QString cancelled = "-"; // no message
-    QTest::newRow("complete") << int(A::Complete) << QString() << QString();
+    QTest::newRow("complete") << int(A::Complete) << QString() << QString() << "good" << "ours";
+    const QString mismatch = "The download could not be verified: its signature does not match "
+                             "the maker's key.";
+    QTest::newRow("signature of other bytes") << int(A::Complete) << QString() << mismatch << "other bytes" << "ours";
+    QTest::newRow("signature by an untrusted key") << int(A::Complete) << QString() << mismatch << "untrusted key" << "ours";
+    QTest::newRow("malformed signature") << int(A::Complete) << QString() << mismatch << "malformed" << "ours";
+    QTest::newRow("no signature") << int(A::Complete) << QString()
+                                  << "The download could not be verified: the server offers no signature." << "missing" << "ours";
+    QTest::newRow("a comment and two keys, the second signs") << int(A::Complete) << QString() << QString() << "good" << "comment and two";
+    QTest::newRow("no key file") << int(A::Complete) << QString()
+        << "Updates cannot be verified: this installation has no update key. Install the new version by hand from https://www.vantrel.example/."
+        << "good" << "none";
     QTest::newRow("not found") << int(A::NotFound) << QString()
-                               << "The server answered 404 Not Found instead of sending the file.";
-    QTest::newRow("connection refused") << -1 << QString() << DownloadFailed;
+                               << "The server answered 404 Not Found instead of sending the file." << "good" << "ours";
+    QTest::newRow("connection refused") << -1 << QString() << DownloadFailed << "good" << "ours";
     QTest::newRow("cut short") << int(A::CutShort) << QString()
-                               << "The server sent 368890 of the 737780 bytes it announced.";
-    QTest::newRow("cancelled") << int(A::Stalled) << "Cancel" << cancelled;
-    QTest::newRow("cancelled with Escape") << int(A::Stalled) << "Escape" << cancelled;
+                               << "The server sent 368890 of the 737780 bytes it announced." << "good" << "ours";
+    QTest::newRow("cancelled") << int(A::Stalled) << "Cancel" << cancelled << "good" << "ours";
+    QTest::newRow("cancelled with Escape") << int(A::Stalled) << "Escape" << cancelled << "good" << "ours";
     QTest::newRow("no content")
         << int(A::NoContent) << QString()
-        << "The server answered 204 No Content instead of sending the file.";
+        << "The server answered 204 No Content instead of sending the file." << "good" << "ours";
     QTest::newRow("partial content")
         << int(A::Partial) << QString()
-        << "The server answered 206 Partial Content instead of sending the file.";
-    QTest::newRow("empty body") << int(A::Empty) << QString() << "The server sent an empty file.";
+        << "The server answered 206 Partial Content instead of sending the file." << "good" << "ours";
+    QTest::newRow("empty body") << int(A::Empty) << QString() << "The server sent an empty file." << "good" << "ours";
     QTest::newRow("larger than the limit")
-        << int(A::Huge) << QString() << "The download is larger than the limit of 512 MB.";
+        << int(A::Huge) << QString() << "The download is larger than the limit of 512 MB." << "good" << "ours";
 }
+// clang-format on
 
 void TestQuickUpdate::download()
 {
     QFETCH(int, answer);
     QFETCH(QString, cancel);
     QFETCH(QString, failure);
+    QFETCH(QString, signature);
+    QFETCH(QString, keys);
     const bool succeeds = failure.isEmpty();
 
     // A body of several network packets.
@@ -281,6 +347,18 @@ void TestQuickUpdate::download()
     for (int i = 0; i < 20000; ++i)
         body += "MZ installer " + QByteArray::number(i) + '\n';
     TTestServer server(TTestServer::TAnswer(std::max(answer, 0)), body);
+    const TKeyPair ours = KeyPair(1);
+    const TKeyPair other = KeyPair(2);
+    server.Signature = signature == QLatin1String("missing")       ? QByteArray()
+                       : signature == QLatin1String("other bytes")   ? Sign(ours, body + 'x')
+                       : signature == QLatin1String("untrusted key") ? Sign(other, body)
+                       : signature == QLatin1String("malformed")     ? QByteArray("bm90IGEgc2lnbmF0dXJl")
+                                                                     : Sign(ours, body);
+    if (keys == QLatin1String("comment and two"))
+        Install->WriteProgramFile("update-keys.txt", "# the maker's keys\n" + other.Line +
+                                                         "\n\n" + ours.Line + "\n");
+    else if (keys != QLatin1String("none"))
+        Install->WriteProgramFile("update-keys.txt", ours.Line + "\n");
     QUrl url;
     if (answer >= 0) {
         QVERIFY(server.Listen());
@@ -334,11 +412,13 @@ void TestQuickUpdate::download()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), body);
         QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(installer)});
-        QCOMPARE(ProgramFiles(), QStringList({"setup-2026.exe", "update.ini"}));
+        QCOMPARE(ProgramFiles(), QStringList({"setup-2026.exe", "update-keys.txt", "update.ini"}));
     } else {
         QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
         // Neither the installer nor a part of it.
-        QCOMPARE(ProgramFiles(), QStringList{"update.ini"});
+        QStringList left = ProgramFiles();
+        left.removeOne("update-keys.txt");
+        QCOMPARE(left, QStringList{"update.ini"});
     }
 }
 

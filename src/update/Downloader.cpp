@@ -85,14 +85,17 @@ bool IsConnectionFailure(QNetworkReply::NetworkError error)
 
 } // namespace
 
-TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString& target)
+TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString& target,
+                             const TDownloadOptions& options)
 {
+    const qint64 limit = options.Limit;
+    const auto& check = options.Check;
     using TFailure = TDownloadResult::TFailure;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
     if (!source.isValid() || source.isRelative())
-        return {TFailure::Other, QStringLiteral("The download address is not valid.")};
+        return {TFailure::Other, QStringLiteral("The download address is not valid."), 0};
 
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
@@ -100,7 +103,8 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Only a regular file is replaced: a link to a device or a FIFO in its place is left alone.
     if (const QString reason = NotReplaceable(target); !reason.isEmpty())
         return {TFailure::Other, QStringLiteral("The file %1 could not be written: %2")
-                                     .arg(QDir::toNativeSeparators(target), reason)};
+                                     .arg(QDir::toNativeSeparators(target), reason),
+                0};
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
     const auto diskFailure = [&file, &target] {
@@ -108,7 +112,7 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
             .arg(QDir::toNativeSeparators(target), file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {TFailure::Other, diskFailure()};
+        return {TFailure::Other, diskFailure(), 0};
 
     QNetworkAccessManager manager;
     QNetworkRequest request(source);
@@ -121,9 +125,8 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Memory stays flat however large the body: the network waits while this much is unread.
     reply->setReadBufferSize(ReadBufferSize);
 
-    QProgressDialog progress(QStringLiteral("Downloading the update..."), QStringLiteral("&Cancel"),
-                             0, 0, parent);
-    progress.setObjectName(QLatin1String(DownloadProgressName));
+    QProgressDialog progress(options.ProgressText, QStringLiteral("&Cancel"), 0, 0, parent);
+    progress.setObjectName(options.ProgressName);
     progress.setWindowTitle(QStringLiteral("Quick Update"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
@@ -141,15 +144,14 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
         }
         reply->abort();
     };
-    const auto tooLarge = [] {
-        return QStringLiteral("The download is larger than the limit of %1.")
-            .arg(SizeText(DownloadSizeLimit));
+    const auto tooLarge = [limit] {
+        return QStringLiteral("The download is larger than the limit of %1.").arg(SizeText(limit));
     };
 
     // A body announced larger than the limit is refused before it arrives.
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > DownloadSizeLimit)
+        if (length.isValid() && length.toLongLong() > limit)
             fail(tooLarge());
     });
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
@@ -157,7 +159,7 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
             return;
         const QByteArray bytes = reply->readAll();
         received += bytes.size();
-        if (received > DownloadSizeLimit)
+        if (received > limit)
             fail(tooLarge());
         else if (!WriteAll(file, bytes))
             fail(diskFailure());
@@ -210,18 +212,31 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     if (failure.isEmpty()) {
         const QByteArray rest = reply->readAll();
         received += rest.size();
-        if (received > DownloadSizeLimit)
+        if (received > limit)
             failure = tooLarge();
         else if (!WriteAll(file, rest))
             failure = diskFailure();
     }
     if (failure.isEmpty())
         failure = AnswerFailure(*reply, received);
-    if (failure.isEmpty() &&
-        !(file.flush() && file.error() == QFileDevice::NoError && file.commit()))
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (failure.isEmpty() && !(file.flush() && file.error() == QFileDevice::NoError))
+        failure = diskFailure();
+    if (failure.isEmpty() && check) {
+        // The body as written, read back from the file itself.
+        const qint64 size = file.size();
+        uchar* data = size > 0 ? file.map(0, size) : nullptr;
+        if (size > 0 && data == nullptr)
+            failure = diskFailure();
+        else
+            failure = check(data, size);
+        if (data != nullptr)
+            file.unmap(data);
+    }
+    if (failure.isEmpty() && !file.commit())
         failure = diskFailure();
     if (failure.isEmpty())
-        return {};
+        return {TFailure::None, {}, status};
     file.cancelWriting();
-    return {kind, failure};
+    return {kind, failure, status};
 }

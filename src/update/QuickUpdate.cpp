@@ -1,15 +1,18 @@
 #include "QuickUpdate.h"
 
 #include "catalog/DataError.h"
+#include "catalog/TextBuffer.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "TfrmUpdate.h"
 #include "update/Downloader.h"
 #include "update/UpdateSettings.h"
+#include "update/UpdateSignature.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -63,23 +66,81 @@ void ShowQuickUpdate(QWidget* parent, const QString& message)
     ++ClosedDialogs();
 }
 
-bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target)
+namespace {
+
+// Says what failed; false, for the caller to return.
+bool Failed(QWidget* parent, const TDownloadResult& result)
 {
-    const TDownloadResult result = DownloadFile(parent, source, target);
     switch (result.Failure) {
     case TDownloadResult::TFailure::None:
-        break;
+        return true;
     case TDownloadResult::TFailure::Connection:
         Dialogs::Error(parent, QStringLiteral("Unable to dowload files. Please make sure you "
                                               "have an active Internet connection."));
-        return false;
+        break;
     case TDownloadResult::TFailure::Cancelled:
         // The user's own choice needs no message.
-        return false;
+        break;
     case TDownloadResult::TFailure::Other:
         Dialogs::Error(parent, result.Text);
+        break;
+    }
+    return false;
+}
+
+// The detached signature offered beside the installer (its address with ".sig" appended), read
+// into signature; false after saying what failed.
+bool FetchSignature(QWidget* parent, const QUrl& source, QByteArray& signature)
+{
+    QUrl address = source;
+    address.setPath(source.path() + QStringLiteral(".sig"));
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("installer.sig"));
+    TDownloadOptions options;
+    options.Limit = SignatureLimit;
+    options.ProgressName = QLatin1String(SignatureProgressName);
+    options.ProgressText = QStringLiteral("Downloading the update's signature...");
+    const TDownloadResult result = DownloadFile(parent, address, path, options);
+    if (result.HttpStatus == 404) {
+        Dialogs::Error(parent, NoSignature);
         return false;
     }
+    if (!Failed(parent, result))
+        return false;
+    std::optional<QByteArray> parsed;
+    try {
+        parsed = ParseSignature(ReadRegularFile(path, SignatureLimit));
+    } catch (const TDataError&) {
+    }
+    if (!parsed) {
+        Dialogs::Error(parent, SignatureMismatch);
+        return false;
+    }
+    signature = *parsed;
+    return true;
+}
+
+} // namespace
+
+bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target)
+{
+    // Only an installer signed with a key this installation trusts is ever opened: without a
+    // key, or a signature, nothing is downloaded.
+    const QList<QByteArray> keys = ReadUpdateKeys(AppPaths::ProgramFile(UpdateKeysFileName));
+    if (keys.isEmpty()) {
+        Dialogs::Error(parent, NoUpdateKey);
+        return false;
+    }
+    QByteArray signature;
+    if (!FetchSignature(parent, source, signature))
+        return false;
+    TDownloadOptions options;
+    options.Check = [&](const uchar* data, qint64 size) {
+        return SignatureVerifies(data, size, signature, keys) ? QString() : SignatureMismatch;
+    };
+    const TDownloadResult result = DownloadFile(parent, source, target, options);
+    if (!Failed(parent, result))
+        return false;
     Dialogs::Information(
         parent, QStringLiteral("Update files have been downloaded. Press OK to continue with "
                                "installation"));

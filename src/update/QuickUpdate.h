@@ -21,9 +21,11 @@ QString InstallerPath(const QUrl& source);
 // Opens the Quick Update dialog modally; a non-empty message replaces its default message.
 void ShowQuickUpdate(QWidget* parent, const QString& message = {});
 
-// Downloads the installer from source to target. On success tells the user and hands the file
-// to the desktop to open, which starts the installer; on failure shows the error, followed on
-// a line of its own by what failed. True on success.
+// Downloads the installer from source to target, with its detached Ed25519 signature (source
+// with ".sig" appended), and keeps it only when a key of the program folder's update-keys.txt
+// verifies the signature. On success tells the user and hands the file to the desktop to open,
+// which starts the installer; on failure says what failed (the connection, the server, the
+// disk, the signature, no key) and leaves nothing. True on success.
 bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& target);
 
 // The update reminder of one run of the program. The main window calls Check each time it
