@@ -48,6 +48,7 @@ deb="$root/$(basename "$deb")"
 echo "== Checking its files"
 listing="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for expected in ./usr/bin/ferrolyn ./usr/lib/ferrolyn/ferrolyn ./usr/lib/ferrolyn/dat \
+    ./usr/lib/ferrolyn/update-keys.txt ./usr/share/ferrolyn/program/update-keys.txt \
     ./usr/share/ferrolyn/program/dat/tlineconnectors.dat ./usr/share/ferrolyn/program/xcngrate.dat \
     ./usr/share/ferrolyn/common/M_lom.dat ./usr/share/applications/ferrolyn.desktop \
     ./usr/share/mime/packages/ferrolyn.xml ./usr/share/icons/hicolor/scalable/apps/ferrolyn.svg \
@@ -58,7 +59,19 @@ for expected in ./usr/bin/ferrolyn ./usr/lib/ferrolyn/ferrolyn ./usr/lib/ferroly
         exit 1
     fi
 done
+# The program looks for its update keys beside itself: the link there must lead to the key file.
+unpacked="$build/unpacked"
+rm -rf "$unpacked"
+dpkg-deb -x "$deb" "$unpacked"
+if ! grep -qE '^[A-Za-z0-9+/]{43}=$' "$unpacked/usr/lib/ferrolyn/update-keys.txt"; then
+    echo "package: the program's update-keys.txt holds no key" >&2
+    exit 1
+fi
 dpkg-deb -f "$deb" Depends
+if ! dpkg-deb -f "$deb" Depends | grep -q libsodium; then
+    echo "package: it does not depend on libsodium" >&2
+    exit 1
+fi
 
 echo "== lintian"
 lintian --tag-display-limit 0 "$deb" | tee "$build/lintian.log" || true

@@ -349,14 +349,15 @@ void TestQuickUpdate::download()
     TTestServer server(TTestServer::TAnswer(std::max(answer, 0)), body);
     const TKeyPair ours = KeyPair(1);
     const TKeyPair other = KeyPair(2);
-    server.Signature = signature == QLatin1String("missing")       ? QByteArray()
+    server.Signature = signature == QLatin1String("missing")         ? QByteArray()
                        : signature == QLatin1String("other bytes")   ? Sign(ours, body + 'x')
                        : signature == QLatin1String("untrusted key") ? Sign(other, body)
-                       : signature == QLatin1String("malformed")     ? QByteArray("bm90IGEgc2lnbmF0dXJl")
-                                                                     : Sign(ours, body);
+                       : signature == QLatin1String("malformed")
+                           ? QByteArray("bm90IGEgc2lnbmF0dXJl")
+                           : Sign(ours, body);
     if (keys == QLatin1String("comment and two"))
-        Install->WriteProgramFile("update-keys.txt", "# the maker's keys\n" + other.Line +
-                                                         "\n\n" + ours.Line + "\n");
+        Install->WriteProgramFile("update-keys.txt",
+                                  "# the maker's keys\n" + other.Line + "\n\n" + ours.Line + "\n");
     else if (keys != QLatin1String("none"))
         Install->WriteProgramFile("update-keys.txt", ours.Line + "\n");
     QUrl url;

@@ -102,8 +102,9 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     QDir().mkpath(QFileInfo(target).absolutePath());
     // Only a regular file is replaced: a link to a device or a FIFO in its place is left alone.
     if (const QString reason = NotReplaceable(target); !reason.isEmpty())
-        return {TFailure::Other, QStringLiteral("The file %1 could not be written: %2")
-                                     .arg(QDir::toNativeSeparators(target), reason),
+        return {TFailure::Other,
+                QStringLiteral("The file %1 could not be written: %2")
+                    .arg(QDir::toNativeSeparators(target), reason),
                 0};
     QSaveFile file(target);
     file.setDirectWriteFallback(false);

@@ -14,10 +14,10 @@ inline constexpr const char* SignatureProgressName = "SignatureProgress";
 // The largest download accepted: an installer is far smaller.
 inline constexpr qint64 DownloadSizeLimit = 512LL * 1024 * 1024;
 
-// Downloads source into the file target and waits until the transfer ends (see the options). The body is streamed
-// as it arrives to a temporary file beside target, which replaces target only once the whole
-// body of a successful answer has arrived; until then target is left as it was. An HTTP answer
-// succeeds only with status 200, a body that is not empty and, when the server sends a
+// Downloads source into the file target and waits until the transfer ends (see the options). The
+// body is streamed as it arrives to a temporary file beside target, which replaces target only once
+// the whole body of a successful answer has arrived; until then target is left as it was. An HTTP
+// answer succeeds only with status 200, a body that is not empty and, when the server sends a
 // Content-Length, exactly that many bytes; no more than DownloadSizeLimit bytes are accepted.
 // Meanwhile a progress dialog with Cancel blocks the rest of the program and the busy cursor is
 // shown; both are gone when this returns.

@@ -66,10 +66,10 @@ bool SignatureVerifies(const uchar* data, qint64 size, const QByteArray& signatu
         return false;
     for (const QByteArray& key : keys)
         if (key.size() == crypto_sign_PUBLICKEYBYTES &&
-            crypto_sign_verify_detached(reinterpret_cast<const unsigned char*>(signature.constData()),
-                                        data, static_cast<unsigned long long>(size),
-                                        reinterpret_cast<const unsigned char*>(key.constData())) ==
-                0)
+            crypto_sign_verify_detached(
+                reinterpret_cast<const unsigned char*>(signature.constData()), data,
+                static_cast<unsigned long long>(size),
+                reinterpret_cast<const unsigned char*>(key.constData())) == 0)
             return true;
     return false;
 }
