@@ -374,7 +374,7 @@ QList<TStepResult> TWizardDriver::Run()
     const QString savedOrder =
         QDir(Installation.ProgramFolder).filePath(QStringLiteral("data/bench-saved.fyn"));
     results.append(Step(
-        QStringLiteral("save an order of %1 lines (btnSaveClick)").arg(orderSize),
+        QStringLiteral("save an order of %1 lines (Save)").arg(orderSize),
         [&](int) {
             QFile::remove(savedOrder);
             FileDialogs::SetNextFileName(savedOrder);

@@ -407,7 +407,7 @@ void TestOrderPage::refreshForgetsSelectionAndEditor()
 
     // A cancelled Open shows the order again, as a grid built anew: the editor is closed without
     // keeping what it held, and nothing is selected or current.
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(editor.isNull());
@@ -438,7 +438,7 @@ void TestOrderPage::saveAndOpen()
 
     Button("btnAdd")->click();
     FileDialogs::SetNextFileName(path);
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCOMPARE(W().CurrentPage(), TPage::Order);
     QCOMPARE(Order()->rowCount(), before.size());
@@ -454,7 +454,7 @@ void TestOrderPage::cancelledOpenShowsTheOrder()
     Start();
     AddAssembly();
     Button("btnAdd")->click();
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QCOMPARE(W().CurrentPage(), TPage::Order);
     QCOMPARE(Order()->rowCount(), 1);
     QVERIFY(Dialogs::TakeMessages().isEmpty());
@@ -480,7 +480,7 @@ void TestOrderPage::notAnOrderFileLeavesEverything()
     const QString lastOrder = LastOrderText();
     const QString path = WriteOrder(QStringLiteral("notes.fyn"), text);
     FileDialogs::SetNextFileName(path);
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().Icon, Dialogs::TIcon::Error);
@@ -519,12 +519,12 @@ void TestOrderPage::orderCurrency()
     QString unknown = LastOrderText();
     unknown.replace(QStringLiteral("Currency=EUR"), QStringLiteral("Currency=XYZ"));
     FileDialogs::SetNextFileName(WriteOrder(QStringLiteral("unknown.fyn"), unknown));
-    choose("Open1");
+    TriggerOpen();
     QCOMPARE(currency->text(), QStringLiteral("Prices in US Dollars (USD)"));
     QVERIFY(Label("StatusPanel")->text().contains(QStringLiteral("XYZ")));
     QVERIFY(!W().ResultContent().ForeignCurrency);
     FileDialogs::SetNextFileName(euros);
-    choose("Open1");
+    TriggerOpen();
     QCOMPARE(currency->text(), QStringLiteral("Prices in Euros (EUR)"));
     QCOMPARE(Total(), Local("496.80"));
 
@@ -546,7 +546,7 @@ void TestOrderPage::withoutRatesEveryOrderIsInDollars()
         WriteOrder(QStringLiteral("euros.fyn"),
                    QStringLiteral("[Header]\nCurrency=EUR\n[SITE 001 LOM]\na\nb\nc\nd\ne\n"
                                   "1=1|Each||A5NM-P|N male|30.00|\n")));
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QCOMPARE(Order()->rowCount(), 1);
     QCOMPARE(W().findChild<QLabel*>(QStringLiteral("lblOrderCurrency"))->text(),
              QStringLiteral("Prices in US Dollars (USD)"));
@@ -562,7 +562,7 @@ void TestOrderPage::numbersOfAnyLocaleOpen()
         QStringLiteral("[SITE 001 LOM]\n\na\nb\nc\nd\ne\n1=2,5|Feet||KRA5-50A|Cable|2,50|\n"
                        "2=\u0662|Each||A5NM-P|N male|\u0663\u0660\u066b\u0665|\n"));
     FileDialogs::SetNextFileName(path);
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QCOMPARE(Row(0), (QStringList{Local("2.5"), "Feet", "KRA5-50A", "Cable", Local("2.50"),
                                   Local("6.25")}));
@@ -645,7 +645,7 @@ void TestOrderPage::lastOrderOfEarlierRunSurvivesAnEmptyStart()
     Install->WriteProgramFile(QStringLiteral("Ferrolyn.lom"), earlier);
     Start();
     // A cancelled Open on the empty order of this run does not overwrite the last order.
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     QCOMPARE(Order()->rowCount(), 0);
     QCOMPARE(Total(), Local("0.00"));
     W().findChild<QAction*>(QStringLiteral("ViewLastOrder1"))->trigger();
@@ -699,6 +699,8 @@ void TestOrderPage::unwritableProgramFolder()
     AppPaths::SetProgramFolderWritableOverride(false);
     Start();
     AddAssembly();
+    // Shown once the window is up.
+    QCoreApplication::processEvents();
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().Icon, Dialogs::TIcon::Information);
@@ -707,8 +709,14 @@ void TestOrderPage::unwritableProgramFolder()
     QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("Ferrolyn.lom"))));
     QVERIFY(
         !QFile::exists(QDir(Install->ProgramFolder()).filePath(QStringLiteral("Ferrolyn.lom"))));
-    // Said once.
+    // Said once, for this user: not again in this run, nor in the next.
     AddAssembly();
+    QCoreApplication::processEvents();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    Window.reset();
+    Start();
+    AddAssembly();
+    QCoreApplication::processEvents();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     QFile::remove(QDir(folder).filePath(QStringLiteral("Ferrolyn.lom")));
 }

@@ -131,7 +131,7 @@ void TestQuoteDocument::Open(const QString& text)
     Install->WriteProgramFile(QStringLiteral("data/o.fyn"), text);
     FileDialogs::SetNextFileName(
         QDir(Install->ProgramFolder()).filePath(QStringLiteral("data/o.fyn")));
-    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    TriggerOpen();
     FileDialogs::TakeShownDialogs();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
 }

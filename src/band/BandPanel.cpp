@@ -261,7 +261,8 @@ void TBandPanel::SaveChart(bool svg)
         this, QStringLiteral("Save Chart"),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
         svg ? QStringLiteral("SVG Images (*.svg)") : QStringLiteral("PNG Images (*.png)"),
-        svg ? QStringLiteral("svg") : QStringLiteral("png"));
+        svg ? QStringLiteral("svg") : QStringLiteral("png"),
+        svg ? QStringLiteral("band chart.svg") : QStringLiteral("band chart.png"));
     if (path.isEmpty())
         return;
     QBuffer buffer;

@@ -1,5 +1,7 @@
 #include "QuoteActions.h"
 
+#include "OrderDocument.h"
+
 #include "catalog/DataError.h"
 #include "documents/QuotePdf.h"
 #include "documents/TfrmOrderDetails.h"
@@ -122,7 +124,8 @@ void TQuoteActions::SaveQuotePdf1Click()
     const QString path = FileDialogs::GetSaveFileName(
         &Window, QStringLiteral("Save Quote as PDF"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
+        QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"),
+        ProposedFileName(Window, QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
     const QString failure = WriteQuotePdf(Quote(), path);
@@ -143,7 +146,8 @@ void TQuoteActions::ToXlsx1Click()
         return;
     const QString path = FileDialogs::GetSaveFileName(
         &Window, QStringLiteral("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
-        QStringLiteral("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"));
+        QStringLiteral("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"),
+        ProposedFileName(Window, QStringLiteral("xlsx")));
     if (path.isEmpty())
         return;
     const TResultContent content = Window.ResultContent();

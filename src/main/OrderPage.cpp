@@ -7,6 +7,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/IniSettings.h"
 #include "platform/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "QuantityEditor.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -143,14 +145,13 @@ QWidget* TfrmMain::BuildOrderPage()
         buttons->addWidget(b);
         return b;
     };
-    QPushButton* btnSave = button(QStringLiteral("btnSave"), QStringLiteral("&Save"));
+    button(QStringLiteral("btnSave"), QStringLiteral("&Save"));
     QPushButton* print = button(QStringLiteral("BitBtn1"), QStringLiteral("&Print"));
     QPushButton* btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"));
     QPushButton* del = button(QStringLiteral("btnDeleteSelected"), QStringLiteral("&Delete"));
     QPushButton* update = button(QStringLiteral("BitBtn2"), QStringLiteral("&Update"));
     QPushButton* exit = button(QStringLiteral("btnExitCM"), QStringLiteral("&Close"));
     SetHint(exit, QStringLiteral("Close"));
-    connect(btnSave, &QPushButton::clicked, this, &TfrmMain::btnSaveClick);
     connect(print, &QPushButton::clicked, this, &TfrmMain::Print1Click);
     connect(update, &QPushButton::clicked, this, &TfrmMain::QuickUpdate1Click);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
@@ -248,6 +249,7 @@ void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
     // run survives until this run has an order of its own.
     if (!OrderLines.isEmpty())
         WriteLastOrder();
+    emit OrderShown();
 }
 
 bool TfrmMain::grdOrderSpinIncrement(int row, double value)
@@ -318,8 +320,8 @@ void TfrmMain::btnDeleteSelectedClick()
         return;
     }
     if (Dialogs::Message(this, Dialogs::TIcon::Warning, DeleteQuestion,
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) !=
-        QMessageBox::Yes)
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                         QMessageBox::No) != QMessageBox::Yes)
         return;
     RemoveItems(OrderLines, positions);
     // An order without items has no currency: it takes the one of its next first item.
@@ -332,12 +334,34 @@ void TfrmMain::btnDeleteSelectedClick()
 
 void TfrmMain::NoteUserDataFolder()
 {
-    if (UserDataFolderNoted || AppPaths::ProgramFolderWritable())
+    // A package keeps its data in the per-user folders by design: nothing to say then.
+    if (UserDataFolderNoted || AppPaths::ProgramFolderWritable() || AppPaths::PackagedProgram())
         return;
     UserDataFolderNoted = true;
-    Dialogs::Information(this, QStringLiteral("Ferrolyn cannot write to its program folder, so it "
-                                              "keeps the last order and the order files in:\r%1")
-                                   .arg(QDir::toNativeSeparators(AppPaths::UserDataFolder())));
+    // Once per user, remembered in the program's own settings.
+    const QString key = QStringLiteral("Notes/UserDataFolder");
+    bool told = false;
+    try {
+        TIniSettings::UpdateFile(AppPaths::WindowSettingsFile(), [&](TIniSettings& settings) {
+            told = settings.BoolValue(key).value_or(false);
+            settings.SetBool(key, true);
+            return !told;
+        });
+    } catch (const TDataError&) {
+    }
+    if (told)
+        return;
+    const auto tell = [this] {
+        Dialogs::Information(this,
+                             QStringLiteral("Ferrolyn cannot write to its program folder, so it "
+                                            "keeps the last order and the order files in:\r%1")
+                                 .arg(QDir::toNativeSeparators(AppPaths::UserDataFolder())));
+    };
+    // After the window is up: an order opened from the command line is read before it shows.
+    if (isVisible())
+        tell();
+    else
+        QTimer::singleShot(0, this, tell);
 }
 
 void TfrmMain::WriteLastOrder()
@@ -368,6 +392,7 @@ bool TfrmMain::ReadOrderFile(const QString& path)
         OrderInfo.Extras = contents.Extras;
         if (OrderLines.size() > 1)
             OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
+        emit OrderLoaded(path);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
@@ -395,6 +420,7 @@ int TfrmMain::OrderFileCurrency(const QString& code)
 
 bool TfrmMain::WriteOrderFile(const QString& path)
 {
+    NoteUserDataFolder();
     try {
         ::WriteOrderFile(path, OrderLines, OrderInfo);
         return true;
@@ -414,15 +440,6 @@ QString PreparedOrderFolder()
 }
 
 } // namespace
-
-void TfrmMain::btnSaveClick()
-{
-    NoteUserDataFolder();
-    const QString path = FileDialogs::GetSaveFileName(
-        this, QStringLiteral("Save Order"), PreparedOrderFolder(), OrderFilter, OrderSuffix);
-    if (!path.isEmpty())
-        WriteOrderFile(path);
-}
 
 void TfrmMain::Open1Click()
 {
@@ -449,7 +466,7 @@ void TfrmMain::ViewLastOrder1Click()
             QStringLiteral("The order on screen could not be written to the last-order "
                            "file, which still holds an older order.\rReplace the "
                            "order on screen with that older order?"),
-            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!ReadOrderFile(path))
         return;

@@ -1,6 +1,7 @@
 #include "TfrmMain.h"
 
 #include "catalog/DataError.h"
+#include "documents/OrderDocument.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
@@ -101,8 +102,9 @@ TResultContent TfrmMain::ResultContent()
 void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
                             const QString& text)
 {
-    const QString path = FileDialogs::GetSaveFileName(
-        this, QStringLiteral("Export"), AppPaths::ExportFolder(folderName), filter, suffix);
+    const QString path = FileDialogs::GetSaveFileName(this, QStringLiteral("Export"),
+                                                      AppPaths::ExportFolder(folderName), filter,
+                                                      suffix, ProposedFileName(*this, suffix));
     if (path.isEmpty())
         return;
     try {

@@ -2,6 +2,7 @@
 
 #include "band/BandPanels.h"
 #include "batch/ImportAssemblies.h"
+#include "documents/OrderDocument.h"
 #include "documents/QuoteActions.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
@@ -42,12 +43,12 @@ const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Ferrolyn\u2122"));
     BuildUi();
     new TQuoteActions(*this);
     new TBandPanels(*this);
     new TWindowPlacement(*this);
     new TImportAssemblies(*this);
+    new TOrderDocument(*this);
     qApp->installEventFilter(this);
     FormCreate(arguments);
 }
@@ -153,8 +154,6 @@ void TfrmMain::BuildMenu()
     StartOver1 = action(file, QStringLiteral("StartOver1"), QStringLiteral("S&tart Over"));
     Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
     connect(StartOver1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
-    connect(Open1, &QAction::triggered, this, &TfrmMain::Open1Click);
-    connect(Save1, &QAction::triggered, this, &TfrmMain::btnSaveClick);
     connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
     connect(ToATextFile1, &QAction::triggered, this, &TfrmMain::ToATextFile1Click);
     connect(ToanHTMLDocument1, &QAction::triggered, this, &TfrmMain::ToanHTMLDocument1Click);

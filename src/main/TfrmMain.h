@@ -136,7 +136,6 @@ public:
     // then unchanged.
     bool ReadOrderFile(const QString& path);
     bool WriteOrderFile(const QString& path);
-    void btnSaveClick();
     void Open1Click();
     void ViewLastOrder1Click();
 
@@ -206,6 +205,12 @@ public:
     int ConnectorGradeChoice = 0;
     int CableGradeChoice = 0;
     int AttachmentChoice = 0;
+
+signals:
+    // An order was read from this file (an order file, or the last-order file).
+    void OrderLoaded(const QString& path);
+    // The order page shows the order anew: after every change, open and refresh.
+    void OrderShown();
 
 protected:
     bool event(QEvent* event) override;

@@ -101,13 +101,20 @@ bool ProgramFolderWritable()
 {
     if (WritableOverride())
         return *WritableOverride();
-#ifdef Q_OS_UNIX
-    // A packaged program (under /usr) never writes beside itself, even for root.
-    const QString canonical = QFileInfo(ProgramFolder()).canonicalFilePath();
-    if (canonical.startsWith(QLatin1String("/usr/")))
+    // A packaged program never writes beside itself, even for root.
+    if (PackagedProgram())
         return false;
-#endif
     return QFileInfo(ProgramFolder()).isWritable();
+}
+
+bool PackagedProgram()
+{
+#ifdef Q_OS_UNIX
+    const QString canonical = QFileInfo(ProgramFolder()).canonicalFilePath();
+    return canonical.startsWith(QLatin1String("/usr/"));
+#else
+    return false;
+#endif
 }
 
 void SetProgramFolderWritableOverride(std::optional<bool> writable)

@@ -21,6 +21,9 @@ QString ImageFile(const QString& name);
 // when the folder is writable; tests can fix the answer.
 bool ProgramFolderWritable();
 void SetProgramFolderWritableOverride(std::optional<bool> writable);
+// A packaged program: its folder lies under /usr, and what it writes goes to the per-user folders
+// by design.
+bool PackagedProgram();
 // Where the program keeps what it writes for the user: the program folder, or the per-user
 // data folder when the program folder cannot be written.
 QString UserDataFolder();

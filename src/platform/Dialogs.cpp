@@ -65,11 +65,12 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons)
 namespace Dialogs {
 
 QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& text,
-                                    QMessageBox::StandardButtons buttons)
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton)
 {
     TState& state = State();
     if (state.Recording) {
-        state.Messages.append({icon, text});
+        state.Messages.append({icon, text, defaultButton});
         if (!state.Answers.isEmpty())
             return state.Answers.takeFirst();
         return FirstButton(buttons);
@@ -77,6 +78,8 @@ QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& 
     // Message texts break lines with a carriage return alone.
     QMessageBox box(BoxIcon(icon), Caption(icon),
                     QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     ++state.Open;
     const int result = box.exec();
     --state.Open;
@@ -138,6 +141,16 @@ void SetNextAnswer(QMessageBox::StandardButton answer)
 QList<TShownMessage> TakeMessages()
 {
     return std::exchange(State().Messages, {});
+}
+
+void ForgetMessage(const QString& text)
+{
+    QList<TShownMessage>& messages = State().Messages;
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        if (messages.at(i).Text == text) {
+            messages.removeAt(i);
+            return;
+        }
 }
 
 int TakeBeeps()

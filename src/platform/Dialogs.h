@@ -16,11 +16,16 @@ enum class TIcon { Error, Warning, Information, Confirmation };
 struct TShownMessage {
     TIcon Icon;
     QString Text;
+    // The button Return presses; NoButton for the box's own choice.
+    QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
 };
 
-// A modal message box with the given icon and buttons; returns the button pressed.
-QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& text,
-                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// A modal message box with the given icon and buttons; returns the button pressed. A question
+// whose Yes loses something names No as its default button.
+QMessageBox::StandardButton
+Message(QWidget* parent, TIcon icon, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 void Error(QWidget* parent, const QString& text);
 void Warning(QWidget* parent, const QString& text);
 void Information(QWidget* parent, const QString& text);
@@ -40,6 +45,8 @@ void SetRecording(bool on);
 bool Recording();
 void SetNextAnswer(QMessageBox::StandardButton answer);
 QList<TShownMessage> TakeMessages();
+// Forgets the first recorded message with this text (a question a test has answered).
+void ForgetMessage(const QString& text);
 int TakeBeeps();
 QList<QUrl> TakeOpenedUrls();
 

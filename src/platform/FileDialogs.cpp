@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <utility>
 
@@ -19,13 +20,19 @@ TState& State()
 }
 
 QString Ask(QWidget* parent, bool save, const QString& caption, const QString& folder,
-            const QString& filter, const QString& defaultSuffix)
+            const QString& filter, const QString& defaultSuffix, const QString& name)
 {
     if (Dialogs::Recording()) {
-        State().Shown.append({save, folder, filter, defaultSuffix});
+        State().Shown.append({save, folder, filter, defaultSuffix, name});
         return State().Names.isEmpty() ? QString() : State().Names.takeFirst();
     }
-    QFileDialog dialog(parent, caption, folder, filter);
+    // A dialog opened on a folder that does not exist offers the folder's name as the file's.
+    QString start = folder;
+    if (save && !start.isEmpty() && !QDir().mkpath(start))
+        start = QDir::homePath();
+    QFileDialog dialog(parent, caption, start, filter);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Opening does not insist that the file exists; the reader reports a missing one.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -40,15 +47,15 @@ QString Ask(QWidget* parent, bool save, const QString& caption, const QString& f
 namespace FileDialogs {
 
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                        const QString& filter, const QString& defaultSuffix)
+                        const QString& filter, const QString& defaultSuffix, const QString& name)
 {
-    return Ask(parent, true, caption, folder, filter, defaultSuffix);
+    return Ask(parent, true, caption, folder, filter, defaultSuffix, name);
 }
 
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
                         const QString& filter, const QString& defaultSuffix)
 {
-    return Ask(parent, false, caption, folder, filter, defaultSuffix);
+    return Ask(parent, false, caption, folder, filter, defaultSuffix, QString());
 }
 
 void SetNextFileName(const QString& name)

@@ -10,9 +10,11 @@ class QWidget;
 // name, or with an empty name (cancelled) when none is queued.
 namespace FileDialogs {
 
-// A file to write; the dialog asks before an existing file is replaced. Empty when cancelled.
+// A file to write; the dialog asks before an existing file is replaced. It opens in folder (made
+// when missing; the home folder when it cannot be) with name proposed. Empty when cancelled.
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                        const QString& filter, const QString& defaultSuffix);
+                        const QString& filter, const QString& defaultSuffix,
+                        const QString& name = {});
 // A file to read; a name that does not exist may be returned. Empty when cancelled.
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
                         const QString& filter, const QString& defaultSuffix);
@@ -23,6 +25,7 @@ struct TShownDialog {
     QString Folder;
     QString Filter;
     QString DefaultSuffix;
+    QString Name; // the file name proposed
 };
 void SetNextFileName(const QString& name);
 // Forgets queued names and shown dialogs.

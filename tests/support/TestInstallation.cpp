@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "documents/OrderDocument.h"
 #include "platform/RadioGroup.h"
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -248,4 +250,14 @@ void WhenModal(QObject* context, const QString& name, std::function<void(QWidget
             action(modal);
     });
     timer->start(5);
+}
+
+void TWindowDriver::TriggerOpen(QMessageBox::StandardButton answer)
+{
+    const bool asks = W().findChild<TOrderDocument*>()->Modified();
+    if (asks)
+        Dialogs::SetNextAnswer(answer);
+    W().findChild<QAction*>(QStringLiteral("Open1"))->trigger();
+    if (asks)
+        Dialogs::ForgetMessage(UnsavedOrderQuestion);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+
 #include "main/TfrmMain.h"
 
 #include <QStringList>
@@ -76,6 +78,9 @@ public:
     TRadioGroup* Group(const char* name);
     QLabel* Label(const char* name);
     QPushButton* Button(const char* name);
+    // File > Open, answering the question about unsaved changes, when it comes, with answer
+    // (and forgetting it).
+    void TriggerOpen(QMessageBox::StandardButton answer = QMessageBox::Discard);
 
     std::unique_ptr<TTestInstallation> Install;
     std::unique_ptr<TfrmMain> Window;

@@ -1,0 +1,172 @@
+#include "OrderDocument.h"
+
+#include "main/TfrmMain.h"
+#include "order/OrderFile.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("Ferrolyn\u2122");
+const QString OrderFilter = QStringLiteral("Ferrolyn Files (*.fyn)");
+const QString OrderSuffix = QStringLiteral("fyn");
+} // namespace
+
+const QString UnsavedOrderQuestion = QStringLiteral(
+    "The current order has changes that are not saved. Save them before opening another order?");
+
+TOrderDocument::TOrderDocument(TfrmMain& window) : QObject(&window), Window(window)
+{
+    setObjectName(QStringLiteral("OrderDocument"));
+    // The package's icon, built in: window managers and task bars show it beside the title.
+    Window.setWindowIcon(QIcon(QStringLiteral(":/ferrolyn.png")));
+    Saved = Bytes();
+    // Open and Save go through the document; Save As follows Save in the File menu.
+    disconnect(Window.Open1, &QAction::triggered, &Window, nullptr);
+    disconnect(Window.Save1, &QAction::triggered, &Window, nullptr);
+    connect(Window.Open1, &QAction::triggered, this, &TOrderDocument::Open1Click);
+    connect(Window.Save1, &QAction::triggered, this, &TOrderDocument::Save1Click);
+    if (auto* save = Window.tsOrder->findChild<QPushButton*>(QStringLiteral("btnSave"))) {
+        disconnect(save, &QPushButton::clicked, &Window, nullptr);
+        connect(save, &QPushButton::clicked, this, &TOrderDocument::Save1Click);
+    }
+    SaveAs1 = new QAction(QStringLiteral("Save &As..."), &Window);
+    SaveAs1->setObjectName(QStringLiteral("SaveAs1"));
+    SaveAs1->setShortcut(QKeySequence::SaveAs);
+    SaveAs1->setEnabled(Window.Save1->isEnabled());
+    if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"))) {
+        const QList<QAction*> items = file->actions();
+        const qsizetype save = items.indexOf(Window.Save1);
+        file->insertAction(items.value(save + 1), SaveAs1);
+    }
+    connect(SaveAs1, &QAction::triggered, this, &TOrderDocument::SaveAs1Click);
+    connect(Window.Save1, &QAction::changed, SaveAs1,
+            [this] { SaveAs1->setEnabled(Window.Save1->isEnabled()); });
+
+    connect(&Window, &TfrmMain::OrderLoaded, this, &TOrderDocument::OrderLoaded);
+    connect(&Window, &TfrmMain::OrderShown, this, &TOrderDocument::ShowTitle);
+    ShowTitle();
+}
+
+QByteArray TOrderDocument::Bytes() const
+{
+    return OrderFileBytes(Window.OrderLines, Window.OrderInfo);
+}
+
+bool TOrderDocument::Modified() const
+{
+    if (File.isEmpty())
+        return Window.OrderLines.size() > 1;
+    return Bytes() != Saved;
+}
+
+void TOrderDocument::ShowTitle()
+{
+    if (File.isEmpty() && Window.OrderLines.size() <= 1) {
+        Window.setWindowTitle(ProgramTitle);
+        Window.setWindowModified(false);
+        return;
+    }
+    const QString name = File.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(File).fileName();
+    Window.setWindowTitle(name + QStringLiteral("[*] - ") + ProgramTitle);
+    Window.setWindowModified(Modified());
+}
+
+void TOrderDocument::OrderLoaded(const QString& path)
+{
+    // The last-order file is no file of the order's own: Save asks for one.
+    const bool lastOrder = QFileInfo(path).absoluteFilePath() ==
+                           QFileInfo(AppPaths::LastOrderFile()).absoluteFilePath();
+    File = lastOrder ? QString() : QFileInfo(path).absoluteFilePath();
+    Saved = Bytes();
+    ShowTitle();
+}
+
+void TOrderDocument::Open1Click()
+{
+    if (Modified()) {
+        switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderQuestion,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+        case QMessageBox::Save:
+            if (!SaveTo(false))
+                return;
+            break;
+        case QMessageBox::Discard:
+            break;
+        default:
+            return;
+        }
+    }
+    Window.Open1Click();
+}
+
+bool TOrderDocument::Save1Click()
+{
+    return SaveTo(false);
+}
+
+bool TOrderDocument::SaveAs1Click()
+{
+    return SaveTo(true);
+}
+
+bool TOrderDocument::SaveTo(bool ask)
+{
+    QString path = File;
+    if (ask || path.isEmpty()) {
+        const QString folder =
+            File.isEmpty() ? AppPaths::OrderFolder() : QFileInfo(File).absolutePath();
+        QDir().mkpath(folder);
+        path = FileDialogs::GetSaveFileName(
+            &Window, ask ? QStringLiteral("Save Order As") : QStringLiteral("Save Order"), folder,
+            OrderFilter, OrderSuffix,
+            File.isEmpty() ? QStringLiteral("order.fyn") : QFileInfo(File).fileName());
+        if (path.isEmpty())
+            return false;
+    }
+    if (!Window.WriteOrderFile(path))
+        return false;
+    File = QFileInfo(path).absoluteFilePath();
+    Saved = Bytes();
+    ShowTitle();
+    return true;
+}
+
+QString ProposedFileName(TfrmMain& window, const QString& suffix)
+{
+    QString base;
+    switch (window.CurrentPage()) {
+    case TPage::Final:
+        base = window.Quote.Assembly.PartNumber;
+        break;
+    case TPage::NoPN:
+        if (window.Quote.Assembly.Cable != nullptr)
+            base = window.Quote.Assembly.Cable->PartNumber + QStringLiteral(" parts");
+        break;
+    default:
+        if (const auto* document = window.findChild<TOrderDocument*>())
+            base = QFileInfo(document->FilePath()).completeBaseName();
+        if (base.isEmpty())
+            base = QStringLiteral("order");
+        break;
+    }
+    // Nothing a file name cannot hold on any system.
+    static const QString Unsafe = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : base)
+        if (Unsafe.contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('-');
+    base = base.trimmed();
+    if (base.isEmpty())
+        base = QStringLiteral("Ferrolyn");
+    return base + QLatin1Char('.') + suffix;
+}

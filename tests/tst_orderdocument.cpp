@@ -1,0 +1,240 @@
+#include "support/TestInstallation.h"
+
+#include "documents/OrderDocument.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+const QString PriceList = QStringLiteral("CAB|1|KRV4-50B|FT|1/2 in. cable|2.10|\n"
+                                         "CON|2|V4DM-PV|EA|7-16 DIN male Prenvo|38.50|\n"
+                                         "SVC|3|FAC-4|EA|1/2 in. charge|15.00|\n"
+                                         "ASM|4|KJ4-DMDM-PV-6|EA|Jumper 6 ft|123.40|\n");
+const QString Jumpers = QStringLiteral("[Assemblies]\nVersion=1\n[KRV4-50B]\nTLine=KRV4-50B|\n"
+                                       "J1=401|401|x|x|KJ4-DMDM-PV-|x|6|2|\n");
+const QString Title = QStringLiteral("Ferrolyn\u2122");
+
+QString OrderOf(const QString& partNumber)
+{
+    return QStringLiteral("[Header]\r\n\r\n[SITE 001 LOM]\r\nSite Name=\r\nSite Number=\r\n"
+                          "Ship To City=\r\nShip To State/Province=\r\nShip To Country=\r\n"
+                          "1=2|Each||%1|Item|10.00|\r\n")
+        .arg(partNumber);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestOrderDocument : public QObject, private TWindowDriver
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void openWithChanges_data();
+    void openWithChanges();
+    void saveAndSaveAs();
+    void titleNamesTheOrder();
+    void safeDefaultsAndProposedNames();
+
+private:
+    TOrderDocument& Document() { return *W().findChild<TOrderDocument*>(); }
+    QAction* Action(const char* name) { return W().findChild<QAction*>(QLatin1String(name)); }
+    QTableWidget* Order() { return W().findChild<QTableWidget*>(QStringLiteral("grdOrder")); }
+    QString Write(const QString& name, const QString& text);
+    void AddAssembly();
+    void Open(const QString& path);
+};
+
+void TestOrderDocument::init()
+{
+    Prepare(TTestInstallation::PrenvoJumperCatalog());
+    Install->WriteCommonFile(QStringLiteral("M_lom.dat"), PriceList);
+    Install->WriteProgramFile(QStringLiteral("dat/jumpers.dat"), Jumpers);
+    Launch();
+    Dialogs::TakeMessages();
+}
+
+void TestOrderDocument::cleanup()
+{
+    Stop();
+}
+
+QString TestOrderDocument::Write(const QString& name, const QString& text)
+{
+    Install->WriteProgramFile(QStringLiteral("data/") + name, text);
+    return QDir(Install->ProgramFolder()).filePath(QStringLiteral("data/") + name);
+}
+
+void TestOrderDocument::AddAssembly()
+{
+    if (W().CurrentPage() == TPage::Order)
+        Button("btnAdd")->click();
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+}
+
+void TestOrderDocument::Open(const QString& path)
+{
+    FileDialogs::SetNextFileName(path);
+    Action("Open1")->trigger();
+    FileDialogs::TakeShownDialogs();
+}
+
+void TestOrderDocument::openWithChanges_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Save") << int(QMessageBox::Save);
+    QTest::newRow("Discard") << int(QMessageBox::Discard);
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel);
+}
+
+void TestOrderDocument::openWithChanges()
+{
+    QFETCH(int, answer);
+    const QString first = Write(QStringLiteral("first.fyn"), OrderOf(QStringLiteral("FIRST")));
+    const QString second = Write(QStringLiteral("second.fyn"), OrderOf(QStringLiteral("SECOND")));
+    Open(first);
+    QVERIFY(Dialogs::TakeMessages().isEmpty()); // nothing to lose at the start
+    QVERIFY(!Document().Modified());
+    AddAssembly();
+    QVERIFY(Document().Modified());
+    const QByteArray before = ReadAll(first);
+
+    Dialogs::SetNextAnswer(QMessageBox::StandardButton(answer));
+    FileDialogs::SetNextFileName(second);
+    Action("Open1")->trigger();
+    const QList<Dialogs::TShownMessage> asked = Dialogs::TakeMessages();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().Text, UnsavedOrderQuestion);
+    QCOMPARE(asked.first().DefaultButton, QMessageBox::Save);
+    // Save writes the order's own file without a dialog; only Open shows one.
+    QCOMPARE(FileDialogs::TakeShownDialogs().size(), answer == QMessageBox::Cancel ? 0 : 1);
+    const QByteArray after = ReadAll(first);
+    QCOMPARE(after != before, answer == QMessageBox::Save);
+    QCOMPARE(after.contains("KJ4-DMDM-PV-6"), answer == QMessageBox::Save);
+    const QString shown = Order()->item(0, 2)->text();
+    QCOMPARE(shown,
+             answer == QMessageBox::Cancel ? QStringLiteral("FIRST") : QStringLiteral("SECOND"));
+    QCOMPARE(Document().Modified(), answer == QMessageBox::Cancel);
+
+    // An order without a file of its own: Save asks, and cancelling that dialog cancels the Open.
+    if (answer == QMessageBox::Discard) {
+        Action("StartOver1")->trigger();
+        AddAssembly();
+        W().findChild<QAction*>(QStringLiteral("ViewLastOrder1"))->trigger();
+        QVERIFY(Dialogs::TakeMessages().isEmpty()); // View Last Order never asks
+        QVERIFY(Document().FilePath().isEmpty());
+        Dialogs::SetNextAnswer(QMessageBox::Save);
+        Action("Open1")->trigger(); // no file name queued: the save dialog is cancelled
+        QCOMPARE(FileDialogs::TakeShownDialogs().size(), 1);
+        QCOMPARE(Dialogs::TakeMessages().size(), 1);
+        QVERIFY(Document().Modified());
+    }
+}
+
+void TestOrderDocument::saveAndSaveAs()
+{
+    AddAssembly();
+    const QString order = QDir(AppPaths::OrderFolder()).filePath(QStringLiteral("mine.fyn"));
+    FileDialogs::SetNextFileName(order);
+    Action("Save1")->trigger();
+    auto shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().Folder, AppPaths::OrderFolder());
+    QCOMPARE(shown.first().Name, QStringLiteral("order.fyn"));
+    QVERIFY(ReadAll(order).contains("KJ4-DMDM-PV-6"));
+
+    // Saved again: to the same file, without a dialog, from the menu and the page's button.
+    Order()->item(0, 0)->setText(QStringLiteral("4"));
+    QVERIFY(Document().Modified());
+    Button("btnSave")->click();
+    QVERIFY(FileDialogs::TakeShownDialogs().isEmpty());
+    QVERIFY(ReadAll(order).contains("\r\n1=4|Each|"));
+    QVERIFY(!Document().Modified());
+
+    // Save As asks in the folder of the order's file, proposing its name; Save then uses it.
+    const QString copy = QDir(Install->ProgramFolder()).filePath(QStringLiteral("copy.fyn"));
+    FileDialogs::SetNextFileName(copy);
+    Action("SaveAs1")->trigger();
+    shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(QDir(shown.first().Folder), QDir(AppPaths::OrderFolder()));
+    QCOMPARE(shown.first().Name, QStringLiteral("mine.fyn"));
+    QCOMPARE(Document().FilePath(), QFileInfo(copy).absoluteFilePath());
+    Order()->item(0, 0)->setText(QStringLiteral("5"));
+    Action("Save1")->trigger();
+    QVERIFY(FileDialogs::TakeShownDialogs().isEmpty());
+    QVERIFY(ReadAll(copy).contains("\r\n1=5|Each|"));
+    QVERIFY(ReadAll(order).contains("\r\n1=4|Each|"));
+    QCOMPARE(Action("SaveAs1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+}
+
+void TestOrderDocument::titleNamesTheOrder()
+{
+    QCOMPARE(W().windowTitle(), Title);
+    QVERIFY(!W().isWindowModified());
+    AddAssembly();
+    QCOMPARE(W().windowTitle(), QStringLiteral("Untitled[*] - ") + Title);
+    QVERIFY(W().isWindowModified());
+    const QString path = Write(QStringLiteral("first.fyn"), OrderOf(QStringLiteral("FIRST")));
+    Dialogs::SetNextAnswer(QMessageBox::Discard);
+    Open(path);
+    Dialogs::TakeMessages();
+    QCOMPARE(W().windowTitle(), QStringLiteral("first.fyn[*] - ") + Title);
+    QVERIFY(!W().isWindowModified());
+    // On every page; an edit marks it.
+    Order()->item(0, 0)->setText(QStringLiteral("3"));
+    Action("StartOver1")->trigger();
+    QCOMPARE(W().windowTitle(), QStringLiteral("first.fyn[*] - ") + Title);
+    QVERIFY(W().isWindowModified());
+    QVERIFY(!W().windowIcon().isNull());
+}
+
+void TestOrderDocument::safeDefaultsAndProposedNames()
+{
+    AddAssembly();
+    // A question whose Yes loses something defaults to No.
+    Order()->selectAll();
+    Dialogs::SetNextAnswer(QMessageBox::No);
+    Button("btnDeleteSelected")->click();
+    const QList<Dialogs::TShownMessage> asked = Dialogs::TakeMessages();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().DefaultButton, QMessageBox::No);
+    QCOMPARE(Order()->rowCount(), 1);
+
+    // Save dialogs propose a name for what is saved, in a folder that exists.
+    AppPaths::SetProgramFolderWritableOverride(false);
+    Action("ToATextFile1")->trigger();
+    Action("SaveQuotePdf1")->trigger();
+    Action("StartOver1")->trigger();
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    Action("ToanHTMLDocument1")->trigger();
+    const QList<FileDialogs::TShownDialog> shown = FileDialogs::TakeShownDialogs();
+    QStringList names;
+    for (const FileDialogs::TShownDialog& dialog : shown)
+        names.append(dialog.Name);
+    QCOMPARE(names, (QStringList{"order.txt", "order.pdf", "KJ4-DMDM-PV-6.html"}));
+}
+
+QTEST_MAIN(TestOrderDocument)
+#include "tst_orderdocument.moc"
