@@ -70,6 +70,7 @@ private slots:
     void engineMatchesWindow();
     void badRows_data();
     void badRows();
+    void filesAsSpreadsheetsWriteThem();
     void wholeFileRefused();
     void importFillsTheOrder();
     void cancelledImportLeavesTheOrder();
@@ -271,9 +272,9 @@ void TestBatchQuote::badRows_data()
     QTest::newRow("exponent") << Row("jumper", "1e3", "ft", {}) << "length: \"1e3\" is not a number";
     QTest::newRow("long cell") << Row("jumper", "6", "ft", QString(60000, 'K')) << "cable: there is no cable \"KKKK";
     QTest::newRow("unit") << Row("jumper", "6", "yd", {}) << "unit: \"yd\" is not one of ft, m.";
-    QTest::newRow("band reversed") << "jumper,6,ft,2200,800,,,,,,,,,,," << "Ending frequency must be greater";
-    QTest::newRow("band of no cable") << "jumper,6,ft,5000,6000,,,,,,,,,,," << "Sorry, there are no items";
-    QTest::newRow("cable outside the band") << "jumper,6,ft,100,200,KRV4-50B,,,,,,,,,," << "Sorry, there are no items";
+    QTest::newRow("band reversed") << "jumper,6,ft,2200,800,,,,,,,,,,," << "end_mhz: Ending frequency must be greater";
+    QTest::newRow("band of no cable") << "jumper,6,ft,5000,6000,,,,,,,,,,," << "begin_mhz, end_mhz: Sorry, there are no items";
+    QTest::newRow("cable outside the band") << "jumper,6,ft,100,200,KRV4-50B,,,,,,,,,," << "begin_mhz, end_mhz: Sorry, there are no items";
     QTest::newRow("connector") << Row("jumper", "6", "ft", {}, {}, {}, "SMA Male") << "top: \"SMA Male\" is not offered";
     QTest::newRow("quoted comma") << Row("jumper", "6", "ft", {}, {}, {}, "\"7-16 DIN Male, Low PIM\"") << "top: \"7-16 DIN Male, Low PIM\" is not offered";
     QTest::newRow("prenvo feeder") << Row("feeder", "60", "ft", {}, {}, "prenvo") << "attachment: Prenvo is offered for jumpers only.";
@@ -283,6 +284,7 @@ void TestBatchQuote::badRows_data()
     QTest::newRow("quantity") << Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2.5") << "quantity: \"2.5\" is not a whole number";
     QTest::newRow("order bound") << Row("feeder", "45", "ft", {}, {}, {}, {}, {}, "none", "1000000000") << "quantity: the order would hold 45000000000 of KRV4-50B";
     QTest::newRow("application") << Row("sweeper", "6", "ft", {}) << "application: \"sweeper\" is not one of jumper, feeder.";
+    QTest::newRow("a cell more than the headings") << Row("jumper", "6", "ft", {}) + ",extra" << "the row has 17 cells, more than the 16 columns the first line names.";
 }
 // clang-format on
 
@@ -294,6 +296,40 @@ void TestBatchQuote::badRows()
     QVERIFY2(item.Error.startsWith(error) && item.Error.size() < 400,
              qPrintable(item.Error.left(400)));
     QVERIFY(item.ResultRows.isEmpty());
+}
+
+void TestBatchQuote::filesAsSpreadsheetsWriteThem()
+{
+    // Units spelt out, any case; an empty cell after the last heading is no cell more.
+    for (const QString& unit :
+         {QStringLiteral("Metres"), QStringLiteral("meter"), QStringLiteral("M")})
+        QCOMPARE(QuoteRow(Row("jumper", "1", unit, {}) + ",").Error, QString());
+    QCOMPARE(QuoteRow(Row("jumper", "6", "FEET", {})).Kind, QStringLiteral("standard"));
+    // A region's ';' and decimal comma.
+    QString headings = Headings;
+    const TCsvTable semicolons =
+        ParseCsv((headings.replace(',', ';') + "\r\njumper;2,5;m;;;;;;;;;;;;;\r\n").toUtf8(),
+                 BatchCsvLimits());
+    QVERIFY(semicolons.Semicolons);
+    const TBatchItem item = QuoteBatchRow(semicolons, 0, Sources(), UsDollarTag);
+    QCOMPARE(item.Error, QString());
+    QVERIFY2(item.ResultRows.first().contains(Local("2.5") + " meter"),
+             qPrintable(item.ResultRows.first()));
+    // A choice list ends with one period, and names a sixth choice rather than "and 1 more".
+    QCOMPARE(JoinBounded({"a", "b", "c", "d", "e", "f"}, ", "), QStringLiteral("a, b, c, d, e, f"));
+    const QString refused = QuoteRow(Row("jumper", "6", "ft", {}, {}, {}, "SMA Male")).Error;
+    QVERIFY2(refused.endsWith(".") && !refused.endsWith(".."), qPrintable(refused));
+    // A misspelt heading is named, with the heading it most likely is.
+    QString misspelt = Headings;
+    misspelt.replace("cable", "cabel");
+    try {
+        CheckBatchHeadings(ParseCsv(misspelt.toUtf8()));
+        QFAIL("a missing column was not refused");
+    } catch (const TDataError& error) {
+        QVERIFY2(error.FullText().startsWith("The file has no column cable. It has the unknown "
+                                             "column \"cabel\" (is it cable?)."),
+                 qPrintable(error.FullText()));
+    }
 }
 
 void TestBatchQuote::wholeFileRefused()

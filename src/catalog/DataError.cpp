@@ -29,7 +29,8 @@ TDataError& TDataError::At(const QString& file, int line)
 
 QString JoinBounded(const QStringList& texts, const QString& separator, int shown)
 {
-    if (texts.size() <= shown)
+    // "and 1 more" would hide what naming it takes no more room than saying so.
+    if (texts.size() <= shown + 1)
         return texts.join(separator);
     return texts.first(shown).join(separator) + separator +
            QStringLiteral("and %1 more.").arg(texts.size() - shown);

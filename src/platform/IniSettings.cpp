@@ -302,6 +302,19 @@ std::optional<QString> PlainText(const QString& text)
     return text;
 }
 
+// A key as QSettings keeps it: no '/' at either end, none doubled (a '/' at the end would be
+// written as a '\\' before the '=' and hide it).
+QString NormalisedKey(const QString& key)
+{
+    QString result;
+    for (const QChar c : key)
+        if (c != QLatin1Char('/') || (!result.isEmpty() && result.back() != QLatin1Char('/')))
+            result += c;
+    if (result.endsWith(QLatin1Char('/')))
+        result.chop(1);
+    return result;
+}
+
 // Splits "group/name" at its first '/'.
 std::pair<QString, QString> SectionAndName(const QString& key)
 {
@@ -372,7 +385,8 @@ TIniSettings::TIniSettings(QByteArrayView bytes)
         }
         if (equals < 0)
             continue;
-        const QString key = UnescapedKey(Trimmed(bytes.sliced(start, equals - start)));
+        const QString key =
+            NormalisedKey(UnescapedKey(Trimmed(bytes.sliced(start, equals - start))));
         Sections[section][key] = CanonicalValue(bytes.sliced(equals + 1, end - equals - 1));
     }
 }

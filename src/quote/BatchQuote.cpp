@@ -69,7 +69,10 @@ QList<int> ColumnsOf(const TCsvTable& table)
 class TRow
 {
 public:
-    TRow(const QStringList& fields, const QList<int>& columns) : Fields(fields), Columns(columns) {}
+    TRow(const QStringList& fields, const QList<int>& columns, bool decimalComma = false)
+        : Fields(fields), Columns(columns), DecimalComma(decimalComma)
+    {
+    }
 
     QString Cell(const QString& column) const
     {
@@ -88,14 +91,26 @@ public:
     // One of the words (without regard to case); the index of the word, or fallback when empty.
     int Word(const QString& column, const QStringList& words, int fallback) const
     {
+        QList<QStringList> choices;
+        for (const QString& word : words)
+            choices.append({word});
+        return Word(column, choices, fallback);
+    }
+    // The same with other spellings of a choice after its first ("ft", "feet", "foot").
+    int Word(const QString& column, const QList<QStringList>& choices, int fallback) const
+    {
         const QString text = Cell(column);
         if (text.isEmpty())
             return fallback;
-        for (int i = 0; i < words.size(); ++i)
-            if (text.compare(words.at(i), Qt::CaseInsensitive) == 0)
-                return i;
+        QStringList names;
+        for (int i = 0; i < choices.size(); ++i) {
+            names.append(choices.at(i).first());
+            for (const QString& word : choices.at(i))
+                if (text.compare(word, Qt::CaseInsensitive) == 0)
+                    return i;
+        }
         Fail(QStringLiteral("%1: %2 is not one of %3.")
-                 .arg(column, Shown(text), words.join(QStringLiteral(", "))));
+                 .arg(column, Shown(text), names.join(QStringLiteral(", "))));
     }
 
     // A plain decimal number above 0 and at most bound ('.' as decimal point); the text as
@@ -107,6 +122,9 @@ public:
         QString text = Cell(column);
         if (text.isEmpty())
             text = fallback;
+        // A file of a region that separates cells with ';' writes a decimal comma.
+        if (DecimalComma)
+            text.replace(QLatin1Char(','), QLatin1Char('.'));
         double value = 0;
         if (!Plain.match(text).hasMatch() || !TryStrToFloat(text, value) || value <= 0)
             Fail(QStringLiteral("%1: %2 is not a number greater than 0 (such as 12 or 2.5).")
@@ -119,10 +137,52 @@ public:
         return value;
     }
 
+    // Cells beyond the headings that hold something: the row does not fit the file's columns.
+    void CheckWidth(qsizetype headings) const
+    {
+        for (qsizetype at = headings; at < Fields.size(); ++at)
+            if (!Fields.at(at).trimmed().isEmpty())
+                Fail(QStringLiteral("the row has %1 cells, more than the %2 columns the first line "
+                                    "names.")
+                         .arg(Fields.size())
+                         .arg(headings));
+    }
+
 private:
     const QStringList& Fields;
     const QList<int>& Columns;
+    bool DecimalComma = false;
 };
+
+// The items offered, in a message that ends with its own period.
+QString Choices(const QStringList& items)
+{
+    QString text = JoinBounded(items, QStringLiteral(", "));
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// The edit distance of two texts, without regard to case.
+qsizetype Distance(const QString& a, const QString& b)
+{
+    const QString x = a.toLower();
+    const QString y = b.toLower();
+    QList<qsizetype> row(y.size() + 1);
+    for (qsizetype j = 0; j <= y.size(); ++j)
+        row[j] = j;
+    for (qsizetype i = 1; i <= x.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= y.size(); ++j) {
+            const qsizetype above = row[j];
+            row[j] =
+                std::min({above + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[y.size()];
+}
 
 TCableFamily FamilyOf(const QString& cableType)
 {
@@ -158,7 +218,7 @@ TCableRefs MatchingCables(TQuoteRequest& request, const QString& partNumber,
     criteria.EllipticalWaveguide = request.Family == TCableFamily::EllipticalWaveguide;
     const TCableRefs matching = SelectCables(CableRefs(cables), criteria);
     if (matching.isEmpty())
-        Fail(NoMatch);
+        Fail(QStringLiteral("begin_mhz, end_mhz: ") + NoMatch);
     return matching;
 }
 
@@ -197,18 +257,16 @@ void WalkPage2(const TRow& row, TQuoteRequest& request, const TCableRefs& matchi
         const QString text = row.Cell(interfaceColumn);
         if (!text.isEmpty() && !page.PickInterface(side, text))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
-                     .arg(interfaceColumn, Shown(text),
-                          JoinBounded(page.Interfaces(), QStringLiteral(", "))));
+                     .arg(interfaceColumn, Shown(text), Choices(page.Interfaces())));
         const QString characteristics = row.Cell(characteristicsColumn);
         if (!characteristics.isEmpty() && !page.PickCharacteristics(side, characteristics))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
                      .arg(characteristicsColumn, Shown(characteristics),
-                          JoinBounded(page.CharacteristicsItems(side), QStringLiteral(", "))));
+                          Choices(page.CharacteristicsItems(side))));
         const QString inner = row.Cell(innerColumn);
         if (!inner.isEmpty() && !page.PickInner(side, inner))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
-                     .arg(innerColumn, Shown(inner),
-                          JoinBounded(page.InnerItems(side), QStringLiteral(", "))));
+                     .arg(innerColumn, Shown(inner), Choices(page.InnerItems(side))));
     }
     page.Fill(request);
 }
@@ -219,7 +277,12 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& qu
     request.Feeder = row.Word(QStringLiteral("application"),
                               {QStringLiteral("jumper"), QStringLiteral("feeder")}, 0) == 1;
     request.Metres =
-        row.Word(QStringLiteral("unit"), {QStringLiteral("ft"), QStringLiteral("m")}, 0) == 1;
+        row.Word(QStringLiteral("unit"),
+                 QList<QStringList>{
+                     {QStringLiteral("ft"), QStringLiteral("feet"), QStringLiteral("foot")},
+                     {QStringLiteral("m"), QStringLiteral("meters"), QStringLiteral("metres"),
+                      QStringLiteral("meter"), QStringLiteral("metre")}},
+                 0) == 1;
     QString length;
     request.Length = row.Number(QStringLiteral("length"),
                                 request.Feeder ? QStringLiteral("200") : QStringLiteral("6"),
@@ -230,7 +293,7 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& qu
     request.EndFrequency =
         row.Number(QStringLiteral("end_mhz"), QStringLiteral("2200"), MaxTypedFrequency);
     if (request.BeginFrequency > request.EndFrequency)
-        Fail(BandReversed);
+        Fail(QStringLiteral("end_mhz: ") + BandReversed);
 
     const int feeder = row.Word(QStringLiteral("feeder_connectors"),
                                 {QStringLiteral("both"), QStringLiteral("top"),
@@ -350,6 +413,7 @@ TCsvLimits BatchCsvLimits()
 {
     TCsvLimits limits;
     limits.Rows = MaxBatchRows;
+    limits.DetectSemicolons = true;
     return limits;
 }
 
@@ -359,10 +423,27 @@ void CheckBatchHeadings(const TCsvTable& table)
     for (const QString& column : BatchColumns())
         if (table.Column(column) < 0)
             missing.append(column);
-    if (!missing.isEmpty())
+    if (!missing.isEmpty()) {
+        // A heading that is not known is most likely a missing one misspelt.
+        QStringList unknown;
+        for (const QString& heading : table.Headings) {
+            const QString name = heading.trimmed();
+            if (name.isEmpty() || BatchColumns().contains(name, Qt::CaseInsensitive))
+                continue;
+            const auto nearest = std::min_element(missing.begin(), missing.end(),
+                                                  [&name](const QString& a, const QString& b) {
+                                                      return Distance(name, a) < Distance(name, b);
+                                                  });
+            unknown.append(QStringLiteral("\"%1\" (is it %2?)").arg(name.left(60), *nearest));
+        }
         throw TDataError(
-            QStringLiteral("The file has no column %1. The first line must name the columns %2.")
-                .arg(missing.join(QStringLiteral(", ")), BatchColumns().join(QLatin1Char(','))));
+            QStringLiteral("The file has no column %1.%2 The first line must name the columns %3.")
+                .arg(missing.join(QStringLiteral(", ")),
+                     unknown.isEmpty() ? QString()
+                                       : QStringLiteral(" It has the unknown column %1.")
+                                             .arg(JoinBounded(unknown, QStringLiteral(", "))),
+                     BatchColumns().join(QLatin1Char(','))));
+    }
     if (table.Rows.size() > MaxBatchRows)
         throw TDataError(QStringLiteral("The file has %1 rows; at most %2 assemblies can be quoted "
                                         "at once.")
@@ -384,16 +465,22 @@ TCsvTable ReadBatchFile(const QString& path)
 
 namespace {
 
-TBatchItem QuoteRow(const TRow& row, int line, const TBatchSources& sources, int tag)
+TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchSources& sources,
+                    int tag)
 {
     TBatchItem item;
     item.Row = line;
     try {
+        row.CheckWidth(headings);
         TQuoteRequest request = RequestOfRow(row, *sources.Cables, item.Quantity);
         request.CurrencyTag = tag;
         const TQuoteResult quote = QuoteAssembly(request, sources.Quote);
         if (!quote.Warning.isEmpty())
-            Fail(quote.Warning);
+            Fail((quote.Warning.startsWith(QLatin1String("No top")) ? QStringLiteral("top: ")
+                  : quote.Warning.startsWith(QLatin1String("No bottom"))
+                      ? QStringLiteral("bottom: ")
+                      : QStringLiteral("cable: ")) +
+                 quote.Warning);
         if (!quote.DataError.isEmpty())
             Fail(quote.DataError);
         item.Kind = KindOf(quote);
@@ -449,7 +536,8 @@ TBatchItem QuoteRow(const TRow& row, int line, const TBatchSources& sources, int
 TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag)
 {
     const QList<int> columns = ColumnsOf(table);
-    return QuoteRow(TRow(table.Rows.at(index), columns), table.RowLines.value(index), sources, tag);
+    return QuoteRow(TRow(table.Rows.at(index), columns, table.Semicolons),
+                    table.RowLines.value(index), table.Headings.size(), sources, tag);
 }
 
 QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
@@ -459,10 +547,11 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
     QList<TBatchItem> items;
     items.reserve(table.Rows.size());
     for (int index = 0; index < table.Rows.size(); ++index) {
-        const TRow row(table.Rows.at(index), columns);
+        const TRow row(table.Rows.at(index), columns, table.Semicolons);
         // A row without any value (a spreadsheet's empty line) is no assembly.
         if (!row.Empty())
-            items.append(QuoteRow(row, table.RowLines.value(index), sources, tag));
+            items.append(
+                QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources, tag));
         if (progress && !progress(index + 1))
             break;
     }

@@ -27,6 +27,17 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
         at += 3;
 
     TCsvTable table;
+    char separator = ',';
+    if (limits.DetectSemicolons) {
+        const QByteArrayView rest(at, end);
+        qsizetype lineEnd = 0;
+        while (lineEnd < rest.size() && rest[lineEnd] != '\n' && rest[lineEnd] != '\r')
+            ++lineEnd;
+        const QByteArrayView heading = rest.first(lineEnd);
+        if (heading.contains(';') && !heading.contains(','))
+            separator = ';';
+    }
+    table.Semicolons = separator == ';';
     QStringList fields;
     QByteArray field;
     int line = 1;
@@ -92,7 +103,7 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
             }
             continue;
         }
-        if (c == ',') {
+        if (c == separator) {
             addField();
             closed = false;
             anything = true;

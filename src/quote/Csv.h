@@ -13,6 +13,8 @@ struct TCsvTable {
     QList<QStringList> Rows;
     // The file line on which each row starts (1 for the headings).
     QList<int> RowLines;
+    // The cells were separated by ';' (a spreadsheet of a region that writes a decimal comma).
+    bool Semicolons = false;
 
     // The column of a heading (compared trimmed, without regard to case); -1 when none.
     int Column(const QString& heading) const;
@@ -27,6 +29,8 @@ struct TCsvLimits {
     qsizetype Cells = 100;
     // Bytes of a cell's text, far more than any name or number needs.
     qsizetype FieldBytes = qsizetype(64) << 10;
+    // ';' separates the cells when the heading row holds a ';' and no ','.
+    bool DetectSemicolons = false;
 };
 
 // Throws TDataError naming the line for a quote left open, text after a closing quote, bytes
