@@ -376,6 +376,21 @@ void TestBatchQuote::importFillsTheOrder()
     QVERIFY2(messages.first().Text.endsWith("\n\nNotes on the rows added:\n\nRow 7: No list price "
                                             "for KRV4-50BP: the total leaves them out."),
              qPrintable(messages.first().Text));
+    QVERIFY(messages.first().Details.startsWith(
+        "1 of 5 rows could not be added to the order:\nRow 3: cable: there is no cable"));
+
+    // Every refused row is in the details, a line each, however many the box leaves out.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(Batch(QStringList(14, Row("jumper", "6", "yd", {}))));
+    file.close();
+    FileDialogs::SetNextFileName(path);
+    W().findChild<QAction*>(QStringLiteral("ImportAssemblies1"))->trigger();
+    const QList<Dialogs::TShownMessage> refused = Dialogs::TakeMessages();
+    QCOMPARE(refused.size(), 1);
+    QVERIFY(refused.first().Text.endsWith("and 9 more."));
+    const QStringList lines = refused.first().Details.split('\n');
+    QCOMPARE(lines.size(), 15);
+    QCOMPARE(lines.last(), QStringLiteral("Row 15: unit: \"yd\" is not one of ft, m."));
 }
 
 void TestBatchQuote::cancelledImportLeavesTheOrder()

@@ -213,7 +213,9 @@ void TestQuoteDocument::quotePdf_data()
     QTest::newRow("one line") << 1 << 1 << QString();
     QTest::newRow("80 lines") << 80 << 0 << QString(); // as many as the paper needs, more than two
     QTest::newRow("priced on request")
-        << 1 << 1 << "2=2|Each||NO-PRICE|Connector|0.00|\r\n3=2|Each|||Attachment|0.00|\r\n";
+        << 1 << 1
+        << "2=2|Each||NO-PRICE|Connector|0.00|\r\n3=2|Each|||Attachment|0.00|\r\n"
+           "4=12.5|Meters||KRV4-50B|Cable|0.00|\r\n";
 }
 
 void TestQuoteDocument::quotePdf()
@@ -263,7 +265,9 @@ void TestQuoteDocument::quotePdf()
             QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
         qPrintable(text.last()));
     QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
-    QCOMPARE(all.count(QStringLiteral("Price on request")), extra.isEmpty() ? 0 : 2);
+    QCOMPARE(all.count(QStringLiteral("Price on request")), extra.isEmpty() ? 0 : 4);
+    // A unit is never broken over two lines.
+    QCOMPARE(all.contains(QStringLiteral("Meters")), !extra.isEmpty());
     QCOMPARE(all.contains(QStringLiteral("The total leaves out the lines priced on request.")),
              !extra.isEmpty());
 

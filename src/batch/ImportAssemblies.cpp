@@ -132,17 +132,26 @@ void TImportAssemblies::Import(const QString& path)
                         .arg(CurrencyCaption(orderCurrency));
         Window.StatusPanel->setText(note);
     }
+    // The box names the first few; its details name every one, a line each.
     QStringList report;
-    if (!failures.isEmpty())
-        report.append(QStringLiteral("%1 of %2 rows could not be added to the order:\n\n")
-                          .arg(failures.size())
-                          .arg(items.size()) +
+    QStringList details;
+    const QString refused = QStringLiteral("%1 of %2 rows could not be added to the order:")
+                                .arg(failures.size())
+                                .arg(items.size());
+    const QString noted = QStringLiteral("Notes on the rows added:");
+    if (!failures.isEmpty()) {
+        report.append(refused + QStringLiteral("\n\n") +
                       JoinBounded(failures, QStringLiteral("\n")));
-    if (added > 0 && !notes.isEmpty())
-        report.append(QStringLiteral("Notes on the rows added:\n\n") +
-                      JoinBounded(notes, QStringLiteral("\n")));
+        details.append(refused + QLatin1Char('\n') + failures.join(QLatin1Char('\n')));
+    }
+    if (added > 0 && !notes.isEmpty()) {
+        report.append(noted + QStringLiteral("\n\n") + JoinBounded(notes, QStringLiteral("\n")));
+        details.append(noted + QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
+    }
     if (!report.isEmpty()) {
         Dialogs::Beep();
-        Dialogs::Warning(&Window, report.join(QStringLiteral("\n\n")));
+        Dialogs::Message(&Window, Dialogs::TIcon::Warning, report.join(QStringLiteral("\n\n")),
+                         QMessageBox::Ok, QMessageBox::NoButton,
+                         details.join(QStringLiteral("\n\n")));
     }
 }

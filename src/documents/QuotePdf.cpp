@@ -89,14 +89,24 @@ public:
         PageHeight = device->height() / scale;
         if (painter != nullptr)
             painter->scale(scale, scale);
+        // The units column as wide as its longest unit ("Meters" is never broken).
+        double widths[QuoteColumnCount];
+        std::copy(std::begin(FixedWidths), std::end(FixedWidths), widths);
+        const auto fit = [&](const QFontMetricsF& metrics, const QString& text) {
+            widths[1] = std::max(widths[1], metrics.horizontalAdvance(text) + 2 * CellPadding + 1);
+        };
+        fit(BoldMetrics, Quote.Headings.value(1));
+        for (const QStringList& row : Quote.Rows)
+            fit(BodyMetrics, row.value(1));
+        widths[1] = std::min(widths[1], 120.0);
         double fixed = 0;
-        for (const double width : FixedWidths)
+        for (const double width : widths)
             fixed += width;
         const double descriptionWidth = std::max(60.0, PageWidth - 2 * Margin - fixed);
         double x = Margin;
         for (int column = 0; column < QuoteColumnCount; ++column) {
             Left[column] = x;
-            Width[column] = column == 3 ? descriptionWidth : FixedWidths[column];
+            Width[column] = column == 3 ? descriptionWidth : widths[column];
             x += Width[column];
         }
         LineHeight = BodyMetrics.lineSpacing();

@@ -51,6 +51,17 @@ int RunRegister(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs("Usage: ferrolyn [OPEN ORDER.fyn]\n"
+                   "       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] "
+                   "[--strict]\n"
+                   "       ferrolyn --register-common-files FOLDER\n"
+                   "Without arguments, opens the configurator; with OPEN and an order file, opens "
+                   "that order.\n"
+                   "'ferrolyn quote --help' describes quoting a CSV file of assemblies.\n",
+                   stdout);
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "quote") == 0)
         return RunQuote(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--register-common-files") == 0)

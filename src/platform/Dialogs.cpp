@@ -66,11 +66,12 @@ namespace Dialogs {
 
 QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton)
+                                    QMessageBox::StandardButton defaultButton,
+                                    const QString& details)
 {
     TState& state = State();
     if (state.Recording) {
-        state.Messages.append({icon, text, defaultButton});
+        state.Messages.append({icon, text, defaultButton, details});
         if (!state.Answers.isEmpty())
             return state.Answers.takeFirst();
         return FirstButton(buttons);
@@ -80,6 +81,8 @@ QMessageBox::StandardButton Message(QWidget* parent, TIcon icon, const QString& 
                     QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')), buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     ++state.Open;
     const int result = box.exec();
     --state.Open;

@@ -18,6 +18,8 @@ struct TShownMessage {
     QString Text;
     // The button Return presses; NoButton for the box's own choice.
     QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
+    // The box's details (Show Details...), empty for none.
+    QString Details;
 };
 
 // A modal message box with the given icon and buttons; returns the button pressed. A question
@@ -25,7 +27,8 @@ struct TShownMessage {
 QMessageBox::StandardButton
 Message(QWidget* parent, TIcon icon, const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        const QString& details = {});
 void Error(QWidget* parent, const QString& text);
 void Warning(QWidget* parent, const QString& text);
 void Information(QWidget* parent, const QString& text);
