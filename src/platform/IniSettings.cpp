@@ -197,6 +197,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool& isList)
     QString current;
     bool quoted = false; // the item has a quoted part: its trailing blanks are kept
     bool inQuotes = false;
+    qsizetype kept = 0; // what an escape wrote is kept, blanks included
     isList = false;
     const qsizetype n = raw.size();
     qsizetype i = 0;
@@ -206,12 +207,13 @@ QStringList UnescapedValue(QByteArrayView raw, bool& isList)
     };
     const auto endItem = [&] {
         if (!quoted)
-            while (!current.isEmpty() &&
+            while (current.size() > kept &&
                    (current.back() == QLatin1Char(' ') || current.back() == QLatin1Char('\t')))
                 current.chop(1);
         items.append(current);
         current.clear();
         quoted = false;
+        kept = 0;
     };
     skipBlanks();
     while (i < n) {
@@ -250,6 +252,7 @@ QStringList UnescapedValue(QByteArrayView raw, bool& isList)
                 // An unknown escape is dropped with its character, as QSettings drops it.
                 ++i;
             }
+            kept = current.size();
         } else if (ch == '"') {
             quoted = true;
             inQuotes = !inQuotes;

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -427,14 +428,19 @@ void CheckBatchHeadings(const TCsvTable& table)
         // A heading that is not known is most likely a missing one misspelt.
         QStringList unknown;
         for (const QString& heading : table.Headings) {
-            const QString name = heading.trimmed();
-            if (name.isEmpty() || BatchColumns().contains(name, Qt::CaseInsensitive))
+            // A heading far longer than any column's name is no misspelling of one.
+            const QString name = heading.trimmed().left(60);
+            if (name.isEmpty() || BatchColumns().contains(name, Qt::CaseInsensitive) ||
+                unknown.size() > 5)
                 continue;
-            const auto nearest = std::min_element(missing.begin(), missing.end(),
-                                                  [&name](const QString& a, const QString& b) {
-                                                      return Distance(name, a) < Distance(name, b);
-                                                  });
-            unknown.append(QStringLiteral("\"%1\" (is it %2?)").arg(name.left(60), *nearest));
+            QString nearest;
+            qsizetype distance = std::numeric_limits<qsizetype>::max();
+            for (const QString& column : missing)
+                if (const qsizetype d = Distance(name, column); d < distance) {
+                    distance = d;
+                    nearest = column;
+                }
+            unknown.append(QStringLiteral("\"%1\" (is it %2?)").arg(name, nearest));
         }
         throw TDataError(
             QStringLiteral("The file has no column %1.%2 The first line must name the columns %3.")
