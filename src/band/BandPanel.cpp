@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
@@ -173,8 +174,9 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     connect(png, &QAction::triggered, this, [this] { SaveChart(false); });
     connect(svg, &QAction::triggered, this, [this] { SaveChart(true); });
     row->addWidget(chtBand, 2);
-    setMaximumHeight(260);
-    layout->addLayout(row);
+    // It grows with the window, from a size at which the chart can still be read.
+    setMinimumHeight(220);
+    layout->addLayout(row, 1);
 }
 
 void TBandPanel::Clear()
@@ -198,6 +200,10 @@ void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double 
         return;
     }
     lblBandNote->setText(BandNote(f1, f2));
+    ChartTitle = QStringLiteral("%1, %2 %3, %4\u2013%5 MHz")
+                     .arg(cable->PartNumber, FloatToStr(length),
+                          lengthInFeet ? QStringLiteral("ft") : QStringLiteral("m"), FloatToStr(f1),
+                          FloatToStr(f2));
     const QList<TBandPoint> rows = BandRows(*cable, lengthInFeet, f1, f2, length);
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList texts = BandRowTexts(rows.at(r));
@@ -265,19 +271,37 @@ void TBandPanel::SaveChart(bool svg)
         svg ? QStringLiteral("band chart.svg") : QStringLiteral("band chart.png"));
     if (path.isEmpty())
         return;
+    // Drawn at least 1200 px wide, in the view's proportions, titled with what it shows.
+    QChart* chart = chtBand->chart();
+    const QString shownTitle = chart->title();
+    chart->setTitle(ChartTitle);
+    const int width = std::max(1200, chtBand->width());
+    const QSize size(width,
+                     std::max(500, width * chtBand->height() / std::max(1, chtBand->width())));
+    const auto draw = [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        chtBand->render(&painter, QRectF(QPointF(0, 0), size), chtBand->rect());
+    };
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(chtBand->size());
-        generator.setViewBox(QRect(QPoint(0, 0), chtBand->size()));
-        generator.setTitle(lblBandNote->text());
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setTitle(ChartTitle);
         QPainter painter(&generator);
-        chtBand->render(&painter);
+        draw(painter);
     } else {
-        chtBand->grab().save(&buffer, "PNG");
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            draw(painter);
+        }
+        image.save(&buffer, "PNG");
     }
+    chart->setTitle(shownTitle);
     try {
         if (buffer.data().isEmpty())
             throw TDataError(QStringLiteral("Cannot draw the chart."));

@@ -47,4 +47,6 @@ private:
     QValueAxis* AttenuationAxis = nullptr;
     QValueAxis* PowerAxis = nullptr;
     QList<TBandPoint> Curve;
+    // "KRV4-50B, 6 ft, 800–2200 MHz": the title of a saved chart.
+    QString ChartTitle;
 };

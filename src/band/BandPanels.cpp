@@ -28,7 +28,8 @@ void PlaceBelow(QWidget* page, QWidget* widget, TBandPanel* panel)
     auto* layout = qobject_cast<QBoxLayout*>(page->layout());
     if (layout == nullptr)
         return;
-    layout->insertWidget(layout->indexOf(widget) + 1, panel);
+    // It takes most of the room the page has to spare.
+    layout->insertWidget(layout->indexOf(widget) + 1, panel, 3);
 }
 
 } // namespace
