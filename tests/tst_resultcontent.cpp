@@ -121,6 +121,7 @@ class TestResultContent : public QObject
 private slots:
     void workbook_data();
     void workbook();
+    void workbookPrintsWell();
     void finalSummary();
     void partsList();
     void order();
@@ -613,6 +614,34 @@ void TestResultContent::workbook()
         if (cells.contains(cell))
             found.append(cell);
     QVERIFY2(found == cells, qPrintable(all.join(" | ")));
+}
+
+void TestResultContent::workbookPrintsWell()
+{
+    // Landscape, one page wide, the heading row on every page, a header naming the customer and
+    // the date; the date a real date, the captions' column wide enough for the longest.
+    const TOrderDetails details{"A & B Towers", "", "2026-12-07", "", "P-9"};
+    const QByteArray bytes = WorkbookBytes(Order(), details, "USD");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("book.xlsx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const auto part = [&path](const char* name) {
+        QProcess unzip;
+        unzip.start("unzip", {"-p", path, name});
+        unzip.waitForFinished(30000);
+        return QString::fromUtf8(unzip.readAllStandardOutput());
+    };
+    const QString sheet = part("xl/worksheets/sheet1.xml");
+    QVERIFY2(sheet.contains("orientation=\"landscape\"") && sheet.contains("fitToHeight=\"0\"") &&
+                 sheet.contains("<pageSetUpPr fitToPage=\"1\"/>"),
+             qPrintable(sheet));
+    QVERIFY(sheet.contains("<oddHeader>&amp;LA &amp;&amp; B Towers&amp;R"));
+    QVERIFY(part("xl/workbook.xml").contains("_xlnm.Print_Titles"));
+    QVERIFY(WorkbookCells(bytes).contains("C2 n:46363"));
+    static const QRegularExpression firstColumn("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\"");
+    QVERIFY(firstColumn.match(sheet).captured(1).toDouble() >= 16);
 }
 
 QTEST_GUILESS_MAIN(TestResultContent)

@@ -5,6 +5,7 @@
 #include "platform/SafeFile.h"
 #include "reports/QuoteDocument.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -45,6 +47,9 @@ public:
         Wrapped = workbook_add_format(book);
         format_set_text_wrap(Wrapped);
         format_set_align(Wrapped, LXW_ALIGN_VERTICAL_TOP);
+        DateFormat = workbook_add_format(book);
+        format_set_num_format(DateFormat, "yyyy-mm-dd");
+        format_set_align(DateFormat, LXW_ALIGN_LEFT);
     }
 
     // A text cell; a text that only runs on (a notice) does not widen its column.
@@ -85,6 +90,44 @@ public:
 
     void Freeze(lxw_row_t rows) { worksheet_freeze_panes(Sheet, rows, 0); }
 
+    // A date cell, shown as yyyy-mm-dd.
+    void Date(lxw_row_t row, lxw_col_t column, const QDate& date)
+    {
+        lxw_datetime when{date.year(), date.month(), date.day(), 0, 0, 0};
+        Check(worksheet_write_datetime(Sheet, row, column, &when, DateFormat));
+        Fit(column, QStringLiteral("yyyy-mm-dd"));
+    }
+
+    // Printed landscape, one page wide, the grid's heading row on every page, and a page header
+    // naming the customer and the quote's date.
+    void PageSetup(std::optional<lxw_row_t> headingRow, const QString& company, const QString& date)
+    {
+        worksheet_set_landscape(Sheet);
+        worksheet_fit_to_pages(Sheet, 1, 0);
+        if (headingRow)
+            Check(worksheet_repeat_rows(Sheet, *headingRow, *headingRow));
+        // A header holds at most 255 characters, '&' written twice.
+        const auto escaped = [](QString text, int longest) {
+            text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+                .replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return text.left(longest).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        };
+        QString header;
+        if (!company.isEmpty())
+            header += QStringLiteral("&L") + escaped(company, 100);
+        if (!date.isEmpty())
+            header += QStringLiteral("&R") + escaped(date, 100);
+        QByteArray utf8 = header.toUtf8();
+        while (utf8.size() > 255) {
+            header.chop(1);
+            if (header.endsWith(QLatin1Char('&')) && !header.endsWith(QStringLiteral("&&")))
+                header.chop(1);
+            utf8 = header.toUtf8();
+        }
+        if (!header.isEmpty())
+            Check(worksheet_set_header(Sheet, utf8.constData()));
+    }
+
     void SetWidths()
     {
         for (lxw_col_t column = 0; column < Widths.size(); ++column)
@@ -104,6 +147,7 @@ public:
     lxw_format* Money = nullptr;
     lxw_format* BoldMoney = nullptr;
     lxw_format* Wrapped = nullptr;
+    lxw_format* DateFormat = nullptr;
 
 private:
     void Fit(lxw_col_t column, const QString& text)
@@ -131,9 +175,14 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
     lxw_row_t row = 0;
     if (content.Kind == TContentKind::Order) {
         const QList<TLabelValue> rows = OrderDetailRows(details);
+        const QDate date = QDate::fromString(details.Date, QStringLiteral("yyyy-MM-dd"));
         for (const TLabelValue& detail : rows) {
-            sheet.Text(row, 0, detail.Label, sheet.Bold, false);
-            sheet.Text(row, 2, detail.Value, nullptr, false);
+            // The caption's column is as wide as its longest caption.
+            sheet.Text(row, 0, detail.Label, sheet.Bold);
+            if (detail.Label == QLatin1String("Date:") && date.isValid())
+                sheet.Date(row, 2, date);
+            else
+                sheet.Text(row, 2, detail.Value, nullptr, false);
             ++row;
         }
         const bool any = !rows.isEmpty();
@@ -141,8 +190,10 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
             ++row;
     }
 
+    std::optional<lxw_row_t> headingRow;
     if (content.Kind != TContentKind::FinalSummary) {
         const lxw_row_t heading = row;
+        headingRow = heading;
         for (int column = 0; column < 6; ++column) {
             QString text = content.Headings.value(column);
             if (column >= 4)
@@ -153,8 +204,13 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
         ++row;
         double total = 0;
         for (const QStringList& cells : content.GridRows) {
-            for (int column = 0; column < 6; ++column)
-                sheet.Cell(row, lxw_col_t(column), cells.value(column), column >= 4);
+            for (int column = 0; column < 6; ++column) {
+                // Descriptions wrap within their column.
+                if (column == 3)
+                    sheet.Text(row, 3, cells.value(3).trimmed(), sheet.Wrapped);
+                else
+                    sheet.Cell(row, lxw_col_t(column), cells.value(column), column >= 4);
+            }
             if (const std::optional<double> extended = ShownNumber(cells.value(5)))
                 total += *extended;
             ++row;
@@ -190,6 +246,9 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
         ++row;
     }
     sheet.SetWidths();
+    sheet.PageSetup(headingRow,
+                    content.Kind == TContentKind::Order ? details.CompanyName : QString(),
+                    content.Kind == TContentKind::Order ? ShownOrderDate(details.Date) : QString());
 }
 
 } // namespace
