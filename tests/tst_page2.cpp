@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 
+#include <QAbstractButton>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -70,6 +71,7 @@ private slots:
     void firstPresentGradeOnReturn();
     void feederSides_data();
     void feederSides();
+    void tabOrderByColumn();
     void missingPicturesShowPlaceholder();
 
 private:
@@ -390,11 +392,68 @@ void TestPage2::feederSides()
         QCOMPARE(Combo(prefix + "Description")->currentText(), QStringLiteral("N/A"));
         QCOMPARE(Combo(prefix + "Inner")->currentText(), QStringLiteral("N/A"));
         QCOMPARE(Picture(side.Picture), QStringLiteral("noconnectors.gif"));
+        // No interface is named over the picture of no connector.
+        QCOMPARE(Label(side.Included ? ""
+                                     : (side.Prefix == QByteArray("C1") ? "lblTopDescription"
+                                                                        : "lblBottomDescription"))
+                     ->text(),
+                 QString());
     }
+    QCOMPARE(Label("imgPV")->isVisibleTo(&W()), false);
     QCOMPARE(Group("rgConnectorGrade")->isEnabled(), top || bottom);
     QCOMPARE(Group("rgConnectorAttachment")->isEnabled(), top || bottom);
     if (top || bottom)
         QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
+}
+
+void TestPage2::tabOrderByColumn()
+{
+    // Down the cable column, the top connector, the bottom one, then the buttons; the read-only
+    // diameter and disabled controls are no tab stops.
+    W().show();
+    Next();
+    QStringList order;
+    QWidget* widget = Combo("cboTLineData");
+    for (int guard = 0; guard < 200 && !order.contains(QStringLiteral("btnNext")); ++guard) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&W()) &&
+            widget->isEnabled()) {
+            const QString name = widget->objectName().isEmpty()
+                                     ? widget->parentWidget()->objectName() + QLatin1Char('/') +
+                                           static_cast<QAbstractButton*>(widget)->text()
+                                     : widget->objectName();
+            if (!order.contains(name))
+                order.append(name);
+        }
+        widget = widget->nextInFocusChain();
+    }
+    // (The Standard connector grade is not offered with the Prenvo attachment page 2 starts with.)
+    const QStringList wanted = {"cboTLineData",
+                                "btnCompare",
+                                "rgCableGrade_0",
+                                "rgCableGrade_1",
+                                "rgCableGrade_2",
+                                "rbC1Actual",
+                                "rbC1MatesTo",
+                                "cboC1MatesTo",
+                                "cboC1Description",
+                                "cboC1Inner",
+                                "rgConnectorGrade_0",
+                                "rbC2Actual",
+                                "rbC2MatesTo",
+                                "cboC2MatesTo",
+                                "cboC2Description",
+                                "cboC2Inner",
+                                "rgConnectorAttachment_0",
+                                "rgConnectorAttachment_1",
+                                "btnRestart",
+                                "btnClose",
+                                "btnBack",
+                                "btnNext"};
+    QStringList found;
+    for (const QString& name : order)
+        if (wanted.contains(name) || name == QLatin1String("edtTlineSize"))
+            found.append(name);
+    QVERIFY2(found == wanted, qPrintable(order.join(", ")));
 }
 
 void TestPage2::missingPicturesShowPlaceholder()

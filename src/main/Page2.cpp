@@ -200,6 +200,7 @@ void TfrmMain::Page2Show()
             SetComboItems(side->cboInner, {QStringLiteral("N/A")}, QStringLiteral("N/A"));
             Desktop::ShowPicture(side->img,
                                  AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
+            side->lblDescription->clear();
         }
     }
     const bool anyIncluded = SideIncluded(TopSide) || SideIncluded(BottomSide);
@@ -426,7 +427,8 @@ void TfrmMain::rgConnectorAttachmentClick()
     if (AttachmentChoice == AttachPrenvo) {
         rgConnectorGrade->SetItemEnabled(GradeStandard, false);
         rgConnectorGrade->SetItemIndex(GradePlated);
-        imgPV->show();
+        // The attachment's badge only where a connector is attached.
+        imgPV->setVisible(SideIncluded(TopSide) || SideIncluded(BottomSide));
     } else {
         UpdateAttachmentAndGradeOptions();
         imgPV->hide();
@@ -453,6 +455,11 @@ void TfrmMain::CharacteristicsChange(TSide& side)
 
 void TfrmMain::ShowInterfaceName(TSide& side)
 {
+    // A side without a connector names none.
+    if (!SideIncluded(side)) {
+        side.lblDescription->clear();
+        return;
+    }
     std::optional<QString> name;
     if (CurrentCable != nullptr)
         name = InterfaceName(*CurrentCable, side.rbActual->isChecked(),
@@ -464,6 +471,10 @@ void TfrmMain::ShowInterfaceName(TSide& side)
 
 void TfrmMain::ShowConnectorPicture(TSide& side, bool rightAngle)
 {
+    if (!SideIncluded(side)) {
+        Desktop::ShowPicture(side.img, AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
+        return;
+    }
     const QString file = ConnectorPictureFile(ImageTable, side.lblDescription->text(), rightAngle,
                                               rgConnectorAttachment->ItemIndex() == AttachPrenvo);
     Desktop::ShowPicture(side.img, file.isEmpty() ? QString() : AppPaths::ImageFile(file));

@@ -3,6 +3,7 @@
 #include "catalog/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/IniSettings.h"
+#include "platform/RadioGroup.h"
 #include "platform/WindowGeometry.h"
 #include "TfrmMain.h"
 
@@ -10,8 +11,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -61,6 +65,26 @@ TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(
             scroll->setWidget(window.PageControl);
         }
     }
+
+    // Page 2 is read by column: the cable, then the top connector, then the bottom one, then
+    // the buttons. The diameter only shows: it is no tab stop.
+    window.edtTlineSize->setFocusPolicy(Qt::NoFocus);
+    QList<QWidget*> order = {window.cboTLineData};
+    if (auto* compare = window.Page2->findChild<QPushButton*>(QStringLiteral("btnCompare")))
+        order.append(compare);
+    const auto radios = [&order](const TRadioGroup* group) {
+        for (int i = 0; i < group->Count(); ++i)
+            order.append(group->Button(i));
+    };
+    radios(window.rgCableGrade);
+    for (const auto* side : {&window.TopSide, &window.BottomSide}) {
+        order += {side->rbActual, side->rbMatesTo, side->cboMatesTo, side->cboDescription,
+                  side->cboInner};
+        radios(side == &window.TopSide ? window.rgConnectorGrade : window.rgConnectorAttachment);
+    }
+    order += {window.btnRestart, window.btnClose, window.btnBack, window.btnNext};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
 
     window.Open1->setShortcut(QKeySequence::Open);
     window.Save1->setShortcut(QKeySequence::Save);
