@@ -523,8 +523,8 @@ void TestResultContent::failedWriteLeavesNothing()
              QStringList());
 }
 
-// The cells of the workbook's sheet as "A1 s:text", "E7 n:12.5" or "F9 f:SUM(F7:F8)=37.5".
-QStringList WorkbookCells(const QByteArray& bytes)
+// A part of a workbook's bytes ("xl/worksheets/sheet1.xml").
+QString WorkbookPart(const QByteArray& bytes, const char* name)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("book.xlsx");
@@ -532,11 +532,17 @@ QStringList WorkbookCells(const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     file.close();
-    const auto part = [&path](const char* name) {
-        QProcess unzip;
-        unzip.start("unzip", {"-p", path, name});
-        unzip.waitForFinished(30000);
-        return QString::fromUtf8(unzip.readAllStandardOutput());
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, name});
+    unzip.waitForFinished(30000);
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+// The cells of the workbook's sheet as "A1 s:text", "E7 n:12.5" or "F9 f:SUM(F7:F8)=37.5".
+QStringList WorkbookCells(const QByteArray& bytes)
+{
+    const auto part = [&bytes](const char* name) {
+        return WorkbookPart(bytes, name);
     };
     QStringList strings;
     static const QRegularExpression text("<si><t(?: xml:space=\"preserve\")?>(.*?)</t></si>",
@@ -622,23 +628,12 @@ void TestResultContent::workbookPrintsWell()
     // the date; the date a real date, the captions' column wide enough for the longest.
     const TOrderDetails details{"A & B Towers", "", "2026-12-07", "", "P-9"};
     const QByteArray bytes = WorkbookBytes(Order(), details, "USD");
-    QTemporaryDir dir;
-    const QString path = dir.filePath("book.xlsx");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
-    const auto part = [&path](const char* name) {
-        QProcess unzip;
-        unzip.start("unzip", {"-p", path, name});
-        unzip.waitForFinished(30000);
-        return QString::fromUtf8(unzip.readAllStandardOutput());
-    };
-    const QString sheet = part("xl/worksheets/sheet1.xml");
+    const QString sheet = WorkbookPart(bytes, "xl/worksheets/sheet1.xml");
     QVERIFY2(sheet.contains("orientation=\"landscape\"") && sheet.contains("fitToHeight=\"0\"") &&
                  sheet.contains("<pageSetUpPr fitToPage=\"1\"/>"),
              qPrintable(sheet));
     QVERIFY(sheet.contains("<oddHeader>&amp;LA &amp;&amp; B Towers&amp;R"));
-    QVERIFY(part("xl/workbook.xml").contains("_xlnm.Print_Titles"));
+    QVERIFY(WorkbookPart(bytes, "xl/workbook.xml").contains("_xlnm.Print_Titles"));
     QVERIFY(WorkbookCells(bytes).contains("C2 n:46363"));
     static const QRegularExpression firstColumn("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\"");
     QVERIFY(firstColumn.match(sheet).captured(1).toDouble() >= 16);

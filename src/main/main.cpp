@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -17,8 +18,21 @@ void NameApplication()
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
 }
 
-// "ferrolyn quote ...": no display; numbers read and written with '.' and ASCII digits whatever
-// the regional settings (the other categories stay the user's).
+// A command without a display: its arguments after the first, the standard output and error.
+int RunCommand(int argc, char* argv[],
+               const std::function<int(const QStringList&, QIODevice&, QIODevice&)>& command)
+{
+    QCoreApplication app(argc, argv);
+    NameApplication();
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+        return 2;
+    return command(QCoreApplication::arguments().mid(2), out, err);
+}
+
+// "ferrolyn quote ...": numbers read and written with '.' and ASCII digits whatever the regional
+// settings (the other categories stay the user's).
 int RunQuote(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsSet("LC_ALL")) {
@@ -26,25 +40,15 @@ int RunQuote(int argc, char* argv[])
         qunsetenv("LC_ALL");
     }
     qputenv("LC_NUMERIC", "C");
-    QCoreApplication app(argc, argv);
-    NameApplication();
-    QFile out;
-    QFile err;
-    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
-        return 2;
-    return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err);
+    return RunCommand(argc, argv, RunQuoteCommand);
 }
 
-// "ferrolyn --register-common-files FOLDER": the launcher's registration, without a display.
+// "ferrolyn --register-common-files FOLDER": the launcher's registration.
 int RunRegister(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    NameApplication();
-    QFile out;
-    QFile err;
-    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
-        return 2;
-    return RegisterCommonFiles(QCoreApplication::arguments().value(2), out, err);
+    return RunCommand(argc, argv, [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
+        return RegisterCommonFiles(arguments.value(0), out, err);
+    });
 }
 
 } // namespace
