@@ -1,6 +1,7 @@
 #include "WindowSteps.h"
 
 #include "band/BandPanel.h"
+#include "documents/OrderDocument.h"
 
 #include "BenchConfig.h"
 #include "main/TfrmMain.h"
@@ -103,6 +104,7 @@ private:
     void ChooseOnPage2(const QString& bottomInterface);
     void ToResult(const QString& length, const QString& bottomInterface, TPage expected);
     void OpenOrder();
+    void TriggerOpen();
 
     TStepResult Step(const QString& name, const std::function<void(int)>& setup,
                      const std::function<void(int)>& action,
@@ -175,10 +177,21 @@ void TWizardDriver::ToResult(const QString& length, const QString& bottomInterfa
     Expect(expected, QStringLiteral("page 2 Next"));
 }
 
+void TWizardDriver::TriggerOpen()
+{
+    // An order with unsaved changes is dropped without saving, as a user answers Discard.
+    const bool asks = Window->findChild<TOrderDocument*>()->Modified();
+    if (asks)
+        Dialogs::SetNextAnswer(QMessageBox::Discard);
+    Action("Open1")->trigger();
+    if (asks)
+        Dialogs::ForgetMessage(UnsavedOrderQuestion);
+}
+
 void TWizardDriver::OpenOrder()
 {
     FileDialogs::SetNextFileName(Installation.OrderFile);
-    Action("Open1")->trigger();
+    TriggerOpen();
     FileDialogs::TakeShownDialogs();
     Expect(TPage::Order, QStringLiteral("opening the order"));
     if (Window->OrderLines.size() != Installation.OrderItems + 1)
@@ -374,12 +387,12 @@ QList<TStepResult> TWizardDriver::Run()
     const QString savedOrder =
         QDir(Installation.ProgramFolder).filePath(QStringLiteral("data/bench-saved.fyn"));
     results.append(Step(
-        QStringLiteral("save an order of %1 lines (Save)").arg(orderSize),
+        QStringLiteral("save an order of %1 lines (Save As)").arg(orderSize),
         [&](int) {
             QFile::remove(savedOrder);
             FileDialogs::SetNextFileName(savedOrder);
         },
-        [this](int) { Button("btnSave")->click(); },
+        [this](int) { Action("SaveAs1")->trigger(); },
         [&](int) {
             FileDialogs::TakeShownDialogs();
             if (QFileInfo(savedOrder).size() == 0)
@@ -389,7 +402,7 @@ QList<TStepResult> TWizardDriver::Run()
     results.append(Step(
         QStringLiteral("open an order of %1 lines (Open1Click)").arg(orderSize),
         [this](int) { FileDialogs::SetNextFileName(Installation.OrderFile); },
-        [this](int) { Action("Open1")->trigger(); },
+        [this](int) { TriggerOpen(); },
         [this](int) {
             FileDialogs::TakeShownDialogs();
             if (Window->OrderLines.size() != Installation.OrderItems + 1)

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStandardPaths>
@@ -96,6 +97,14 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     QHeaderView* header = grdBand->horizontalHeader();
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->setSectionResizeMode(QHeaderView::Stretch);
+    // No column narrower than the longest word of the headings, which wrap between words.
+    int widest = 0;
+    for (const QString& heading : BandHeadings())
+        for (const QString& word : heading.split(QLatin1Char(' ')))
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word));
+    header->setMinimumSectionSize(widest + 6);
+    grdBand->setMinimumWidth(static_cast<int>(BandHeadings().size()) * (widest + 6) +
+                             2 * grdBand->frameWidth());
     header->setFixedHeight(3 * fontMetrics().lineSpacing() + 6);
     grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
     for (int r = 0; r < 3; ++r)
@@ -110,11 +119,12 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setBackgroundRoundness(0);
     AttenuationSeries = new QLineSeries(chart);
-    AttenuationSeries->setName(QStringLiteral("Cable total attenuation (dB)"));
+    // Short names, so the legend fits a narrow chart; the axes carry the units.
+    AttenuationSeries->setName(QStringLiteral("Cable total"));
     InsertionLossSeries = new QLineSeries(chart);
-    InsertionLossSeries->setName(QStringLiteral("Insertion loss (dB)"));
+    InsertionLossSeries->setName(QStringLiteral("Insertion loss"));
     PowerSeries = new QLineSeries(chart);
-    PowerSeries->setName(QStringLiteral("Average power (kW)"));
+    PowerSeries->setName(QStringLiteral("Avg. power"));
     MiddleSeries = new QScatterSeries(chart);
     MiddleSeries->setName(QStringLiteral("Middle of the band"));
     MiddleSeries->setMarkerSize(8);
@@ -145,6 +155,9 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     // The legend names the curves: the two losses share the left axis.
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(small);
+    // The middle's mark is named by the note above the table.
+    for (QLegendMarker* marker : chart->legend()->markers(MiddleSeries))
+        marker->setVisible(false);
     for (QXYSeries* series :
          {static_cast<QXYSeries*>(AttenuationSeries), static_cast<QXYSeries*>(InsertionLossSeries),
           static_cast<QXYSeries*>(MiddleSeries)}) {
@@ -161,7 +174,7 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     chtBand = new QChartView(chart, this);
     chtBand->setObjectName(QStringLiteral("chtBand"));
     chtBand->setRenderHint(QPainter::Antialiasing, false);
-    chtBand->setMinimumSize(300, 150);
+    chtBand->setMinimumSize(230, 150);
     // Read, not operated: the Tab key passes it by (its menu is on the right mouse button).
     chtBand->setFocusPolicy(Qt::NoFocus);
     chtBand->setContextMenuPolicy(Qt::ActionsContextMenu);
