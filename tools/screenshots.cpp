@@ -10,8 +10,10 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
@@ -99,6 +101,7 @@ int main(int argc, char** argv)
     const QString settings = QDir(folder.path()).filePath(QStringLiteral("settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    AppPaths::SetSettingsFolder(QDir(settings).filePath(QStringLiteral("Vantrel")));
     AppPaths::SetProgramFolder(program);
     AppPaths::WriteCommonFilesPath(common);
     Dialogs::SetRecording(true);
@@ -115,7 +118,13 @@ int main(int argc, char** argv)
     // The defaults of both pages lead to a result page; on the way, page 2's cable comparison.
     window.btnNext->click();
     Settle();
-    bool ok = true;
+    // Page 2 with the keyboard's focus on the top connector's list, as Tab leaves it there.
+    window.cboTLineData->setFocus(Qt::TabFocusReason);
+    for (int tab = 0; tab < 6; ++tab) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    bool ok = Save(&window, QDir(output).filePath(QStringLiteral("page-2.png")));
     QTimer::singleShot(0, [&] {
         if (QWidget* compare = QApplication::activeModalWidget()) {
             ok = Save(compare, QDir(output).filePath(QStringLiteral("compare.png")));
