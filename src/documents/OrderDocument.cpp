@@ -31,14 +31,10 @@ TOrderDocument::TOrderDocument(TfrmMain& window) : QObject(&window), Window(wind
     Window.setWindowIcon(QIcon(QStringLiteral(":/ferrolyn.png")));
     Saved = Bytes();
     // Open and Save go through the document; Save As follows Save in the File menu.
-    disconnect(Window.Open1, &QAction::triggered, &Window, nullptr);
-    disconnect(Window.Save1, &QAction::triggered, &Window, nullptr);
     connect(Window.Open1, &QAction::triggered, this, &TOrderDocument::Open1Click);
     connect(Window.Save1, &QAction::triggered, this, &TOrderDocument::Save1Click);
-    if (auto* save = Window.tsOrder->findChild<QPushButton*>(QStringLiteral("btnSave"))) {
-        disconnect(save, &QPushButton::clicked, &Window, nullptr);
+    if (auto* save = Window.tsOrder->findChild<QPushButton*>(QStringLiteral("btnSave")))
         connect(save, &QPushButton::clicked, this, &TOrderDocument::Save1Click);
-    }
     SaveAs1 = new QAction(QStringLiteral("Save &As..."), &Window);
     SaveAs1->setObjectName(QStringLiteral("SaveAs1"));
     SaveAs1->setShortcut(QKeySequence::SaveAs);
