@@ -1,5 +1,6 @@
 #include "catalog/DataError.h"
 #include "platform/IniSettings.h"
+#include "support/CoreTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,16 +17,6 @@
 #include <cstdio>
 
 #include <sys/stat.h>
-
-namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestIniSettings : public QObject
 {

@@ -1,3 +1,4 @@
+#include "support/CoreTestHelpers.h"
 #include "support/TestInstallation.h"
 
 #include "documents/OrderDocument.h"
@@ -29,12 +30,6 @@ QString OrderOf(const QString& partNumber)
                           "Ship To City=\r\nShip To State/Province=\r\nShip To Country=\r\n"
                           "1=2|Each||%1|Item|10.00|\r\n")
         .arg(partNumber);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

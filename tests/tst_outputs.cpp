@@ -33,12 +33,6 @@ const QString Jumpers = QStringLiteral("[Assemblies]\nVersion=1\n"
                                        "[KRV4-50B]\nTLine=KRV4-50B|\n"
                                        "J1=401|401|x|x|KJ4-DMDM-PV-|x|6|2|\n");
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestOutputs : public QObject, private TWindowDriver

@@ -7,7 +7,6 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
-#include "platform/IniSettings.h"
 #include "platform/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "QuantityEditor.h"
@@ -334,22 +333,10 @@ void TfrmMain::btnDeleteSelectedClick()
 
 void TfrmMain::NoteUserDataFolder()
 {
-    // A package keeps its data in the per-user folders by design: nothing to say then.
-    if (UserDataFolderNoted || AppPaths::ProgramFolderWritable() || AppPaths::PackagedProgram())
+    if (UserDataFolderNoted)
         return;
     UserDataFolderNoted = true;
-    // Once per user, remembered in the program's own settings.
-    const QString key = QStringLiteral("Notes/UserDataFolder");
-    bool told = false;
-    try {
-        TIniSettings::UpdateFile(AppPaths::WindowSettingsFile(), [&](TIniSettings& settings) {
-            told = settings.BoolValue(key).value_or(false);
-            settings.SetBool(key, true);
-            return !told;
-        });
-    } catch (const TDataError&) {
-    }
-    if (told)
+    if (!AppPaths::UserDataFolderNoteDue())
         return;
     const auto tell = [this] {
         Dialogs::Information(this,

@@ -129,6 +129,24 @@ QString UserDataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
+bool UserDataFolderNoteDue()
+{
+    if (ProgramFolderWritable() || PackagedProgram())
+        return false;
+    const QString key = QStringLiteral("Notes/UserDataFolder");
+    bool told = false;
+    try {
+        TIniSettings::UpdateFile(WindowSettingsFile(), [&](TIniSettings& settings) {
+            told = settings.BoolValue(key).value_or(false);
+            settings.SetBool(key, true);
+            return !told;
+        });
+    } catch (const TDataError&) {
+        // Settings that cannot be kept: said this once, in this run.
+    }
+    return !told;
+}
+
 QString OrderFolder()
 {
     return Resolve(UserDataFolder(), QStringLiteral("data"));

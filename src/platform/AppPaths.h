@@ -27,6 +27,10 @@ bool PackagedProgram();
 // Where the program keeps what it writes for the user: the program folder, or the per-user
 // data folder when the program folder cannot be written.
 QString UserDataFolder();
+// True once per user, the first time this is asked, when what the program writes goes to the
+// per-user folders because its folder cannot be written (a package's, under /usr, never asks:
+// that is by design). Remembered in the program's own settings.
+bool UserDataFolderNoteDue();
 // The folder "data" of order files, and the last-order file "Ferrolyn.lom", in UserDataFolder.
 QString OrderFolder();
 QString LastOrderFile();

@@ -2,6 +2,7 @@
 
 #include "catalog/DataError.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
@@ -51,4 +52,11 @@ inline QString DataErrorOf(const std::function<void()>& action)
         return error.FullText();
     }
     return {};
+}
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
