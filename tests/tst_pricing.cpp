@@ -381,20 +381,21 @@ void TestPricing::cableLookUp()
     TTransmissionLine cable;
     cable.PartNumber = partNumber;
     cable.AttachChargePartNumber = chargePartNumber;
-    cable.PriceDescription = QStringLiteral("old");
-    cable.PricePerLength = 9;
-    cable.AttachChargePrice = 8;
-    cable.CurrencyPricesPerLength[EurSlot()] = 7;
-    cable.CurrencyAttachChargePrices[EurSlot()] = 6;
+    TCablePrices prices;
+    prices.PriceDescription = QStringLiteral("old");
+    prices.PricePerLength = 9;
+    prices.AttachChargePrice = 8;
+    prices.CurrencyPricesPerLength[EurSlot()] = 7;
+    prices.CurrencyAttachChargePrices[EurSlot()] = 6;
 
-    LookUpCablePrice(cable, list, rates, metres);
-    QCOMPARE(cable.PriceDescription, description);
-    QCOMPARE(cable.PricePerLength, perLength);
-    QCOMPARE(cable.AttachChargePrice, charge);
-    QCOMPARE(cable.CurrencyPricesPerLength[EurSlot()], eurPerLength);
-    QCOMPARE(cable.CurrencyAttachChargePrices[EurSlot()], eurCharge);
+    LookUpCablePrice(cable, prices, list, rates, metres);
+    QCOMPARE(prices.PriceDescription, description);
+    QCOMPARE(prices.PricePerLength, perLength);
+    QCOMPARE(prices.AttachChargePrice, charge);
+    QCOMPARE(prices.CurrencyPricesPerLength[EurSlot()], eurPerLength);
+    QCOMPARE(prices.CurrencyAttachChargePrices[EurSlot()], eurCharge);
     if (metres && description == QLatin1String("Test cable"))
-        QCOMPARE(FormatFixed2(cable.PricePerLength), Local(QStringLiteral("3.28")));
+        QCOMPARE(FormatFixed2(prices.PricePerLength), Local(QStringLiteral("3.28")));
 }
 
 void TestPricing::everyCurrencyUsesItsOwnRate()
@@ -411,28 +412,31 @@ void TestPricing::everyCurrencyUsesItsOwnRate()
     TTransmissionLine cable;
     cable.PartNumber = QStringLiteral("CAB");
     cable.AttachChargePartNumber = QStringLiteral("CHG");
-    LookUpCablePrice(cable, list, rates, false);
+    TCablePrices cablePrices;
+    LookUpCablePrice(cable, cablePrices, list, rates, false);
     TConnector connector;
     connector.PartNumber = QStringLiteral("DM");
-    LookUpConnectorPrice(connector, list, rates);
-    QCOMPARE(connector.PriceDescription, QStringLiteral("7-16 DIN Male"));
-    QCOMPARE(connector.Prices[0], 50.0);
+    TConnectorPrices connectorPrices;
+    LookUpConnectorPrice(connector, connectorPrices, list, rates);
+    QCOMPARE(connectorPrices.PriceDescription, QStringLiteral("7-16 DIN Male"));
+    QCOMPARE(connectorPrices.Prices[0], 50.0);
 
     for (const auto& [code, rate] : AllRates) {
         const std::size_t slot = Slot(code);
         QVERIFY2(rates.Usable(code), qPrintable(code));
-        QCOMPARE(cable.CurrencyPricesPerLength[slot], 2.0 / rate);
-        QCOMPARE(cable.CurrencyAttachChargePrices[slot], 20.0 / rate);
-        QCOMPARE(connector.Prices[slot + 1], 50.0 / rate);
+        QCOMPARE(cablePrices.CurrencyPricesPerLength[slot], 2.0 / rate);
+        QCOMPARE(cablePrices.CurrencyAttachChargePrices[slot], 20.0 / rate);
+        QCOMPARE(connectorPrices.Prices[slot + 1], 50.0 / rate);
     }
-    QCOMPARE(FormatFixed2(connector.Prices[EurSlot() + 1]), Local(QStringLiteral("46.30")));
+    QCOMPARE(FormatFixed2(connectorPrices.Prices[EurSlot() + 1]), Local(QStringLiteral("46.30")));
 
     // A cable without a charge part number is charged nothing, in any currency.
     TTransmissionLine uncharged;
     uncharged.PartNumber = QStringLiteral("CAB");
-    LookUpCablePrice(uncharged, list, rates, false);
-    QCOMPARE(uncharged.AttachChargePrice, 0.0);
-    QCOMPARE(uncharged.CurrencyAttachChargePrices, TForeignAmounts{});
+    TCablePrices unchargedPrices;
+    LookUpCablePrice(uncharged, unchargedPrices, list, rates, false);
+    QCOMPARE(unchargedPrices.AttachChargePrice, 0.0);
+    QCOMPARE(unchargedPrices.CurrencyAttachChargePrices, TForeignAmounts{});
 }
 
 void TestPricing::withoutRatesOnlyDollars()
@@ -448,23 +452,26 @@ void TestPricing::withoutRatesOnlyDollars()
     // Without rates the conversions are left as they were.
     TConnector connector;
     connector.PartNumber = QStringLiteral("DM");
-    connector.Prices[EurSlot() + 1] = 5;
-    LookUpConnectorPrice(connector, list, none);
+    TConnectorPrices connectorPrices;
+    connectorPrices.Prices[EurSlot() + 1] = 5;
+    LookUpConnectorPrice(connector, connectorPrices, list, none);
     TPriceSet expected{};
     expected[0] = 50;
     expected[EurSlot() + 1] = 5;
-    QCOMPARE(connector.Prices, expected);
+    QCOMPARE(connectorPrices.Prices, expected);
 
     TTransmissionLine cable;
     cable.PartNumber = QStringLiteral("CAB");
-    LookUpCablePrice(cable, list, none, false);
-    QCOMPARE(cable.PricePerLength, 2.0);
-    QCOMPARE(cable.CurrencyPricesPerLength, TForeignAmounts{});
+    TCablePrices cablePrices;
+    LookUpCablePrice(cable, cablePrices, list, none, false);
+    QCOMPARE(cablePrices.PricePerLength, 2.0);
+    QCOMPARE(cablePrices.CurrencyPricesPerLength, TForeignAmounts{});
 
     // With a rate file, EUR at 1.25: 50.00 is 40 euros.
-    LookUpConnectorPrice(connector, list, TExchangeRates(QStringList{"EUR|1.25|"}, RateFile));
-    QCOMPARE(connector.Prices[EurSlot() + 1], 40.0);
-    QCOMPARE(connector.Prices[Slot(QStringLiteral("GBP")) + 1], 0.0);
+    LookUpConnectorPrice(connector, connectorPrices, list,
+                         TExchangeRates(QStringList{"EUR|1.25|"}, RateFile));
+    QCOMPARE(connectorPrices.Prices[EurSlot() + 1], 40.0);
+    QCOMPARE(connectorPrices.Prices[Slot(QStringLiteral("GBP")) + 1], 0.0);
 }
 
 void TestPricing::assemblyLookUpResets()

@@ -51,24 +51,35 @@ TConnector Connector(int id, const QString& iface, const QString& characteristic
     return connector;
 }
 
-TConnector PricedConnector(const QString& partNumber, const QString& description, double price)
+// A catalog record and the prices a quote looked up for it.
+struct TPricedConnector {
+    TConnector Record;
+    TConnectorPrices Prices;
+};
+struct TPricedCable {
+    TTransmissionLine Record;
+    TCablePrices Prices;
+};
+
+TPricedConnector PricedConnector(const QString& partNumber, const QString& description,
+                                 double price)
 {
-    TConnector connector;
-    connector.PartNumber = partNumber;
-    connector.PriceDescription = description;
-    connector.Prices[0] = price;
+    TPricedConnector connector;
+    connector.Record.PartNumber = partNumber;
+    connector.Prices.PriceDescription = description;
+    connector.Prices.Prices[0] = price;
     return connector;
 }
 
 // 7/8" air cable at 2.50 per foot, attachment charge 15.00 per connector.
-TTransmissionLine AirCable()
+TPricedCable AirCable()
 {
-    TTransmissionLine cable;
-    cable.PartNumber = "AVA5-50";
-    cable.PriceDescription = "7/8 air cable";
-    cable.PricePerLength = 2.5;
-    cable.AttachChargePartNumber = "ACH-5";
-    cable.AttachChargePrice = 15;
+    TPricedCable cable;
+    cable.Record.PartNumber = "AVA5-50";
+    cable.Record.AttachChargePartNumber = "ACH-5";
+    cable.Prices.PriceDescription = "7/8 air cable";
+    cable.Prices.PricePerLength = 2.5;
+    cable.Prices.AttachChargePrice = 15;
     return cable;
 }
 
@@ -84,15 +95,18 @@ QStringList RowTexts(const TPartsList& list)
 }
 
 // A jumper of cable with the two connectors, both included.
-TPartsListInput PartsInput(const TTransmissionLine& cable, const TConnector& top,
-                           const TConnector& bottom, const QString& length, double value)
+TPartsListInput PartsInput(const TPricedCable& cable, const TPricedConnector& top,
+                           const TPricedConnector& bottom, const QString& length, double value)
 {
     TPartsListInput input;
     input.LengthText = length;
     input.Length = value;
-    input.Cable = &cable;
-    input.Top = &top;
-    input.Bottom = &bottom;
+    input.Cable = &cable.Record;
+    input.Top = &top.Record;
+    input.Bottom = &bottom.Record;
+    input.CablePrices = cable.Prices;
+    input.TopPrices = top.Prices;
+    input.BottomPrices = bottom.Prices;
     return input;
 }
 
@@ -481,9 +495,9 @@ void TestQuote::partsList()
     QFETCH(QStringList, rows);
     QFETCH(QString, total);
 
-    const TTransmissionLine cable = AirCable();
-    const TConnector top = PricedConnector("NM-5", "N Male", 30);
-    const TConnector bottom = samePart ? PricedConnector("NM-5", "N Male", 30)
+    const TPricedCable cable = AirCable();
+    const TPricedConnector top = PricedConnector("NM-5", "N Male", 30);
+    const TPricedConnector bottom = samePart ? PricedConnector("NM-5", "N Male", 30)
                                        : PricedConnector("DF-5", "7-16 DIN Female", 40);
     TPartsListInput input = PartsInput(cable, top, bottom, "10", 10);
     input.Feeder = feeder;
@@ -502,10 +516,10 @@ void TestQuote::partsList()
 void TestQuote::partsListInMetres()
 {
     // The look-up stores the per-metre price: 1.00 per foot is 3.2808 per metre.
-    TTransmissionLine cable = AirCable();
-    cable.PricePerLength = 3.2808;
-    const TConnector top = PricedConnector("NM-5", "N Male", 0.004);
-    const TConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 0.004);
+    TPricedCable cable = AirCable();
+    cable.Prices.PricePerLength = 3.2808;
+    const TPricedConnector top = PricedConnector("NM-5", "N Male", 0.004);
+    const TPricedConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 0.004);
     TPartsListInput input = PartsInput(cable, top, bottom, Local("10.5"), 10.5);
     input.Feeder = true;
     input.FeederChoice = TFeederChoice::None;
@@ -521,7 +535,7 @@ void TestQuote::partsListInMetres()
     QCOMPARE(FormatFixed2(list.Total), Local("34.44"));
 
     // 45 m of a cable at 6.80 a foot: 22.31 a metre as shown, 1003.95 (not 1003.92) extended.
-    cable.PricePerLength = 6.80 * 3.2808;
+    cable.Prices.PricePerLength = 6.80 * 3.2808;
     input = PartsInput(cable, top, bottom, Local("45"), 45);
     input.Feeder = true;
     input.FeederChoice = TFeederChoice::None;
@@ -568,12 +582,12 @@ void TestQuote::currencyPrices()
     QFETCH(QString, assembly);
 
     // Converted amounts: EUR is the 3rd and CNY the 7th currency of a price set.
-    TTransmissionLine cable = AirCable();
+    TCablePrices cable = AirCable().Prices;
     cable.CurrencyPricesPerLength[2] = 2.0;
     cable.CurrencyPricesPerLength[6] = 17.5;
     cable.CurrencyAttachChargePrices[2] = 12;
     cable.CurrencyAttachChargePrices[6] = 105;
-    TConnector part = PricedConnector("NM-5", "N Male", 30);
+    TConnectorPrices part = PricedConnector("NM-5", "N Male", 30).Prices;
     part.Prices[3] = 24;
     part.Prices[7] = 210;
     TJumper jumper;
@@ -623,18 +637,20 @@ void TestQuote::assemblyPriceRow()
 
     // 10 ft at 2.00, charge 5.00, connectors 30.00 and 40.00; in euros 1.60, 4.00, 24.00, 32.00.
     TTransmissionLine cable;
-    cable.PricePerLength = 2;
-    cable.AttachChargePrice = 5;
-    cable.CurrencyPricesPerLength[2] = 1.6;
-    cable.CurrencyAttachChargePrices[2] = 4;
-    TConnector top = PricedConnector("NM-5", "N Male", 30);
-    top.Prices[3] = 24;
-    TConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 40);
-    bottom.Prices[3] = 32;
+    TPricedConnector top = PricedConnector("NM-5", "N Male", 30);
+    top.Prices.Prices[3] = 24;
+    TPricedConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 40);
+    bottom.Prices.Prices[3] = 32;
     TJumper jumper;
     jumper.Cable = &cable;
-    jumper.TopConnector = &top;
-    jumper.BottomConnector = withBottom ? &bottom : nullptr;
+    jumper.CablePrices.PricePerLength = 2;
+    jumper.CablePrices.AttachChargePrice = 5;
+    jumper.CablePrices.CurrencyPricesPerLength[2] = 1.6;
+    jumper.CablePrices.CurrencyAttachChargePrices[2] = 4;
+    jumper.TopConnector = &top.Record;
+    jumper.TopPrices = top.Prices;
+    jumper.BottomConnector = withBottom ? &bottom.Record : nullptr;
+    jumper.BottomPrices = bottom.Prices;
     jumper.HasPartNumber = ownPartNumber;
     jumper.Prices[0] = 123.4;
     jumper.Prices[3] = 98.72;
@@ -705,9 +721,9 @@ void TestQuote::description()
 
 void TestQuote::resultRows()
 {
-    const TTransmissionLine cable = AirCable();
-    const TConnector top = PricedConnector("NM-5", "N Male", 30);
-    const TConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 40);
+    const TPricedCable cable = AirCable();
+    const TPricedConnector top = PricedConnector("NM-5", "N Male", 30);
+    const TPricedConnector bottom = PricedConnector("DF-5", "7-16 DIN Female", 40);
     TPartsListInput input = PartsInput(cable, top, bottom, Local("10.5"), 10.5);
     input.Family = TCableFamily::Air;
 

@@ -89,9 +89,6 @@ void TImportAssemblies::Import(const QString& path)
         });
     const bool cancelled = progress && progress->wasCanceled();
     progress.reset();
-    // The quotes looked prices up into the catalog; the window's own quote takes its own again.
-    if (Window.Quote.Quoted())
-        LookUpQuotePrices(Window.Quote, Window.QuoteRequest, sources.Quote);
     if (cancelled)
         return;
 

@@ -249,7 +249,7 @@ TCableRefs SelectCables(const TCableRefs& source, const TCableCriteria& criteria
     const QString grade = criteria.Grade.toUpper();
     TCableRefs result;
     QSet<const TTransmissionLine*> taken; // a repeated cable is taken once
-    for (TTransmissionLine* cable : source) {
+    for (const TTransmissionLine* cable : source) {
         if (criteria.UseBand && !(cable->MinFrequency <= criteria.BeginFrequency &&
                                   cable->MaxFrequency >= criteria.EndFrequency))
             continue;

@@ -33,7 +33,6 @@ struct TConnector {
     QString InnerAttachment;
     QString Grade;          // "P" plated, "S" standard
     QString AttachmentCode; // "S" Prenvo, "R" regular
-    TPriceSet Prices{};
 };
 
 // One cable with the connectors that fit it. The cable owns its connectors; their addresses
@@ -48,19 +47,14 @@ struct TTransmissionLine {
     QString CableType; // "AIR", "FOAM" or "EW"
     double AttenuationK1 = 0;
     double AttenuationK2 = 0;
-    QString PriceDescription;
-    double PricePerLength = 0;
     QString Diameter;
     QString Grade; // "S", "P" or "R"
     QString AttachChargePartNumber;
-    double AttachChargePrice = 0;
     QString PrenvoOption;
     QString PlatedOption;
     QString StandardOption;
     double MaxPower = 0;
     double PowerFactor = 0;
-    TForeignAmounts CurrencyPricesPerLength{};
-    TForeignAmounts CurrencyAttachChargePrices{};
 
     // The connectors in catalog order.
     std::deque<TConnector>& Connectors();
@@ -84,11 +78,32 @@ private:
     mutable TValueRanges UnreadValues;
 };
 
-// The assembly being configured. Cable and connectors point into the catalog.
+// A cable's prices as a quote looked them up in the price list: its description, the price per
+// length (per foot, or per metre when looked up for metres) and the attachment charge per
+// connector, in US dollars and converted into each currency.
+struct TCablePrices {
+    QString PriceDescription;
+    double PricePerLength = 0;
+    double AttachChargePrice = 0;
+    TForeignAmounts CurrencyPricesPerLength{};
+    TForeignAmounts CurrencyAttachChargePrices{};
+};
+
+// A connector's description and prices as a quote looked them up.
+struct TConnectorPrices {
+    QString PriceDescription;
+    TPriceSet Prices{};
+};
+
+// The assembly being configured. Cable and connectors point into the catalog, which a quote
+// only reads: the prices it looks up are its own.
 struct TJumper {
-    TTransmissionLine* Cable = nullptr;
-    TConnector* TopConnector = nullptr;
-    TConnector* BottomConnector = nullptr;
+    const TTransmissionLine* Cable = nullptr;
+    const TConnector* TopConnector = nullptr;
+    const TConnector* BottomConnector = nullptr;
+    TCablePrices CablePrices;
+    TConnectorPrices TopPrices;
+    TConnectorPrices BottomPrices;
     QString PartNumberStem;
     QString PartNumber;
     QString PriceDescription;
@@ -100,4 +115,4 @@ struct TJumper {
 
 // The owning catalog and the non-owning query results.
 using TCableList = std::vector<std::unique_ptr<TTransmissionLine>>;
-using TCableRefs = QList<TTransmissionLine*>;
+using TCableRefs = QList<const TTransmissionLine*>;

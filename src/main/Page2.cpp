@@ -320,7 +320,7 @@ void TfrmMain::cboTLineDataChange()
         CurrentCable = nullptr;
     } else {
         CurrentCable = GradeCables.last();
-        for (TTransmissionLine* cable : GradeCables) {
+        for (const TTransmissionLine* cable : GradeCables) {
             if (cable->PartNumber == cboTLineData->currentText()) {
                 CurrentCable = cable;
                 break;

@@ -178,7 +178,7 @@ public:
     TCableList Cables;
     TCableRefs MatchingCables;
     TCableRefs GradeCables;
-    TTransmissionLine* CurrentCable = nullptr;
+    const TTransmissionLine* CurrentCable = nullptr;
 
     // The price list (held once: the file's bytes, indexed by part number), and the exchange
     // rates (US dollars only without a rate file).

@@ -123,32 +123,32 @@ bool HasListPrice(const TPriceList& list, const QString& partNumber)
     return item && item->Priced;
 }
 
-void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,
-                      bool metres)
+void LookUpCablePrice(const TTransmissionLine& cable, TCablePrices& prices, const TPriceList& list,
+                      const TExchangeRates& rates, bool metres)
 {
     if (cable.AttachChargePartNumber.isEmpty()) {
-        cable.AttachChargePrice = 0;
+        prices.AttachChargePrice = 0;
     } else if (const std::optional<TPriceList::TItem> charge =
                    list.Find(cable.AttachChargePartNumber)) {
-        cable.AttachChargePrice = charge->Price;
+        prices.AttachChargePrice = charge->Price;
         if (rates.Available())
-            cable.CurrencyAttachChargePrices = rates.Convert(charge->Price);
+            prices.CurrencyAttachChargePrices = rates.Convert(charge->Price);
     }
 
     if (const std::optional<TPriceList::TItem> item = list.Find(cable.PartNumber)) {
-        cable.PriceDescription = item->Description;
-        cable.PricePerLength = metres ? item->Price * FeetPerMetre : item->Price;
+        prices.PriceDescription = item->Description;
+        prices.PricePerLength = metres ? item->Price * FeetPerMetre : item->Price;
         if (rates.Available())
-            cable.CurrencyPricesPerLength = rates.Convert(cable.PricePerLength);
+            prices.CurrencyPricesPerLength = rates.Convert(prices.PricePerLength);
     }
 }
 
-void LookUpConnectorPrice(TConnector& connector, const TPriceList& list,
-                          const TExchangeRates& rates)
+void LookUpConnectorPrice(const TConnector& connector, TConnectorPrices& prices,
+                          const TPriceList& list, const TExchangeRates& rates)
 {
     if (const std::optional<TPriceList::TItem> item = list.Find(connector.PartNumber)) {
-        connector.PriceDescription = item->Description;
-        FillPriceSet(connector.Prices, item->Price, rates);
+        prices.PriceDescription = item->Description;
+        FillPriceSet(prices.Prices, item->Price, rates);
     }
 }
 

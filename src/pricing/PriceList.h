@@ -56,15 +56,15 @@ private:
 // True when the list has a line of this part number with a usable price.
 bool HasListPrice(const TPriceList& list, const QString& partNumber);
 
-// Fills the cable's description, price per length (per metre, times 3.2808, when metres is the
-// chosen unit) and attachment charge (never scaled; 0 when the cable names no charge part
-// number), and, when rates are available, their conversions. What the list lacks keeps its
-// previous values.
-void LookUpCablePrice(TTransmissionLine& cable, const TPriceList& list, const TExchangeRates& rates,
-                      bool metres);
+// Fills the prices of the cable: description, price per length (per metre, times 3.2808, when
+// metres is the chosen unit) and attachment charge (never scaled; 0 when the cable names no
+// charge part number), and, when rates are available, their conversions. What the list lacks
+// keeps its previous values.
+void LookUpCablePrice(const TTransmissionLine& cable, TCablePrices& prices, const TPriceList& list,
+                      const TExchangeRates& rates, bool metres);
 // Fills the connector's description and price set; nothing changes when the list lacks it.
-void LookUpConnectorPrice(TConnector& connector, const TPriceList& list,
-                          const TExchangeRates& rates);
+void LookUpConnectorPrice(const TConnector& connector, TConnectorPrices& prices,
+                          const TPriceList& list, const TExchangeRates& rates);
 // Clears the assembly's description and price set, then fills them from the line of its
 // PartNumber. False when the list has no such line: the assembly is then priced from its parts.
 bool LookUpAssemblyPrice(TJumper& assembly, const TPriceList& list, const TExchangeRates& rates);

@@ -62,7 +62,7 @@ double ExtendedPrice(double quantity, double unitPrice)
     return std::round(cents) / 100;
 }
 
-TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool ratesAvailable,
+TCablePrice CablePriceInCurrency(const TCablePrices& cable, int tag, bool ratesAvailable,
                                  bool prenvo)
 {
     const int index = ChosenIndex(tag, ratesAvailable);
@@ -81,7 +81,7 @@ TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool r
     return price;
 }
 
-double ConnectorPriceInCurrency(const TConnector& connector, int tag, bool ratesAvailable)
+double ConnectorPriceInCurrency(const TConnectorPrices& connector, int tag, bool ratesAvailable)
 {
     return PriceOf(connector.Prices, ChosenIndex(tag, ratesAvailable));
 }
@@ -100,14 +100,13 @@ TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, int tag, bool
         return {QStringLiteral("Price ") + price.Label + QLatin1Char(':'), price.Text};
     }
 
-    // A cable that was never chosen prices as an empty record.
-    const TTransmissionLine noCable;
-    const TTransmissionLine& cable = assembly.Cable != nullptr ? *assembly.Cable : noCable;
-    const TCablePrice cablePrice = CablePriceInCurrency(cable, tag, ratesAvailable, prenvo);
+    // A cable that was never chosen has no prices looked up: it prices at 0.
+    const TCablePrice cablePrice =
+        CablePriceInCurrency(assembly.CablePrices, tag, ratesAvailable, prenvo);
     double total = length * cablePrice.UnitPrice + 2 * cablePrice.Charge;
     if (assembly.TopConnector != nullptr)
-        total += ConnectorPriceInCurrency(*assembly.TopConnector, tag, ratesAvailable);
+        total += ConnectorPriceInCurrency(assembly.TopPrices, tag, ratesAvailable);
     if (assembly.BottomConnector != nullptr)
-        total += ConnectorPriceInCurrency(*assembly.BottomConnector, tag, ratesAvailable);
+        total += ConnectorPriceInCurrency(assembly.BottomPrices, tag, ratesAvailable);
     return {QStringLiteral("Price ") + cablePrice.Label + QLatin1Char(':'), PriceText(total)};
 }

@@ -22,10 +22,10 @@ struct TCablePrice {
     QString Label;        // "(USD)", "(EUR)", "(RMB)", ...
     QString Code;         // "USD", "EUR", "RMB", ...
 };
-TCablePrice CablePriceInCurrency(const TTransmissionLine& cable, int tag, bool ratesAvailable,
+TCablePrice CablePriceInCurrency(const TCablePrices& cable, int tag, bool ratesAvailable,
                                  bool prenvo);
 
-double ConnectorPriceInCurrency(const TConnector& connector, int tag, bool ratesAvailable);
+double ConnectorPriceInCurrency(const TConnectorPrices& connector, int tag, bool ratesAvailable);
 
 struct TAssemblyPrice {
     QString Label; // "(" + code + ")"

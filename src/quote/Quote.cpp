@@ -42,13 +42,14 @@ QString CableKind(TCableFamily family)
     return QStringLiteral("3");
 }
 
-TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily family)
+TPartsRow ConnectorRow(const TConnector& connector, const QString& description, double price,
+                       TCableFamily family)
 {
     const bool waveguide = family == TCableFamily::EllipticalWaveguide;
     return {RegionalDigits(QStringLiteral("1")),
             QStringLiteral("Each"),
             connector.PartNumber,
-            connector.PriceDescription,
+            description,
             price,
             ExtendedPrice(1, price),
             waveguide ? QStringLiteral("6") : QStringLiteral("4")};
@@ -56,7 +57,7 @@ TPartsRow ConnectorRow(const TConnector& connector, double price, TCableFamily f
 
 } // namespace
 
-TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
+TMatchedConnectors MatchConnectors(const TTransmissionLine& cable, const TConnectorChoice& top,
                                    const TConnectorChoice& bottom, const QString& attachmentCode,
                                    const QString& gradeCode)
 {
@@ -67,7 +68,7 @@ TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorCho
     // The catalog-order walk, for a side without a connector of that grade.
     TMatchedConnectors walked;
     bool walking = true;
-    for (TConnector& connector : cable.Connectors()) {
+    for (const TConnector& connector : cable.Connectors()) {
         const bool fitsTop = Fits(connector, topTexts, attachmentCode);
         const bool fitsBottom = Fits(connector, bottomTexts, attachmentCode);
         const bool ofGrade = connector.Grade.toUpper() == gradeCode;
@@ -113,32 +114,34 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     const TTransmissionLine noCable;
     const TTransmissionLine& cable = input.Cable != nullptr ? *input.Cable : noCable;
     const TCablePrice cablePrice =
-        CablePriceInCurrency(cable, input.CurrencyTag, input.RatesAvailable, input.Prenvo);
+        CablePriceInCurrency(input.CablePrices, input.CurrencyTag, input.RatesAvailable, input.Prenvo);
 
     TPartsList list;
     list.Label = cablePrice.Label;
     list.Rows.append({RegionalDigits(input.LengthText),
                       input.Metres ? QStringLiteral("Meters") : QStringLiteral("Feet"),
-                      cable.PartNumber, cable.PriceDescription, cablePrice.UnitPrice,
+                      cable.PartNumber, input.CablePrices.PriceDescription, cablePrice.UnitPrice,
                       ExtendedPrice(input.Length, cablePrice.UnitPrice), CableKind(input.Family)});
 
     // An included side without a connector record has nothing to list.
     qsizetype topRow = -1;
     if (input.IncludeTop && input.Top != nullptr) {
         const double price =
-            ConnectorPriceInCurrency(*input.Top, input.CurrencyTag, input.RatesAvailable);
+            ConnectorPriceInCurrency(input.TopPrices, input.CurrencyTag, input.RatesAvailable);
         topRow = list.Rows.size();
-        list.Rows.append(ConnectorRow(*input.Top, price, input.Family));
+        list.Rows.append(
+            ConnectorRow(*input.Top, input.TopPrices.PriceDescription, price, input.Family));
     }
     if (input.IncludeBottom && input.Bottom != nullptr) {
         const double price =
-            ConnectorPriceInCurrency(*input.Bottom, input.CurrencyTag, input.RatesAvailable);
+            ConnectorPriceInCurrency(input.BottomPrices, input.CurrencyTag, input.RatesAvailable);
         if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
             TPartsRow& row = list.Rows[topRow];
             row.Qty = RegionalDigits(QStringLiteral("2"));
             row.Extended = ExtendedPrice(2, price);
         } else {
-            list.Rows.append(ConnectorRow(*input.Bottom, price, input.Family));
+            list.Rows.append(ConnectorRow(*input.Bottom, input.BottomPrices.PriceDescription, price,
+                                          input.Family));
         }
     }
 

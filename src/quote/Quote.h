@@ -19,8 +19,8 @@ struct TConnectorChoice {
 };
 
 struct TMatchedConnectors {
-    TConnector* Top = nullptr;
-    TConnector* Bottom = nullptr;
+    const TConnector* Top = nullptr;
+    const TConnector* Bottom = nullptr;
     // The side's connector is not of the chosen grade: no connector of that grade fits it.
     bool TopOtherGrade = false;
     bool BottomOtherGrade = false;
@@ -31,7 +31,7 @@ struct TMatchedConnectors {
 // in catalog order whose grade (upper-cased) is gradeCode. Only when none of that grade fits does
 // the catalog-order walk decide: a later fitting connector replaces an earlier one until both
 // sides have been found. A side that no connector fits stays nullptr.
-TMatchedConnectors MatchConnectors(TTransmissionLine& cable, const TConnectorChoice& top,
+TMatchedConnectors MatchConnectors(const TTransmissionLine& cable, const TConnectorChoice& top,
                                    const TConnectorChoice& bottom, const QString& attachmentCode,
                                    const QString& gradeCode);
 
@@ -52,6 +52,10 @@ struct TPartsListInput {
     const TTransmissionLine* Cable = nullptr;
     const TConnector* Top = nullptr;
     const TConnector* Bottom = nullptr;
+    // The prices the quote looked up for them.
+    TCablePrices CablePrices;
+    TConnectorPrices TopPrices;
+    TConnectorPrices BottomPrices;
     int CurrencyTag = 1;
     bool RatesAvailable = false;
     bool Prenvo = false; // the Prenvo connector attachment is chosen

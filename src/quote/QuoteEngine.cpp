@@ -50,6 +50,9 @@ TPartsListInput PartsListInput(const TQuoteResult& quote, const TQuoteRequest& r
     input.Cable = quote.Assembly.Cable;
     input.Top = quote.Assembly.TopConnector;
     input.Bottom = quote.Assembly.BottomConnector;
+    input.CablePrices = quote.Assembly.CablePrices;
+    input.TopPrices = quote.Assembly.TopPrices;
+    input.BottomPrices = quote.Assembly.BottomPrices;
     input.CurrencyTag = tag;
     input.RatesAvailable = ratesAvailable;
     input.Prenvo = request.Prenvo();
@@ -80,6 +83,22 @@ QStringList UnpricedParts(const TQuoteResult& quote, const TQuoteRequest& reques
     if (!partsList || !request.Feeder || request.FeederChoice != TFeederChoice::None)
         check(assembly.Cable->AttachChargePartNumber);
     return parts;
+}
+
+// The prices of the quote's cable (in the request's unit) and included connectors, into the
+// quote's assembly.
+void LookUpQuotePrices(TQuoteResult& quote, const TQuoteRequest& request,
+                       const TQuoteSources& sources)
+{
+    TJumper& assembly = quote.Assembly;
+    LookUpCablePrice(*assembly.Cable, assembly.CablePrices, *sources.PriceList, *sources.Rates,
+                     request.Metres);
+    if (request.IncludeTop && assembly.TopConnector != nullptr)
+        LookUpConnectorPrice(*assembly.TopConnector, assembly.TopPrices, *sources.PriceList,
+                             *sources.Rates);
+    if (request.IncludeBottom && assembly.BottomConnector != nullptr)
+        LookUpConnectorPrice(*assembly.BottomConnector, assembly.BottomPrices, *sources.PriceList,
+                             *sources.Rates);
 }
 
 void ShowPartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources)
@@ -161,7 +180,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
         quote.Warning = NoCable;
         return quote;
     }
-    TTransmissionLine& cable = *request.Cable;
+    const TTransmissionLine& cable = *request.Cable;
     const TMatchedConnectors matched = MatchConnectors(cable, request.Top, request.Bottom,
                                                        request.Attachment, request.ConnectorGrade);
     // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
@@ -256,19 +275,6 @@ void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuot
     else
         length.PricingLength = length.Metres ? native * FeetPerMetre : native / FeetPerMetre;
     Summarise(quote, request, sources, partNumber, true, length);
-}
-
-void LookUpQuotePrices(const TQuoteResult& quote, const TQuoteRequest& request,
-                       const TQuoteSources& sources)
-{
-    const TJumper& assembly = quote.Assembly;
-    if (assembly.Cable == nullptr)
-        return;
-    LookUpCablePrice(*assembly.Cable, *sources.PriceList, *sources.Rates, request.Metres);
-    if (request.IncludeTop && assembly.TopConnector != nullptr)
-        LookUpConnectorPrice(*assembly.TopConnector, *sources.PriceList, *sources.Rates);
-    if (request.IncludeBottom && assembly.BottomConnector != nullptr)
-        LookUpConnectorPrice(*assembly.BottomConnector, *sources.PriceList, *sources.Rates);
 }
 
 void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag)

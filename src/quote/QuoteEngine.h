@@ -36,8 +36,8 @@ struct TQuoteRequest {
     double BeginFrequency = 0; // MHz
     double EndFrequency = 0;
     TCableFamily Family = TCableFamily::Foam;
-    // The chosen cable (null: none offered). Quoting looks its prices up into the record.
-    TTransmissionLine* Cable = nullptr;
+    // The chosen cable (null: none offered).
+    const TTransmissionLine* Cable = nullptr;
     QString ConnectorGrade = QStringLiteral("S"); // "P" plated, "S" standard
     QString Attachment = QStringLiteral("R");     // "S" Prenvo, "R" regular
     bool IncludeTop = true;
@@ -122,11 +122,6 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
 // length, 1 and 2 take the first and second candidate row.
 void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources,
                   int choice);
-
-// Looks the prices of the quote's cable (in the request's unit) and included connectors up again,
-// into their catalog records, after other quotes of the same records looked them up otherwise.
-void LookUpQuotePrices(const TQuoteResult& quote, const TQuoteRequest& request,
-                       const TQuoteSources& sources);
 
 // The prices and order lines of a quote in the currency of this tag.
 void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag);

@@ -87,7 +87,7 @@ void TWizardWalk::CableChange(const QString& partNumber)
     CurrentCable = nullptr;
     if (!GradeCables.isEmpty()) {
         CurrentCable = GradeCables.last();
-        for (TTransmissionLine* cable : GradeCables) {
+        for (const TTransmissionLine* cable : GradeCables) {
             if (cable->PartNumber == partNumber) {
                 CurrentCable = cable;
                 break;

@@ -29,7 +29,7 @@ public:
     bool PickCharacteristics(int side, const QString& text);
     bool PickInner(int side, const QString& text);
 
-    TTransmissionLine* Cable() const { return CurrentCable; }
+    const TTransmissionLine* Cable() const { return CurrentCable; }
     bool Prenvo() const { return Attachment == 0; }
     bool PrenvoOffered() const { return AttachmentEnabled[0]; }
     bool GradeOffered(bool plated) const { return GradeEnabled[plated ? 0 : 1]; }
@@ -73,7 +73,7 @@ private:
     int CableGrade = -1;
     int CableGradeChoice = 0;
     QString CableModel = DefaultCableModel;
-    TTransmissionLine* CurrentCable = nullptr;
+    const TTransmissionLine* CurrentCable = nullptr;
     bool AttachmentEnabled[2] = {true, true};
     bool GradeEnabled[2] = {true, true};
     int Attachment = 0; // 0 Prenvo, 1 regular
