@@ -50,15 +50,16 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
         TTransmissionLine cable;
         cable.PartNumber = partNumber;
         cable.AttachChargePartNumber = next;
-        LookUpCablePrice(cable, list, rates, i % 2 == 1);
+        TJumper assembly;
+        LookUpCablePrice(cable, assembly.CablePrices, list, rates, i % 2 == 1);
         const TCablePrice cablePrice =
-            CablePriceInCurrency(cable, 17, rates.Available(), i % 2 == 0);
+            CablePriceInCurrency(assembly.CablePrices, 17, rates.Available(), i % 2 == 0);
 
         TConnector connector;
         connector.PartNumber = next;
-        LookUpConnectorPrice(connector, list, rates);
+        LookUpConnectorPrice(connector, assembly.TopPrices, list, rates);
+        assembly.BottomPrices = assembly.TopPrices;
 
-        TJumper assembly;
         assembly.Cable = &cable;
         assembly.TopConnector = &connector;
         assembly.BottomConnector = &connector;
