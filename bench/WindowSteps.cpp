@@ -232,7 +232,7 @@ QList<TStepResult> TWizardDriver::Run()
         },
         [this](int) { Next(); },
         [this](int) {
-            if (Window->GradeCables.isEmpty())
+            if (Window->WizardModel().GradeCables().isEmpty())
                 return QStringLiteral("page 2 offers no cable");
             return PageProblem(TPage::Page2);
         }));
@@ -247,7 +247,7 @@ QList<TStepResult> TWizardDriver::Run()
         QStringLiteral("page 2 refresh: cable change (cboTLineDataChange)"), nullptr,
         [&](int run) { Choose(Combo("cboTLineData"), cableOf(run)); },
         [&](int run) {
-            if (Window->CurrentCable == nullptr || Window->CurrentCable->PartNumber != cableOf(run))
+            if (Window->WizardModel().Cable() == nullptr || Window->WizardModel().Cable()->PartNumber != cableOf(run))
                 return QStringLiteral("the cable is not %1").arg(cableOf(run));
             return QString();
         }));
@@ -255,7 +255,7 @@ QList<TStepResult> TWizardDriver::Run()
         QStringLiteral("page 2 refresh: cable grade change (rgCableGrade)"), nullptr,
         [this](int run) { Group("rgCableGrade")->Button(run % 2 == 0 ? 1 : 0)->click(); },
         [this](int run) {
-            if (Window->CableGradeChoice != (run % 2 == 0 ? 1 : 0))
+            if (Window->WizardModel().CableGradeChoice() != (run % 2 == 0 ? 1 : 0))
                 return QStringLiteral("the cable grade did not change");
             return QString();
         }));

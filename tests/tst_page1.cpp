@@ -94,7 +94,7 @@ void TestPage1::switchingApplication()
     QVERIFY(W().findChild<QLabel*>(QStringLiteral("imgTopJumper"))->isHidden());
     QVERIFY(W().findChild<QLabel*>(QStringLiteral("imgBottomJumper"))->isHidden());
     QVERIFY(cableType->ItemEnabled(2));
-    QCOMPARE(W().AttachmentChoice, 1);
+    QCOMPARE(W().WizardModel().AttachmentChoice(), 1);
 
     cableType->Button(2)->click();
     W().findChild<QCheckBox*>(QStringLiteral("chkTopConnector"))->click();
@@ -109,7 +109,7 @@ void TestPage1::switchingApplication()
     QCOMPARE(feeder->ItemIndex(), -1);
     QVERIFY(W().findChild<QGroupBox*>(QStringLiteral("gbxConnectors"))->isHidden());
     QVERIFY(!W().findChild<QLabel*>(QStringLiteral("imgTopJumper"))->isHidden());
-    QCOMPARE(W().AttachmentChoice, 0);
+    QCOMPARE(W().WizardModel().AttachmentChoice(), 0);
 }
 
 // clang-format off
@@ -333,7 +333,7 @@ void TestPage1::nextSelectsCables()
     W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
     QCOMPARE(W().CurrentPage(), TPage::Page2);
     QStringList models;
-    for (const TTransmissionLine* cable : W().MatchingCables)
+    for (const TTransmissionLine* cable : W().WizardModel().MatchingCables())
         models.append(cable->Model);
     // Foam cables covering the whole band, lower-case type included, in catalog order.
     QCOMPARE(models, (QStringList{"B", "C", "D"}));
@@ -342,9 +342,9 @@ void TestPage1::nextSelectsCables()
     Group("rgCableType")->Button(0)->click();
     SetBand(QStringLiteral("150"), QStringLiteral("3000"));
     W().findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
-    QCOMPARE(W().MatchingCables.size(), 1);
-    QCOMPARE(W().MatchingCables.first()->Model, QStringLiteral("A"));
-    QCOMPARE(W().GradeCables, W().MatchingCables);
+    QCOMPARE(W().WizardModel().MatchingCables().size(), 1);
+    QCOMPARE(W().WizardModel().MatchingCables().first()->Model, QStringLiteral("A"));
+    QCOMPARE(W().WizardModel().GradeCables(), W().WizardModel().MatchingCables());
 }
 
 // clang-format off

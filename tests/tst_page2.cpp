@@ -140,8 +140,8 @@ void TestPage2::defaultsOnFirstVisit()
     // The Prenvo picture row is found without regard to case.
     QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm_pv.gif"));
     QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm_pv.gif"));
-    QCOMPARE(W().CurrentCable->Model, QStringLiteral("KRV4-50B"));
-    QCOMPARE(W().TopCharacteristicsChoice, QStringLiteral("(none)"));
+    QCOMPARE(W().WizardModel().Cable()->Model, QStringLiteral("KRV4-50B"));
+    QCOMPARE(W().WizardModel().Side(0).CharacteristicsChoice, QStringLiteral("(none)"));
 }
 
 void TestPage2::compareCables()
@@ -189,7 +189,7 @@ void TestPage2::compareCables()
     });
     Button("btnCompare")->click();
     QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV5-50B"));
-    QCOMPARE(W().CurrentCable->Model, QStringLiteral("KRV5-50B"));
+    QCOMPARE(W().WizardModel().Cable()->Model, QStringLiteral("KRV5-50B"));
     QCOMPARE(W().findChild<QLineEdit*>(QStringLiteral("edtTlineSize"))->text(),
              QStringLiteral("1.10 in."));
 }
@@ -226,12 +226,12 @@ void TestPage2::prenvoForcesPlated()
     QVERIFY(Label("imgPV")->isHidden());
 
     Group("rgConnectorGrade")->Button(Standard)->click();
-    QCOMPARE(W().ConnectorGradeChoice, int(Standard));
+    QCOMPARE(W().WizardModel().GradeChoice(), int(Standard));
     Group("rgConnectorAttachment")->Button(Prenvo)->click();
     QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
     QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
-    QCOMPARE(W().ConnectorGradeChoice, int(Plated));
-    QCOMPARE(W().AttachmentChoice, int(Prenvo));
+    QCOMPARE(W().WizardModel().GradeChoice(), int(Plated));
+    QCOMPARE(W().WizardModel().AttachmentChoice(), int(Prenvo));
     QVERIFY(!Label("imgPV")->isHidden());
 }
 
@@ -266,7 +266,7 @@ void TestPage2::rightAngleInAnyCase()
     QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm.gif"));
     Choose("cboC1Description", QStringLiteral("right ANGLE"));
     QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm_ra.gif"));
-    QCOMPARE(W().TopCharacteristicsChoice, QStringLiteral("right ANGLE"));
+    QCOMPARE(W().WizardModel().Side(0).CharacteristicsChoice, QStringLiteral("right ANGLE"));
     QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm.gif"));
 }
 
@@ -278,7 +278,7 @@ void TestPage2::innerAttachments()
     Choose("cboC1Description", QStringLiteral("right ANGLE"));
     QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"Spring Finger"});
     Choose("cboC1Inner", QStringLiteral("Spring Finger"));
-    QCOMPARE(W().TopInnerChoice, QStringLiteral("Spring Finger"));
+    QCOMPARE(W().WizardModel().Side(0).InnerChoice, QStringLiteral("Spring Finger"));
     Choose("cboC1MatesTo", QStringLiteral("N Male"));
     QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"(N/A)"});
     QCOMPARE(ComboItems(Combo("cboC1Description")), QStringList{"(none)"});
@@ -295,7 +295,7 @@ void TestPage2::actualAndMatesTo()
              (QStringList{"4.3-10 Hybrid", "7-16 DIN Female", "N Female"}));
     // "7-16 DIN Male" is not a mates-to name: the first item is taken.
     QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
-    QCOMPARE(W().TopInterfaceChoice, QStringLiteral("4.3-10 Hybrid"));
+    QCOMPARE(W().WizardModel().Side(0).InterfaceChoice, QStringLiteral("4.3-10 Hybrid"));
     Choose("cboC1MatesTo", QStringLiteral("7-16 DIN Female"));
     QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("7-16 DIN Male"));
     // The bottom side is not affected.
@@ -326,7 +326,7 @@ void TestPage2::choicesRememberedAcrossBack()
     Next();
     QCOMPARE(Group("rgCableGrade")->ItemIndex(), 2);
     QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BR"));
-    QCOMPARE(W().CurrentCableModel, QStringLiteral("KRV4-50BR"));
+    QCOMPARE(W().WizardModel().CableModel(), QStringLiteral("KRV4-50BR"));
 }
 
 void TestPage2::firstPresentGradeOnReturn()

@@ -184,9 +184,9 @@ void TestStartup::cleanStart()
     QCOMPARE(window->PriceList.Count(), 2); // two part numbers; the comment line is skipped
     QCOMPARE(window->PriceList.Find(QStringLiteral("V4DM-P"))->Price, 38.5);
     QCOMPARE(window->ImageTable.size(), 4);
-    QCOMPARE(window->TopInterfaceChoice, QStringLiteral("7-16 DIN Male"));
-    QCOMPARE(window->BottomInterfaceChoice, QStringLiteral("7-16 DIN Male"));
-    QCOMPARE(window->CurrentCableModel, QStringLiteral("KRV4-50B"));
+    QCOMPARE(window->WizardModel().Side(0).InterfaceChoice, QStringLiteral("7-16 DIN Male"));
+    QCOMPARE(window->WizardModel().Side(1).InterfaceChoice, QStringLiteral("7-16 DIN Male"));
+    QCOMPARE(window->WizardModel().CableModel(), QStringLiteral("KRV4-50B"));
 
     auto* length = window->findChild<QComboBox*>(QStringLiteral("cboLength"));
     QCOMPARE(length->count(), 50);

@@ -88,7 +88,7 @@ void TBandPanels::btnCompareClick()
     QList<const TTransmissionLine*> cables;
     for (int i = 0; i < Window.cboTLineData->count(); ++i) {
         const QString partNumber = Window.cboTLineData->itemText(i);
-        for (const TTransmissionLine* cable : std::as_const(Window.GradeCables))
+        for (const TTransmissionLine* cable : Window.WizardModel().GradeCables())
             if (cable->PartNumber == partNumber) {
                 cables.append(cable);
                 break;
@@ -103,7 +103,7 @@ void TBandPanels::btnCompareClick()
     input.CurrencyTag = Window.CurrentCurrencyTag();
 
     TfrmCompare dialog(ComparisonRows(cables, input, Window.PriceList, Window.Rates), input,
-                       Window.CurrentCable, &Window);
+                       Window.WizardModel().Cable(), &Window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int index = Window.cboTLineData->findText(dialog.SelectedPartNumber());

@@ -1,44 +1,14 @@
 #include "TfrmMain.h"
 
-#include "catalog/ConnectorLists.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 #include "quote/QuoteEngine.h"
 #include "UiHelpers.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTableWidget>
-
-namespace {
-
-// The choices of pages 1 and 2 as the widgets hold them.
-TQuoteRequest RequestFromPages(const TfrmMain& window)
-{
-    TQuoteRequest request;
-    request.Feeder = window.rgApp->ItemIndex() == 1;
-    request.LengthText = window.cboLength->currentText();
-    request.Length = TypedNumber(window.cboLength);
-    request.Metres = window.rbMeters->isChecked();
-    request.BeginFrequency = TypedNumber(window.cboBeginning);
-    request.EndFrequency = TypedNumber(window.cboEnding);
-    request.Family = static_cast<TCableFamily>(std::clamp(window.rgCableType->ItemIndex(), 0, 2));
-    request.Cable = window.CurrentCable;
-    request.ConnectorGrade = ConnectorGradeCode(window.rgConnectorGrade->ItemIndex());
-    request.Attachment =
-        window.rgConnectorAttachment->ItemIndex() == 0 ? QStringLiteral("S") : QStringLiteral("R");
-    request.IncludeTop = window.chkTopConnector->isChecked();
-    request.IncludeBottom = window.chkBottomConnector->isChecked();
-    request.FeederChoice =
-        static_cast<TFeederChoice>(std::clamp(window.rgFeeder->ItemIndex(), 0, 3));
-    request.CurrencyTag = window.CurrentCurrencyTag();
-    return request;
-}
-
-} // namespace
 
 TQuoteSources QuoteSources(TfrmMain& window)
 {
@@ -48,12 +18,8 @@ TQuoteSources QuoteSources(TfrmMain& window)
 
 void TfrmMain::MatchSelection()
 {
-    QuoteRequest = RequestFromPages(*this);
-    QuoteRequest.Top = {TopSide.lblDescription->text(), TopSide.cboDescription->currentText(),
-                        TopSide.cboInner->currentText()};
-    QuoteRequest.Bottom = {BottomSide.lblDescription->text(),
-                           BottomSide.cboDescription->currentText(),
-                           BottomSide.cboInner->currentText()};
+    QuoteRequest = Wizard.Request();
+    QuoteRequest.CurrencyTag = CurrentCurrencyTag();
     Quote = QuoteAssembly(QuoteRequest, QuoteSources(*this));
     *Assembly = Quote.Assembly;
     if (!Quote.Warning.isEmpty()) {

@@ -1,6 +1,5 @@
 #include "TfrmMain.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/LineFormat.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
@@ -14,21 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString NotNumeric = QStringLiteral("This field must contain a numeric value.");
-const QString BadBeginning =
-    QStringLiteral("The beginning frequency must be a number greater than 0 MHz.");
-const QString BadEnding =
-    QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
-const QString BadLength = QStringLiteral("The length must be a number greater than 0.");
-const QString FrequencyTooLarge = QStringLiteral("The frequency must be at most %1 MHz.");
-const QString LengthTooLarge = QStringLiteral("The length must be at most %1.");
-
-enum { AppJumper = 0, AppFeeder = 1 };
-enum { FeederBoth = 0, FeederTop = 1, FeederBottom = 2, FeederNone = 3 };
 
 QComboBox* NewEditableCombo(const QString& name, QWidget* parent)
 {
@@ -43,12 +33,6 @@ QComboBox* NewEditableCombo(const QString& name, QWidget* parent)
     return box;
 }
 
-// A typed number above zero.
-bool PositiveNumber(const QString& text, double& value)
-{
-    return TryUserStrToFloat(text, value) && value > 0;
-}
-
 } // namespace
 
 QWidget* TfrmMain::BuildPage1()
@@ -60,7 +44,7 @@ QWidget* TfrmMain::BuildPage1()
     rgApp = new TRadioGroup(QStringLiteral("rgApp"), QStringLiteral("Application:"),
                             {QStringLiteral("Jumper"), QStringLiteral("Feeder")}, page);
     SetHint(rgApp, QStringLiteral("Select An Application"));
-    rgApp->SetItemIndexSilently(AppJumper);
+    rgApp->SetItemIndexSilently(TWizardModel::Jumper);
     connect(rgApp, &TRadioGroup::Click, this, &TfrmMain::rgAppClick);
 
     auto* lengthGroup = new QGroupBox(QStringLiteral("Length:"), page);
@@ -75,6 +59,8 @@ QWidget* TfrmMain::BuildPage1()
     rbMeters = new QRadioButton(QStringLiteral("Meters"), lengthGroup);
     rbMeters->setObjectName(QStringLiteral("rbMeters"));
     SetHint(rbMeters, QStringLiteral("Meters"));
+    connect(rbMeters, &QRadioButton::toggled, this,
+            [this] { Wizard.UnitClick(rbMeters->isChecked()); });
     lengthLayout->addWidget(cboLength, 1);
     lengthLayout->addWidget(rbFeet);
     lengthLayout->addWidget(rbMeters);
@@ -103,6 +89,8 @@ QWidget* TfrmMain::BuildPage1()
                                   page);
     SetHint(rgCableType, QStringLiteral("Select A Cable Type"));
     rgCableType->SetItemIndexSilently(1);
+    connect(rgCableType, &TRadioGroup::Click, this,
+            [this] { Wizard.CableTypeClick(rgCableType->ItemIndex()); });
 
     rgFeeder =
         new TRadioGroup(QStringLiteral("rgFeeder"), QStringLiteral("Connector Attachment(s)"),
@@ -111,19 +99,9 @@ QWidget* TfrmMain::BuildPage1()
                         page);
     SetHint(rgFeeder, QStringLiteral("Select A Type Of Feeder"));
     rgFeeder->hide();
-    // Choosing an item directly ticks the include boxes to match it, through their own handler,
-    // so that the boxes, the items and the parts list always agree.
     connect(rgFeeder, &TRadioGroup::Click, this, [this] {
-        const int choice = rgFeeder->ItemIndex();
-        if (choice < FeederBoth || choice > FeederNone)
-            return;
-        const bool top = choice == FeederBoth || choice == FeederTop;
-        const bool bottom = choice == FeederBoth || choice == FeederBottom;
-        if (chkTopConnector->isChecked() == top && chkBottomConnector->isChecked() == bottom)
-            return;
-        chkTopConnector->setChecked(top);
-        chkBottomConnector->setChecked(bottom);
-        IncludeConnectorClick();
+        Wizard.FeederClick(rgFeeder->ItemIndex());
+        ShowPage1Options();
     });
 
     gbxConnectors = new QGroupBox(QStringLiteral("Connectors:"), page);
@@ -186,88 +164,82 @@ QWidget* TfrmMain::BuildPage1()
     return page;
 }
 
-void TfrmMain::LoadLengthCombo(int first, int last, int itemIndex)
+void TfrmMain::ShowEditList(QComboBox* box, const TEditList& list)
 {
-    cboLength->clear();
-    QStringList items;
-    for (int value = first; value <= last; ++value)
-        items.append(QString::number(value));
-    cboLength->addItems(items);
-    cboLength->setCurrentIndex(itemIndex);
+    const QSignalBlocker blocker(box);
+    box->clear();
+    box->addItems(list.Items);
+    box->setCurrentIndex(list.Index);
+    if (box->currentText() != list.Text)
+        box->setEditText(list.Text);
+}
+
+void TfrmMain::ShowPage1Options()
+{
+    const TWizardModel& wizard = Wizard;
+    const bool feeder = wizard.IsFeeder();
+    if (rgApp->ItemIndex() != wizard.Application())
+        rgApp->SetItemIndexSilently(wizard.Application());
+    rgFeeder->setVisible(feeder);
+    for (int i = 0; i < rgFeeder->Count(); ++i)
+        rgFeeder->SetItemEnabled(i, wizard.FeederItemEnabled(i));
+    if (rgFeeder->ItemIndex() != wizard.FeederChoice())
+        rgFeeder->SetItemIndexSilently(wizard.FeederChoice());
+    chkTopConnector->setChecked(wizard.IncludeTop());
+    chkBottomConnector->setChecked(wizard.IncludeBottom());
+    gbxConnectors->setVisible(feeder);
+    imgFeeder->setVisible(feeder);
+    if (rgCableType->ItemIndex() != wizard.CableType())
+        rgCableType->SetItemIndexSilently(wizard.CableType());
+    rgCableType->SetItemEnabled(2, wizard.WaveguideOffered());
+    imgTopJumper->setVisible(!feeder);
+    imgBottomJumper->setVisible(!feeder);
 }
 
 bool TfrmMain::WouldWarn(const QString& text)
 {
-    return !text.isEmpty() && !IsUserNumber(text);
+    return !TWizardModel::NumericText(text);
 }
 
-bool TfrmMain::IsNumeric(const QString& text)
+bool TfrmMain::IsNumeric(bool numeric)
 {
-    if (!WouldWarn(text))
+    if (numeric)
         return true;
     Dialogs::Beep();
     Dialogs::Warning(this, NotNumeric);
     return false;
 }
 
-bool TfrmMain::CheckValue(QComboBox* box)
+void TfrmMain::ShowBoxes(int boxes)
 {
-    if (IsNumeric(box->currentText()))
-        return true;
-    if (box->count() > 0) {
-        box->setCurrentIndex(0);
-        box->setEditText(box->itemText(0));
-    } else {
-        box->setEditText(QString());
-    }
-    return false;
+    if ((boxes & TWizardModel::LengthBox) != 0)
+        ShowEditList(cboLength, Wizard.Length());
+    if ((boxes & TWizardModel::BeginningBox) != 0)
+        ShowEditList(cboBeginning, Wizard.Beginning());
+    if ((boxes & TWizardModel::EndingBox) != 0)
+        ShowEditList(cboEnding, Wizard.Ending());
 }
 
 void TfrmMain::rgAppClick()
 {
-    const bool feeder = rgApp->ItemIndex() == AppFeeder;
-    if (feeder) {
-        rgFeeder->show();
-        rgFeeder->SetItemIndex(FeederBoth);
-        AttachmentChoice = 1;
-        LoadLengthCombo(100, 500, 100);
-    } else {
-        rgFeeder->hide();
-        rgCableType->SetItemIndex(1);
-        chkTopConnector->setChecked(true);
-        chkBottomConnector->setChecked(true);
-        IncludeConnectorClick();
-        rgFeeder->SetItemIndex(-1);
-        AttachmentChoice = 0;
-        LoadLengthCombo(1, 50, 5);
-    }
-    gbxConnectors->setVisible(feeder);
-    imgFeeder->setVisible(feeder);
-    rgCableType->SetItemEnabled(2, feeder);
-    imgTopJumper->setVisible(!feeder);
-    imgBottomJumper->setVisible(!feeder);
+    Wizard.ApplicationClick(rgApp->ItemIndex());
+    ShowPage1Options();
+    ShowBoxes(TWizardModel::LengthBox);
 }
 
 void TfrmMain::IncludeConnectorClick()
 {
-    const bool top = chkTopConnector->isChecked();
-    const bool bottom = chkBottomConnector->isChecked();
-    int choice = FeederNone;
-    if (top && bottom)
-        choice = FeederBoth;
-    else if (top)
-        choice = FeederTop;
-    else if (bottom)
-        choice = FeederBottom;
-    rgFeeder->SetItemIndex(choice);
-    rgFeeder->SetItemEnabled(FeederBoth, top && bottom);
-    rgFeeder->SetItemEnabled(FeederTop, top);
-    rgFeeder->SetItemEnabled(FeederBottom, bottom);
+    Wizard.IncludeClick(chkTopConnector->isChecked(), chkBottomConnector->isChecked());
+    ShowPage1Options();
 }
 
 bool TfrmMain::cboLengthExit()
 {
-    return CheckValue(cboLength);
+    bool numeric = true;
+    const int changed = Wizard.LengthLeft(cboLength->currentText(), numeric);
+    IsNumeric(numeric);
+    ShowBoxes(changed);
+    return numeric;
 }
 
 void TfrmMain::BoxLeft(QComboBox* box)
@@ -336,117 +308,36 @@ bool TfrmMain::RunPendingExit()
     return box == nullptr || RunExitHandler(box);
 }
 
-namespace {
-
-// Puts the list into box and chooses text, adding it at the end when it is not an item.
-void ChooseAdding(QComboBox* box, const QString& text)
-{
-    int index = box->findText(text, Qt::MatchExactly);
-    if (index < 0) {
-        box->addItem(text);
-        index = box->count() - 1;
-    }
-    box->setCurrentIndex(index);
-}
-
-} // namespace
-
 bool TfrmMain::cboEndingExit()
 {
-    const QString remembered = cboBeginning->currentText();
-    const bool numeric = CheckValue(cboEnding);
-    double ending = 0;
-    if (!TryUserStrToFloat(cboEnding->currentText(), ending))
-        return numeric;
-    QStringList below;
-    for (const QString& text : BeginningFrequencies) {
-        double value = 0;
-        if (TryUserStrToFloat(text, value) && value < ending)
-            below.append(text);
-    }
-    cboBeginning->clear();
-    cboBeginning->addItems(below);
-    double beginning = 0;
-    if (TryUserStrToFloat(remembered, beginning) && beginning <= ending)
-        ChooseAdding(cboBeginning, remembered);
-    else
-        cboBeginning->setCurrentIndex(cboBeginning->count() - 1);
+    bool numeric = true;
+    const int changed =
+        Wizard.EndingLeft(cboBeginning->currentText(), cboEnding->currentText(), numeric);
+    IsNumeric(numeric);
+    ShowBoxes(changed);
     return numeric;
 }
 
 bool TfrmMain::cboBeginningExit()
 {
-    const QString remembered = cboEnding->currentText();
-    const bool numeric = CheckValue(cboBeginning);
-    double beginning = 0;
-    if (!TryUserStrToFloat(cboBeginning->currentText(), beginning))
-        return numeric;
-    QStringList above;
-    for (const QString& text : EndingFrequencies) {
-        double value = 0;
-        if (TryUserStrToFloat(text, value) && value > beginning)
-            above.append(text);
-    }
-    cboEnding->clear();
-    cboEnding->addItems(above);
-    cboEnding->setCurrentIndex(cboEnding->count() > 0 ? 0 : -1);
-    double ending = 0;
-    if (TryUserStrToFloat(remembered, ending) && !(ending < beginning))
-        ChooseAdding(cboEnding, remembered);
+    bool numeric = true;
+    const int changed =
+        Wizard.BeginningLeft(cboBeginning->currentText(), cboEnding->currentText(), numeric);
+    IsNumeric(numeric);
+    ShowBoxes(changed);
     return numeric;
 }
 
 bool TfrmMain::Page1Next()
 {
-    double beginning = 0;
-    double ending = 0;
-    double length = 0;
-    if (!PositiveNumber(cboBeginning->currentText(), beginning)) {
-        Dialogs::Beep();
-        Dialogs::Warning(this, BadBeginning);
-        return false;
-    }
-    if (!PositiveNumber(cboEnding->currentText(), ending)) {
-        Dialogs::Beep();
-        Dialogs::Warning(this, BadEnding);
-        return false;
-    }
-    if (beginning > ending) {
-        Dialogs::Beep();
-        Dialogs::Error(this, BandReversed);
-        return false;
-    }
-    if (!PositiveNumber(cboLength->currentText(), length)) {
-        Dialogs::Beep();
-        Dialogs::Warning(this, BadLength);
-        return false;
-    }
-    // Larger values give no sound figures or prices.
-    const auto tooLarge = [this](double value, double bound, const QString& text) {
-        if (value <= bound)
-            return false;
-        Dialogs::Beep();
-        Dialogs::Warning(this, text.arg(FloatToStr(bound)));
+    const TPage1Problem problem = Wizard.Page1Next(
+        cboLength->currentText(), cboBeginning->currentText(), cboEnding->currentText());
+    if (!problem.Any())
         return true;
-    };
-    if (tooLarge(beginning, MaxTypedFrequency, FrequencyTooLarge) ||
-        tooLarge(ending, MaxTypedFrequency, FrequencyTooLarge) ||
-        tooLarge(length, MaxTypedLength, LengthTooLarge))
-        return false;
-
-    TCableCriteria criteria;
-    criteria.UseBand = true;
-    criteria.BeginFrequency = beginning;
-    criteria.EndFrequency = ending;
-    criteria.Air = rgCableType->ItemIndex() == 0;
-    criteria.Foam = rgCableType->ItemIndex() == 1;
-    criteria.EllipticalWaveguide = rgCableType->ItemIndex() == 2;
-    MatchingCables = SelectCables(CableRefs(Cables), criteria);
-    GradeCables = MatchingCables;
-    if (MatchingCables.isEmpty()) {
-        Dialogs::Beep();
-        Dialogs::Warning(this, NoMatch);
-        return false;
-    }
-    return true;
+    Dialogs::Beep();
+    if (problem.Error)
+        Dialogs::Error(this, problem.Text);
+    else
+        Dialogs::Warning(this, problem.Text);
+    return false;
 }

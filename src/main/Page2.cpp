@@ -1,7 +1,5 @@
 #include "TfrmMain.h"
 
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorLists.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/RadioGroup.h"
@@ -19,10 +17,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace {
+#include <functional>
 
-enum { GradePlated = 0, GradeStandard = 1 };
-enum { AttachPrenvo = 0, AttachRegular = 1 };
+namespace {
 
 QComboBox* NewList(const QString& name, QWidget* parent, const QString& hint)
 {
@@ -133,7 +130,7 @@ QWidget* TfrmMain::BuildPage2()
     rgConnectorGrade =
         new TRadioGroup(QStringLiteral("rgConnectorGrade"), QStringLiteral("Connector Grade:"),
                         {QStringLiteral("Plated"), QStringLiteral("Standard")}, page);
-    rgConnectorGrade->SetItemIndexSilently(GradeStandard);
+    rgConnectorGrade->SetItemIndexSilently(TWizardModel::Standard);
     rgCableGrade =
         new TRadioGroup(QStringLiteral("rgCableGrade"), QStringLiteral("Cable Grade:"),
                         {QStringLiteral("Standard Cable"), QStringLiteral("Premium Cable"),
@@ -142,7 +139,7 @@ QWidget* TfrmMain::BuildPage2()
     rgConnectorAttachment = new TRadioGroup(
         QStringLiteral("rgConnectorAttachment"), QStringLiteral("Connector Attachment:"),
         {QStringLiteral("Prenvo"), QStringLiteral("Regular")}, page);
-    rgConnectorAttachment->SetItemIndexSilently(AttachPrenvo);
+    rgConnectorAttachment->SetItemIndexSilently(TWizardModel::Prenvo);
 
     grid->addWidget(topGroup, 0, 0);
     grid->addWidget(cableGroup, 0, 1);
@@ -181,366 +178,169 @@ QWidget* TfrmMain::BuildPage2()
 
 // --- Showing the page -------------------------------------------------------------------------
 
+namespace {
+
+// A picture shown again only when it is another file.
+void ShowPictureFile(QLabel* label, const QString& file)
+{
+    const QString path = file.isEmpty() ? QString() : AppPaths::ImageFile(file);
+    if (!path.isEmpty() && label->property("pictureFile").toString() == path)
+        return;
+    Desktop::ShowPicture(label, path);
+}
+
+void ShowRadioGroup(TRadioGroup* group, int index, const std::function<bool(int)>& enabled)
+{
+    for (int i = 0; i < group->Count(); ++i)
+        group->SetItemEnabled(i, enabled(i));
+    if (group->ItemIndex() != index)
+        group->SetItemIndexSilently(index);
+}
+
+} // namespace
+
+void TfrmMain::SetComboItems(QComboBox* box, const QStringList& items, const QString& selected)
+{
+    const QSignalBlocker blocker(box);
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = box->itemText(i) == items.at(i);
+    if (!same) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentIndex(selected.isEmpty() ? -1 : box->findText(selected, Qt::MatchExactly));
+}
+
+void TfrmMain::ShowSide(TSide& side, const TWizardModel::TSide& shown)
+{
+    for (QWidget* control :
+         {static_cast<QWidget*>(side.cboMatesTo), static_cast<QWidget*>(side.rbActual),
+          static_cast<QWidget*>(side.rbMatesTo), static_cast<QWidget*>(side.cboDescription),
+          static_cast<QWidget*>(side.cboInner)})
+        control->setEnabled(shown.Included);
+    {
+        const QSignalBlocker actual(side.rbActual);
+        const QSignalBlocker matesTo(side.rbMatesTo);
+        (shown.Actual ? side.rbActual : side.rbMatesTo)->setChecked(true);
+    }
+    SetComboItems(side.cboMatesTo, shown.Interfaces, shown.Interface);
+    SetComboItems(side.cboDescription, shown.CharacteristicsItems, shown.Characteristics);
+    SetComboItems(side.cboInner, shown.InnerItems, shown.Inner);
+    side.lblDescription->setText(shown.Label);
+    ShowPictureFile(side.img, shown.Picture);
+}
+
+void TfrmMain::ShowPage2()
+{
+    const TWizardModel& wizard = Wizard;
+    ShowRadioGroup(rgCableGrade, wizard.CableGrade(),
+                   [&wizard](int i) { return wizard.CableGradeEnabled(i); });
+    SetComboItems(cboTLineData, wizard.CableItems(), wizard.CableText());
+    const TTransmissionLine* cable = wizard.Cable();
+    if (cable != nullptr) {
+        edtTlineSize->setText(cable->Diameter + QStringLiteral(" in."));
+        ShowPictureFile(imgCable, cable->Model + QStringLiteral(".gif"));
+    } else {
+        edtTlineSize->clear();
+        ShowPictureFile(imgCable, QString());
+    }
+    ShowRadioGroup(rgConnectorAttachment, wizard.Attachment(),
+                   [&wizard](int i) { return wizard.AttachmentEnabled(i); });
+    ShowRadioGroup(rgConnectorGrade, wizard.Grade(),
+                   [&wizard](int i) { return wizard.GradeEnabled(i); });
+    rgConnectorAttachment->setEnabled(wizard.AnyIncluded());
+    rgConnectorGrade->setEnabled(wizard.AnyIncluded());
+    imgPV->setVisible(wizard.PrenvoBadge());
+    ShowSide(TopSide, wizard.Side(0));
+    ShowSide(BottomSide, wizard.Side(1));
+}
+
 void TfrmMain::Page2Show()
 {
-    const bool waveguide = rgCableType->ItemIndex() == 2;
+    const bool waveguide = Wizard.CableType() == 2;
     edtTlineSize->setVisible(!waveguide);
     lblDiameter->setVisible(!waveguide);
-
-    for (TSide* side : {&TopSide, &BottomSide}) {
-        const bool included = SideIncluded(*side);
-        for (QWidget* control :
-             {static_cast<QWidget*>(side->cboMatesTo), static_cast<QWidget*>(side->rbActual),
-              static_cast<QWidget*>(side->rbMatesTo), static_cast<QWidget*>(side->cboDescription),
-              static_cast<QWidget*>(side->cboInner)})
-            control->setEnabled(included);
-        if (!included) {
-            SetComboItems(side->cboMatesTo, {QStringLiteral("None")}, QStringLiteral("None"));
-            SetComboItems(side->cboDescription, {QStringLiteral("N/A")}, QStringLiteral("N/A"));
-            SetComboItems(side->cboInner, {QStringLiteral("N/A")}, QStringLiteral("N/A"));
-            Desktop::ShowPicture(side->img,
-                                 AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
-            side->lblDescription->clear();
-        }
-    }
-    const bool anyIncluded = SideIncluded(TopSide) || SideIncluded(BottomSide);
-    rgConnectorAttachment->setEnabled(anyIncluded);
-    rgConnectorGrade->setEnabled(anyIncluded);
 
     ShowNavigationButtons(true);
     btnRestart->setEnabled(true);
     btnNext->setText(QStringLiteral("Next ->"));
     btnBack->setEnabled(true);
 
-    UpdateCableGradeOptions();
-    rgCableGradeClick();
+    Wizard.Page2Show();
+    ShowPage2();
 
     UpdateMenuState(false);
 }
 
-bool TfrmMain::SideIncluded(const TSide& side) const
-{
-    return side.Top ? chkTopConnector->isChecked() : chkBottomConnector->isChecked();
-}
-
-QString& TfrmMain::InterfaceChoice(const TSide& side)
-{
-    return side.Top ? TopInterfaceChoice : BottomInterfaceChoice;
-}
-
-QString& TfrmMain::CharacteristicsChoice(const TSide& side)
-{
-    return side.Top ? TopCharacteristicsChoice : BottomCharacteristicsChoice;
-}
-
-QString& TfrmMain::InnerChoice(const TSide& side)
-{
-    return side.Top ? TopInnerChoice : BottomInnerChoice;
-}
-
-void TfrmMain::SetComboItems(QComboBox* box, const QStringList& items, const QString& selected)
-{
-    const QSignalBlocker blocker(box);
-    box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(selected.isEmpty() ? -1 : box->findText(selected, Qt::MatchExactly));
-}
-
-// --- Cable ------------------------------------------------------------------------------------
-
-void TfrmMain::UpdateCableGradeOptions()
-{
-    bool seen[3] = {false, false, false};
-    const QString codes[3] = {QStringLiteral("S"), QStringLiteral("P"), QStringLiteral("R")};
-    for (const TTransmissionLine* cable : MatchingCables) {
-        for (int i = 0; i < 3; ++i)
-            if (cable->Grade == codes[i])
-                seen[i] = true;
-        if (seen[0] && seen[1] && seen[2])
-            break;
-    }
-    for (int i = 0; i < 3; ++i)
-        rgCableGrade->SetItemEnabled(i, seen[i]);
-    if (rgCableGrade->ItemEnabled(CableGradeChoice)) {
-        rgCableGrade->SetItemIndex(CableGradeChoice);
-        return;
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (seen[i]) {
-            rgCableGrade->SetItemIndex(i);
-            return;
-        }
-    }
-}
+// --- Handlers: each passes the pick to the wizard and shows it ---------------------------------
 
 void TfrmMain::rgCableGradeClick()
 {
-    CableGradeChoice = rgCableGrade->ItemIndex();
-    const QString code = CableGradeCode(CableGradeChoice);
-    if (code.isEmpty()) {
-        GradeCables = MatchingCables;
-    } else {
-        TCableCriteria criteria;
-        criteria.Grade = code;
-        GradeCables = SelectCables(MatchingCables, criteria);
-    }
-    FillCableList();
-    cboTLineDataChange();
-    if (SideIncluded(TopSide))
-        InterfaceChange(TopSide);
-    if (SideIncluded(BottomSide))
-        InterfaceChange(BottomSide);
-}
-
-void TfrmMain::FillCableList()
-{
-    QStringList partNumbers;
-    for (const TTransmissionLine* cable : GradeCables)
-        partNumbers.append(cable->PartNumber);
-    partNumbers = SortedUnique(partNumbers);
-    QString selected = partNumbers.isEmpty() ? QString() : partNumbers.first();
-    if (!CurrentCableModel.isEmpty()) {
-        const QString code = CableGradeCode(rgCableGrade->ItemIndex());
-        for (const TTransmissionLine* cable : GradeCables) {
-            if (cable->Model == CurrentCableModel && cable->Grade == code) {
-                if (partNumbers.contains(cable->PartNumber))
-                    selected = cable->PartNumber;
-                break;
-            }
-        }
-    }
-    SetComboItems(cboTLineData, partNumbers, selected);
+    Wizard.CableGradeClick(rgCableGrade->ItemIndex());
+    ShowPage2();
 }
 
 void TfrmMain::cboTLineDataChange()
 {
-    // 1. The cable named in the combo; a text that names no cable takes the last one. With no
-    //    cable of the chosen grade there is no current cable, so no list offers stale choices.
-    if (GradeCables.isEmpty()) {
-        CurrentCable = nullptr;
-    } else {
-        CurrentCable = GradeCables.last();
-        for (const TTransmissionLine* cable : GradeCables) {
-            if (cable->PartNumber == cboTLineData->currentText()) {
-                CurrentCable = cable;
-                break;
-            }
-        }
-    }
-    // 2, 3. Model, diameter and picture.
-    if (CurrentCable != nullptr) {
-        CurrentCableModel = CurrentCable->Model;
-        edtTlineSize->setText(CurrentCable->Diameter + QStringLiteral(" in."));
-        Desktop::ShowPicture(imgCable,
-                             AppPaths::ImageFile(CurrentCable->Model + QStringLiteral(".gif")));
-    } else {
-        edtTlineSize->clear();
-        Desktop::ShowPicture(imgCable, QString());
-    }
-    // 4 to 6. Connector options and lists.
-    const bool anyIncluded = SideIncluded(TopSide) || SideIncluded(BottomSide);
-    if (anyIncluded) {
-        UpdateAttachmentAndGradeOptions();
-        FillConnectorLists();
-    }
-    if (SideIncluded(TopSide))
-        InterfaceChange(TopSide);
-    if (SideIncluded(BottomSide))
-        InterfaceChange(BottomSide);
-    if (anyIncluded) {
-        rgConnectorGradeClick();
-        rgConnectorAttachmentClick();
-    }
-}
-
-// --- Connector options ------------------------------------------------------------------------
-
-void TfrmMain::UpdateAttachmentAndGradeOptions()
-{
-    const bool prenvo =
-        CurrentCable != nullptr && !CurrentCable->PrenvoOption.isEmpty() && rgApp->ItemIndex() <= 0;
-    rgConnectorAttachment->SetItemEnabled(AttachPrenvo, prenvo);
-    if (rgConnectorAttachment->ItemEnabled(AttachmentChoice))
-        rgConnectorAttachment->SetItemIndex(AttachmentChoice);
-    else if (rgConnectorAttachment->ItemEnabled(AttachPrenvo))
-        rgConnectorAttachment->SetItemIndex(AttachPrenvo);
-    else
-        rgConnectorAttachment->SetItemIndex(AttachRegular);
-
-    const bool plated = CurrentCable != nullptr && !CurrentCable->PlatedOption.isEmpty();
-    const bool standard = CurrentCable != nullptr && !CurrentCable->StandardOption.isEmpty() &&
-                          rgConnectorAttachment->ItemIndex() != AttachPrenvo;
-    rgConnectorGrade->SetItemEnabled(GradePlated, plated);
-    rgConnectorGrade->SetItemEnabled(GradeStandard, standard);
-    if (rgConnectorGrade->ItemEnabled(ConnectorGradeChoice))
-        rgConnectorGrade->SetItemIndex(ConnectorGradeChoice);
-    else if (rgConnectorGrade->ItemEnabled(GradePlated))
-        rgConnectorGrade->SetItemIndex(GradePlated);
-    else
-        rgConnectorGrade->SetItemIndex(GradeStandard);
-}
-
-void TfrmMain::FillConnectorLists()
-{
-    TInterfaceLists lists;
-    if (CurrentCable != nullptr)
-        lists = InterfaceLists(*CurrentCable, ConnectorGradeCode(rgConnectorGrade->ItemIndex()),
-                               AttachmentCodeFor(rgConnectorAttachment->ItemIndex()));
-    for (TSide* side : {&TopSide, &BottomSide}) {
-        if (!SideIncluded(*side))
-            continue;
-        const QStringList& list = side->rbActual->isChecked() ? lists.Actual : lists.MatesTo;
-        SetComboItems(side->cboMatesTo, list, QString());
-        FindConnectorInList(list, InterfaceChoice(*side), side->cboMatesTo);
-    }
-}
-
-void TfrmMain::FindConnectorInList(const QStringList& list, const QString& remembered,
-                                   QComboBox* box)
-{
-    const QSignalBlocker blocker(box);
-    bool found = false;
-    if (!remembered.isEmpty() && list.contains(remembered)) {
-        const int index = box->findText(remembered, Qt::MatchExactly);
-        if (index >= 0) {
-            box->setCurrentIndex(index);
-            found = true;
-        }
-    }
-    if (!found || box->currentIndex() < 0)
-        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    Wizard.CableChange(cboTLineData->currentText());
+    ShowPage2();
 }
 
 void TfrmMain::rgConnectorGradeClick()
 {
-    ConnectorGradeChoice = rgConnectorGrade->ItemIndex();
-    FillConnectorLists();
-    if (SideIncluded(TopSide))
-        InterfaceChange(TopSide);
-    if (SideIncluded(BottomSide))
-        InterfaceChange(BottomSide);
+    Wizard.GradeClick(rgConnectorGrade->ItemIndex());
+    ShowPage2();
 }
 
 void TfrmMain::rgConnectorAttachmentClick()
 {
-    AttachmentChoice = rgConnectorAttachment->ItemIndex();
-    if (AttachmentChoice == AttachPrenvo) {
-        rgConnectorGrade->SetItemEnabled(GradeStandard, false);
-        rgConnectorGrade->SetItemIndex(GradePlated);
-        // The attachment's badge only where a connector is attached.
-        imgPV->setVisible(SideIncluded(TopSide) || SideIncluded(BottomSide));
-    } else {
-        UpdateAttachmentAndGradeOptions();
-        imgPV->hide();
-    }
-    rgConnectorGradeClick();
+    Wizard.AttachmentClick(rgConnectorAttachment->ItemIndex());
+    ShowPage2();
 }
-
-// --- One side ---------------------------------------------------------------------------------
-
-void TfrmMain::InterfaceChange(TSide& side)
-{
-    InterfaceChoice(side) = side.cboMatesTo->currentText();
-    FillCharacteristicsList(side);
-    CharacteristicsChange(side);
-}
-
-void TfrmMain::CharacteristicsChange(TSide& side)
-{
-    ShowInterfaceName(side);
-    ShowConnectorPicture(side, IsRightAngle(side.cboDescription->currentText()));
-    CharacteristicsChoice(side) = side.cboDescription->currentText();
-    FillInnerAttachmentList(side);
-}
-
-void TfrmMain::ShowInterfaceName(TSide& side)
-{
-    // A side without a connector names none.
-    if (!SideIncluded(side)) {
-        side.lblDescription->clear();
-        return;
-    }
-    std::optional<QString> name;
-    if (CurrentCable != nullptr)
-        name = InterfaceName(*CurrentCable, side.rbActual->isChecked(),
-                             side.cboMatesTo->currentText());
-    // With no connector of that interface the label returns to its caption, so it never names
-    // a connector that is no longer offered.
-    side.lblDescription->setText(name.value_or(side.DescriptionCaption));
-}
-
-void TfrmMain::ShowConnectorPicture(TSide& side, bool rightAngle)
-{
-    if (!SideIncluded(side)) {
-        Desktop::ShowPicture(side.img, AppPaths::ImageFile(QStringLiteral("noconnectors.gif")));
-        return;
-    }
-    const QString file = ConnectorPictureFile(ImageTable, side.lblDescription->text(), rightAngle,
-                                              rgConnectorAttachment->ItemIndex() == AttachPrenvo);
-    Desktop::ShowPicture(side.img, file.isEmpty() ? QString() : AppPaths::ImageFile(file));
-}
-
-void TfrmMain::FillCharacteristicsList(TSide& side)
-{
-    TChoiceList list;
-    if (CurrentCable != nullptr)
-        list = CharacteristicsList(*CurrentCable, side.rbActual->isChecked(),
-                                   side.cboMatesTo->currentText(),
-                                   AttachmentCodeFor(rgConnectorAttachment->ItemIndex()));
-    SetComboItems(side.cboDescription, list.Items, list.Pick(CharacteristicsChoice(side)));
-}
-
-void TfrmMain::FillInnerAttachmentList(TSide& side)
-{
-    TChoiceList list;
-    if (CurrentCable != nullptr)
-        list =
-            InnerAttachmentList(*CurrentCable, side.rbActual->isChecked(),
-                                side.cboMatesTo->currentText(), side.cboDescription->currentText(),
-                                AttachmentCodeFor(rgConnectorAttachment->ItemIndex()));
-    SetComboItems(side.cboInner, list.Items, list.Pick(InnerChoice(side)));
-}
-
-// --- Handlers ---------------------------------------------------------------------------------
 
 void TfrmMain::cboC1MatesToChange()
 {
-    InterfaceChange(TopSide);
+    Wizard.InterfaceChange(0, TopSide.cboMatesTo->currentText());
+    ShowPage2();
 }
 
 void TfrmMain::cboC2MatesToChange()
 {
-    InterfaceChange(BottomSide);
+    Wizard.InterfaceChange(1, BottomSide.cboMatesTo->currentText());
+    ShowPage2();
 }
 
 void TfrmMain::cboC1DescriptionChange()
 {
-    CharacteristicsChange(TopSide);
+    Wizard.CharacteristicsChange(0, TopSide.cboDescription->currentText());
+    ShowPage2();
 }
 
 void TfrmMain::cboC2DescriptionChange()
 {
-    CharacteristicsChange(BottomSide);
+    Wizard.CharacteristicsChange(1, BottomSide.cboDescription->currentText());
+    ShowPage2();
 }
 
 void TfrmMain::cboC1InnerChange()
 {
-    TopInnerChoice = TopSide.cboInner->currentText();
+    Wizard.InnerChange(0, TopSide.cboInner->currentText());
 }
 
 void TfrmMain::cboC2InnerChange()
 {
-    BottomInnerChoice = BottomSide.cboInner->currentText();
+    Wizard.InnerChange(1, BottomSide.cboInner->currentText());
 }
 
 void TfrmMain::rbC1ActualClick()
 {
-    FillConnectorLists();
-    InterfaceChange(TopSide);
+    Wizard.ActualClick(0, TopSide.rbActual->isChecked());
+    ShowPage2();
 }
 
 void TfrmMain::rbC2ActualClick()
 {
-    FillConnectorLists();
-    InterfaceChange(BottomSide);
+    Wizard.ActualClick(1, BottomSide.rbActual->isChecked());
+    ShowPage2();
 }

@@ -105,16 +105,9 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
     bool pageShown = false;
     try {
-        // 5. Defaults of the wizard.
-        TopInterfaceChoice = DefaultInterface;
-        BottomInterfaceChoice = DefaultInterface;
-        CurrentCableModel = DefaultCableModel;
-        ConnectorGradeChoice = 0;
-        CableGradeChoice = 0;
-        AttachmentChoice = 0;
-
-        // 6. Length box.
-        LoadLengthCombo(1, 50, 5);
+        // 5, 6. Defaults of the wizard, and the length box.
+        Wizard.Defaults();
+        ShowBoxes(TWizardModel::LengthBox);
 
         // 7. Price list.
         try {
@@ -145,24 +138,19 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         ShowPage(TPage::Page1);
         pageShown = true;
 
-        // 11. Frequency lists.
-        BuildFrequencyLists(Cables, BeginningFrequencies, EndingFrequencies);
-        cboBeginning->clear();
-        cboBeginning->addItems(BeginningFrequencies);
-        cboBeginning->setCurrentIndex(
-            BeginningFrequencies.indexOf(RegionalDigits(QStringLiteral("800"))));
-        cboEnding->clear();
-        cboEnding->addItems(EndingFrequencies);
-        cboEnding->setCurrentIndex(
-            EndingFrequencies.indexOf(RegionalDigits(QStringLiteral("2200"))));
-
-        // 12. Elliptical waveguide is for feeders only.
-        rgCableType->SetItemEnabled(2, false);
+        // 11, 12. Frequency lists; elliptical waveguide is for feeders only.
+        QStringList beginning;
+        QStringList ending;
+        BuildFrequencyLists(Cables, beginning, ending);
+        Wizard.CatalogLoaded(&Cables, beginning, ending);
+        ShowBoxes(TWizardModel::BeginningBox | TWizardModel::EndingBox);
+        rgCableType->SetItemEnabled(2, Wizard.WaveguideOffered());
 
         // 13. Picture table.
         const QString imagesFile = AppPaths::ProgramFile(QStringLiteral("dat/images.dat"));
         try {
             ImageTable = ReadTextLines(imagesFile, false, SmallDataFileLimit);
+            Wizard.PicturesLoaded(ImageTable);
         } catch (TDataError& error) {
             throw error.At(imagesFile, 0);
         }

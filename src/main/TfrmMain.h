@@ -6,6 +6,7 @@
 #include "pricing/PriceList.h"
 #include "quote/Jumpers.h"
 #include "quote/QuoteEngine.h"
+#include "quote/WizardModel.h"
 #include "reports/ResultContent.h"
 
 #include <QEvent>
@@ -69,11 +70,9 @@ public:
     void imgLogoClick();
 
     // --- Page 1 ---
-    void LoadLengthCombo(int first, int last, int itemIndex);
-    // False when the box held no number (after the warning, its first item is chosen).
-    bool CheckValue(QComboBox* box);
-    bool IsNumeric(const QString& text);
-    // True when IsNumeric would refuse the text (a typed text that is not a number).
+    // The wizard's pages 1 and 2: their state and rules.
+    const TWizardModel& WizardModel() const { return Wizard; }
+    // True when leaving a box would warn of its text (a typed text that is not a number).
     static bool WouldWarn(const QString& text);
     void rgAppClick();
     void IncludeConnectorClick();
@@ -85,15 +84,10 @@ public:
 
     // --- Page 2 ---
     void Page2Show();
-    void UpdateCableGradeOptions();
     void rgCableGradeClick();
-    void FillCableList();
     void cboTLineDataChange();
-    void UpdateAttachmentAndGradeOptions();
-    void FillConnectorLists();
     void cboC1MatesToChange();
     void cboC2MatesToChange();
-    void FindConnectorInList(const QStringList& list, const QString& remembered, QComboBox* box);
     void cboC1DescriptionChange();
     void cboC2DescriptionChange();
     void cboC1InnerChange();
@@ -167,8 +161,6 @@ public:
 
     // --- State of the run ---
     std::unique_ptr<TJumper> Assembly;
-    QStringList BeginningFrequencies;
-    QStringList EndingFrequencies;
     QStringList ImageTable;
     QStringList RateLines;
     QStringList OrderLines;
@@ -176,9 +168,6 @@ public:
     TOrderInfo OrderInfo;
     QStringList ResultRows;
     TCableList Cables;
-    TCableRefs MatchingCables;
-    TCableRefs GradeCables;
-    const TTransmissionLine* CurrentCable = nullptr;
 
     // The price list (held once: the file's bytes, indexed by part number), and the exchange
     // rates (US dollars only without a rate file).
@@ -195,16 +184,6 @@ public:
     bool RatesAvailable = false;
     QString RatesDate;
 
-    QString TopInterfaceChoice;
-    QString BottomInterfaceChoice;
-    QString CurrentCableModel;
-    QString TopCharacteristicsChoice;
-    QString BottomCharacteristicsChoice;
-    QString TopInnerChoice;
-    QString BottomInnerChoice;
-    int ConnectorGradeChoice = 0;
-    int CableGradeChoice = 0;
-    int AttachmentChoice = 0;
 
 signals:
     // An order was read from this file (an order file, or the last-order file).
@@ -271,17 +250,16 @@ private:
     QPointer<QComboBox> PendingExit;
     QPointer<QComboBox> WarnOnRelease;
 
-    // Page 2 helpers for one side.
-    bool SideIncluded(const TSide& side) const;
-    QString& InterfaceChoice(const TSide& side);
-    QString& CharacteristicsChoice(const TSide& side);
-    QString& InnerChoice(const TSide& side);
-    void InterfaceChange(TSide& side);
-    void CharacteristicsChange(TSide& side);
-    void ShowInterfaceName(TSide& side);
-    void ShowConnectorPicture(TSide& side, bool rightAngle);
-    void FillCharacteristicsList(TSide& side);
-    void FillInnerAttachmentList(TSide& side);
+    // Pages 1 and 2 shown as the wizard has them.
+    TWizardModel Wizard;
+    // A box left, or Next on page 1, warns of a text that is no number; false then.
+    bool IsNumeric(bool numeric);
+    void ShowEditList(QComboBox* box, const TEditList& list);
+    // Shows the page-1 boxes of this TWizardModel::TBoxes mask.
+    void ShowBoxes(int boxes);
+    void ShowPage1Options();
+    void ShowPage2();
+    void ShowSide(TSide& side, const TWizardModel::TSide& shown);
     void SetComboItems(QComboBox* box, const QStringList& items, const QString& selected);
 
     bool StartupTerminated = false;

@@ -7,7 +7,7 @@
 #include "catalog/TextBuffer.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
-#include "quote/WizardWalk.h"
+#include "quote/WizardModel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -194,11 +194,15 @@ TCableFamily FamilyOf(const QString& cableType)
     return TCableFamily::Foam;
 }
 
-// The cables page 1 lets through to page 2 for the request's band and the cable's family (or
+// Page 1 filled in with the row's choices, and Next pressed: the family is the named cable's (or
 // foam, page 1's own choice, when no cable is named).
-TCableRefs MatchingCables(TQuoteRequest& request, const QString& partNumber,
-                          const TCableList& cables)
+void FillPage1(TWizardModel& wizard, const TQuoteRequest& request, const QString& partNumber,
+               const TCableList& cables)
 {
+    if (request.Feeder)
+        wizard.ApplicationClick(TWizardModel::Feeder);
+    wizard.UnitClick(request.Metres);
+    TCableFamily family = TCableFamily::Foam;
     if (!partNumber.isEmpty()) {
         const auto known = std::find_if(cables.begin(), cables.end(), [&](const auto& cable) {
             return cable->PartNumber.compare(partNumber, Qt::CaseInsensitive) == 0;
@@ -206,73 +210,74 @@ TCableRefs MatchingCables(TQuoteRequest& request, const QString& partNumber,
         if (known == cables.end())
             Fail(QStringLiteral("cable: there is no cable %1 in the catalog.")
                      .arg(Shown(partNumber)));
-        request.Family = FamilyOf((*known)->CableType);
+        family = FamilyOf((*known)->CableType);
     }
-    if (request.Family == TCableFamily::EllipticalWaveguide && !request.Feeder)
+    if (family == TCableFamily::EllipticalWaveguide && !wizard.WaveguideOffered())
         Fail(QStringLiteral("cable: elliptical waveguide is offered for feeders only."));
-    TCableCriteria criteria;
-    criteria.UseBand = true;
-    criteria.BeginFrequency = request.BeginFrequency;
-    criteria.EndFrequency = request.EndFrequency;
-    criteria.Air = request.Family == TCableFamily::Air;
-    criteria.Foam = request.Family == TCableFamily::Foam;
-    criteria.EllipticalWaveguide = request.Family == TCableFamily::EllipticalWaveguide;
-    const TCableRefs matching = SelectCables(CableRefs(cables), criteria);
-    if (matching.isEmpty())
+    wizard.CableTypeClick(static_cast<int>(family));
+    if (request.Feeder)
+        wizard.FeederClick(static_cast<int>(request.FeederChoice));
+    const TPage1Problem problem = wizard.Page1Next(request.LengthText, request.Length,
+                                                   request.BeginFrequency, request.EndFrequency);
+    if (problem.Text == NoMatch)
         Fail(QStringLiteral("begin_mhz, end_mhz: ") + NoMatch);
-    return matching;
+    if (problem.Any())
+        Fail(problem.Text);
 }
 
 // Page 2 walked with the row's picks.
-void WalkPage2(const TRow& row, TQuoteRequest& request, const TCableRefs& matching)
+void WalkPage2(const TRow& row, TWizardModel& page, const TQuoteRequest& request)
 {
-    TWizardWalk page(matching, request.Feeder, request.IncludeTop, request.IncludeBottom);
+    page.Page2Show();
     const QString cable = row.Cell(QStringLiteral("cable"));
     if (!cable.isEmpty() && !page.PickCable(cable))
         Fail(QStringLiteral("cable: %1 is not offered from %2 to %3 MHz.")
                  .arg(Shown(cable), FloatToStr(request.BeginFrequency),
                       FloatToStr(request.EndFrequency)));
 
-    const bool anyConnector = request.IncludeTop || request.IncludeBottom;
+    const bool anyConnector = page.AnyIncluded();
     const int attachment = row.Word(QStringLiteral("attachment"),
                                     {QStringLiteral("prenvo"), QStringLiteral("regular")}, -1);
     const int grade = row.Word(QStringLiteral("grade"),
                                {QStringLiteral("plated"), QStringLiteral("standard")}, -1);
-    if (anyConnector && attachment >= 0 && !page.PickAttachment(attachment == 0))
+    if (anyConnector && attachment >= 0 && !page.PickAttachment(attachment))
         Fail(request.Feeder ? QStringLiteral("attachment: Prenvo is offered for jumpers only.")
                             : QStringLiteral("attachment: this cable is not offered with Prenvo."));
     // The Standard grade is offered with the regular attachment only, which a user picks first.
-    if (anyConnector && grade == 1 && attachment < 0 && page.Prenvo())
-        page.PickAttachment(false);
-    if (anyConnector && grade >= 0 && !page.PickGrade(grade == 0))
-        Fail(grade == 0 ? QStringLiteral("grade: this cable is not offered with plated connectors.")
-             : page.Prenvo()
+    if (anyConnector && grade == TWizardModel::Standard && attachment < 0 &&
+        page.Attachment() == TWizardModel::Prenvo)
+        page.PickAttachment(TWizardModel::Regular);
+    if (anyConnector && grade >= 0 && !page.PickGrade(grade))
+        Fail(grade == TWizardModel::Plated
+                 ? QStringLiteral("grade: this cable is not offered with plated connectors.")
+             : page.Attachment() == TWizardModel::Prenvo
                  ? QStringLiteral("grade: standard connectors are not offered with Prenvo.")
                  : QStringLiteral("grade: this cable is not offered with standard connectors."));
 
     const QString sides[2] = {QStringLiteral("top"), QStringLiteral("bottom")};
     for (int side = 0; side < 2; ++side) {
+        const TWizardModel::TSide& shown = page.Side(side);
         const QString interfaceColumn = sides[side];
         const QString characteristicsColumn = sides[side] + QStringLiteral("_characteristics");
         const QString innerColumn = sides[side] + QStringLiteral("_inner");
         const QString text = row.Cell(interfaceColumn);
         if (!text.isEmpty() && !page.PickInterface(side, text))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
-                     .arg(interfaceColumn, Shown(text), Choices(page.Interfaces())));
+                     .arg(interfaceColumn, Shown(text), Choices(shown.Interfaces)));
         const QString characteristics = row.Cell(characteristicsColumn);
         if (!characteristics.isEmpty() && !page.PickCharacteristics(side, characteristics))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
                      .arg(characteristicsColumn, Shown(characteristics),
-                          Choices(page.CharacteristicsItems(side))));
+                          Choices(shown.CharacteristicsItems)));
         const QString inner = row.Cell(innerColumn);
         if (!inner.isEmpty() && !page.PickInner(side, inner))
             Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
-                     .arg(innerColumn, Shown(inner), Choices(page.InnerItems(side))));
+                     .arg(innerColumn, Shown(inner), Choices(shown.InnerItems)));
     }
-    page.Fill(request);
 }
 
-TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& quantity)
+TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables,
+                           TWizardModel::TCableCache& cableLists, qint64& quantity)
 {
     TQuoteRequest request;
     request.Feeder = row.Word(QStringLiteral("application"),
@@ -322,8 +327,14 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, qint64& qu
         Fail(QStringLiteral("quantity: %1 is not a whole number from 1 to %2.")
                  .arg(Shown(count), FloatToStr(MaxOrderQuantity)));
 
-    WalkPage2(row, request, MatchingCables(request, row.Cell(QStringLiteral("cable")), cables));
-    return request;
+    // A freshly started window with page 1 filled in and the row's picks made on page 2.
+    TWizardModel wizard;
+    wizard.ShareCableLists(&cableLists);
+    wizard.Defaults();
+    wizard.CatalogLoaded(&cables, {}, {});
+    FillPage1(wizard, request, row.Cell(QStringLiteral("cable")), cables);
+    WalkPage2(row, wizard, request);
+    return wizard.Request();
 }
 
 QString KindOf(const TQuoteResult& quote)
@@ -472,13 +483,13 @@ TCsvTable ReadBatchFile(const QString& path)
 namespace {
 
 TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchSources& sources,
-                    int tag)
+                    int tag, TWizardModel::TCableCache& cableLists)
 {
     TBatchItem item;
     item.Row = line;
     try {
         row.CheckWidth(headings);
-        TQuoteRequest request = RequestOfRow(row, *sources.Cables, item.Quantity);
+        TQuoteRequest request = RequestOfRow(row, *sources.Cables, cableLists, item.Quantity);
         request.CurrencyTag = tag;
         const TQuoteResult quote = QuoteAssembly(request, sources.Quote);
         if (!quote.Warning.isEmpty())
@@ -542,8 +553,9 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
 TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag)
 {
     const QList<int> columns = ColumnsOf(table);
+    TWizardModel::TCableCache cableLists;
     return QuoteRow(TRow(table.Rows.at(index), columns, table.Semicolons),
-                    table.RowLines.value(index), table.Headings.size(), sources, tag);
+                    table.RowLines.value(index), table.Headings.size(), sources, tag, cableLists);
 }
 
 QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
@@ -552,12 +564,15 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
     const QList<int> columns = ColumnsOf(table);
     QList<TBatchItem> items;
     items.reserve(table.Rows.size());
+    // Rows with the same page-1 choices share page 2's cable lists.
+    TWizardModel::TCableCache cableLists;
     for (int index = 0; index < table.Rows.size(); ++index) {
         const TRow row(table.Rows.at(index), columns, table.Semicolons);
         // A row without any value (a spreadsheet's empty line) is no assembly.
         if (!row.Empty())
             items.append(
-                QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources, tag));
+                QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources, tag,
+                         cableLists));
         if (progress && !progress(index + 1))
             break;
     }
