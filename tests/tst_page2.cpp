@@ -60,15 +60,7 @@ private slots:
     void cleanup();
     void defaultsOnFirstVisit();
     void compareCables();
-    void prenvoOnlyForJumpersWithTheOption();
-    void prenvoForcesPlated();
-    void interfaceListsFollowGradeAndAttachment();
-    void characteristicsFromBothGrades();
-    void rightAngleInAnyCase();
-    void innerAttachments();
-    void actualAndMatesTo();
-    void choicesRememberedAcrossBack();
-    void firstPresentGradeOnReturn();
+    void everyControlPassesItsPick();
     void feederSides_data();
     void feederSides();
     void tabOrderByColumn();
@@ -194,160 +186,40 @@ void TestPage2::compareCables()
              QStringLiteral("1.10 in."));
 }
 
-void TestPage2::prenvoOnlyForJumpersWithTheOption()
+// clang-format off
+void TestPage2::everyControlPassesItsPick()
 {
-    Next();
-    Group("rgCableGrade")->Button(1)->click();
-    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BP"));
-    QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
-    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
-    QVERIFY(Label("imgPV")->isHidden());
-    // No StandardOption: only Plated.
-    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
-    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
-
-    // A feeder is never offered Prenvo, whatever the cable.
-    Button("btnBack")->click();
-    Group("rgApp")->Button(1)->click();
-    Combo("cboLength")->setCurrentIndex(0);
-    Next();
-    Group("rgCableGrade")->Button(0)->click();
-    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50B"));
-    QVERIFY(!Group("rgConnectorAttachment")->ItemEnabled(Prenvo));
-    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
-}
-
-void TestPage2::prenvoForcesPlated()
-{
+    // Each control of the page hands its pick to the wizard, and the page shows the result.
     Next();
     Group("rgConnectorAttachment")->Button(Regular)->click();
-    QVERIFY(Group("rgConnectorGrade")->ItemEnabled(Standard));
-    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
     QVERIFY(Label("imgPV")->isHidden());
-
     Group("rgConnectorGrade")->Button(Standard)->click();
     QCOMPARE(W().WizardModel().GradeChoice(), int(Standard));
-    Group("rgConnectorAttachment")->Button(Prenvo)->click();
-    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
-    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
-    QCOMPARE(W().WizardModel().GradeChoice(), int(Plated));
-    QCOMPARE(W().WizardModel().AttachmentChoice(), int(Prenvo));
-    QVERIFY(!Label("imgPV")->isHidden());
-}
-
-void TestPage2::interfaceListsFollowGradeAndAttachment()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
-    // Plated, regular: lower-case codes count; N Female is a standard-grade connector.
-    QCOMPARE(ComboItems(Combo("cboC1MatesTo")),
-             (QStringList{"4.3-10 Hybrid", "7-16 DIN Male", "N Male"}));
-    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
-    Group("rgConnectorGrade")->Button(Standard)->click();
     QCOMPARE(ComboItems(Combo("cboC2MatesTo")), (QStringList{"7-16 DIN Male", "N Female"}));
-    QCOMPARE(Combo("cboC2MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
-}
-
-void TestPage2::characteristicsFromBothGrades()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
-    QCOMPARE(Group("rgConnectorGrade")->ItemIndex(), int(Plated));
-    // "Low PIM" comes from a standard-grade connector.
-    QCOMPARE(ComboItems(Combo("cboC1Description")),
-             (QStringList{"(none)", "Low PIM", "right ANGLE"}));
-    QCOMPARE(Combo("cboC1Description")->currentText(), QStringLiteral("(none)"));
-}
-
-void TestPage2::rightAngleInAnyCase()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
-    QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm.gif"));
+    Group("rgConnectorGrade")->Button(Plated)->click();
     Choose("cboC1Description", QStringLiteral("right ANGLE"));
     QCOMPARE(Picture("imgTop"), QStringLiteral("716dinm_ra.gif"));
-    QCOMPARE(W().WizardModel().Side(0).CharacteristicsChoice, QStringLiteral("right ANGLE"));
-    QCOMPARE(Picture("imgBottom"), QStringLiteral("716dinm.gif"));
-}
-
-void TestPage2::innerAttachments()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
-    QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"Captivated Pin"});
-    Choose("cboC1Description", QStringLiteral("right ANGLE"));
     QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"Spring Finger"});
     Choose("cboC1Inner", QStringLiteral("Spring Finger"));
     QCOMPARE(W().WizardModel().Side(0).InnerChoice, QStringLiteral("Spring Finger"));
-    Choose("cboC1MatesTo", QStringLiteral("N Male"));
-    QCOMPARE(ComboItems(Combo("cboC1Inner")), QStringList{"(N/A)"});
-    QCOMPARE(ComboItems(Combo("cboC1Description")), QStringList{"(none)"});
-    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("N Male"));
-    QCOMPARE(Picture("imgTop"), QStringLiteral("nm.gif"));
-}
-
-void TestPage2::actualAndMatesTo()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
     W().findChild<QRadioButton*>(QStringLiteral("rbC1MatesTo"))->click();
     QCOMPARE(ComboItems(Combo("cboC1MatesTo")),
              (QStringList{"4.3-10 Hybrid", "7-16 DIN Female", "N Female"}));
-    // "7-16 DIN Male" is not a mates-to name: the first item is taken.
-    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
-    QCOMPARE(W().WizardModel().Side(0).InterfaceChoice, QStringLiteral("4.3-10 Hybrid"));
     Choose("cboC1MatesTo", QStringLiteral("7-16 DIN Female"));
     QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("7-16 DIN Male"));
-    // The bottom side is not affected.
-    QCOMPARE(Combo("cboC2MatesTo")->currentText(), QStringLiteral("7-16 DIN Male"));
-
-    Choose("cboC1MatesTo", QStringLiteral("4.3-10 Hybrid"));
-    W().findChild<QRadioButton*>(QStringLiteral("rbC1Actual"))->click();
-    // A name in both lists stays chosen.
-    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("4.3-10 Hybrid"));
-}
-
-void TestPage2::choicesRememberedAcrossBack()
-{
-    Next();
-    Group("rgConnectorAttachment")->Button(Regular)->click();
-    Choose("cboC1MatesTo", QStringLiteral("N Male"));
-    Choose("cboC2Description", QStringLiteral("Low PIM"));
-    Button("btnBack")->click();
-    QCOMPARE(W().CurrentPage(), TPage::Page1);
-    Next();
-    QCOMPARE(Group("rgConnectorAttachment")->ItemIndex(), int(Regular));
-    QCOMPARE(Combo("cboC1MatesTo")->currentText(), QStringLiteral("N Male"));
-    QCOMPARE(Combo("cboC2Description")->currentText(), QStringLiteral("Low PIM"));
-
+    W().findChild<QRadioButton*>(QStringLiteral("rbC2MatesTo"))->click();
+    Choose("cboC2MatesTo", QStringLiteral("N Female"));
+    QCOMPARE(Label("lblBottomDescription")->text(), QStringLiteral("N Male"));
+    QCOMPARE(Picture("imgBottom"), QStringLiteral("nm.gif"));
+    Choose("cboC2Description", QStringLiteral("(none)"));
+    Choose("cboC2Inner", QStringLiteral("(N/A)"));
+    QCOMPARE(W().WizardModel().Side(1).InnerChoice, QStringLiteral("(N/A)"));
+    Group("rgConnectorAttachment")->Button(Prenvo)->click();
+    QVERIFY(!Label("imgPV")->isHidden());
+    QVERIFY(!Group("rgConnectorGrade")->ItemEnabled(Standard));
     Group("rgCableGrade")->Button(2)->click();
     QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BR"));
-    Button("btnRestart")->click();
-    Next();
-    QCOMPARE(Group("rgCableGrade")->ItemIndex(), 2);
-    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV4-50BR"));
     QCOMPARE(W().WizardModel().CableModel(), QStringLiteral("KRV4-50BR"));
-}
-
-void TestPage2::firstPresentGradeOnReturn()
-{
-    Next();
-    Group("rgCableGrade")->Button(1)->click();
-    Button("btnBack")->click();
-    // Only the 7/8" cable covers 700 to 2700.
-    W().findChild<QComboBox*>(QStringLiteral("cboBeginning"))->setEditText(QStringLiteral("700"));
-    W().findChild<QComboBox*>(QStringLiteral("cboEnding"))->setEditText(QStringLiteral("2700"));
-    Next();
-    QCOMPARE(Group("rgCableGrade")->ItemIndex(), 0);
-    QVERIFY(!Group("rgCableGrade")->ItemEnabled(1));
-    QCOMPARE(Combo("cboTLineData")->currentText(), QStringLiteral("KRV5-50B"));
-    // A cable without connectors: empty lists, captions and placeholders, no messages.
-    QCOMPARE(Combo("cboC1MatesTo")->count(), 0);
-    QCOMPARE(Combo("cboC1Description")->count(), 0);
-    QCOMPARE(Combo("cboC2Inner")->count(), 0);
-    QCOMPARE(Label("lblTopDescription")->text(), QStringLiteral("Top Connector Desc."));
-    QCOMPARE(Label("lblBottomDescription")->text(), QStringLiteral("Bottom Connector Desc"));
-    QVERIFY(Label("imgTop")->property("noPicture").toBool());
 }
 
 // clang-format off
