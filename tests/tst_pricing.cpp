@@ -15,7 +15,10 @@
 
 #include "support/CoreTestHelpers.h"
 
+#include <future>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -327,20 +330,31 @@ void TestPricing::priceListFileBytes()
 void TestPricing::priceListOfManyLines()
 {
     // Short lines make the index grow several times; the first line of each part number stays.
+    // The index is built on a thread of its own: look-ups made at once, from a copy taken while
+    // it is built and from several threads, wait for it and find the same lines.
     QByteArray bytes;
+    constexpr int Parts = 100000;
     for (int pass = 0; pass < 2; ++pass)
-        for (int i = 0; i < 20000; ++i)
+        for (int i = 0; i < Parts; ++i)
             bytes += "|A|P" + QByteArray::number(i) + "|x|" + (pass == 0 ? "first" : "second") +
                      "|" + QByteArray::number(i) + "|\n";
-    const TPriceList list{TTextBuffer(bytes)};
-    QCOMPARE(list.Count(), 20000);
-    for (int i = 0; i < 20000; i += 997) {
-        const std::optional<TPriceList::TItem> item = list.Find(QStringLiteral("P%1").arg(i));
-        QVERIFY(item);
-        QCOMPARE(item->Description, QStringLiteral("first"));
-        QCOMPARE(item->Price, double(i));
-    }
-    QVERIFY(!list.Find(QStringLiteral("P20000")));
+    std::optional<TPriceList> building{TPriceList(TTextBuffer(bytes))};
+    const TPriceList list = *building;
+    const auto check = [&list](int from) {
+        for (int i = from; i < Parts; i += 997) {
+            const std::optional<TPriceList::TItem> item = list.Find(QStringLiteral("P%1").arg(i));
+            if (!item || item->Description != QLatin1String("first") || item->Price != double(i))
+                return false;
+        }
+        return !list.Find(QStringLiteral("P%1").arg(Parts));
+    };
+    std::vector<std::future<bool>> lookUps;
+    for (int thread = 0; thread < 4; ++thread)
+        lookUps.push_back(std::async(std::launch::async, check, thread));
+    building.reset();
+    for (std::future<bool>& lookUp : lookUps)
+        QVERIFY(lookUp.get());
+    QCOMPARE(list.Count(), Parts);
 }
 
 // clang-format off

@@ -21,7 +21,28 @@ void FillPriceSet(TPriceSet& prices, double usDollars, const TExchangeRates& rat
 
 } // namespace
 
-TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
+TPriceList::TPriceList(TTextBuffer text) : Data(std::make_shared<TIndexed>())
+{
+    Data->Text = std::move(text);
+    // The thread holds the data it builds, so a list destroyed early leaves it nothing dangling.
+    Built = std::async(std::launch::async, [data = Data] { data->Build(); }).share();
+}
+
+const TPriceList::TIndexed* TPriceList::Indexed() const
+{
+    if (!Data)
+        return nullptr;
+    Built.get();
+    return Data.get();
+}
+
+qsizetype TPriceList::Count() const
+{
+    const TIndexed* indexed = Indexed();
+    return indexed != nullptr ? static_cast<qsizetype>(indexed->Entries.size()) : 0;
+}
+
+void TPriceList::TIndexed::Build()
 {
     const QByteArrayView bytes = Text.Bytes();
     const char* const begin = bytes.data();
@@ -85,12 +106,12 @@ TPriceList::TPriceList(TTextBuffer text) : Text(std::move(text))
         insert(pending[line % Ahead]);
 }
 
-QByteArrayView TPriceList::PartNumberOf(const TEntry& entry) const
+QByteArrayView TPriceList::TIndexed::PartNumberOf(const TEntry& entry) const
 {
     return Text.Bytes().sliced(entry.PartNumberStart, entry.PartNumberSize);
 }
 
-QByteArrayView TPriceList::LineAt(qsizetype start) const
+QByteArrayView TPriceList::TIndexed::LineAt(qsizetype start) const
 {
     const QByteArrayView bytes = Text.Bytes();
     const char* from = bytes.data() + start;
@@ -99,14 +120,18 @@ QByteArrayView TPriceList::LineAt(qsizetype start) const
 
 std::optional<TPriceList::TItem> TPriceList::Find(const QString& partNumber) const
 {
-    const std::optional<QByteArray> key = Text.Encode(partNumber);
+    const TIndexed* data = Indexed();
+    if (data == nullptr)
+        return std::nullopt;
+    const std::optional<QByteArray> key = data->Text.Encode(partNumber);
     if (!key)
         return std::nullopt;
-    const qsizetype entry = Index.Find(
-        *key, [this](qsizetype stored) { return PartNumberOf(Entries[size_t(stored)]); });
+    const qsizetype entry = data->Index.Find(*key, [data](qsizetype stored) {
+        return data->PartNumberOf(data->Entries[size_t(stored)]);
+    });
     if (entry < 0)
         return std::nullopt;
-    const QString line = Text.Decode(LineAt(Entries[size_t(entry)].LineStart));
+    const QString line = data->Text.Decode(data->LineAt(data->Entries[size_t(entry)].LineStart));
     // A price that is not a number, negative or above MaxUnitPrice reads as 0, as a missing
     // price does; the item is then not priced.
     double price = 0;

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <future>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,7 +20,8 @@ class TExchangeRates;
 //
 // The list keeps the file's bytes and, per part number, where its first line starts: a look-up
 // reads that one line. Indexing looks at the bytes alone, so it costs little more than reading
-// the file.
+// the file, and it runs on a thread of its own, begun when the list is made: start-up does not
+// wait for it. A look-up waits until the index is complete, so it never sees a part of it.
 class TPriceList
 {
 public:
@@ -35,7 +38,7 @@ public:
     // The first line whose field 3 equals partNumber exactly (case-sensitive); nothing when none.
     std::optional<TItem> Find(const QString& partNumber) const;
     // The number of distinct part numbers.
-    qsizetype Count() const { return static_cast<qsizetype>(Entries.size()); }
+    qsizetype Count() const;
 
 private:
     // Where a part number's first line starts, and its part number, in Text.Bytes().
@@ -44,13 +47,22 @@ private:
         qsizetype PartNumberStart = 0;
         qsizetype PartNumberSize = 0;
     };
+    struct TIndexed {
+        TTextBuffer Text;
+        std::vector<TEntry> Entries; // one per part number, in file order
+        TKeyIndex Index;             // part number -> index into Entries
 
-    QByteArrayView PartNumberOf(const TEntry& entry) const;
-    QByteArrayView LineAt(qsizetype start) const;
+        void Build();
+        QByteArrayView PartNumberOf(const TEntry& entry) const;
+        QByteArrayView LineAt(qsizetype start) const;
+    };
 
-    TTextBuffer Text;
-    std::vector<TEntry> Entries; // one per part number, in file order
-    TKeyIndex Index;             // part number -> index into Entries
+    // The list once its index is complete.
+    const TIndexed* Indexed() const;
+
+    // Shared by copies of the list; never changed once built.
+    std::shared_ptr<TIndexed> Data;
+    std::shared_future<void> Built;
 };
 
 // True when the list has a line of this part number with a usable price.
