@@ -73,15 +73,27 @@ void Lengths(const TJumperEntry& entry)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const TSectionedFile file(TextLines(Fuzz::Bytes(data, size)));
-    for (const TQuery& query : Queries(file)) {
+    const TJumperIndex index(file);
+    const QString fileName = QStringLiteral("jumpers.dat");
+    // A search through the index finds what a walk of the file finds, or fails as it does.
+    const auto search = [&](const TQuery& query, bool indexed) -> QString {
         try {
-            if (const std::optional<TJumperEntry> entry = FindStandardJumper(
-                    file, query.PartNumber, query.Top, query.Bottom, QStringLiteral("jumpers.dat")))
+            const std::optional<TJumperEntry> entry =
+                indexed ? index.Find(file, query.PartNumber, query.Top, query.Bottom, fileName)
+                        : FindStandardJumper(file, query.PartNumber, query.Top, query.Bottom,
+                                             fileName);
+            if (!entry)
+                return QStringLiteral("none");
+            if (!indexed)
                 Lengths(*entry);
+            return entry->PartNumberStem + u'|' + entry->FeetLengths + u'|' + entry->MetreLengths;
         } catch (const TDataError& error) {
             // The program reports it and stays on page 2.
-            error.FullText();
+            return QStringLiteral("error ") + error.FullText();
         }
-    }
+    };
+    for (const TQuery& query : Queries(file))
+        Fuzz::Require(search(query, true) == search(query, false),
+                      "the index finds another entry", query.PartNumber);
     return 0;
 }

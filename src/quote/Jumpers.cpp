@@ -20,27 +20,60 @@ std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
     const QString wanted = cablePartNumber.toUpper();
     for (qsizetype s = 1; s < sections.size(); ++s) {
         const TSectionedFile::Section& section = sections.at(s);
-        if (GetField(section.Value(QStringLiteral("TLine")), 1).toUpper() != wanted)
-            continue;
-
         // Only the first section naming the cable is searched.
-        for (qsizetype e = 1; e < section.Entries.size(); ++e) {
-            const TSectionedFile::Entry& entry = section.Entries.at(e);
-            try {
-                const int a = StrToInt(GetField(entry.Value, 1));
-                const int b = StrToInt(GetField(entry.Value, 2));
-                const bool matches = (a == topConnectorId && b == bottomConnectorId) ||
-                                     (b == topConnectorId && a == bottomConnectorId);
-                if (matches)
-                    return ReadJumperEntry(entry.Text);
-            } catch (TDataError& error) {
-                error.At(fileName, entry.Line);
-                throw;
-            }
-        }
-        return std::nullopt;
+        if (GetField(section.Value(QStringLiteral("TLine")), 1).toUpper() == wanted)
+            return FindInJumperSection(section, topConnectorId, bottomConnectorId, fileName);
     }
     return std::nullopt;
+}
+
+std::optional<TJumperEntry> FindInJumperSection(const TSectionedFile::Section& section,
+                                                int topConnectorId, int bottomConnectorId,
+                                                const QString& fileName)
+{
+    for (qsizetype e = 1; e < section.Entries.size(); ++e) {
+        const TSectionedFile::Entry& entry = section.Entries.at(e);
+        try {
+            const int a = StrToInt(GetField(entry.Value, 1));
+            const int b = StrToInt(GetField(entry.Value, 2));
+            const bool matches = (a == topConnectorId && b == bottomConnectorId) ||
+                                 (b == topConnectorId && a == bottomConnectorId);
+            if (matches)
+                return ReadJumperEntry(entry.Text);
+        } catch (TDataError& error) {
+            error.At(fileName, entry.Line);
+            throw;
+        }
+    }
+    return std::nullopt;
+}
+
+TJumperIndex::TJumperIndex(const TSectionedFile& file)
+{
+    const QList<TSectionedFile::Section>& sections = file.Sections();
+    for (qsizetype s = 1; s < sections.size(); ++s) {
+        const QString cable = GetField(sections.at(s).Value(QStringLiteral("TLine")), 1).toUpper();
+        if (!Sections.contains(cable))
+            Sections.insert(cable, s);
+    }
+}
+
+std::optional<TJumperEntry> TJumperIndex::Find(const TSectionedFile& file,
+                                               const QString& cablePartNumber, int topConnectorId,
+                                               int bottomConnectorId, const QString& fileName) const
+{
+    const auto section = Sections.constFind(cablePartNumber.toUpper());
+    if (section == Sections.cend())
+        return std::nullopt;
+    return FindInJumperSection(file.Sections().at(*section), topConnectorId, bottomConnectorId,
+                               fileName);
+}
+
+std::optional<TJumperEntry> TJumperFile::Find(const QString& path, const QString& cablePartNumber,
+                                              int topConnectorId, int bottomConnectorId)
+{
+    const TSectionedFile& file = Read(path);
+    return Index.Find(file, cablePartNumber, topConnectorId, bottomConnectorId, path);
 }
 
 const TSectionedFile& TJumperFile::Read(const QString& path)
@@ -59,6 +92,7 @@ const TSectionedFile& TJumperFile::Read(const QString& path)
         throw error.At(path, 0);
     }
     File = TSectionedFile(lines);
+    Index = TJumperIndex(File);
     Path = path;
     Exists = exists;
     Size = size;

@@ -4,6 +4,7 @@
 #include "catalog/SectionedFile.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -31,6 +32,25 @@ TJumperEntry ReadJumperEntry(const QString& entryLine);
 std::optional<TJumperEntry> FindStandardJumper(const TSectionedFile& file,
                                                const QString& cablePartNumber, int topConnectorId,
                                                int bottomConnectorId, const QString& fileName = {});
+// The same search within one section (the one that names the cable).
+std::optional<TJumperEntry> FindInJumperSection(const TSectionedFile::Section& section,
+                                                int topConnectorId, int bottomConnectorId,
+                                                const QString& fileName = {});
+
+// The sections of a jumpers.dat by the cable each is the first to name (upper-cased), so that a
+// search costs the same whatever the number of cables; it finds what FindStandardJumper finds.
+class TJumperIndex
+{
+public:
+    TJumperIndex() = default;
+    explicit TJumperIndex(const TSectionedFile& file);
+    std::optional<TJumperEntry> Find(const TSectionedFile& file, const QString& cablePartNumber,
+                                     int topConnectorId, int bottomConnectorId,
+                                     const QString& fileName = {}) const;
+
+private:
+    QHash<QString, qsizetype> Sections;
+};
 
 // jumpers.dat as last read. It is read again whenever the file on disk changed (appeared,
 // disappeared, or changed size or time), so an edited file counts at the next search without
@@ -41,6 +61,9 @@ public:
     // The file's sections; a missing file has none. Throws TDataError with the file name when
     // the file exists but cannot be read.
     const TSectionedFile& Read(const QString& path);
+    // FindStandardJumper in the file as read now (read again when it changed), through its index.
+    std::optional<TJumperEntry> Find(const QString& path, const QString& cablePartNumber,
+                                     int topConnectorId, int bottomConnectorId);
 
 private:
     QString Path;
@@ -49,4 +72,5 @@ private:
     qint64 Size = -1;
     QDateTime Modified;
     TSectionedFile File;
+    TJumperIndex Index;
 };

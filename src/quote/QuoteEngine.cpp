@@ -209,9 +209,8 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
 
     std::optional<TJumperEntry> entry;
     try {
-        entry = FindStandardJumper(sources.Jumpers->Read(sources.JumpersPath), cable.PartNumber,
-                                   matched.Top->ConnectorID, matched.Bottom->ConnectorID,
-                                   sources.JumpersPath);
+        entry = sources.Jumpers->Find(sources.JumpersPath, cable.PartNumber,
+                                      matched.Top->ConnectorID, matched.Bottom->ConnectorID);
     } catch (const TDataError& error) {
         // A damaged jumpers.dat entry: nothing is quoted.
         quote.DataError = error.FullText();
