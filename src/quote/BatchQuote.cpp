@@ -194,23 +194,44 @@ TCableFamily FamilyOf(const QString& cableType)
     return TCableFamily::Foam;
 }
 
+// What the rows of a batch share, so that a row costs the same whatever the catalog's size:
+// page 2's cable lists by page-1 choices, and the catalog's first cable of each part number
+// (without regard to case).
+struct TBatchLists {
+    TWizardModel::TCableCache CableLists;
+    QHash<QString, const TTransmissionLine*> Cables;
+    bool CablesBuilt = false;
+
+    const TTransmissionLine* Cable(const TCableList& cables, const QString& partNumber)
+    {
+        if (!CablesBuilt) {
+            CablesBuilt = true;
+            for (const auto& cable : cables)
+                if (const QString key = cable->PartNumber.toCaseFolded(); !Cables.contains(key))
+                    Cables.insert(key, cable.get());
+        }
+        const TTransmissionLine* cable = Cables.value(partNumber.toCaseFolded(), nullptr);
+        return cable != nullptr && cable->PartNumber.compare(partNumber, Qt::CaseInsensitive) == 0
+                   ? cable
+                   : nullptr;
+    }
+};
+
 // Page 1 filled in with the row's choices, and Next pressed: the family is the named cable's (or
 // foam, page 1's own choice, when no cable is named).
 void FillPage1(TWizardModel& wizard, const TQuoteRequest& request, const QString& partNumber,
-               const TCableList& cables)
+               const TCableList& cables, TBatchLists& lists)
 {
     if (request.Feeder)
         wizard.ApplicationClick(TWizardModel::Feeder);
     wizard.UnitClick(request.Metres);
     TCableFamily family = TCableFamily::Foam;
     if (!partNumber.isEmpty()) {
-        const auto known = std::find_if(cables.begin(), cables.end(), [&](const auto& cable) {
-            return cable->PartNumber.compare(partNumber, Qt::CaseInsensitive) == 0;
-        });
-        if (known == cables.end())
+        const TTransmissionLine* known = lists.Cable(cables, partNumber);
+        if (known == nullptr)
             Fail(QStringLiteral("cable: there is no cable %1 in the catalog.")
                      .arg(Shown(partNumber)));
-        family = FamilyOf((*known)->CableType);
+        family = FamilyOf(known->CableType);
     }
     if (family == TCableFamily::EllipticalWaveguide && !wizard.WaveguideOffered())
         Fail(QStringLiteral("cable: elliptical waveguide is offered for feeders only."));
@@ -276,8 +297,8 @@ void WalkPage2(const TRow& row, TWizardModel& page, const TQuoteRequest& request
     }
 }
 
-TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables,
-                           TWizardModel::TCableCache& cableLists, qint64& quantity)
+TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, TBatchLists& lists,
+                           qint64& quantity)
 {
     TQuoteRequest request;
     request.Feeder = row.Word(QStringLiteral("application"),
@@ -329,10 +350,10 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables,
 
     // A freshly started window with page 1 filled in and the row's picks made on page 2.
     TWizardModel wizard;
-    wizard.ShareCableLists(&cableLists);
+    wizard.ShareCableLists(&lists.CableLists);
     wizard.Defaults();
     wizard.CatalogLoaded(&cables, {}, {});
-    FillPage1(wizard, request, row.Cell(QStringLiteral("cable")), cables);
+    FillPage1(wizard, request, row.Cell(QStringLiteral("cable")), cables, lists);
     WalkPage2(row, wizard, request);
     return wizard.Request();
 }
@@ -483,13 +504,13 @@ TCsvTable ReadBatchFile(const QString& path)
 namespace {
 
 TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchSources& sources,
-                    int tag, TWizardModel::TCableCache& cableLists)
+                    int tag, TBatchLists& lists)
 {
     TBatchItem item;
     item.Row = line;
     try {
         row.CheckWidth(headings);
-        TQuoteRequest request = RequestOfRow(row, *sources.Cables, cableLists, item.Quantity);
+        TQuoteRequest request = RequestOfRow(row, *sources.Cables, lists, item.Quantity);
         request.CurrencyTag = tag;
         const TQuoteResult quote = QuoteAssembly(request, sources.Quote);
         if (!quote.Warning.isEmpty())
@@ -553,9 +574,9 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
 TBatchItem QuoteBatchRow(const TCsvTable& table, int index, const TBatchSources& sources, int tag)
 {
     const QList<int> columns = ColumnsOf(table);
-    TWizardModel::TCableCache cableLists;
+    TBatchLists lists;
     return QuoteRow(TRow(table.Rows.at(index), columns, table.Semicolons),
-                    table.RowLines.value(index), table.Headings.size(), sources, tag, cableLists);
+                    table.RowLines.value(index), table.Headings.size(), sources, tag, lists);
 }
 
 QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& sources, int tag,
@@ -564,15 +585,14 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
     const QList<int> columns = ColumnsOf(table);
     QList<TBatchItem> items;
     items.reserve(table.Rows.size());
-    // Rows with the same page-1 choices share page 2's cable lists.
-    TWizardModel::TCableCache cableLists;
+    TBatchLists lists;
     for (int index = 0; index < table.Rows.size(); ++index) {
         const TRow row(table.Rows.at(index), columns, table.Semicolons);
         // A row without any value (a spreadsheet's empty line) is no assembly.
         if (!row.Empty())
             items.append(
                 QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources, tag,
-                         cableLists));
+                         lists));
         if (progress && !progress(index + 1))
             break;
     }

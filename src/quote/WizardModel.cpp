@@ -98,11 +98,43 @@ const TCableChoices::TList& TCableChoices::List(int grade) const
         }
         QStringList partNumbers;
         partNumbers.reserve(list.Cables.size());
-        for (const TTransmissionLine* cable : list.Cables)
+        const QString code = CableGradeCode(grade);
+        for (const TTransmissionLine* cable : list.Cables) {
             partNumbers.append(cable->PartNumber);
+            if (!list.ByPartNumber.contains(cable->PartNumber))
+                list.ByPartNumber.insert(cable->PartNumber, cable);
+            if (cable->Grade == code && !list.ByModel.contains(cable->Model))
+                list.ByModel.insert(cable->Model, cable);
+        }
         list.PartNumbers = SortedUnique(partNumbers);
+        for (const QString& partNumber : std::as_const(list.PartNumbers))
+            list.ByFoldedPartNumber.insert(partNumber.toCaseFolded(), partNumber);
     }
     return list;
+}
+
+const TTransmissionLine* TCableChoices::Named(int grade, const QString& partNumber) const
+{
+    return List(grade).ByPartNumber.value(partNumber, nullptr);
+}
+
+const TTransmissionLine* TCableChoices::OfModel(int grade, const QString& model) const
+{
+    return List(grade).ByModel.value(model, nullptr);
+}
+
+bool TCableChoices::Listed(int grade, const QString& partNumber) const
+{
+    // A part number is listed when its first cable's is (the list drops only case-repeats).
+    const TList& list = List(grade);
+    return list.ByFoldedPartNumber.value(partNumber.toCaseFolded()) == partNumber;
+}
+
+QString TCableChoices::Offered(int grade, const QString& partNumber) const
+{
+    const QString item = List(grade).ByFoldedPartNumber.value(partNumber.toCaseFolded());
+    // The folded forms agree with a comparison without regard to case; checked all the same.
+    return item.compare(partNumber, Qt::CaseInsensitive) == 0 ? item : QString();
 }
 
 TCableRefs Page1Cables(const TCableRefs& cables, double beginFrequency, double endFrequency,
@@ -460,19 +492,14 @@ void TWizardModel::CableGradeClick()
 
 void TWizardModel::FillCableList()
 {
+    // The remembered model's cable of this grade when listed, else the first.
     const QStringList& partNumbers = CableItems();
-    QString selected = partNumbers.isEmpty() ? QString() : partNumbers.first();
-    if (!CableModelChoice.isEmpty()) {
-        const QString code = CableGradeCode(CableGradeItem);
-        for (const TTransmissionLine* cable : GradeCables()) {
-            if (cable->Model == CableModelChoice && cable->Grade == code) {
-                if (partNumbers.contains(cable->PartNumber))
-                    selected = cable->PartNumber;
-                break;
-            }
-        }
-    }
-    CableName = Shown(partNumbers, selected);
+    CableName = partNumbers.isEmpty() ? QString() : partNumbers.first();
+    if (!Choices || CableModelChoice.isEmpty())
+        return;
+    const TTransmissionLine* cable = Choices->OfModel(CableGradeItem, CableModelChoice);
+    if (cable != nullptr && Choices->Listed(CableGradeItem, cable->PartNumber))
+        CableName = cable->PartNumber;
 }
 
 void TWizardModel::CableChange(const QString& partNumber)
@@ -488,13 +515,9 @@ void TWizardModel::CableChange()
     const TCableRefs& cables = GradeCables();
     CurrentCable = nullptr;
     if (!cables.isEmpty()) {
-        CurrentCable = cables.last();
-        for (const TTransmissionLine* cable : cables) {
-            if (cable->PartNumber == CableName) {
-                CurrentCable = cable;
-                break;
-            }
-        }
+        CurrentCable = Choices->Named(CableGradeItem, CableName);
+        if (CurrentCable == nullptr)
+            CurrentCable = cables.last();
     }
     if (CurrentCable != nullptr)
         CableModelChoice = CurrentCable->Model;
@@ -663,8 +686,7 @@ bool TWizardModel::PickCable(const QString& partNumber)
     for (int grade = -1; grade < 3; ++grade) {
         if (grade >= 0 && (grade == CableGradeItem || !CableGradeEnabled(grade)))
             continue;
-        const QString offered =
-            Offered(Choices->PartNumbers(grade < 0 ? CableGradeItem : grade), partNumber);
+        const QString offered = Choices->Offered(grade < 0 ? CableGradeItem : grade, partNumber);
         if (offered.isEmpty())
             continue;
         if (grade >= 0)

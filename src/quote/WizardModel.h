@@ -37,12 +37,24 @@ public:
     // The cables of a cable grade (-1: of all grades), and their part numbers sorted and unique.
     const TCableRefs& Cables(int grade) const { return List(grade).Cables; }
     const QStringList& PartNumbers(int grade) const { return List(grade).PartNumbers; }
+    // Look-ups that cost the same whatever the number of cables:
+    // the first cable of the grade with this part number (exactly); null for none;
+    const TTransmissionLine* Named(int grade, const QString& partNumber) const;
+    // the first cable of the grade of this model whose grade code is the grade's exactly;
+    const TTransmissionLine* OfModel(int grade, const QString& model) const;
+    // whether PartNumbers(grade) holds the text exactly;
+    bool Listed(int grade, const QString& partNumber) const;
+    // the item of PartNumbers(grade) equal to the text without regard to case; empty for none.
+    QString Offered(int grade, const QString& partNumber) const;
 
 private:
     struct TList {
         bool Built = false;
         TCableRefs Cables;
         QStringList PartNumbers;
+        QHash<QString, const TTransmissionLine*> ByPartNumber;
+        QHash<QString, const TTransmissionLine*> ByModel;
+        QHash<QString, QString> ByFoldedPartNumber;
     };
     const TList& List(int grade) const;
 
