@@ -92,12 +92,12 @@ void TfrmMain::SelectCurrency(QAction* item)
     }
     ShowForeignNotice();
 
-    // Re-price the page that shows, from the amounts already looked up.
+    // Re-price the page that shows, from the amounts already looked up; nothing else changes.
     if (CurrentPage() == TPage::Final) {
         ShowAssemblyPrice();
         RebuildFinalResultRow();
     } else if (CurrentPage() == TPage::NoPN) {
-        ShowPartsList();
+        ShowPartsListPrices();
     }
 }
 

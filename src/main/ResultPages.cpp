@@ -250,27 +250,37 @@ void TfrmMain::ShowPartsList()
 
     lblPartsList->setText(Displayed(PartsListIntro(QuoteRequest.Feeder)));
     grdJumper->setRowCount(static_cast<int>(list.Rows.size()));
-    grdJumper->horizontalHeaderItem(4)->setText(QStringLiteral("Price ") + list.Label);
     for (int row = 0; row < list.Rows.size(); ++row) {
         const TPartsRow& item = list.Rows.at(row);
         SetCell(grdJumper, row, 0, item.Qty, Centre);
         SetCell(grdJumper, row, 1, item.Uom, Left);
         SetCell(grdJumper, row, 2, item.PartNumber, Left);
         SetCell(grdJumper, row, 3, item.Description, Left);
-        SetCell(grdJumper, row, 4, PriceText(item.Price), Right);
-        SetCell(grdJumper, row, 5, PriceText(item.Extended), Right);
         SetCell(grdJumper, row, 6, item.Kind, Left);
     }
+    ShowPartsListPrices();
     // The heading and every row show without scrolling.
     grdJumper->setFixedHeight(grdJumper->horizontalHeader()->sizeHint().height() +
                               grdJumper->rowCount() * DesignedRowHeight +
                               2 * grdJumper->frameWidth());
-    lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
-    edTotal->setText(Quote.TotalText());
     ShowUnpricedNote(grdJumper->parentWidget(), Quote.Unpriced);
 
     for (int row = 0; row < Quote.Figures.size(); ++row)
         SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
+}
+
+void TfrmMain::ShowPartsListPrices()
+{
+    PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
+    const TPartsList& list = Quote.PartsList;
+    grdJumper->horizontalHeaderItem(4)->setText(QStringLiteral("Price ") + list.Label);
+    for (int row = 0; row < list.Rows.size() && row < grdJumper->rowCount(); ++row) {
+        const TPartsRow& item = list.Rows.at(row);
+        SetCell(grdJumper, row, 4, PriceText(item.Price), Right);
+        SetCell(grdJumper, row, 5, PriceText(item.Extended), Right);
+    }
+    lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
+    edTotal->setText(Quote.TotalText());
     ResultRows = Quote.OrderRows;
 }
 

@@ -106,6 +106,8 @@ public:
 
     // --- Result pages (of Quote, priced in the chosen currency) ---
     void ShowPartsList();
+    // The prices of the shown parts list, in the chosen currency (a currency change).
+    void ShowPartsListPrices();
     void ShowFinalSummary();
     void ShowAssemblyPrice();
     // ResultRows: the order lines of the page shown.
