@@ -51,6 +51,17 @@ QLabel* NewNotice(const QString& name, QWidget* parent)
     return label;
 }
 
+// The foreign-currency notice keeps its room while hidden, so that a currency change does not
+// move (and redraw) what is below it.
+QLabel* NewCurrencyNotice(const QString& name, QWidget* parent)
+{
+    QLabel* label = NewNotice(name, parent);
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
 } // namespace
 
 // --- Pages --------------------------------------------------------------------------------------
@@ -115,7 +126,7 @@ QWidget* TfrmMain::BuildPartsListPage()
     layout->addWidget(grdJumperspecs);
     layout->addStretch(1);
 
-    lblforeign1 = NewNotice(QStringLiteral("lblforeign1"), page);
+    lblforeign1 = NewCurrencyNotice(QStringLiteral("lblforeign1"), page);
     lblforeign1->hide();
     layout->addWidget(lblforeign1);
     auto* updateRow = new QHBoxLayout;
@@ -209,7 +220,7 @@ QWidget* TfrmMain::BuildFinalPage()
     layout->addWidget(grdFinal);
     layout->addWidget(NewUnpricedNote(page));
     layout->addStretch(1);
-    lblforeign2 = NewNotice(QStringLiteral("lblforeign2"), page);
+    lblforeign2 = NewCurrencyNotice(QStringLiteral("lblforeign2"), page);
     lblforeign2->hide();
     layout->addWidget(lblforeign2);
     auto* updateRow = new QHBoxLayout;
