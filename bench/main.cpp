@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <malloc.h>
 
@@ -107,6 +108,45 @@ void WriteSummary(const QString& path, const QList<TStepResult>& results,
     file.write(text);
 }
 
+// --- The machine ---------------------------------------------------------------------------------
+
+// "CPU model, N logical CPUs, caches L1d 32K L1i 32K L2 512K L3 16384K": the ratios measured depend
+// on memory latency as well as on speed, so a result names the machine it came from.
+QString MachineDescription()
+{
+    QString model = QStringLiteral("unknown CPU");
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    if (cpuinfo.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : cpuinfo.readAll().split('\n'))
+            if (line.startsWith("model name")) {
+                model = QString::fromUtf8(line.mid(line.indexOf(':') + 1)).trimmed();
+                break;
+            }
+    QStringList caches;
+    const QDir cacheDir(QStringLiteral("/sys/devices/system/cpu/cpu0/cache"));
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    };
+    for (const QString& index :
+         cacheDir.entryList({QStringLiteral("index*")}, QDir::Dirs, QDir::Name)) {
+        const QString base = cacheDir.filePath(index) + QLatin1Char('/');
+        const QString type = read(base + QStringLiteral("type"));
+        const QString suffix = type == QLatin1String("Data")          ? QStringLiteral("d")
+                               : type == QLatin1String("Instruction") ? QStringLiteral("i")
+                                                                      : QString();
+        caches.append(QStringLiteral("L%1%2 %3")
+                          .arg(read(base + QStringLiteral("level")), suffix,
+                               read(base + QStringLiteral("size"))));
+    }
+    return QStringLiteral("machine: %1, %2 logical CPUs%3")
+        .arg(model)
+        .arg(QThread::idealThreadCount())
+        .arg(caches.isEmpty() ? QString()
+                              : QStringLiteral(", caches ") + caches.join(QStringLiteral(", ")));
+}
+
 // --- One scale -----------------------------------------------------------------------------------
 
 int RunBench(const TBenchConfig& config)
@@ -122,7 +162,8 @@ int RunBench(const TBenchConfig& config)
         BenchFailure(QStringLiteral("cannot create %1").arg(root));
     }
 
-    std::printf("Ferrolyn benchmark, %s\n", qPrintable(config.Describe()));
+    std::printf("Ferrolyn benchmark, %s\n%s\n", qPrintable(config.Describe()),
+                qPrintable(MachineDescription()));
     std::fflush(stdout);
     const TInstallation installation = WriteSyntheticInstallation(root, config);
     std::printf("%s\ninstallation written in %.1f s to %s%s\n", qPrintable(installation.Describe()),
@@ -280,6 +321,7 @@ int RunCompare(const TBenchConfig& config)
         BenchFailure(QStringLiteral("cannot create a temporary folder"));
     QList<TSummary> summaries;
     QList<TBenchConfig> configs = {config.Scaled(1), config.Scaled(2)};
+    std::printf("%s\n", qPrintable(MachineDescription()));
     for (const TBenchConfig& scaled : configs) {
         const QString summary =
             temporary.filePath(QStringLiteral("summary-%1.txt").arg(summaries.size()));
