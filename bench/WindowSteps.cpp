@@ -314,10 +314,11 @@ QList<TStepResult> TWizardDriver::Run()
 
     // Page 2's Compare...: frmCompare built and shown with every cable of the list, then closed.
     ToPage2(StandardLength);
+    // The name is the same at every scale, so that --compare finds the step at both.
+    std::printf("  page 2 lists %d cables for Compare...\n",
+                Find<QComboBox>("cboTLineData")->count());
     results.append(Step(
-        QStringLiteral("Compare... opens frmCompare (%1 cables)")
-            .arg(Find<QComboBox>("cboTLineData")->count()),
-        nullptr,
+        QStringLiteral("Compare... opens frmCompare (every cable of page 2's list)"), nullptr,
         [this](int) {
             QTimer::singleShot(0, [] {
                 if (QWidget* dialog = QApplication::activeModalWidget())
