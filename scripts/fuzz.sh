@@ -41,23 +41,7 @@ if [ $# -gt 0 ]; then
 fi
 
 # The compiler and its runtimes, then the project's own packages.
-packages=(clang libclang-rt-14-dev)
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
-        "${missing[@]}"
-fi
+bash "$root/scripts/install-missing.sh" clang libclang-rt-14-dev
 bash "$root/scripts/deps.sh"
 
 cmake -S "$root" -B "$build" -DFERROLYN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \

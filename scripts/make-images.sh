@@ -12,7 +12,7 @@
 # the script again after editing the data always brings the pictures in line.
 # Output is deterministic: running it twice gives byte-identical files.
 #
-# Needs ImageMagick 6 ("convert"); set CONVERT to use another binary.
+# Needs ImageMagick 6 ("convert"), installed when missing; set CONVERT to use another binary.
 # DejaVu fonts are used when present.
 
 set -euo pipefail
@@ -23,6 +23,9 @@ DAT="$PROG/dat"
 IMG="$PROG/images"
 RES="$ROOT/resources"
 
+if [ -z "${CONVERT:-}" ]; then
+    bash "$ROOT/scripts/install-missing.sh" imagemagick
+fi
 CONVERT="${CONVERT:-/usr/bin/convert}"
 if ! "$CONVERT" -version 2>/dev/null | grep -q ImageMagick; then
     echo "make-images: ImageMagick convert not found at $CONVERT (set CONVERT=...)" >&2

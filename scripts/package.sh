@@ -7,19 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-package"
 
 bash "$root/scripts/deps.sh"
-tools=(dpkg-dev lintian desktop-file-utils shared-mime-info file)
-missing=()
-for package in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
-        "${missing[@]}"
-fi
+bash "$root/scripts/install-missing.sh" dpkg-dev lintian desktop-file-utils shared-mime-info file
 
 echo "== Checking the desktop entry and the order-file type"
 desktop-file-validate "$root/packaging/ferrolyn.desktop"
