@@ -95,8 +95,8 @@ void TBandPanels::btnCompareClick()
             }
     }
     TComparisonInput input;
-    input.F1 = TypedNumber(Window.cboBeginning);
-    input.F2 = TypedNumber(Window.cboEnding);
+    input.BeginFrequency = TypedNumber(Window.cboBeginning);
+    input.EndFrequency = TypedNumber(Window.cboEnding);
     input.Length = TypedNumber(Window.cboLength);
     input.Metres = Window.rbMeters->isChecked();
     input.RatesAvailable = Window.RatesAvailable;

@@ -191,7 +191,7 @@ void TfrmCompare::Redraw()
     auto* frequency = new QValueAxis;
     frequency->setTitleText(QStringLiteral("Frequency (MHz)"));
     frequency->setLabelFormat(QStringLiteral("%g"));
-    frequency->setRange(Input.F1, Input.F2 > Input.F1 ? Input.F2 : Input.F1 + 1);
+    frequency->setRange(Input.BeginFrequency, Input.EndFrequency > Input.BeginFrequency ? Input.EndFrequency : Input.BeginFrequency + 1);
     auto* loss = new QValueAxis;
     loss->setTitleText(QStringLiteral("Total attenuation (dB)"));
     loss->setLabelFormat(QStringLiteral("%g"));
@@ -206,7 +206,7 @@ void TfrmCompare::Redraw()
         auto* series = new QLineSeries;
         series->setName(row.PartNumber);
         for (const TBandPoint& point :
-             BandCurve(*row.Cable, !Input.Metres, Input.F1, Input.F2, Input.Length, 61)) {
+             BandCurve(*row.Cable, !Input.Metres, Input.BeginFrequency, Input.EndFrequency, Input.Length, 61)) {
             if (!std::isfinite(point.Total))
                 continue;
             series->append(point.Frequency, point.Total);

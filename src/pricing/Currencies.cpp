@@ -50,17 +50,6 @@ const std::array<TCurrencyItem, CurrencyMenuItemCount>& CurrencyMenuItems()
     return items;
 }
 
-QStringList CurrencyRegions()
-{
-    QStringList regions;
-    for (const TCurrencyItem& item : CurrencyMenuItems()) {
-        const QString region = QString::fromLatin1(item.Region);
-        if (!region.isEmpty() && !regions.contains(region))
-            regions.append(region);
-    }
-    return regions;
-}
-
 namespace {
 
 // The first menu item of a foreign tag; nullptr for US dollars and tags outside 2..36.

@@ -20,8 +20,6 @@ constexpr int UsDollarTag = 1;
 
 // The currency menu's items in menu order: "US Dollars (USD)", then the region submenus' items.
 const std::array<TCurrencyItem, CurrencyMenuItemCount>& CurrencyMenuItems();
-// The region submenus in menu order: "Africa", "Asia", ... "South America".
-QStringList CurrencyRegions();
 
 // A tag outside 1..36 counts as US dollars.
 bool IsForeignTag(int tag);

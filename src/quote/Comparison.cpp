@@ -24,7 +24,7 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
                                      const TComparisonInput& input, const TPriceList& prices,
                                      const TExchangeRates& rates)
 {
-    const double middle = (input.F1 + input.F2) / 2;
+    const double middle = (input.BeginFrequency + input.EndFrequency) / 2;
     const int index = input.RatesAvailable ? PriceSetIndex(input.CurrencyTag) : 0;
     QList<TComparisonRow> rows;
     rows.reserve(cables.size());
@@ -33,10 +33,10 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
         row.Cable = cable;
         row.PartNumber = cable->PartNumber;
         row.Diameter = cable->Diameter + QStringLiteral(" in.");
-        row.AttenuationBegin = Attenuation(*cable, input.F1, input.F1);
+        row.AttenuationBegin = Attenuation(*cable, input.BeginFrequency, input.BeginFrequency);
         row.AttenuationMiddle = Attenuation(*cable, middle, middle);
-        row.AttenuationEnd = Attenuation(*cable, input.F2, input.F2);
-        row.TotalAtEnd = TotalAttenuation(*cable, !input.Metres, input.F2, input.F2, input.Length);
+        row.AttenuationEnd = Attenuation(*cable, input.EndFrequency, input.EndFrequency);
+        row.TotalAtEnd = TotalAttenuation(*cable, !input.Metres, input.EndFrequency, input.EndFrequency, input.Length);
         row.AveragePower = AveragePower(*cable, middle, middle);
         row.MaxPower = cable->MaxPower;
         double usDollars = 0;
@@ -59,10 +59,10 @@ QStringList ComparisonHeadings(const TComparisonInput& input)
     return {QStringLiteral("Part Number"),
             QStringLiteral("Description"),
             QStringLiteral("Diameter"),
-            at.arg(FloatToStr(input.F1)),
-            at.arg(FloatToStr((input.F1 + input.F2) / 2)),
-            at.arg(FloatToStr(input.F2)),
-            QStringLiteral("Total Attenuation at %1 MHz (dB)").arg(FloatToStr(input.F2)),
+            at.arg(FloatToStr(input.BeginFrequency)),
+            at.arg(FloatToStr((input.BeginFrequency + input.EndFrequency) / 2)),
+            at.arg(FloatToStr(input.EndFrequency)),
+            QStringLiteral("Total Attenuation at %1 MHz (dB)").arg(FloatToStr(input.EndFrequency)),
             QStringLiteral("Average Power (kW)"),
             QStringLiteral("Max Power (kW)"),
             QStringLiteral("Price per %1 (%2)")

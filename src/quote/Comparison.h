@@ -13,8 +13,8 @@ class TPriceList;
 // middle and end, its total attenuation at page 1's length at the band's end, its average
 // (middle of the band) and maximum power, and its price per foot or metre in the chosen currency.
 struct TComparisonInput {
-    double F1 = 0;
-    double F2 = 0;
+    double BeginFrequency = 0; // MHz
+    double EndFrequency = 0;
     double Length = 0;
     bool Metres = false;
     int CurrencyTag = 0;

@@ -21,7 +21,7 @@ QString NoConnector(bool top)
 QString OtherGrade(const QString& gradeCode, bool top, bool bottom)
 {
     const QString grade =
-        gradeCode == QLatin1String("P") ? QStringLiteral("Plated") : QStringLiteral("Standard");
+        gradeCode == ConnectorGradeCode(0) ? QStringLiteral("Plated") : QStringLiteral("Standard");
     const QString sides = top && bottom ? QStringLiteral("top or bottom connector")
                           : top         ? QStringLiteral("top connector")
                                         : QStringLiteral("bottom connector");
@@ -101,7 +101,7 @@ void LookUpQuotePrices(TQuoteResult& quote, const TQuoteRequest& request,
                              *sources.Rates);
 }
 
-void ShowPartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources)
+void QuotePartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSources& sources)
 {
     quote.Page = TQuotePage::PartsList;
     quote.FiguresLength = request.Length;
@@ -133,7 +133,7 @@ void Summarise(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSo
     description.Cable = assembly.Cable->PartNumber;
     description.Diameter = assembly.Cable->Diameter + QStringLiteral(" in.");
     description.DiameterShown = request.Family != TCableFamily::EllipticalWaveguide;
-    description.Plated = request.ConnectorGrade == QLatin1String("P");
+    description.Plated = request.ConnectorGradeCode == ConnectorGradeCode(0);
     // The grade of the connector actually taken, which differs from the chosen one only when
     // that grade has no such connector.
     if (assembly.TopConnector != nullptr)
@@ -182,7 +182,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
     }
     const TTransmissionLine& cable = *request.Cable;
     const TMatchedConnectors matched = MatchConnectors(cable, request.Top, request.Bottom,
-                                                       request.Attachment, request.ConnectorGrade);
+                                                       request.AttachmentCode, request.ConnectorGradeCode);
     // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
     // than a connector left over from an earlier cable.
     quote.Assembly.Cable = &cable;
@@ -197,13 +197,13 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
     const bool topOther = top && matched.TopOtherGrade;
     const bool bottomOther = bottom && matched.BottomOtherGrade;
     if (topOther || bottomOther)
-        quote.Hint = OtherGrade(request.ConnectorGrade, topOther, bottomOther);
+        quote.Hint = OtherGrade(request.ConnectorGradeCode, topOther, bottomOther);
 
     LookUpQuotePrices(quote, request, sources);
 
     if (request.Feeder || matched.Top == nullptr || matched.Bottom == nullptr ||
         sources.Jumpers == nullptr) {
-        ShowPartsList(quote, request, sources);
+        QuotePartsList(quote, request, sources);
         return quote;
     }
 
@@ -217,7 +217,7 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
         return quote;
     }
     if (!entry) {
-        ShowPartsList(quote, request, sources);
+        QuotePartsList(quote, request, sources);
         return quote;
     }
     quote.Assembly.PartNumberStem = entry->PartNumberStem;

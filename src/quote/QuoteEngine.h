@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "catalog/ConnectorLists.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
 #include "pricing/Prices.h"
@@ -38,15 +39,17 @@ struct TQuoteRequest {
     TCableFamily Family = TCableFamily::Foam;
     // The chosen cable (null: none offered).
     const TTransmissionLine* Cable = nullptr;
-    QString ConnectorGrade = QStringLiteral("S"); // "P" plated, "S" standard
-    QString Attachment = QStringLiteral("R");     // "S" Prenvo, "R" regular
+    // The catalog's codes of the connector grade and attachment (ConnectorGradeCode,
+    // AttachmentCodeFor): the same letter means another thing in each.
+    QString ConnectorGradeCode = QStringLiteral("S"); // "P" plated, "S" standard
+    QString AttachmentCode = QStringLiteral("R");     // "S" Prenvo, "R" regular
     bool IncludeTop = true;
     bool IncludeBottom = true;
     TFeederChoice FeederChoice = TFeederChoice::Both;
     TConnectorChoice Top;
     TConnectorChoice Bottom;
     int CurrencyTag = 1;
-    bool Prenvo() const { return Attachment == QLatin1String("S"); }
+    bool Prenvo() const { return AttachmentCode == AttachmentCodeFor(0); }
 };
 
 // Where prices and standard assemblies come from.

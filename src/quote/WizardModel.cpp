@@ -751,8 +751,8 @@ TQuoteRequest TWizardModel::Request() const
     request.EndFrequency = EndValue;
     request.Family = static_cast<TCableFamily>(std::clamp(Family, 0, 2));
     request.Cable = CurrentCable;
-    request.ConnectorGrade = ConnectorGradeCode(GradeItem);
-    request.Attachment = AttachmentCode();
+    request.ConnectorGradeCode = ConnectorGradeCode(GradeItem);
+    request.AttachmentCode = AttachmentCode();
     request.IncludeTop = Sides[0].Included;
     request.IncludeBottom = Sides[1].Included;
     request.FeederChoice = static_cast<TFeederChoice>(std::clamp(FeederItem, 0, 3));
