@@ -1,8 +1,8 @@
 #include "CoreSteps.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/DataError.h"
-#include "catalog/TextBuffer.h"
+#include "base/DataError.h"
+#include "base/TextBuffer.h"
 #include "order/OrderFile.h"
 #include "pricing/PriceList.h"
 #include "quote/BatchQuote.h"

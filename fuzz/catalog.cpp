@@ -5,10 +5,10 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
-#include "catalog/SectionedFile.h"
+#include "base/SectionedFile.h"
 #include "quote/Quote.h"
 
 namespace {

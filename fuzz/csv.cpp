@@ -6,8 +6,8 @@
 #include "FuzzSupport.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "order/Order.h"
 #include "quote/BatchQuote.h"
 #include "quote/Csv.h"

@@ -4,8 +4,8 @@
 #include "FuzzSupport.h"
 
 #include "catalog/ConnectorLists.h"
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 #include "quote/Jumpers.h"
 #include "quote/StandardLengths.h"

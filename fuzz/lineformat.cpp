@@ -3,9 +3,9 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/DataError.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/SectionedFile.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
 #include "pricing/Currencies.h"
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     OrderPage(first.OrderLines);
 
-    const TOrderInfo info{CurrencyTagOfCode(first.CurrencyCode), first.Details};
+    const TOrderInfo info{CurrencyTagOfCode(first.CurrencyCode), first.Details, first.Extras};
     const QByteArray written = OrderFileBytes(first.OrderLines, info);
     TOrderFileContents second;
     try {

@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
 #include "pricing/Prices.h"

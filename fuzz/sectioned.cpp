@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/SectionedFile.h"
+#include "base/SectionedFile.h"
 
 #include <QSet>
 

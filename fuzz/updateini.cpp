@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "pricing/PricingDate.h"
 #include "update/UpdateIni.h"
 #include "update/UpdateSettings.h"

@@ -1,6 +1,6 @@
 // Catalog lines, loading tlineconnectors.dat, the frequency lists and the cable query.
 #include "catalog/Catalog.h"
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 
 #include <QFile>
 #include <QLocale>

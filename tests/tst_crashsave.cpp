@@ -1,4 +1,4 @@
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
 

@@ -1,4 +1,4 @@
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/IniSettings.h"
 #include "support/CoreTestHelpers.h"
 

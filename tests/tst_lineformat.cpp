@@ -1,7 +1,7 @@
 // The '|' line format and its number conversions. Runs in a '.' and a ',' locale: expected
 // texts that the user sees are written with '.' and localised by Local().
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,7 +1,7 @@
 // Order lines (merging result rows, totals, removing items) and order files. Runs in a '.' and a
 // ',' locale: result rows come in the user's format, order lines and files use '.' in both.
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
 #include "pricing/Currencies.h"

@@ -1,7 +1,7 @@
 // Exchange rates, the price list and its look-ups, and the pricing date from update.ini. Runs in
 // a '.' and a ',' locale: data files always use '.', texts the user sees follow the locale.
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "pricing/Currencies.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"

@@ -1,9 +1,9 @@
 // Standard lengths and part numbers, jumpers.dat look-up, connector matching, the custom parts
 // list, prices in the chosen currency and the summary description. Runs in a '.' and a ','
 // locale: number texts the user sees or types are written with '.' and localised by Local().
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 #include "pricing/Prices.h"
 #include "quote/Csv.h"
 #include "quote/Jumpers.h"

@@ -1,6 +1,6 @@
 // Sectioned text files ([section] headers, key=value lines) and reading text files as lines.
-#include "catalog/DataError.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/SectionedFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/AppPaths.h"
 #include "update/UpdateIni.h"
 #include "update/UpdateSettings.h"

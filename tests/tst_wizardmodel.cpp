@@ -1,7 +1,7 @@
 #include "support/CoreTestHelpers.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/TextBuffer.h"
+#include "base/TextBuffer.h"
 #include "quote/WizardModel.h"
 
 #include <QtTest>

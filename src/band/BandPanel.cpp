@@ -1,10 +1,10 @@
 #include "BandPanel.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -2,7 +2,7 @@
 
 #include "band/BandPanel.h"
 #include "band/TfrmCompare.h"
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "main/TfrmMain.h"
 #include "main/UiHelpers.h"
 #include "platform/RadioGroup.h"

@@ -1,7 +1,7 @@
 #include "TfrmCompare.h"
 
 #include "catalog/Band.h"
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,7 +1,7 @@
 #include "ImportAssemblies.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "main/TfrmMain.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"

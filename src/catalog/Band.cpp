@@ -1,6 +1,6 @@
 #include "Band.h"
 
-#include "LineFormat.h"
+#include "base/LineFormat.h"
 #include "Performance.h"
 
 #include <algorithm>

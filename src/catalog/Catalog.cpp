@@ -1,8 +1,8 @@
 #include "Catalog.h"
 
-#include "DataError.h"
-#include "KeyIndex.h"
-#include "LineFormat.h"
+#include "base/DataError.h"
+#include "base/KeyIndex.h"
+#include "base/LineFormat.h"
 
 #include <QSet>
 

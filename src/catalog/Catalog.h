@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CatalogRecords.h"
-#include "SectionedFile.h"
+#include "base/SectionedFile.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextBuffer.h"
+#include "base/TextBuffer.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ConnectorLists.h"
 
-#include "LineFormat.h"
+#include "base/LineFormat.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "Performance.h"
 
-#include "LineFormat.h"
+#include "base/LineFormat.h"
 
 #include <cmath>
 #include <limits>

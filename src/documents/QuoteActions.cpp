@@ -2,7 +2,7 @@
 
 #include "OrderDocument.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "documents/QuotePdf.h"
 #include "documents/TfrmOrderDetails.h"
 #include "main/TfrmMain.h"

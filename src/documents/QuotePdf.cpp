@@ -1,9 +1,9 @@
 #include "QuotePdf.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 #include "reports/MPReporter.h"
 
 #include <QBuffer>

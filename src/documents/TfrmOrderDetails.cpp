@@ -1,6 +1,6 @@
 #include "TfrmOrderDetails.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "platform/Dialogs.h"
 
 #include <QDate>

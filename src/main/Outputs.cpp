@@ -1,12 +1,13 @@
 #include "TfrmMain.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "documents/OrderDocument.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "pricing/Currencies.h"
 #include "pricing/PricingDate.h"
+#include "update/UpdateIni.h"
 #include "reports/MPReporter.h"
 #include "UiHelpers.h"
 

@@ -1,6 +1,6 @@
 #include "TfrmMain.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
 #include "UiHelpers.h"

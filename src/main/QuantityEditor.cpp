@@ -1,6 +1,6 @@
 #include "QuantityEditor.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "order/Order.h"
 
 #include <QLineEdit>

@@ -1,11 +1,12 @@
 #include "TfrmMain.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 #include "platform/AppPaths.h"
 #include "platform/RadioGroup.h"
 #include "pricing/Prices.h"
 #include "pricing/PricingDate.h"
+#include "update/UpdateIni.h"
 #include "quote/Quote.h"
 #include "UiHelpers.h"
 

@@ -1,14 +1,14 @@
 #include "TfrmMain.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "UiHelpers.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "quote/QuoteEngine.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "WindowPlacement.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/IniSettings.h"
 #include "platform/RadioGroup.h"

@@ -1,6 +1,6 @@
 #include "Order.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "pricing/Prices.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 #include "OrderFile.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
 #include "Order.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 #include "pricing/Currencies.h"
 
 #include <QDir>

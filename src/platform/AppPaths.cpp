@@ -1,6 +1,6 @@
 #include "AppPaths.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "IniSettings.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "Desktop.h"
 
-#include "SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
 #include "IniSettings.h"
 
-#include "catalog/DataError.h"
-#include "catalog/TextBuffer.h"
-#include "platform/SafeFile.h"
+#include "base/DataError.h"
+#include "base/TextBuffer.h"
+#include "base/SafeFile.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
 #include "Registration.h"
 
 #include "AppPaths.h"
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "ExchangeRates.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 
 #include <QHash>
 

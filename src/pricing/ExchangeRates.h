@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 
 #include <QList>
 #include <QString>

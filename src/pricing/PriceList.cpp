@@ -1,6 +1,6 @@
 #include "PriceList.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 #include "ExchangeRates.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
-#include "catalog/KeyIndex.h"
-#include "catalog/TextBuffer.h"
+#include "base/KeyIndex.h"
+#include "base/TextBuffer.h"
 
 #include <QString>
 

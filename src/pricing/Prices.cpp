@@ -1,6 +1,6 @@
 #include "Prices.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "Currencies.h"
 
 #include <cmath>

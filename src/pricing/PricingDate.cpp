@@ -1,7 +1,5 @@
 #include "PricingDate.h"
 
-#include "update/UpdateIni.h"
-
 #include <QLocale>
 
 namespace {
@@ -9,15 +7,6 @@ namespace {
 constexpr qint64 StaleAfterDays = 30;
 
 } // namespace
-
-QDate LastPriceUpdate(const QString& updateIniPath, const QDate& today)
-{
-    const std::optional<QString> text =
-        ReadIniValue(updateIniPath, QStringLiteral("UPDATE"), QStringLiteral("last"));
-    if (!text)
-        return today;
-    return ParseIniDate(*text).value_or(today);
-}
 
 bool PricingDateStale(const QDate& lastUpdate, const QDate& today)
 {

@@ -1,11 +1,9 @@
 #pragma once
 
+// The pricing date's rules; the date itself comes from update.ini (LastPriceUpdate).
+
 #include <QDate>
 #include <QString>
-
-// The date of the last price update: key "last" of section "UPDATE" in update.ini; today when
-// the file or the key is missing or the text is not a date.
-QDate LastPriceUpdate(const QString& updateIniPath, const QDate& today);
 
 // True when today is 30 or more days after the last update.
 bool PricingDateStale(const QDate& lastUpdate, const QDate& today);

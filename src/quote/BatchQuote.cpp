@@ -2,9 +2,9 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/TextBuffer.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/TextBuffer.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
 #include "quote/WizardModel.h"

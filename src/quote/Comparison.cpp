@@ -1,6 +1,6 @@
 #include "Comparison.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 #include "pricing/Currencies.h"
 #include "pricing/ExchangeRates.h"

@@ -1,7 +1,7 @@
 #include "Csv.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 
 #include <QStringDecoder>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
-#include "catalog/SectionedFile.h"
+#include "base/SectionedFile.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "Quote.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "pricing/Prices.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "QuoteCommand.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "catalog/TextBuffer.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/TextBuffer.h"
 #include "platform/AppPaths.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "quote/BatchQuote.h"
 

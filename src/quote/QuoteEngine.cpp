@@ -1,7 +1,7 @@
 #include "QuoteEngine.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 
 #include <optional>

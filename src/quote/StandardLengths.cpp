@@ -1,6 +1,6 @@
 #include "StandardLengths.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 #include "catalog/Performance.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 
 #include <algorithm>
 

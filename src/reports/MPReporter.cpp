@@ -1,9 +1,9 @@
 #include "MPReporter.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QFont>

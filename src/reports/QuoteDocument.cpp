@@ -1,6 +1,6 @@
 #include "QuoteDocument.h"
 
-#include "catalog/LineFormat.h"
+#include "base/LineFormat.h"
 
 namespace {
 

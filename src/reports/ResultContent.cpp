@@ -1,8 +1,8 @@
 #include "ResultContent.h"
 
-#include "catalog/LineFormat.h"
-#include "catalog/SectionedFile.h"
-#include "platform/SafeFile.h"
+#include "base/LineFormat.h"
+#include "base/SectionedFile.h"
+#include "base/SafeFile.h"
 #include "quote/Csv.h"
 
 namespace {

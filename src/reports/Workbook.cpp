@@ -1,8 +1,8 @@
 #include "Workbook.h"
 
-#include "catalog/DataError.h"
-#include "catalog/LineFormat.h"
-#include "platform/SafeFile.h"
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SafeFile.h"
 #include "reports/QuoteDocument.h"
 
 #include <QDate>
@@ -35,7 +35,7 @@ std::optional<double> ShownNumber(const QString& text)
 class TSheet
 {
 public:
-    TSheet(lxw_workbook* book, lxw_worksheet* sheet) : Book(book), Sheet(sheet)
+    TSheet(lxw_workbook* book, lxw_worksheet* sheet) : Sheet(sheet)
     {
         Bold = workbook_add_format(book);
         format_set_bold(Bold);
@@ -156,7 +156,6 @@ private:
             Widths[column] = std::max(Widths[column], static_cast<double>(text.size()));
     }
 
-    lxw_workbook* Book;
     lxw_worksheet* Sheet;
     std::array<double, 8> Widths{};
 };

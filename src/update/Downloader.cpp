@@ -1,6 +1,6 @@
 #include "Downloader.h"
 
-#include "platform/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "QuickUpdate.h"
 
-#include "catalog/DataError.h"
-#include "catalog/TextBuffer.h"
+#include "base/DataError.h"
+#include "base/TextBuffer.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "TfrmUpdate.h"

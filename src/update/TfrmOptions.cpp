@@ -1,6 +1,6 @@
 #include "TfrmOptions.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "update/UpdateSettings.h"

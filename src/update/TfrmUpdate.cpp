@@ -1,6 +1,6 @@
 #include "TfrmUpdate.h"
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"

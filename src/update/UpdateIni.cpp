@@ -1,8 +1,8 @@
 #include "UpdateIni.h"
 
-#include "catalog/DataError.h"
-#include "catalog/SectionedFile.h"
-#include "platform/SafeFile.h"
+#include "base/DataError.h"
+#include "base/SectionedFile.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -266,4 +266,13 @@ void WriteIniValues(const QString& path, const QString& section,
 QString IniDateText(const QDate& date)
 {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QDate LastPriceUpdate(const QString& updateIniPath, const QDate& today)
+{
+    const std::optional<QString> text =
+        ReadIniValue(updateIniPath, QStringLiteral("UPDATE"), QStringLiteral("last"));
+    if (!text)
+        return today;
+    return ParseIniDate(*text).value_or(today);
 }

@@ -29,3 +29,7 @@ void WriteIniValues(const QString& path, const QString& section,
 
 // A date as update.ini is written: yyyy-MM-dd.
 QString IniDateText(const QDate& date);
+
+// The date of the last price update: key "last" of section "UPDATE" in update.ini; today when
+// the file or the key is missing or the text is not a date.
+QDate LastPriceUpdate(const QString& updateIniPath, const QDate& today);

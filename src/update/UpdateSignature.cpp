@@ -1,7 +1,7 @@
 #include "UpdateSignature.h"
 
-#include "catalog/DataError.h"
-#include "catalog/TextBuffer.h"
+#include "base/DataError.h"
+#include "base/TextBuffer.h"
 
 #include <sodium.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/DataError.h"
+#include "base/DataError.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "TextBuffer.h"
 
-#include "platform/SafeFile.h"
+#include "SafeFile.h"
 
 #include "DataError.h"
 

@@ -1,6 +1,6 @@
 #include "SafeFile.h"
 
-#include "catalog/DataError.h"
+#include "DataError.h"
 
 #include <QDir>
 #include <QFile>
