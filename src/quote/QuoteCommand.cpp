@@ -8,6 +8,7 @@
 #include "base/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "quote/BatchQuote.h"
+#include "quote/Installation.h"
 
 #include <QFileDevice>
 #include <QFileInfo>
@@ -32,15 +33,6 @@ struct TOptions {
     bool Json = false;
     bool Strict = false;
     QString Currency = QStringLiteral("USD");
-};
-
-// The installation as the window finds it.
-struct TInstallation {
-    TCableList Cables;
-    TPriceList PriceList;
-    TExchangeRates Rates;
-    bool RatesAvailable = false;
-    TJumperFile Jumpers;
 };
 
 void Write(QIODevice& device, const QString& text)
@@ -77,43 +69,34 @@ TOptions ParseOptions(const QStringList& arguments)
     return options;
 }
 
-// Loads what quoting needs; throws TDataError naming what is missing or damaged. A rate file that
-// cannot be read leaves prices in US dollars (a note goes to err).
-void LoadInstallation(TInstallation& installation, QIODevice& err)
+// Loads what quoting needs as the window does (without its pictures); throws TDataError naming
+// what is missing or damaged. A rate file that cannot be read leaves prices in US dollars (a note
+// goes to err).
+TInstallation LoadForQuoting(QIODevice& err)
 {
-    const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
+    TInstallation installation = LoadInstallation({.Pictures = false});
+    const AppPaths::TCommonFilesKey& key = installation.Key;
     if (!key.Problem.isEmpty())
         throw TDataError(key.Problem);
     if (!key.ValueExists || key.Path.isEmpty())
         throw TDataError(QStringLiteral("The shared data folder is not registered: start "
                                         "Ferrolyn once, or install it again."));
-    const QString priceFile = AppPaths::Resolve(key.Path, QStringLiteral("M_Lom.dat"));
-    const QString catalogFile = AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat"));
-    for (const QString& file :
-         {priceFile, catalogFile, AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))})
-        if (!QFileInfo(file).isFile())
-            throw TDataError(QStringLiteral("One or more files needed to run this application "
-                                            "are missing: ") +
-                             file);
-    try {
-        installation.PriceList = TPriceList(TTextBuffer::ReadFile(priceFile));
-    } catch (TDataError& error) {
-        throw error.At(priceFile, 0);
-    }
-    LoadCatalogFile(catalogFile, installation.Cables);
-
-    const QString ratesFile = AppPaths::ProgramFile(QStringLiteral("xcngrate.dat"));
-    if (!QFileInfo::exists(ratesFile))
-        return;
-    try {
-        installation.Rates =
-            TExchangeRates(ReadTextLines(ratesFile, false, SmallDataFileLimit), ratesFile);
-        installation.RatesAvailable = true;
-    } catch (const TDataError& error) {
+    if (installation.MissingFile)
+        throw TDataError(QStringLiteral("One or more files needed to run this application "
+                                        "are missing: ") +
+                         (installation.MissingReason.isEmpty() ? *installation.MissingFile
+                                                               : installation.MissingReason));
+    if (installation.Error)
+        throw *installation.Error;
+    const QString ratesProblem = !installation.RatesUnreadable.isEmpty()
+                                     ? installation.RatesUnreadable
+                                 : installation.RatesError ? installation.RatesError->FullText()
+                                                           : QString();
+    if (!ratesProblem.isEmpty())
         Write(err, QStringLiteral("The exchange rates cannot be read, so prices are in US "
                                   "dollars only: %1\n")
-                       .arg(error.FullText()));
-    }
+                       .arg(ratesProblem));
+    return installation;
 }
 
 // False when the device's buffered bytes could not be written.
@@ -148,7 +131,6 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         Write(out, Usage.arg(BatchColumns().join(QLatin1Char(','))));
         return 0;
     }
-    TInstallation installation;
     QList<TBatchItem> items;
     TOptions options;
     try {
@@ -159,15 +141,15 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         return 2;
     }
     try {
-        LoadInstallation(installation, err);
+        TInstallation installation = LoadForQuoting(err);
+        TJumperFile jumpers;
         const int tag = CurrencyTag(options, installation);
         const TCsvTable table = ReadBatchFile(options.Input);
         TBatchSources sources;
         sources.Cables = &installation.Cables;
         sources.Strict = options.Strict;
         sources.Quote = {&installation.PriceList, &installation.Rates, installation.RatesAvailable,
-                         &installation.Jumpers,
-                         AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+                         &jumpers, installation.JumpersFile};
         items = QuoteBatch(table, sources, tag);
         const QByteArray bytes = options.Json ? BatchJson(items) : BatchCsv(items);
         if (options.Output.isEmpty()) {
