@@ -105,7 +105,7 @@ QList<TWorstFile> WorstBatchFiles()
 
 } // namespace
 
-QList<TStepResult> MeasureStartupParts(const TInstallation& installation, int runs,
+QList<TStepResult> MeasureStartupParts(const TSyntheticInstallation& installation, int runs,
                                        QStringList& notes)
 {
     QList<TStepResult> results;

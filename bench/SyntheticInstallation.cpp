@@ -145,7 +145,7 @@ QString Megabytes(qint64 bytes)
 
 } // namespace
 
-QString TInstallation::Describe() const
+QString TSyntheticInstallation::Describe() const
 {
     QStringList sizes;
     for (const QString& file : StartupFiles + QStringList{JumperFile})
@@ -162,9 +162,9 @@ QString TInstallation::Describe() const
         .arg(sizes.join(QStringLiteral(", ")), Megabytes(TotalBytes), Megabytes(StartupBytes));
 }
 
-TInstallation InstallationAt(const QString& root)
+TSyntheticInstallation InstallationAt(const QString& root)
 {
-    TInstallation installation;
+    TSyntheticInstallation installation;
     const QDir dir(root);
     installation.Root = root;
     installation.ProgramFolder = dir.filePath(QStringLiteral("program"));
@@ -197,7 +197,7 @@ void UseInstallation(const QString& root)
     Desktop::SetSpreadsheetAvailableOverride(true);
 }
 
-TInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig& config)
+TSyntheticInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig& config)
 {
     QElapsedTimer timer;
     timer.start();
@@ -207,7 +207,7 @@ TInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig
         if (!dir.mkpath(QLatin1String(folder)))
             Fail(QStringLiteral("cannot create %1").arg(dir.filePath(QLatin1String(folder))));
     UseInstallation(root);
-    TInstallation installation = InstallationAt(root);
+    TSyntheticInstallation installation = InstallationAt(root);
     AppPaths::WriteCommonFilesPath(installation.CommonFolder);
     const QDir program(installation.ProgramFolder);
 
@@ -450,7 +450,7 @@ TInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig
         installation.OrderItems = n;
     }
 
-    const TInstallation sizes = InstallationAt(root);
+    const TSyntheticInstallation sizes = InstallationAt(root);
     installation.StartupBytes = sizes.StartupBytes;
     installation.TotalBytes = sizes.TotalBytes;
     installation.WriteSeconds = static_cast<double>(timer.elapsed()) / 1000.0;

@@ -22,7 +22,7 @@ inline const QString CustomInterface = QStringLiteral("N Female");
 
 // A written installation: the program folder, the common-files folder with the price list, a
 // settings folder and an order file.
-struct TInstallation {
+struct TSyntheticInstallation {
     QString Root;
     QString ProgramFolder;
     QString CommonFolder;
@@ -46,10 +46,10 @@ struct TInstallation {
 };
 
 // Writes the installation under root (which must exist) in the program's real file formats.
-TInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig& config);
+TSyntheticInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig& config);
 
 // The installation's folders and files without writing anything.
-TInstallation InstallationAt(const QString& root);
+TSyntheticInstallation InstallationAt(const QString& root);
 
 // Points the program at the installation under root, as the tests do: settings redirected into
 // root/settings (where the common-files folder is registered), the program folder set, message

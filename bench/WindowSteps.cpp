@@ -61,7 +61,7 @@ double Ms(qint64 ns)
 class TWizardDriver
 {
 public:
-    TWizardDriver(const TBenchConfig& config, const TInstallation& installation)
+    TWizardDriver(const TBenchConfig& config, const TSyntheticInstallation& installation)
         : Config(config), Installation(installation)
     {
         Window = std::make_unique<TfrmMain>();
@@ -111,7 +111,7 @@ private:
                      const std::function<QString(int)>& check);
 
     const TBenchConfig& Config;
-    const TInstallation& Installation;
+    const TSyntheticInstallation& Installation;
     std::unique_ptr<TfrmMain> Window;
 };
 
@@ -515,7 +515,7 @@ QList<TStepResult> TWizardDriver::Run()
 
 } // namespace
 
-QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TInstallation& installation,
+QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TSyntheticInstallation& installation,
                                    int runs)
 {
     TStepResult construct;
@@ -557,7 +557,7 @@ QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TInstallati
     return {construct, show, close};
 }
 
-QList<TStepResult> MeasureWizardSteps(const TBenchConfig& config, const TInstallation& installation)
+QList<TStepResult> MeasureWizardSteps(const TBenchConfig& config, const TSyntheticInstallation& installation)
 {
     TWizardDriver driver(config, installation);
     return driver.Run();

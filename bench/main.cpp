@@ -42,7 +42,7 @@ void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
 // Reads the files the way the floor does, in a process of its own.
 int RunFloorChild(const QString& root)
 {
-    const TInstallation installation = InstallationAt(root);
+    const TSyntheticInstallation installation = InstallationAt(root);
     QElapsedTimer timer;
     timer.start();
     const TFloorResult floor = ReadFloor(installation.StartupFiles, false);
@@ -165,7 +165,7 @@ int RunBench(const TBenchConfig& config)
     std::printf("Ferrolyn benchmark, %s\n%s\n", qPrintable(config.Describe()),
                 qPrintable(MachineDescription()));
     std::fflush(stdout);
-    const TInstallation installation = WriteSyntheticInstallation(root, config);
+    const TSyntheticInstallation installation = WriteSyntheticInstallation(root, config);
     std::printf("%s\ninstallation written in %.1f s to %s%s\n", qPrintable(installation.Describe()),
                 installation.WriteSeconds, qPrintable(root),
                 config.Folder.isEmpty() && !config.Keep ? " (removed at the end)" : "");
