@@ -53,7 +53,8 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
         TJumper assembly;
         LookUpCablePrice(cable, assembly.CablePrices, list, rates, i % 2 == 1);
         const TCablePrice cablePrice =
-            CablePriceInCurrency(assembly.CablePrices, 17, rates.Available(), i % 2 == 0);
+            CablePriceInCurrency(assembly.CablePrices, QuoteCurrency(17, rates.Available()),
+                                 i % 2 == 0);
 
         TConnector connector;
         connector.PartNumber = next;
@@ -66,7 +67,7 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
         assembly.PartNumber = partNumber;
         assembly.HasPartNumber = LookUpAssemblyPrice(assembly, list, rates);
         for (const int tag : {1, 3, 17, 36})
-            AssemblyPriceRow(assembly, 10.5, tag, rates.Available(), tag == 3);
+            AssemblyPriceRow(assembly, 10.5, QuoteCurrency(tag, rates.Available()), tag == 3);
         PriceText(cablePrice.UnitPrice);
     }
 }

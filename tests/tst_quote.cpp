@@ -595,14 +595,15 @@ void TestQuote::currencyPrices()
     jumper.Prices[3] = 98.72;
     jumper.Prices[7] = 863.8;
 
-    const TCablePrice regular = CablePriceInCurrency(cable, tag, rates, false);
+    const TQuoteCurrency currency = QuoteCurrency(tag, rates);
+    const TCablePrice regular = CablePriceInCurrency(cable, currency, false);
     QCOMPARE(regular.UnitPrice, unit);
     QCOMPARE(regular.Charge, charge);
     QCOMPARE(regular.Label, label);
     QCOMPARE(regular.Code, code);
-    QCOMPARE(CablePriceInCurrency(cable, tag, rates, true).Charge, charge * 0.75);
-    QCOMPARE(ConnectorPriceInCurrency(part, tag, rates), connector);
-    const TAssemblyPrice price = AssemblyPriceInCurrency(jumper, tag, rates);
+    QCOMPARE(CablePriceInCurrency(cable, currency, true).Charge, charge * 0.75);
+    QCOMPARE(ConnectorPriceInCurrency(part, currency), connector);
+    const TAssemblyPrice price = AssemblyPriceInCurrency(jumper, currency);
     QCOMPARE(price.Label, label);
     QCOMPARE(price.Text, Local(assembly));
 }
@@ -655,7 +656,7 @@ void TestQuote::assemblyPriceRow()
     jumper.Prices[0] = 123.4;
     jumper.Prices[3] = 98.72;
 
-    const TPriceRow row = AssemblyPriceRow(jumper, 10, tag, true, prenvo);
+    const TPriceRow row = AssemblyPriceRow(jumper, 10, QuoteCurrency(tag, true), prenvo);
     QCOMPARE(row.Label, label);
     QCOMPARE(row.Value, Local(value));
 }

@@ -8,22 +8,6 @@
 
 namespace {
 
-// The element of a price set that holds the chosen currency's amount; US dollars without rates.
-int ChosenIndex(int tag, bool ratesAvailable)
-{
-    return ratesAvailable ? PriceSetIndex(tag) : 0;
-}
-
-QString ChosenCode(int index, int tag)
-{
-    return index > 0 ? CurrencyCode(tag) : QStringLiteral("USD");
-}
-
-QString ChosenLabel(int index, int tag)
-{
-    return index > 0 ? CurrencyLabel(tag) : QStringLiteral("(USD)");
-}
-
 double Foreign(const TForeignAmounts& amounts, int index)
 {
     return amounts[static_cast<std::size_t>(index - 1)];
@@ -35,6 +19,17 @@ double PriceOf(const TPriceSet& prices, int index)
 }
 
 } // namespace
+
+TQuoteCurrency QuoteCurrency(int tag, bool ratesAvailable)
+{
+    TQuoteCurrency currency;
+    currency.Index = ratesAvailable ? PriceSetIndex(tag) : 0;
+    if (currency.Index > 0) {
+        currency.Code = CurrencyCode(tag);
+        currency.Label = CurrencyLabel(tag);
+    }
+    return currency;
+}
 
 QString PriceText(double amount)
 {
@@ -62,51 +57,49 @@ double ExtendedPrice(double quantity, double unitPrice)
     return std::round(cents) / 100;
 }
 
-TCablePrice CablePriceInCurrency(const TCablePrices& cable, int tag, bool ratesAvailable,
+TCablePrice CablePriceInCurrency(const TCablePrices& cable, const TQuoteCurrency& currency,
                                  bool prenvo)
 {
-    const int index = ChosenIndex(tag, ratesAvailable);
     TCablePrice price;
-    if (index > 0) {
-        price.UnitPrice = Foreign(cable.CurrencyPricesPerLength, index);
-        price.Charge = Foreign(cable.CurrencyAttachChargePrices, index);
+    if (currency.Index > 0) {
+        price.UnitPrice = Foreign(cable.CurrencyPricesPerLength, currency.Index);
+        price.Charge = Foreign(cable.CurrencyAttachChargePrices, currency.Index);
     } else {
         price.UnitPrice = cable.PricePerLength;
         price.Charge = cable.AttachChargePrice;
     }
     if (prenvo)
         price.Charge *= 0.75;
-    price.Label = ChosenLabel(index, tag);
-    price.Code = ChosenCode(index, tag);
+    price.Label = currency.Label;
+    price.Code = currency.Code;
     return price;
 }
 
-double ConnectorPriceInCurrency(const TConnectorPrices& connector, int tag, bool ratesAvailable)
+double ConnectorPriceInCurrency(const TConnectorPrices& connector, const TQuoteCurrency& currency)
 {
-    return PriceOf(connector.Prices, ChosenIndex(tag, ratesAvailable));
+    return PriceOf(connector.Prices, currency.Index);
 }
 
-TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, int tag, bool ratesAvailable)
+TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, const TQuoteCurrency& currency)
 {
-    const int index = ChosenIndex(tag, ratesAvailable);
-    return {ChosenLabel(index, tag), FormatFixed2(PriceOf(assembly.Prices, index))};
+    return {currency.Label, FormatFixed2(PriceOf(assembly.Prices, currency.Index))};
 }
 
-TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, int tag, bool ratesAvailable,
+TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, const TQuoteCurrency& currency,
                            bool prenvo)
 {
     if (assembly.HasPartNumber) {
-        const TAssemblyPrice price = AssemblyPriceInCurrency(assembly, tag, ratesAvailable);
+        const TAssemblyPrice price = AssemblyPriceInCurrency(assembly, currency);
         return {QStringLiteral("Price ") + price.Label + QLatin1Char(':'), price.Text};
     }
 
     // A cable that was never chosen has no prices looked up: it prices at 0.
     const TCablePrice cablePrice =
-        CablePriceInCurrency(assembly.CablePrices, tag, ratesAvailable, prenvo);
+        CablePriceInCurrency(assembly.CablePrices, currency, prenvo);
     double total = length * cablePrice.UnitPrice + 2 * cablePrice.Charge;
     if (assembly.TopConnector != nullptr)
-        total += ConnectorPriceInCurrency(assembly.TopPrices, tag, ratesAvailable);
+        total += ConnectorPriceInCurrency(assembly.TopPrices, currency);
     if (assembly.BottomConnector != nullptr)
-        total += ConnectorPriceInCurrency(assembly.BottomPrices, tag, ratesAvailable);
+        total += ConnectorPriceInCurrency(assembly.BottomPrices, currency);
     return {QStringLiteral("Price ") + cablePrice.Label + QLatin1Char(':'), PriceText(total)};
 }

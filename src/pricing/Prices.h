@@ -4,8 +4,18 @@
 
 #include <QString>
 
-// Prices in the chosen currency. tag is the checked currency item's tag (1..36; any other tag
-// means US dollars); without rates every price is in US dollars, labelled "(USD)".
+// Prices in the chosen currency, resolved once per quote (QuoteCurrency).
+
+// The currency a quote prices in: the element of a price set that holds its amounts, its code
+// and its label.
+struct TQuoteCurrency {
+    int Index = 0; // 0: US dollars
+    QString Code = QStringLiteral("USD");
+    QString Label = QStringLiteral("(USD)");
+};
+// The checked currency item's tag (1..36; any other tag means US dollars); without rates every
+// price is in US dollars, labelled "(USD)".
+TQuoteCurrency QuoteCurrency(int tag, bool ratesAvailable);
 
 // " %.2f" in the user's number format: a blank, then the amount with two decimals.
 QString PriceText(double amount);
@@ -22,16 +32,16 @@ struct TCablePrice {
     QString Label;        // "(USD)", "(EUR)", "(RMB)", ...
     QString Code;         // "USD", "EUR", "RMB", ...
 };
-TCablePrice CablePriceInCurrency(const TCablePrices& cable, int tag, bool ratesAvailable,
+TCablePrice CablePriceInCurrency(const TCablePrices& cable, const TQuoteCurrency& currency,
                                  bool prenvo);
 
-double ConnectorPriceInCurrency(const TConnectorPrices& connector, int tag, bool ratesAvailable);
+double ConnectorPriceInCurrency(const TConnectorPrices& connector, const TQuoteCurrency& currency);
 
 struct TAssemblyPrice {
     QString Label; // "(" + code + ")"
     QString Text;  // "%.2f", no leading blank
 };
-TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, int tag, bool ratesAvailable);
+TAssemblyPrice AssemblyPriceInCurrency(const TJumper& assembly, const TQuoteCurrency& currency);
 
 // Row 3 of the summary grid: "Price " + label + ":" and the price. With HasPartNumber the
 // assembly's own price ("%.2f"); otherwise the price built from its parts (" %.2f"):
@@ -41,5 +51,5 @@ struct TPriceRow {
     QString Label;
     QString Value;
 };
-TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, int tag, bool ratesAvailable,
+TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, const TQuoteCurrency& currency,
                            bool prenvo);

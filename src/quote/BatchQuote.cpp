@@ -552,7 +552,7 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
         if (!unpriced.isEmpty())
             item.Warnings.append(unpriced);
         item.Total = quote.TotalText().trimmed();
-        item.Currency = CurrencyCode(sources.Quote.RatesAvailable ? tag : UsDollarTag);
+        item.Currency = QuoteCurrency(tag, sources.Quote.RatesAvailable).Code;
         item.Figures = quote.Figures;
         const QList<TBandPoint> band =
             BandRows(*quote.Assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,

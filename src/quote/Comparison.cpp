@@ -5,27 +5,17 @@
 #include "pricing/Currencies.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
+#include "pricing/Prices.h"
 
 #include <cmath>
 #include <limits>
-
-namespace {
-
-// The code prices are shown in: the chosen currency's, US dollars without rates.
-QString PriceCode(const TComparisonInput& input)
-{
-    const int index = input.RatesAvailable ? PriceSetIndex(input.CurrencyTag) : 0;
-    return index > 0 ? CurrencyCode(input.CurrencyTag) : QStringLiteral("USD");
-}
-
-} // namespace
 
 QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cables,
                                      const TComparisonInput& input, const TPriceList& prices,
                                      const TExchangeRates& rates)
 {
     const double middle = (input.BeginFrequency + input.EndFrequency) / 2;
-    const int index = input.RatesAvailable ? PriceSetIndex(input.CurrencyTag) : 0;
+    const TQuoteCurrency currency = QuoteCurrency(input.CurrencyTag, input.RatesAvailable);
     QList<TComparisonRow> rows;
     rows.reserve(cables.size());
     for (const TTransmissionLine* cable : cables) {
@@ -45,8 +35,8 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
             usDollars = item->Price * (input.Metres ? FeetPerMetre : 1);
             row.Priced = item->Priced;
         }
-        row.Price = index > 0 && rates.Available()
-                        ? rates.Convert(usDollars)[static_cast<std::size_t>(index - 1)]
+        row.Price = currency.Index > 0 && rates.Available()
+                        ? rates.Convert(usDollars)[static_cast<std::size_t>(currency.Index - 1)]
                         : usDollars;
         rows.append(row);
     }
@@ -66,7 +56,8 @@ QStringList ComparisonHeadings(const TComparisonInput& input)
             QStringLiteral("Average Power (kW)"),
             QStringLiteral("Max Power (kW)"),
             QStringLiteral("Price per %1 (%2)")
-                .arg(input.Metres ? QStringLiteral("m") : QStringLiteral("ft"), PriceCode(input))};
+                .arg(input.Metres ? QStringLiteral("m") : QStringLiteral("ft"),
+                     QuoteCurrency(input.CurrencyTag, input.RatesAvailable).Code)};
 }
 
 QStringList ComparisonTexts(const TComparisonRow& row)

@@ -114,7 +114,7 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     const TTransmissionLine noCable;
     const TTransmissionLine& cable = input.Cable != nullptr ? *input.Cable : noCable;
     const TCablePrice cablePrice =
-        CablePriceInCurrency(input.CablePrices, input.CurrencyTag, input.RatesAvailable, input.Prenvo);
+        CablePriceInCurrency(input.CablePrices, input.Currency, input.Prenvo);
 
     TPartsList list;
     list.Label = cablePrice.Label;
@@ -127,14 +127,14 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     qsizetype topRow = -1;
     if (input.IncludeTop && input.Top != nullptr) {
         const double price =
-            ConnectorPriceInCurrency(input.TopPrices, input.CurrencyTag, input.RatesAvailable);
+            ConnectorPriceInCurrency(input.TopPrices, input.Currency);
         topRow = list.Rows.size();
         list.Rows.append(
             ConnectorRow(*input.Top, input.TopPrices.PriceDescription, price, input.Family));
     }
     if (input.IncludeBottom && input.Bottom != nullptr) {
         const double price =
-            ConnectorPriceInCurrency(input.BottomPrices, input.CurrencyTag, input.RatesAvailable);
+            ConnectorPriceInCurrency(input.BottomPrices, input.Currency);
         if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
             TPartsRow& row = list.Rows[topRow];
             row.Qty = RegionalDigits(QStringLiteral("2"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "pricing/Prices.h"
 
 #include <QList>
 #include <QString>
@@ -56,8 +57,7 @@ struct TPartsListInput {
     TCablePrices CablePrices;
     TConnectorPrices TopPrices;
     TConnectorPrices BottomPrices;
-    int CurrencyTag = 1;
-    bool RatesAvailable = false;
+    TQuoteCurrency Currency;
     bool Prenvo = false; // the Prenvo connector attachment is chosen
 };
 

@@ -36,7 +36,7 @@ double UserNumber(const QString& text)
 }
 
 TPartsListInput PartsListInput(const TQuoteResult& quote, const TQuoteRequest& request,
-                               bool ratesAvailable, int tag)
+                               const TQuoteCurrency& currency)
 {
     TPartsListInput input;
     input.Feeder = request.Feeder;
@@ -53,8 +53,7 @@ TPartsListInput PartsListInput(const TQuoteResult& quote, const TQuoteRequest& r
     input.CablePrices = quote.Assembly.CablePrices;
     input.TopPrices = quote.Assembly.TopPrices;
     input.BottomPrices = quote.Assembly.BottomPrices;
-    input.CurrencyTag = tag;
-    input.RatesAvailable = ratesAvailable;
+    input.Currency = currency;
     input.Prenvo = request.Prenvo();
     return input;
 }
@@ -278,15 +277,17 @@ void ChooseLength(TQuoteResult& quote, const TQuoteRequest& request, const TQuot
 
 void PriceQuote(TQuoteResult& quote, const TQuoteRequest& request, bool ratesAvailable, int tag)
 {
+    // The currency is resolved once, and every row priced in it.
+    const TQuoteCurrency currency = QuoteCurrency(tag, ratesAvailable);
     switch (quote.Page) {
     case TQuotePage::PartsList:
-        quote.PartsList = BuildPartsList(PartsListInput(quote, request, ratesAvailable, tag));
+        quote.PartsList = BuildPartsList(PartsListInput(quote, request, currency));
         quote.OrderRows = PartsListResultRows(quote.PartsList);
         break;
     case TQuotePage::NearLengths:
     case TQuotePage::Final:
-        quote.Price = AssemblyPriceRow(quote.Assembly, quote.Length.PricingLength, tag,
-                                       ratesAvailable, request.Prenvo());
+        quote.Price = AssemblyPriceRow(quote.Assembly, quote.Length.PricingLength, currency,
+                                       request.Prenvo());
         quote.OrderRows = {
             FinalResultRow(quote.Assembly.PartNumber, quote.Description, quote.Price.Value)};
         break;
