@@ -4,7 +4,6 @@
 #include "band/TfrmCompare.h"
 #include "base/LineFormat.h"
 #include "main/TfrmMain.h"
-#include "main/UiHelpers.h"
 #include "platform/RadioGroup.h"
 
 #include <QAction>
@@ -12,15 +11,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 
 namespace {
-
-// The last figure of each page: the pages set their figures in order, so setting it means the
-// figures are complete.
-constexpr int PartsListLastFigure = 6;
-constexpr int FinalLastFigure = 9;
 
 // Puts panel into the page's layout right below the widget.
 void PlaceBelow(QWidget* page, QWidget* widget, TBandPanel* panel)
@@ -50,60 +43,39 @@ TBandPanels::TBandPanels(TfrmMain& window) : QObject(&window), Window(window)
         QWidget::setTabOrder(window.cboTLineData, compare);
         connect(compare, &QPushButton::clicked, this, &TBandPanels::btnCompareClick);
     }
-    connect(window.grdJumperspecs, &QTableWidget::itemChanged, this,
-            &TBandPanels::PartsListFigureSet);
-    connect(window.grdFinal, &QTableWidget::itemChanged, this, &TBandPanels::FinalFigureSet);
+    connect(&window, &TfrmMain::FiguresShown, this, &TBandPanels::FiguresShown);
 }
 
-void TBandPanels::PartsListFigureSet(QTableWidgetItem* item)
+void TBandPanels::FiguresShown(TPage page)
 {
-    if (item->row() != PartsListLastFigure || item->column() != 1)
-        return;
-    if (item->text().isEmpty() || Window.Assembly == nullptr) {
-        PartsListPanel->Clear();
+    TBandPanel* panel = page == TPage::NoPN ? PartsListPanel : FinalPanel;
+    const TQuoteResult& quote = Window.Quote;
+    if (quote.Figures.isEmpty() || quote.Assembly.Cable == nullptr) {
+        panel->Clear();
         return;
     }
-    PartsListPanel->Show(Window.Assembly->Cable, !Window.rbMeters->isChecked(),
-                         TypedNumber(Window.cboBeginning), TypedNumber(Window.cboEnding),
-                         TypedNumber(Window.cboLength));
-}
-
-void TBandPanels::FinalFigureSet(QTableWidgetItem* item)
-{
-    if (item->row() != FinalLastFigure || item->column() != 1)
-        return;
-    if (item->text().isEmpty() || Window.Assembly == nullptr) {
-        FinalPanel->Clear();
-        return;
-    }
-    double length = 0;
-    TryUserStrToFloat(Window.Quote.Length.Text, length);
-    FinalPanel->Show(Window.Assembly->Cable, !Window.Quote.Length.Metres,
-                     TypedNumber(Window.cboBeginning), TypedNumber(Window.cboEnding), length);
+    // The band of page 1 at the length and in the unit the figures are for.
+    panel->Show(quote.Assembly.Cable, quote.FiguresInFeet, Window.QuoteRequest.BeginFrequency,
+                Window.QuoteRequest.EndFrequency, quote.FiguresLength);
 }
 
 void TBandPanels::btnCompareClick()
 {
-    // The cables cboTLineData offers, in its order, as choosing each there would take it.
-    QList<const TTransmissionLine*> cables;
-    for (int i = 0; i < Window.cboTLineData->count(); ++i) {
-        const QString partNumber = Window.cboTLineData->itemText(i);
-        for (const TTransmissionLine* cable : Window.WizardModel().GradeCables())
-            if (cable->PartNumber == partNumber) {
-                cables.append(cable);
-                break;
-            }
-    }
+    // The cables cboTLineData offers, in its order, as choosing each there would take it, over
+    // page 1's band and length.
+    const TWizardModel& wizard = Window.WizardModel();
+    const QList<const TTransmissionLine*> cables = wizard.ListedCables();
+    const TQuoteRequest page1 = wizard.Request();
     TComparisonInput input;
-    input.BeginFrequency = TypedNumber(Window.cboBeginning);
-    input.EndFrequency = TypedNumber(Window.cboEnding);
-    input.Length = TypedNumber(Window.cboLength);
-    input.Metres = Window.rbMeters->isChecked();
+    input.BeginFrequency = page1.BeginFrequency;
+    input.EndFrequency = page1.EndFrequency;
+    input.Length = page1.Length;
+    input.Metres = page1.Metres;
     input.RatesAvailable = Window.RatesAvailable;
     input.CurrencyTag = Window.CurrentCurrencyTag();
 
     TfrmCompare dialog(ComparisonRows(cables, input, Window.PriceList, Window.Rates), input,
-                       Window.WizardModel().Cable(), &Window);
+                       wizard.Cable(), &Window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int index = Window.cboTLineData->findText(dialog.SelectedPartNumber());

@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-class QTableWidgetItem;
 class TBandPanel;
 class TfrmMain;
+enum class TPage;
 
 // The band panels of the window's two result pages, below their figures: each is rebuilt when
 // its page's figures are, from the same cable, length, unit and band. And page 2's Compare...
@@ -23,8 +23,7 @@ public:
     void btnCompareClick();
 
 private:
-    void PartsListFigureSet(QTableWidgetItem* item);
-    void FinalFigureSet(QTableWidgetItem* item);
+    void FiguresShown(TPage page);
 
     TfrmMain& Window;
 };

@@ -279,6 +279,7 @@ void TfrmMain::ShowPartsList()
 
     for (int row = 0; row < Quote.Figures.size(); ++row)
         SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
+    emit FiguresShown(TPage::NoPN);
 }
 
 void TfrmMain::ShowPartsListPrices()
@@ -309,6 +310,7 @@ void TfrmMain::ShowFinalSummary()
         SetCell(grdFinal, row + 3, 1, Quote.Figures.at(row));
     ShowUnpricedNote(grdFinal->parentWidget(), Quote.Unpriced);
     RebuildFinalResultRow();
+    emit FiguresShown(TPage::Final);
 }
 
 void TfrmMain::ShowAssemblyPrice()

@@ -192,6 +192,8 @@ signals:
     void OrderLoaded(const QString& path);
     // The order page shows the order anew: after every change, open and refresh.
     void OrderShown();
+    // A result page (the parts list or the final summary) shows a quote's figures, complete.
+    void FiguresShown(TPage page);
 
 protected:
     bool event(QEvent* event) override;

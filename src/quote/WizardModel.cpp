@@ -412,6 +412,17 @@ const QStringList& TWizardModel::CableItems() const
     return Choices ? Choices->PartNumbers(CableGradeItem) : none;
 }
 
+TCableRefs TWizardModel::ListedCables() const
+{
+    TCableRefs cables;
+    if (!Choices)
+        return cables;
+    for (const QString& partNumber : CableItems())
+        if (const TTransmissionLine* cable = Choices->Named(CableGradeItem, partNumber))
+            cables.append(cable);
+    return cables;
+}
+
 const TCableRefs& TWizardModel::GradeCables() const
 {
     return Choices ? Choices->Cables(CableGradeItem) : MatchingCables();

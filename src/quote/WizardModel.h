@@ -162,6 +162,8 @@ public:
     bool CableGradeEnabled(int item) const;
     int CableGrade() const { return CableGradeItem; }
     const QStringList& CableItems() const;
+    // The cable of each item of the cable list, in its order (the first of its part number).
+    TCableRefs ListedCables() const;
     const QString& CableText() const { return CableName; }
     const TTransmissionLine* Cable() const { return CurrentCable; }
     const TCableRefs& GradeCables() const;
