@@ -50,8 +50,6 @@ struct TInstallation {
     enum class TStage { Nothing, PriceList, Rates, Catalog, Pictures };
     TStage Reached = TStage::Nothing;
     std::optional<TDataError> Error;
-
-    bool Complete() const { return !MissingFile && !Error; }
 };
 
 struct TInstallationOptions {
