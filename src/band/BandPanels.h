@@ -3,7 +3,7 @@
 #include <QObject>
 
 class TBandPanel;
-class TfrmMain;
+class TWindowHost;
 enum class TPage;
 
 // The band panels of the window's two result pages, below their figures: each is rebuilt when
@@ -13,7 +13,7 @@ class TBandPanels : public QObject
 {
     Q_OBJECT
 public:
-    explicit TBandPanels(TfrmMain& window);
+    explicit TBandPanels(TWindowHost& window);
 
     TBandPanel* PartsListPanel = nullptr;
     TBandPanel* FinalPanel = nullptr;
@@ -25,5 +25,5 @@ public:
 private:
     void FiguresShown(TPage page);
 
-    TfrmMain& Window;
+    TWindowHost& Window;
 };

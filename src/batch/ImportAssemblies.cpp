@@ -2,7 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
-#include "main/TfrmMain.h"
+#include "main/WindowHost.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
 #include "platform/Dialogs.h"
@@ -11,7 +11,7 @@
 #include "quote/BatchQuote.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -26,13 +26,15 @@ constexpr int ProgressRows = 300;
 
 } // namespace
 
-TImportAssemblies::TImportAssemblies(TfrmMain& window) : QObject(&window), Window(window)
+TImportAssemblies::TImportAssemblies(TWindowHost& window)
+    : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
 {
     setObjectName(QStringLiteral("ImportAssemblies"));
     ImportAssemblies1 = new QAction(QStringLiteral("&Import Assemblies..."), &Window);
     ImportAssemblies1->setObjectName(QStringLiteral("ImportAssemblies1"));
-    if (QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("File1")))
-        file->insertAction(window.Save1, ImportAssemblies1);
+    // In the File menu, before Save.
+    if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1")))
+        file->insertAction(Window.findChild<QAction*>(QStringLiteral("Save1")), ImportAssemblies1);
     connect(ImportAssemblies1, &QAction::triggered, this,
             &TImportAssemblies::ImportAssemblies1Click);
 }
@@ -62,8 +64,9 @@ void TImportAssemblies::Import(const QString& path)
     }
 
     // An order is in the currency of its first item; imported rows join it in that currency.
-    const int chosen = Window.CurrentCurrencyTag();
-    const int orderCurrency = OrderCurrency(Window.OrderInfo, Window.OrderLines, chosen);
+    const int chosen = Host.CurrentCurrencyTag();
+    const int orderCurrency =
+        OrderCurrency(Host.CurrentOrderInfo(), Host.CurrentOrderLines(), chosen);
     std::unique_ptr<QProgressDialog> progress;
     if (table.Rows.size() > ProgressRows) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Quoting the assemblies..."),
@@ -78,8 +81,8 @@ void TImportAssemblies::Import(const QString& path)
         progress->setAutoClose(false);
     }
     TBatchSources sources;
-    sources.Cables = &Window.Cables;
-    sources.Quote = QuoteSources(Window);
+    sources.Cables = &Host.Catalog();
+    sources.Quote = Host.QuoteSources();
     const QList<TBatchItem> items =
         QuoteBatch(table, sources, orderCurrency, [&progress](int done) {
             if (!progress)
@@ -92,7 +95,7 @@ void TImportAssemblies::Import(const QString& path)
     if (cancelled)
         return;
 
-    QStringList lines = Window.OrderLines;
+    QStringList lines = Host.CurrentOrderLines();
     QStringList failures;
     // What the window would say of an added row: a grade taken for another, parts without price.
     QStringList notes;
@@ -110,7 +113,7 @@ void TImportAssemblies::Import(const QString& path)
             failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
     }
     // The order must open again from its file (the last-order file, a saved order).
-    if (added > 0 && !OrderFileFits(lines, Window.OrderInfo)) {
+    if (added > 0 && !OrderFileFits(lines, Host.CurrentOrderInfo())) {
         Dialogs::Beep();
         Dialogs::Warning(&Window, QStringLiteral("These assemblies cannot be added: the order "
                                                  "would be too large to save. Import them in "
@@ -118,16 +121,13 @@ void TImportAssemblies::Import(const QString& path)
         return;
     }
     if (added > 0) {
-        Window.OrderLines = lines;
-        Window.OrderInfo.CurrencyTag = orderCurrency;
-        Window.ShowPage(TPage::Order);
-        Window.RefreshOrderGrid();
+        Host.ShowNewOrder(lines, orderCurrency);
         QString note =
             QStringLiteral("%1 of %2 rows were added to the order.").arg(added).arg(items.size());
         if (orderCurrency != chosen)
             note += QStringLiteral(" The order is in %1: they were added at their prices in %1.")
                         .arg(CurrencyCaption(orderCurrency));
-        Window.StatusPanel->setText(note);
+        Host.ShowStatus(note);
     }
     // The box names the first few; its details name every one, a line each.
     QStringList report;

@@ -3,7 +3,8 @@
 #include <QObject>
 
 class QAction;
-class TfrmMain;
+class QMainWindow;
+class TWindowHost;
 
 // File > Import Assemblies...: quotes every row of a CSV file of assemblies (see
 // quote/BatchQuote.h) and adds them to the order. It adds its menu item to the window it is made
@@ -12,7 +13,7 @@ class TImportAssemblies : public QObject
 {
     Q_OBJECT
 public:
-    explicit TImportAssemblies(TfrmMain& window);
+    explicit TImportAssemblies(TWindowHost& window);
 
     // Asks for the file, quotes its rows in the order's currency, adds each quoted row quantity
     // times (merged by the order's rules) and shows the order page; one message lists the rows
@@ -23,6 +24,7 @@ public:
     void Import(const QString& path);
 
 private:
-    TfrmMain& Window;
+    TWindowHost& Host;
+    QMainWindow& Window;
     QAction* ImportAssemblies1 = nullptr;
 };

@@ -48,8 +48,8 @@ TOrderDocument::TOrderDocument(TfrmMain& window) : QObject(&window), Window(wind
     connect(Window.Save1, &QAction::changed, SaveAs1,
             [this] { SaveAs1->setEnabled(Window.Save1->isEnabled()); });
 
-    connect(&Window, &TfrmMain::OrderLoaded, this, &TOrderDocument::OrderLoaded);
-    connect(&Window, &TfrmMain::OrderShown, this, &TOrderDocument::ShowTitle);
+    connect(&Window.Events(), &TWindowEvents::OrderLoaded, this, &TOrderDocument::OrderLoaded);
+    connect(&Window.Events(), &TWindowEvents::OrderShown, this, &TOrderDocument::ShowTitle);
     ShowTitle();
 }
 

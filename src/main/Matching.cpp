@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QTableWidget>
 
-TQuoteSources QuoteSources(TfrmMain& window)
+TQuoteSources TfrmMain::QuoteSources()
 {
-    return {&window.PriceList, &window.Rates, window.RatesAvailable, &window.JumperFile,
+    return {&PriceList, &Rates, RatesAvailable, &JumperFile,
             AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
 }
 
@@ -20,7 +20,7 @@ void TfrmMain::MatchSelection()
 {
     QuoteRequest = Wizard.Request();
     QuoteRequest.CurrencyTag = CurrentCurrencyTag();
-    Quote = QuoteAssembly(QuoteRequest, QuoteSources(*this));
+    Quote = QuoteAssembly(QuoteRequest, QuoteSources());
     *Assembly = Quote.Assembly;
     if (!Quote.Warning.isEmpty()) {
         Dialogs::Beep();
@@ -61,7 +61,7 @@ void TfrmMain::AcceptLengthChoice()
 {
     // Priced in the currency chosen now, which may have changed on this page.
     QuoteRequest.CurrencyTag = CurrentCurrencyTag();
-    ChooseLength(Quote, QuoteRequest, QuoteSources(*this), std::max(rgStdLengths->ItemIndex(), 0));
+    ChooseLength(Quote, QuoteRequest, QuoteSources(), std::max(rgStdLengths->ItemIndex(), 0));
     *Assembly = Quote.Assembly;
     ShowFinalSummary();
 }

@@ -248,7 +248,7 @@ void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
     // run survives until this run has an order of its own.
     if (!OrderLines.isEmpty())
         WriteLastOrder();
-    emit OrderShown();
+    emit WindowEvents->OrderShown();
 }
 
 bool TfrmMain::grdOrderSpinIncrement(int row, double value)
@@ -379,7 +379,7 @@ bool TfrmMain::ReadOrderFile(const QString& path)
         OrderInfo.Extras = contents.Extras;
         if (OrderLines.size() > 1)
             OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
-        emit OrderLoaded(path);
+        emit WindowEvents->OrderLoaded(path);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
@@ -459,4 +459,17 @@ void TfrmMain::ViewLastOrder1Click()
         return;
     ShowPage(TPage::Order);
     RefreshOrderGrid();
+}
+
+void TfrmMain::ShowNewOrder(const QStringList& lines, int currencyTag)
+{
+    OrderLines = lines;
+    OrderInfo.CurrencyTag = currencyTag;
+    ShowPage(TPage::Order);
+    RefreshOrderGrid();
+}
+
+void TfrmMain::ShowStatus(const QString& text)
+{
+    StatusPanel->setText(text);
 }

@@ -344,3 +344,25 @@ void TfrmMain::rbC2ActualClick()
     Wizard.ActualClick(1, BottomSide.rbActual->isChecked());
     ShowPage2();
 }
+
+// --- Add-ons -----------------------------------------------------------------------------------
+
+void TfrmMain::AddCableButton(QWidget* button)
+{
+    auto* cables = qobject_cast<QGridLayout*>(cboTLineData->parentWidget()->layout());
+    if (cables == nullptr)
+        return;
+    button->setParent(cboTLineData->parentWidget());
+    cables->addWidget(button, 0, 2);
+    QWidget::setTabOrder(cboTLineData, button);
+}
+
+bool TfrmMain::ChooseCable(const QString& partNumber)
+{
+    const int index = cboTLineData->findText(partNumber);
+    if (index < 0)
+        return false;
+    cboTLineData->setCurrentIndex(index);
+    emit cboTLineData->activated(index);
+    return true;
+}

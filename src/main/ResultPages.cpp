@@ -279,7 +279,7 @@ void TfrmMain::ShowPartsList()
 
     for (int row = 0; row < Quote.Figures.size(); ++row)
         SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
-    emit FiguresShown(TPage::NoPN);
+    emit WindowEvents->FiguresShown(TPage::NoPN);
 }
 
 void TfrmMain::ShowPartsListPrices()
@@ -310,7 +310,7 @@ void TfrmMain::ShowFinalSummary()
         SetCell(grdFinal, row + 3, 1, Quote.Figures.at(row));
     ShowUnpricedNote(grdFinal->parentWidget(), Quote.Unpriced);
     RebuildFinalResultRow();
-    emit FiguresShown(TPage::Final);
+    emit WindowEvents->FiguresShown(TPage::Final);
 }
 
 void TfrmMain::ShowAssemblyPrice()
@@ -333,4 +333,16 @@ QStringList TfrmMain::ResultRowsInCurrency(int tag)
     TQuoteResult priced = Quote;
     PriceQuote(priced, QuoteRequest, RatesAvailable, tag);
     return priced.OrderRows;
+}
+
+void TfrmMain::AddResultPanel(TPage page, QWidget* panel)
+{
+    QWidget* host = page == TPage::NoPN ? tsNoPN : tsFinal;
+    QWidget* figures = page == TPage::NoPN ? grdJumperspecs : grdFinal;
+    auto* layout = qobject_cast<QBoxLayout*>(host->layout());
+    if (layout == nullptr)
+        return;
+    panel->setParent(host);
+    // It takes most of the room the page has to spare.
+    layout->insertWidget(layout->indexOf(figures) + 1, panel, 3);
 }

@@ -43,6 +43,7 @@ const QUrl MakerSite(QStringLiteral("https://www.vantrel.example/"));
 TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
+    WindowEvents = new TWindowEvents(this);
     BuildUi();
     new TQuoteActions(*this);
     new TBandPanels(*this);

@@ -7,6 +7,7 @@
 #include "quote/Jumpers.h"
 #include "quote/QuoteEngine.h"
 #include "quote/WizardModel.h"
+#include "WindowHost.h"
 #include "reports/ResultContent.h"
 
 #include <QEvent>
@@ -35,16 +36,8 @@ class TMPReporter;
 class TUpdateReminder;
 class TRadioGroup;
 
-// The wizard's pages, in their fixed order.
-enum class TPage { Page1, Page2, NoPN, NoLength, Final, Order };
-
-class TfrmMain;
-
-// Where the window's quotes take prices and standard assemblies from.
-TQuoteSources QuoteSources(TfrmMain& window);
-
-// The main window: the wizard and all state of the run.
-class TfrmMain : public QMainWindow
+// The main window: the wizard and all state of the run. Its add-ons see it as a TWindowHost.
+class TfrmMain : public QMainWindow, public TWindowHost
 {
     Q_OBJECT
 public:
@@ -55,9 +48,25 @@ public:
 
     bool Terminated() const { return StartupTerminated; }
 
+    // --- What the add-ons see ---
+    QMainWindow& MainWindow() override { return *this; }
+    TWindowEvents& Events() override { return *WindowEvents; }
+    const TQuoteResult& CurrentQuote() const override { return Quote; }
+    const TQuoteRequest& CurrentRequest() const override { return QuoteRequest; }
+    // Where the window's quotes take prices and standard assemblies from.
+    TQuoteSources QuoteSources() override;
+    const TCableList& Catalog() const override { return Cables; }
+    const QStringList& CurrentOrderLines() const override { return OrderLines; }
+    const TOrderInfo& CurrentOrderInfo() const override { return OrderInfo; }
+    void ShowNewOrder(const QStringList& lines, int currencyTag) override;
+    void ShowStatus(const QString& text) override;
+    void AddResultPanel(TPage page, QWidget* panel) override;
+    void AddCableButton(QWidget* button) override;
+    bool ChooseCable(const QString& partNumber) override;
+
     // --- Navigation ---
     void ShowPage(TPage page);
-    TPage CurrentPage() const;
+    TPage CurrentPage() const override;
     void ShowNavigationButtons(bool visible);
     void UpdateMenuState(bool resultsAvailable);
     bool SpreadsheetAvailable() const;
@@ -71,7 +80,7 @@ public:
 
     // --- Page 1 ---
     // The wizard's pages 1 and 2: their state and rules.
-    const TWizardModel& WizardModel() const { return Wizard; }
+    const TWizardModel& WizardModel() const override { return Wizard; }
     // True when leaving a box would warn of its text (a typed text that is not a number).
     static bool WouldWarn(const QString& text);
     void rgAppClick();
@@ -136,7 +145,7 @@ public:
     void ViewLastOrder1Click();
 
     // --- Currencies ---
-    int CurrentCurrencyTag() const;
+    int CurrentCurrencyTag() const override;
     void US1Click(QAction* item);
     void SelectCurrency(QAction* item);
     void ShowForeignNotice();
@@ -186,14 +195,6 @@ public:
     bool RatesAvailable = false;
     QString RatesDate;
 
-
-signals:
-    // An order was read from this file (an order file, or the last-order file).
-    void OrderLoaded(const QString& path);
-    // The order page shows the order anew: after every change, open and refresh.
-    void OrderShown();
-    // A result page (the parts list or the final summary) shows a quote's figures, complete.
-    void FiguresShown(TPage page);
 
 protected:
     bool event(QEvent* event) override;
@@ -256,6 +257,7 @@ private:
 
     // Pages 1 and 2 shown as the wizard has them.
     TWizardModel Wizard;
+    TWindowEvents* WindowEvents = nullptr;
     // A box left, or Next on page 1, warns of a text that is no number; false then.
     bool IsNumeric(bool numeric);
     void ShowEditList(QComboBox* box, const TEditList& list);

@@ -34,7 +34,7 @@ QStringList BatchColumns();
 
 // What quoting a row needs: the catalog and where prices and standard assemblies come from.
 struct TBatchSources {
-    TCableList* Cables = nullptr;
+    const TCableList* Cables = nullptr;
     TQuoteSources Quote;
     // A row with a part without a usable list price is refused rather than quoted at 0.
     bool Strict = false;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "catalog/CatalogRecords.h"
+#include "order/Order.h"
+#include "quote/QuoteEngine.h"
+#include "quote/WizardModel.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMainWindow;
+class QWidget;
+
+// The wizard's pages, in their fixed order.
+enum class TPage { Page1, Page2, NoPN, NoLength, Final, Order };
+
+// What the main window tells its add-ons.
+class TWindowEvents : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+signals:
+    // An order was read from this file (an order file, or the last-order file).
+    void OrderLoaded(const QString& path);
+    // The order page shows the order anew: after every change, open and refresh.
+    void OrderShown();
+    // A result page (the parts list or the final summary) shows a quote's figures, complete.
+    void FiguresShown(TPage page);
+};
+
+// The main window as its add-ons see it (the band panels, the batch import, the order and quote
+// documents): what is quoted now, the order, and places for their controls. The window
+// implements it; an add-on depends on nothing else of the window.
+class TWindowHost
+{
+public:
+    virtual ~TWindowHost() = default;
+
+    // The window itself: the parent of dialogs, its title, menus and status.
+    virtual QMainWindow& MainWindow() = 0;
+    virtual TWindowEvents& Events() = 0;
+
+    // --- What is quoted now ---
+    virtual TPage CurrentPage() const = 0;
+    virtual const TQuoteResult& CurrentQuote() const = 0;
+    virtual const TQuoteRequest& CurrentRequest() const = 0;
+    virtual const TWizardModel& WizardModel() const = 0;
+    virtual int CurrentCurrencyTag() const = 0;
+    // Where quotes take prices and standard assemblies from, and the catalog they quote.
+    virtual TQuoteSources QuoteSources() = 0;
+    virtual const TCableList& Catalog() const = 0;
+
+    // --- The order ---
+    virtual const QStringList& CurrentOrderLines() const = 0;
+    virtual const TOrderInfo& CurrentOrderInfo() const = 0;
+    // The order's lines replaced (in the currency of this tag), and the order page shown.
+    virtual void ShowNewOrder(const QStringList& lines, int currencyTag) = 0;
+    // A short note in the status bar.
+    virtual void ShowStatus(const QString& text) = 0;
+
+    // --- Places for add-ons' controls ---
+    // A panel right below a result page's figures (NoPN or Final), taking most of the room the
+    // page has to spare.
+    virtual void AddResultPanel(TPage page, QWidget* panel) = 0;
+    // A button beside page 2's cable list, next in the tab order.
+    virtual void AddCableButton(QWidget* button) = 0;
+    // Chooses a cable of page 2's list as the user would; false when the list does not hold it.
+    virtual bool ChooseCable(const QString& partNumber) = 0;
+};
