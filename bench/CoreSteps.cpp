@@ -1,8 +1,8 @@
 #include "CoreSteps.h"
 
-#include "catalog/Catalog.h"
 #include "base/DataError.h"
 #include "base/TextBuffer.h"
+#include "catalog/Catalog.h"
 #include "order/OrderFile.h"
 #include "pricing/PriceList.h"
 #include "quote/BatchQuote.h"
@@ -120,11 +120,10 @@ QList<TStepResult> MeasureStartupParts(const TSyntheticInstallation& installatio
                        [&] { priceText = TTextBuffer::ReadFile(priceFile); });
             TPriceList priceList;
             // Built on a thread of its own; the first look-up waits for it.
-            parts.Part("core: TPriceList index of its bytes (on its own thread, waited for)",
-                       [&] {
-                           priceList = TPriceList(priceText);
-                           priceList.Count();
-                       });
+            parts.Part("core: TPriceList index of its bytes (on its own thread, waited for)", [&] {
+                priceList = TPriceList(priceText);
+                priceList.Count();
+            });
             TTextBuffer catalogText;
             parts.Part("core: read tlineconnectors.dat whole (TTextBuffer)",
                        [&] { catalogText = TTextBuffer::ReadFile(catalogFile); });

@@ -5,8 +5,8 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
-#include "SyntheticCatalog.h"
 #include "support/OnePixelGif.h"
+#include "SyntheticCatalog.h"
 
 #include <QDate>
 #include <QDir>

@@ -247,7 +247,8 @@ QList<TStepResult> TWizardDriver::Run()
         QStringLiteral("page 2 refresh: cable change (cboTLineDataChange)"), nullptr,
         [&](int run) { Choose(Combo("cboTLineData"), cableOf(run)); },
         [&](int run) {
-            if (Window->WizardModel().Cable() == nullptr || Window->WizardModel().Cable()->PartNumber != cableOf(run))
+            if (Window->WizardModel().Cable() == nullptr ||
+                Window->WizardModel().Cable()->PartNumber != cableOf(run))
                 return QStringLiteral("the cable is not %1").arg(cableOf(run));
             return QString();
         }));
@@ -515,8 +516,8 @@ QList<TStepResult> TWizardDriver::Run()
 
 } // namespace
 
-QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TSyntheticInstallation& installation,
-                                   int runs)
+QList<TStepResult> MeasureStartups(const TBenchConfig& config,
+                                   const TSyntheticInstallation& installation, int runs)
 {
     TStepResult construct;
     construct.Name = QStringLiteral("start-up: construct TfrmMain (registry to page 1)");
@@ -557,7 +558,8 @@ QList<TStepResult> MeasureStartups(const TBenchConfig& config, const TSyntheticI
     return {construct, show, close};
 }
 
-QList<TStepResult> MeasureWizardSteps(const TBenchConfig& config, const TSyntheticInstallation& installation)
+QList<TStepResult> MeasureWizardSteps(const TBenchConfig& config,
+                                      const TSyntheticInstallation& installation)
 {
     TWizardDriver driver(config, installation);
     return driver.Run();

@@ -354,8 +354,8 @@ int RunCompare(const TBenchConfig& config)
         // Every step is measured at both scales; one missing from either is a fault of the
         // benchmark, not a step that took no time.
         if (!summaries.at(1).Steps.contains(name))
-            BenchFailure(QStringLiteral("\"%1\" was not measured at scale %2")
-                             .arg(name, large.mid(1)));
+            BenchFailure(
+                QStringLiteral("\"%1\" was not measured at scale %2").arg(name, large.mid(1)));
         const auto a = summaries.at(0).Steps.value(name);
         const auto b = summaries.at(1).Steps.value(name);
         const double growth = b.first / std::max(a.first, 1e-9);

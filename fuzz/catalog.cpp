@@ -3,12 +3,12 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorLists.h"
 #include "base/DataError.h"
 #include "base/LineFormat.h"
-#include "catalog/Performance.h"
 #include "base/SectionedFile.h"
+#include "catalog/Catalog.h"
+#include "catalog/ConnectorLists.h"
+#include "catalog/Performance.h"
 #include "quote/Quote.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/Catalog.h"
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "catalog/Catalog.h"
 #include "order/Order.h"
 #include "quote/BatchQuote.h"
 #include "quote/Csv.h"

@@ -3,9 +3,9 @@
 
 #include "FuzzSupport.h"
 
-#include "catalog/ConnectorLists.h"
 #include "base/LineFormat.h"
 #include "base/SectionedFile.h"
+#include "catalog/ConnectorLists.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

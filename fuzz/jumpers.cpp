@@ -79,9 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto search = [&](const TQuery& query, bool indexed) -> QString {
         try {
             const std::optional<TJumperEntry> entry =
-                indexed ? index.Find(file, query.PartNumber, query.Top, query.Bottom, fileName)
-                        : FindStandardJumper(file, query.PartNumber, query.Top, query.Bottom,
-                                             fileName);
+                indexed
+                    ? index.Find(file, query.PartNumber, query.Top, query.Bottom, fileName)
+                    : FindStandardJumper(file, query.PartNumber, query.Top, query.Bottom, fileName);
             if (!entry)
                 return QStringLiteral("none");
             if (!indexed)
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     };
     for (const TQuery& query : Queries(file))
-        Fuzz::Require(search(query, true) == search(query, false),
-                      "the index finds another entry", query.PartNumber);
+        Fuzz::Require(search(query, true) == search(query, false), "the index finds another entry",
+                      query.PartNumber);
     return 0;
 }

@@ -52,9 +52,8 @@ void LookUps(const TPriceList& list, const TExchangeRates& rates, const QStringL
         cable.AttachChargePartNumber = next;
         TJumper assembly;
         LookUpCablePrice(cable, assembly.CablePrices, list, rates, i % 2 == 1);
-        const TCablePrice cablePrice =
-            CablePriceInCurrency(assembly.CablePrices, QuoteCurrency(17, rates.Available()),
-                                 i % 2 == 0);
+        const TCablePrice cablePrice = CablePriceInCurrency(
+            assembly.CablePrices, QuoteCurrency(17, rates.Available()), i % 2 == 0);
 
         TConnector connector;
         connector.PartNumber = next;

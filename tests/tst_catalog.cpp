@@ -1,6 +1,6 @@
 // Catalog lines, loading tlineconnectors.dat, the frequency lists and the cable query.
-#include "catalog/Catalog.h"
 #include "base/DataError.h"
+#include "catalog/Catalog.h"
 
 #include <QFile>
 #include <QLocale>

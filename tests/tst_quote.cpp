@@ -498,7 +498,7 @@ void TestQuote::partsList()
     const TPricedCable cable = AirCable();
     const TPricedConnector top = PricedConnector("NM-5", "N Male", 30);
     const TPricedConnector bottom = samePart ? PricedConnector("NM-5", "N Male", 30)
-                                       : PricedConnector("DF-5", "7-16 DIN Female", 40);
+                                             : PricedConnector("DF-5", "7-16 DIN Female", 40);
     TPartsListInput input = PartsInput(cable, top, bottom, "10", 10);
     input.Feeder = feeder;
     input.Family = static_cast<TCableFamily>(family);

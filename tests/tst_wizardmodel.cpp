@@ -1,7 +1,7 @@
 #include "support/CoreTestHelpers.h"
 
-#include "catalog/Catalog.h"
 #include "base/TextBuffer.h"
+#include "catalog/Catalog.h"
 #include "quote/WizardModel.h"
 
 #include <QtTest>
@@ -74,8 +74,12 @@ public:
     {
         const QStringList a = step.split(QLatin1Char('|'));
         const QString& op = a.at(0);
-        const auto n = [&a](int i) { return a.value(i).toInt(); };
-        const auto text = [&a](int i) { return Local(a.value(i)); };
+        const auto n = [&a](int i) {
+            return a.value(i).toInt();
+        };
+        const auto text = [&a](int i) {
+            return Local(a.value(i));
+        };
         bool numeric = true;
         if (op == QLatin1String("feeder") && !Wizard.IsFeeder())
             Wizard.ApplicationClick(TWizardModel::Feeder);
@@ -216,7 +220,8 @@ private:
             return Local(value);
         // The largest values are written in the user's format.
         if (key == QLatin1String("problem"))
-            return QString(value).replace(QStringLiteral("1000000"), Local(QStringLiteral("1000000")));
+            return QString(value).replace(QStringLiteral("1000000"),
+                                          Local(QStringLiteral("1000000")));
         return value;
     }
     // Each expected "key=value" after the steps.

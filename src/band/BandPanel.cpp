@@ -2,9 +2,9 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/SafeFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
-#include "base/SafeFile.h"
 
 #include <QAction>
 #include <QBuffer>

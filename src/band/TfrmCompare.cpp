@@ -1,7 +1,7 @@
 #include "TfrmCompare.h"
 
-#include "catalog/Band.h"
 #include "base/LineFormat.h"
+#include "catalog/Band.h"
 
 #include <QChart>
 #include <QChartView>
@@ -191,7 +191,9 @@ void TfrmCompare::Redraw()
     auto* frequency = new QValueAxis;
     frequency->setTitleText(QStringLiteral("Frequency (MHz)"));
     frequency->setLabelFormat(QStringLiteral("%g"));
-    frequency->setRange(Input.BeginFrequency, Input.EndFrequency > Input.BeginFrequency ? Input.EndFrequency : Input.BeginFrequency + 1);
+    frequency->setRange(Input.BeginFrequency, Input.EndFrequency > Input.BeginFrequency
+                                                  ? Input.EndFrequency
+                                                  : Input.BeginFrequency + 1);
     auto* loss = new QValueAxis;
     loss->setTitleText(QStringLiteral("Total attenuation (dB)"));
     loss->setLabelFormat(QStringLiteral("%g"));
@@ -205,8 +207,8 @@ void TfrmCompare::Redraw()
         const TComparisonRow& row = Rows.at(item->data(RowIndexRole).toInt());
         auto* series = new QLineSeries;
         series->setName(row.PartNumber);
-        for (const TBandPoint& point :
-             BandCurve(*row.Cable, !Input.Metres, Input.BeginFrequency, Input.EndFrequency, Input.Length, 61)) {
+        for (const TBandPoint& point : BandCurve(*row.Cable, !Input.Metres, Input.BeginFrequency,
+                                                 Input.EndFrequency, Input.Length, 61)) {
             if (!std::isfinite(point.Total))
                 continue;
             series->append(point.Frequency, point.Total);

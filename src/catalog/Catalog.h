@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CatalogRecords.h"
 #include "base/SectionedFile.h"
+#include "CatalogRecords.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "OrderDocument.h"
 
-#include "main/TfrmMain.h"
+#include "main/WindowHost.h"
 #include "order/OrderFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,50 +25,52 @@ const QString OrderSuffix = QStringLiteral("fyn");
 const QString UnsavedOrderQuestion = QStringLiteral(
     "The current order has changes that are not saved. Save them before opening another order?");
 
-TOrderDocument::TOrderDocument(TfrmMain& window) : QObject(&window), Window(window)
+TOrderDocument::TOrderDocument(TWindowHost& window)
+    : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
 {
     setObjectName(QStringLiteral("OrderDocument"));
     // The package's icon, built in: window managers and task bars show it beside the title.
     Window.setWindowIcon(QIcon(QStringLiteral(":/ferrolyn.png")));
     Saved = Bytes();
     // Open and Save go through the document; Save As follows Save in the File menu.
-    connect(Window.Open1, &QAction::triggered, this, &TOrderDocument::Open1Click);
-    connect(Window.Save1, &QAction::triggered, this, &TOrderDocument::Save1Click);
-    if (auto* save = Window.tsOrder->findChild<QPushButton*>(QStringLiteral("btnSave")))
-        connect(save, &QPushButton::clicked, this, &TOrderDocument::Save1Click);
+    auto* open = Window.findChild<QAction*>(QStringLiteral("Open1"));
+    auto* save = Window.findChild<QAction*>(QStringLiteral("Save1"));
+    connect(open, &QAction::triggered, this, &TOrderDocument::Open1Click);
+    connect(save, &QAction::triggered, this, &TOrderDocument::Save1Click);
+    if (auto* button = Window.findChild<QPushButton*>(QStringLiteral("btnSave")))
+        connect(button, &QPushButton::clicked, this, &TOrderDocument::Save1Click);
     SaveAs1 = new QAction(QStringLiteral("Save &As..."), &Window);
     SaveAs1->setObjectName(QStringLiteral("SaveAs1"));
     SaveAs1->setShortcut(QKeySequence::SaveAs);
-    SaveAs1->setEnabled(Window.Save1->isEnabled());
+    SaveAs1->setEnabled(save->isEnabled());
     if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"))) {
         const QList<QAction*> items = file->actions();
-        const qsizetype save = items.indexOf(Window.Save1);
-        file->insertAction(items.value(save + 1), SaveAs1);
+        file->insertAction(items.value(items.indexOf(save) + 1), SaveAs1);
     }
     connect(SaveAs1, &QAction::triggered, this, &TOrderDocument::SaveAs1Click);
-    connect(Window.Save1, &QAction::changed, SaveAs1,
-            [this] { SaveAs1->setEnabled(Window.Save1->isEnabled()); });
+    connect(save, &QAction::changed, SaveAs1,
+            [this, save] { SaveAs1->setEnabled(save->isEnabled()); });
 
-    connect(&Window.Events(), &TWindowEvents::OrderLoaded, this, &TOrderDocument::OrderLoaded);
-    connect(&Window.Events(), &TWindowEvents::OrderShown, this, &TOrderDocument::ShowTitle);
+    connect(&Host.Events(), &TWindowEvents::OrderLoaded, this, &TOrderDocument::OrderLoaded);
+    connect(&Host.Events(), &TWindowEvents::OrderShown, this, &TOrderDocument::ShowTitle);
     ShowTitle();
 }
 
 QByteArray TOrderDocument::Bytes() const
 {
-    return OrderFileBytes(Window.OrderLines, Window.OrderInfo);
+    return OrderFileBytes(Host.CurrentOrderLines(), Host.CurrentOrderInfo());
 }
 
 bool TOrderDocument::Modified() const
 {
     if (File.isEmpty())
-        return Window.OrderLines.size() > 1;
+        return Host.CurrentOrderLines().size() > 1;
     return Bytes() != Saved;
 }
 
 void TOrderDocument::ShowTitle()
 {
-    if (File.isEmpty() && Window.OrderLines.size() <= 1) {
+    if (File.isEmpty() && Host.CurrentOrderLines().size() <= 1) {
         Window.setWindowTitle(ProgramTitle);
         Window.setWindowModified(false);
         return;
@@ -103,7 +106,7 @@ void TOrderDocument::Open1Click()
             return;
         }
     }
-    Window.Open1Click();
+    Host.Open1Click();
 }
 
 bool TOrderDocument::Save1Click()
@@ -130,7 +133,7 @@ bool TOrderDocument::SaveTo(bool ask)
         if (path.isEmpty())
             return false;
     }
-    if (!Window.WriteOrderFile(path))
+    if (!Host.WriteOrderFile(path))
         return false;
     File = QFileInfo(path).absoluteFilePath();
     Saved = Bytes();
@@ -138,19 +141,20 @@ bool TOrderDocument::SaveTo(bool ask)
     return true;
 }
 
-QString ProposedFileName(TfrmMain& window, const QString& suffix)
+QString ProposedFileName(TWindowHost& window, const QString& suffix)
 {
     QString base;
+    const TQuoteResult& quote = window.CurrentQuote();
     switch (window.CurrentPage()) {
     case TPage::Final:
-        base = window.Quote.Assembly.PartNumber;
+        base = quote.Assembly.PartNumber;
         break;
     case TPage::NoPN:
-        if (window.Quote.Assembly.Cable != nullptr)
-            base = window.Quote.Assembly.Cable->PartNumber + QStringLiteral(" parts");
+        if (quote.Assembly.Cable != nullptr)
+            base = quote.Assembly.Cable->PartNumber + QStringLiteral(" parts");
         break;
     default:
-        if (const auto* document = window.findChild<TOrderDocument*>())
+        if (const auto* document = window.MainWindow().findChild<TOrderDocument*>())
             base = QFileInfo(document->FilePath()).completeBaseName();
         if (base.isEmpty())
             base = QStringLiteral("order");

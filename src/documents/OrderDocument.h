@@ -5,12 +5,13 @@
 #include <QString>
 
 class QAction;
-class TfrmMain;
+class QMainWindow;
+class TWindowHost;
 
 // The file name a save dialog proposes for what the window shows, with this suffix ("txt"): the
 // assembly's part number on the final summary, the cable's parts list, the order's file name (or
 // "order") on the order page.
-QString ProposedFileName(TfrmMain& window, const QString& suffix);
+QString ProposedFileName(TWindowHost& window, const QString& suffix);
 
 // The question File > Open asks when the order has changes that are not saved.
 extern const QString UnsavedOrderQuestion;
@@ -23,7 +24,7 @@ class TOrderDocument : public QObject
 {
     Q_OBJECT
 public:
-    explicit TOrderDocument(TfrmMain& window);
+    explicit TOrderDocument(TWindowHost& window);
 
     QString FilePath() const { return File; }
     // The order has changes that are not in its file: a new order with items, an edited one.
@@ -44,7 +45,8 @@ private:
     void ShowTitle();
     QByteArray Bytes() const;
 
-    TfrmMain& Window;
+    TWindowHost& Host;
+    QMainWindow& Window;
     QString File;
     // The order's file bytes as last started, opened or saved.
     QByteArray Saved;

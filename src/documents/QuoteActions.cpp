@@ -5,7 +5,7 @@
 #include "base/DataError.h"
 #include "documents/QuotePdf.h"
 #include "documents/TfrmOrderDetails.h"
-#include "main/TfrmMain.h"
+#include "main/WindowHost.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
@@ -13,35 +13,19 @@
 #include "reports/Workbook.h"
 
 #include <QAction>
-#include <QBoxLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QUrl>
 
-namespace {
-
-// The layout holding a widget, searched from a top layout down.
-QBoxLayout* LayoutHolding(QLayout* layout, QWidget* widget)
-{
-    if (layout == nullptr)
-        return nullptr;
-    if (layout->indexOf(widget) >= 0)
-        return qobject_cast<QBoxLayout*>(layout);
-    for (int i = 0; i < layout->count(); ++i)
-        if (QBoxLayout* found = LayoutHolding(layout->itemAt(i)->layout(), widget))
-            return found;
-    return nullptr;
-}
-
-} // namespace
-
-TQuoteActions::TQuoteActions(TfrmMain& window) : QObject(&window), Window(window)
+TQuoteActions::TQuoteActions(TWindowHost& window)
+    : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
 {
     setObjectName(QStringLiteral("QuoteActions"));
-    QMenu* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
+    QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
+    auto* exportMenu = Window.findChild<QMenu*>(QStringLiteral("Export1"));
     const auto action = [this, file](const char* name, const QString& caption, QAction* before) {
         auto* item = new QAction(caption, &Window);
         item->setObjectName(QLatin1String(name));
@@ -49,8 +33,9 @@ TQuoteActions::TQuoteActions(TfrmMain& window) : QObject(&window), Window(window
             file->insertAction(before, item);
         return item;
     };
-    OrderDetails1 = action("OrderDetails1", QStringLiteral("Order &Details..."), window.Print1);
-    QAction* afterPrint = window.Export1 != nullptr ? window.Export1->menuAction() : nullptr;
+    OrderDetails1 = action("OrderDetails1", QStringLiteral("Order &Details..."),
+                           Window.findChild<QAction*>(QStringLiteral("Print1")));
+    QAction* afterPrint = exportMenu != nullptr ? exportMenu->menuAction() : nullptr;
     PrintQuote1 = action("PrintQuote1", QStringLiteral("Print Q&uote..."), afterPrint);
     SaveQuotePdf1 = action("SaveQuotePdf1", QStringLiteral("Save Quote as PD&F..."), afterPrint);
     connect(OrderDetails1, &QAction::triggered, this, &TQuoteActions::OrderDetails1Click);
@@ -59,73 +44,63 @@ TQuoteActions::TQuoteActions(TfrmMain& window) : QObject(&window), Window(window
     // In the Export menu, which is enabled on every page that has an output.
     ToXlsx1 = new QAction(QStringLiteral("To an Excel &Workbook (.xlsx)..."), &Window);
     ToXlsx1->setObjectName(QStringLiteral("ToXlsx1"));
-    if (window.Export1 != nullptr)
-        window.Export1->addAction(ToXlsx1);
+    if (exportMenu != nullptr)
+        exportMenu->addAction(ToXlsx1);
     connect(ToXlsx1, &QAction::triggered, this, &TQuoteActions::ToXlsx1Click);
 
     // The order page's buttons, after its Print button.
-    if (window.tsOrder != nullptr) {
-        auto* print = window.tsOrder->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-        if (QBoxLayout* buttons = LayoutHolding(window.tsOrder->layout(), print)) {
-            int at = buttons->indexOf(print) + 1;
-            for (const auto& [name, caption] : {std::pair{"btnOrderDetails", "De&tails..."},
-                                                std::pair{"btnQuotePdf", "&Quote PDF..."}}) {
-                auto* button = new QPushButton(QLatin1String(caption), window.tsOrder);
-                button->setObjectName(QLatin1String(name));
-                // In the tab order where it stands: after the button before it.
-                QWidget::setTabOrder(buttons->itemAt(at - 1)->widget(), button);
-                buttons->insertWidget(at++, button);
-                connect(button, &QPushButton::clicked, this,
-                        QLatin1String(name) == QLatin1String("btnOrderDetails")
-                            ? &TQuoteActions::OrderDetails1Click
-                            : &TQuoteActions::SaveQuotePdf1Click);
-            }
-        }
+    QList<QWidget*> buttons;
+    for (const auto& [name, caption] :
+         {std::pair{"btnOrderDetails", "De&tails..."}, std::pair{"btnQuotePdf", "&Quote PDF..."}}) {
+        auto* button = new QPushButton(QLatin1String(caption), &Window);
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QPushButton::clicked, this,
+                QLatin1String(name) == QLatin1String("btnOrderDetails")
+                    ? &TQuoteActions::OrderDetails1Click
+                    : &TQuoteActions::SaveQuotePdf1Click);
+        buttons.append(button);
     }
-    if (window.PageControl != nullptr)
-        connect(window.PageControl, &QStackedWidget::currentChanged, this,
-                &TQuoteActions::PageShown);
+    Host.AddOrderButtons(QStringLiteral("BitBtn1"), buttons);
+    connect(&Host.Events(), &TWindowEvents::PageChanged, this, &TQuoteActions::PageShown);
     PageShown();
 }
 
 void TQuoteActions::PageShown()
 {
-    const bool order = Window.CurrentPage() == TPage::Order;
+    const bool order = Host.CurrentPage() == TPage::Order;
     SaveQuotePdf1->setEnabled(order);
     PrintQuote1->setEnabled(order);
 }
 
 QString TQuoteActions::OrderCurrencyCode() const
 {
-    const int tag = Window.OrderInfo.CurrencyTag;
-    return CurrencyCode(tag > 0 ? tag : Window.CurrentCurrencyTag());
+    const int tag = Host.CurrentOrderInfo().CurrencyTag;
+    return CurrencyCode(tag > 0 ? tag : Host.CurrentCurrencyTag());
 }
 
 TQuoteDocument TQuoteActions::Quote() const
 {
-    return QuoteDocumentOf(Window.ResultContent(), Window.OrderInfo.Details, OrderCurrencyCode());
+    return QuoteDocumentOf(Host.ResultContent(), Host.CurrentOrderInfo().Details,
+                           OrderCurrencyCode());
 }
 
 void TQuoteActions::OrderDetails1Click()
 {
-    TfrmOrderDetails dialog(Window.OrderInfo.Details, &Window);
+    TfrmOrderDetails dialog(Host.CurrentOrderInfo().Details, &Window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Window.OrderInfo.Details = dialog.Details();
-    // Kept with the order in the last-order file.
-    if (!Window.OrderLines.isEmpty())
-        Window.RefreshOrderGrid();
+    Host.SetOrderDetails(dialog.Details());
 }
 
 void TQuoteActions::SaveQuotePdf1Click()
 {
-    if (Window.CurrentPage() != TPage::Order)
+    if (Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
         &Window, QStringLiteral("Save Quote as PDF"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"),
-        ProposedFileName(Window, QStringLiteral("pdf")));
+        ProposedFileName(Host, QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
     const QString failure = WriteQuotePdf(Quote(), path);
@@ -135,30 +110,31 @@ void TQuoteActions::SaveQuotePdf1Click()
 
 void TQuoteActions::PrintQuote1Click()
 {
-    if (Window.CurrentPage() == TPage::Order)
+    if (Host.CurrentPage() == TPage::Order)
         PrintQuote(&Window, Quote());
 }
 
 void TQuoteActions::ToXlsx1Click()
 {
-    if (Window.CurrentPage() != TPage::NoPN && Window.CurrentPage() != TPage::Final &&
-        Window.CurrentPage() != TPage::Order)
+    if (Host.CurrentPage() != TPage::NoPN && Host.CurrentPage() != TPage::Final &&
+        Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
         &Window, QStringLiteral("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
         QStringLiteral("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"),
-        ProposedFileName(Window, QStringLiteral("xlsx")));
+        ProposedFileName(Host, QStringLiteral("xlsx")));
     if (path.isEmpty())
         return;
-    const TResultContent content = Window.ResultContent();
+    const TResultContent content = Host.ResultContent();
     // Result pages are priced in the chosen currency, the order in its own.
     const QString code = content.Kind == TContentKind::Order
                              ? OrderCurrencyCode()
-                             : CurrencyCode(Window.CurrentCurrencyTag());
+                             : CurrencyCode(Host.CurrentCurrencyTag());
     try {
-        WriteWorkbook(
-            path, content,
-            content.Kind == TContentKind::Order ? Window.OrderInfo.Details : TOrderDetails(), code);
+        WriteWorkbook(path, content,
+                      content.Kind == TContentKind::Order ? Host.CurrentOrderInfo().Details
+                                                          : TOrderDetails(),
+                      code);
     } catch (const TDataError& error) {
         Dialogs::Error(&Window, error.FullText());
         return;

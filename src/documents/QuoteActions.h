@@ -5,7 +5,8 @@
 #include <QObject>
 
 class QAction;
-class TfrmMain;
+class QMainWindow;
+class TWindowHost;
 
 // The quote a customer receives, next to the window's own outputs: the order's details, the
 // quote as PDF and printed. It adds its menu items and order-page buttons to the window it is
@@ -14,7 +15,7 @@ class TQuoteActions : public QObject
 {
     Q_OBJECT
 public:
-    explicit TQuoteActions(TfrmMain& window);
+    explicit TQuoteActions(TWindowHost& window);
 
     // File > Order Details... and the order page's Details... button: edits the order's details;
     // only what OK confirms is kept (and written to the last-order file).
@@ -35,7 +36,8 @@ public:
 private:
     void PageShown();
 
-    TfrmMain& Window;
+    TWindowHost& Host;
+    QMainWindow& Window;
     QAction* OrderDetails1 = nullptr;
     QAction* SaveQuotePdf1 = nullptr;
     QAction* PrintQuote1 = nullptr;

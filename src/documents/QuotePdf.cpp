@@ -1,9 +1,9 @@
 #include "QuotePdf.h"
 
 #include "base/DataError.h"
+#include "base/SafeFile.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
-#include "base/SafeFile.h"
 #include "reports/MPReporter.h"
 
 #include <QBuffer>

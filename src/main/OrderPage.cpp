@@ -2,12 +2,12 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/SafeFile.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
-#include "base/SafeFile.h"
 #include "pricing/Currencies.h"
 #include "QuantityEditor.h"
 #include "UiHelpers.h"
@@ -472,4 +472,44 @@ void TfrmMain::ShowNewOrder(const QStringList& lines, int currencyTag)
 void TfrmMain::ShowStatus(const QString& text)
 {
     StatusPanel->setText(text);
+}
+
+void TfrmMain::SetOrderDetails(const TOrderDetails& details)
+{
+    OrderInfo.Details = details;
+    // Kept with the order in the last-order file.
+    if (!OrderLines.isEmpty())
+        RefreshOrderGrid();
+}
+
+namespace {
+
+// The layout holding a widget, searched from a top layout down.
+QBoxLayout* LayoutHolding(QLayout* layout, QWidget* widget)
+{
+    if (layout == nullptr)
+        return nullptr;
+    if (layout->indexOf(widget) >= 0)
+        return qobject_cast<QBoxLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i)
+        if (QBoxLayout* found = LayoutHolding(layout->itemAt(i)->layout(), widget))
+            return found;
+    return nullptr;
+}
+
+} // namespace
+
+void TfrmMain::AddOrderButtons(const QString& after, const QList<QWidget*>& buttons)
+{
+    auto* before = tsOrder->findChild<QPushButton*>(after);
+    QBoxLayout* row = LayoutHolding(tsOrder->layout(), before);
+    if (row == nullptr)
+        return;
+    int at = row->indexOf(before) + 1;
+    for (QWidget* button : buttons) {
+        button->setParent(tsOrder);
+        // In the tab order where it stands: after the button before it.
+        QWidget::setTabOrder(row->itemAt(at - 1)->widget(), button);
+        row->insertWidget(at++, button);
+    }
 }

@@ -7,9 +7,9 @@
 #include "platform/FileDialogs.h"
 #include "pricing/Currencies.h"
 #include "pricing/PricingDate.h"
-#include "update/UpdateIni.h"
 #include "reports/MPReporter.h"
 #include "UiHelpers.h"
+#include "update/UpdateIni.h"
 
 #include <QApplication>
 #include <QClipboard>

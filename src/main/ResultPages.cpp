@@ -6,9 +6,9 @@
 #include "platform/RadioGroup.h"
 #include "pricing/Prices.h"
 #include "pricing/PricingDate.h"
-#include "update/UpdateIni.h"
 #include "quote/Quote.h"
 #include "UiHelpers.h"
+#include "update/UpdateIni.h"
 
 #include <QCheckBox>
 #include <QComboBox>

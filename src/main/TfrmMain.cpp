@@ -45,6 +45,8 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     setObjectName(QStringLiteral("frmMain"));
     WindowEvents = new TWindowEvents(this);
     BuildUi();
+    connect(PageControl, &QStackedWidget::currentChanged, WindowEvents,
+            [this](int index) { emit WindowEvents->PageChanged(static_cast<TPage>(index)); });
     new TQuoteActions(*this);
     new TBandPanels(*this);
     new TWindowPlacement(*this);

@@ -7,8 +7,8 @@
 #include "quote/Jumpers.h"
 #include "quote/QuoteEngine.h"
 #include "quote/WizardModel.h"
-#include "WindowHost.h"
 #include "reports/ResultContent.h"
+#include "WindowHost.h"
 
 #include <QEvent>
 #include <QMainWindow>
@@ -60,6 +60,8 @@ public:
     const TOrderInfo& CurrentOrderInfo() const override { return OrderInfo; }
     void ShowNewOrder(const QStringList& lines, int currencyTag) override;
     void ShowStatus(const QString& text) override;
+    void SetOrderDetails(const TOrderDetails& details) override;
+    void AddOrderButtons(const QString& after, const QList<QWidget*>& buttons) override;
     void AddResultPanel(TPage page, QWidget* panel) override;
     void AddCableButton(QWidget* button) override;
     bool ChooseCable(const QString& partNumber) override;
@@ -140,8 +142,8 @@ public:
     // False (after an error message) when the file could not be read or written; the order is
     // then unchanged.
     bool ReadOrderFile(const QString& path);
-    bool WriteOrderFile(const QString& path);
-    void Open1Click();
+    bool WriteOrderFile(const QString& path) override;
+    void Open1Click() override;
     void ViewLastOrder1Click();
 
     // --- Currencies ---
@@ -154,7 +156,7 @@ public:
 
     // --- Outputs ---
     // The shown result page as every output takes it.
-    TResultContent ResultContent();
+    TResultContent ResultContent() override;
     void ToATextFile1Click();
     void ToanHTMLDocument1Click();
     void ToanMSExcelSpreadsheet1Click();
@@ -194,7 +196,6 @@ public:
     QString InstallPath;
     bool RatesAvailable = false;
     QString RatesDate;
-
 
 protected:
     bool event(QEvent* event) override;

@@ -4,7 +4,9 @@
 #include "order/Order.h"
 #include "quote/QuoteEngine.h"
 #include "quote/WizardModel.h"
+#include "reports/ResultContent.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -29,6 +31,8 @@ signals:
     void OrderShown();
     // A result page (the parts list or the final summary) shows a quote's figures, complete.
     void FiguresShown(TPage page);
+    // Another page is shown.
+    void PageChanged(TPage page);
 };
 
 // The main window as its add-ons see it (the band panels, the batch import, the order and quote
@@ -58,6 +62,15 @@ public:
     virtual const TOrderInfo& CurrentOrderInfo() const = 0;
     // The order's lines replaced (in the currency of this tag), and the order page shown.
     virtual void ShowNewOrder(const QStringList& lines, int currencyTag) = 0;
+    // The order's details replaced; kept with the order (and in the last-order file once it has
+    // lines).
+    virtual void SetOrderDetails(const TOrderDetails& details) = 0;
+    // File > Open's own work: asks for an order file and opens it.
+    virtual void Open1Click() = 0;
+    // Writes the order to an order file; false (after an error message) when it cannot.
+    virtual bool WriteOrderFile(const QString& path) = 0;
+    // The shown result page, or the order page, as every output takes it.
+    virtual TResultContent ResultContent() = 0;
     // A short note in the status bar.
     virtual void ShowStatus(const QString& text) = 0;
 
@@ -69,4 +82,6 @@ public:
     virtual void AddCableButton(QWidget* button) = 0;
     // Chooses a cable of page 2's list as the user would; false when the list does not hold it.
     virtual bool ChooseCable(const QString& partNumber) = 0;
+    // Buttons in the order page's row of buttons, in this order right after the one named after.
+    virtual void AddOrderButtons(const QString& after, const QList<QWidget*>& buttons) = 0;
 };

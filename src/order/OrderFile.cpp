@@ -2,9 +2,9 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/SafeFile.h"
 #include "base/SectionedFile.h"
 #include "Order.h"
-#include "base/SafeFile.h"
 #include "pricing/Currencies.h"
 
 #include <QDir>

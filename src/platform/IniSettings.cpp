@@ -1,8 +1,8 @@
 #include "IniSettings.h"
 
 #include "base/DataError.h"
-#include "base/TextBuffer.h"
 #include "base/SafeFile.h"
+#include "base/TextBuffer.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/CatalogRecords.h"
 #include "base/DataError.h"
+#include "catalog/CatalogRecords.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/CatalogRecords.h"
 #include "base/KeyIndex.h"
 #include "base/TextBuffer.h"
+#include "catalog/CatalogRecords.h"
 
 #include <QString>
 

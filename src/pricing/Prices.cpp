@@ -94,8 +94,7 @@ TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, const TQuoteC
     }
 
     // A cable that was never chosen has no prices looked up: it prices at 0.
-    const TCablePrice cablePrice =
-        CablePriceInCurrency(assembly.CablePrices, currency, prenvo);
+    const TCablePrice cablePrice = CablePriceInCurrency(assembly.CablePrices, currency, prenvo);
     double total = length * cablePrice.UnitPrice + 2 * cablePrice.Charge;
     if (assembly.TopConnector != nullptr)
         total += ConnectorPriceInCurrency(assembly.TopPrices, currency);

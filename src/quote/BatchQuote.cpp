@@ -1,10 +1,10 @@
 #include "BatchQuote.h"
 
-#include "catalog/Catalog.h"
-#include "catalog/ConnectorLists.h"
 #include "base/DataError.h"
 #include "base/LineFormat.h"
 #include "base/TextBuffer.h"
+#include "catalog/Catalog.h"
+#include "catalog/ConnectorLists.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
 #include "quote/WizardModel.h"
@@ -590,9 +590,8 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
         const TRow row(table.Rows.at(index), columns, table.Semicolons);
         // A row without any value (a spreadsheet's empty line) is no assembly.
         if (!row.Empty())
-            items.append(
-                QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources, tag,
-                         lists));
+            items.append(QuoteRow(row, table.RowLines.value(index), table.Headings.size(), sources,
+                                  tag, lists));
         if (progress && !progress(index + 1))
             break;
     }

@@ -26,7 +26,8 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
         row.AttenuationBegin = Attenuation(*cable, input.BeginFrequency, input.BeginFrequency);
         row.AttenuationMiddle = Attenuation(*cable, middle, middle);
         row.AttenuationEnd = Attenuation(*cable, input.EndFrequency, input.EndFrequency);
-        row.TotalAtEnd = TotalAttenuation(*cable, !input.Metres, input.EndFrequency, input.EndFrequency, input.Length);
+        row.TotalAtEnd = TotalAttenuation(*cable, !input.Metres, input.EndFrequency,
+                                          input.EndFrequency, input.Length);
         row.AveragePower = AveragePower(*cable, middle, middle);
         row.MaxPower = cable->MaxPower;
         double usDollars = 0;

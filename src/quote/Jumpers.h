@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/CatalogRecords.h"
 #include "base/SectionedFile.h"
+#include "catalog/CatalogRecords.h"
 
 #include <QDateTime>
 #include <QHash>

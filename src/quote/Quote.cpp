@@ -126,15 +126,13 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     // An included side without a connector record has nothing to list.
     qsizetype topRow = -1;
     if (input.IncludeTop && input.Top != nullptr) {
-        const double price =
-            ConnectorPriceInCurrency(input.TopPrices, input.Currency);
+        const double price = ConnectorPriceInCurrency(input.TopPrices, input.Currency);
         topRow = list.Rows.size();
         list.Rows.append(
             ConnectorRow(*input.Top, input.TopPrices.PriceDescription, price, input.Family));
     }
     if (input.IncludeBottom && input.Bottom != nullptr) {
-        const double price =
-            ConnectorPriceInCurrency(input.BottomPrices, input.Currency);
+        const double price = ConnectorPriceInCurrency(input.BottomPrices, input.Currency);
         if (topRow >= 0 && input.Bottom->PartNumber == input.Top->PartNumber) {
             TPartsRow& row = list.Rows[topRow];
             row.Qty = RegionalDigits(QStringLiteral("2"));

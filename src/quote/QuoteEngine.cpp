@@ -180,8 +180,8 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
         return quote;
     }
     const TTransmissionLine& cable = *request.Cable;
-    const TMatchedConnectors matched = MatchConnectors(cable, request.Top, request.Bottom,
-                                                       request.AttachmentCode, request.ConnectorGradeCode);
+    const TMatchedConnectors matched = MatchConnectors(
+        cable, request.Top, request.Bottom, request.AttachmentCode, request.ConnectorGradeCode);
     // Connectors always belong to the chosen cable: a side that nothing fits has none, rather
     // than a connector left over from an earlier cable.
     quote.Assembly.Cable = &cable;

@@ -1,8 +1,8 @@
 #include "WizardModel.h"
 
+#include "base/LineFormat.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
-#include "base/LineFormat.h"
 
 #include <algorithm>
 
@@ -370,9 +370,9 @@ TPage1Problem TWizardModel::Page1Next(const QString& lengthText, double length,
     if (Cache != nullptr)
         Choices = Cache->value(key);
     if (!Choices) {
-        Choices = std::make_shared<const TCableChoices>(Page1Cables(
-            Catalog != nullptr ? CableRefs(*Catalog) : TCableRefs(), beginFrequency,
-            endFrequency, family));
+        Choices = std::make_shared<const TCableChoices>(
+            Page1Cables(Catalog != nullptr ? CableRefs(*Catalog) : TCableRefs(), beginFrequency,
+                        endFrequency, family));
         if (Cache != nullptr)
             Cache->insert(key, Choices);
     }
@@ -668,16 +668,15 @@ void TWizardModel::CharacteristicsChange(TSide& side)
         name = InterfaceName(*CurrentCable, side.Actual, side.Interface);
     side.Label = side.Included ? name.value_or(side.Caption) : QString();
     if (side.Included)
-        side.Picture = ConnectorPictureFile(ImageTable, side.Label,
-                                            IsRightAngle(side.Characteristics),
-                                            AttachmentItem == Prenvo);
+        side.Picture = ConnectorPictureFile(
+            ImageTable, side.Label, IsRightAngle(side.Characteristics), AttachmentItem == Prenvo);
     else
         side.Picture = QStringLiteral("noconnectors.gif");
     side.CharacteristicsChoice = side.Characteristics;
     TChoiceList list;
     if (CurrentCable != nullptr)
-        list = InnerAttachmentList(*CurrentCable, side.Actual, side.Interface,
-                                   side.Characteristics, AttachmentCode());
+        list = InnerAttachmentList(*CurrentCable, side.Actual, side.Interface, side.Characteristics,
+                                   AttachmentCode());
     side.InnerItems = list.Items;
     side.Inner = Shown(list.Items, list.Pick(side.InnerChoice));
 }

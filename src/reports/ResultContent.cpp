@@ -1,8 +1,8 @@
 #include "ResultContent.h"
 
 #include "base/LineFormat.h"
-#include "base/SectionedFile.h"
 #include "base/SafeFile.h"
+#include "base/SectionedFile.h"
 #include "quote/Csv.h"
 
 namespace {

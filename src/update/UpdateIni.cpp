@@ -1,8 +1,8 @@
 #include "UpdateIni.h"
 
 #include "base/DataError.h"
-#include "base/SectionedFile.h"
 #include "base/SafeFile.h"
+#include "base/SectionedFile.h"
 
 #include <QDir>
 #include <QFile>
