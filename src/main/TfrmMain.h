@@ -189,11 +189,7 @@ public:
     QString LastUpdateDate;
     // jumpers.dat, read again when it changes on disk.
     TJumperFile JumperFile;
-    // The choices last quoted and their quote: what the result pages show.
-    TQuoteRequest QuoteRequest;
-    TQuoteResult Quote;
 
-    QString InstallPath;
     bool RatesAvailable = false;
     QString RatesDate;
 
@@ -258,6 +254,12 @@ private:
 
     // Pages 1 and 2 shown as the wizard has them.
     TWizardModel Wizard;
+    // The choices last quoted and their quote: what the result pages show (the add-ons read
+    // them through CurrentRequest and CurrentQuote).
+    TQuoteRequest QuoteRequest;
+    TQuoteResult Quote;
+    // The registered shared data folder.
+    QString InstallPath;
     TWindowEvents* WindowEvents = nullptr;
     // A box left, or Next on page 1, warns of a text that is no number; false then.
     bool IsNumeric(bool numeric);
