@@ -194,9 +194,9 @@ void TWizardDriver::OpenOrder()
     TriggerOpen();
     FileDialogs::TakeShownDialogs();
     Expect(TPage::Order, QStringLiteral("opening the order"));
-    if (Window->OrderLines.size() != Installation.OrderItems + 1)
+    if (Window->CurrentOrder().OrderLines.size() != Installation.OrderItems)
         BenchFailure(QStringLiteral("the order has %1 lines instead of %2")
-                         .arg(Window->OrderLines.size() - 1)
+                         .arg(Window->CurrentOrder().OrderLines.size())
                          .arg(Installation.OrderItems));
 }
 
@@ -378,10 +378,10 @@ QList<TStepResult> TWizardDriver::Run()
             if (const QString problem = PageProblem(TPage::Order); !problem.isEmpty())
                 return problem;
             // The assembly is appended, or merged into an equal line already there.
-            const qsizetype lines = Window->OrderLines.size();
-            const bool appended = lines == Installation.OrderItems + 2 &&
-                                  Window->OrderLines.last().contains(StandardStem + StandardLength);
-            if (!appended && lines != Installation.OrderItems + 1)
+            const QList<TOrderLine>& order = Window->CurrentOrder().OrderLines;
+            const bool appended = order.size() == Installation.OrderItems + 1 &&
+                                  order.last().PartNumber.contains(StandardStem + StandardLength);
+            if (!appended && order.size() != Installation.OrderItems)
                 return QStringLiteral("the result did not reach the order");
             return QString();
         }));
@@ -407,8 +407,9 @@ QList<TStepResult> TWizardDriver::Run()
         [this](int) { TriggerOpen(); },
         [this](int) {
             FileDialogs::TakeShownDialogs();
-            if (Window->OrderLines.size() != Installation.OrderItems + 1)
-                return QStringLiteral("the order has %1 lines").arg(Window->OrderLines.size() - 1);
+            if (Window->CurrentOrder().OrderLines.size() != Installation.OrderItems)
+                return QStringLiteral("the order has %1 lines")
+                    .arg(Window->CurrentOrder().OrderLines.size());
             return PageProblem(TPage::Order);
         }));
 
@@ -500,15 +501,16 @@ QList<TStepResult> TWizardDriver::Run()
     results.append(Step(
         QStringLiteral("Import Assemblies of 1,000 rows (with progress) into an empty order"),
         [&](int) {
-            Window->OrderLines.clear();
+            Window->ShowNewOrder({}, Window->CurrentCurrencyTag());
             FileDialogs::SetNextFileName(batchFile);
         },
         [this](int) { Action("ImportAssemblies1")->trigger(); },
         [this](int) {
             Dialogs::TakeMessages();
             FileDialogs::TakeShownDialogs();
-            if (Page() != TPage::Order || Window->OrderLines.size() < 4)
-                return QStringLiteral("the order has %1 lines").arg(Window->OrderLines.size());
+            if (Page() != TPage::Order || Window->CurrentOrder().OrderLines.size() < 3)
+                return QStringLiteral("the order has %1 lines")
+                    .arg(Window->CurrentOrder().OrderLines.size());
             return QString();
         }));
     return results;

@@ -86,9 +86,9 @@ void QuoteRows(const TCsvTable& table)
             Fuzz::Require(item.Figures.size() == 7, "a quote without its seven figures");
             Fuzz::Require(item.Quantity >= 1 && item.Quantity <= MaxOrderQuantity,
                           "a quantity out of bounds");
-            QStringList order;
+            QList<TOrderLine> order;
             Fuzz::Require(AddResultRows(order, item.ResultRows), "a quote the order refuses",
-                          item.ResultRows.join(QLatin1Char('\n')));
+                          QString::number(item.Row));
         }
         lines += std::max<qsizetype>(1, item.ResultRows.size());
         items.append(item);

@@ -224,7 +224,7 @@ void TestBatchQuote::engineMatchesWindow()
     const TBatchItem item = QuoteRow(row, tag);
     QCOMPARE(item.Error, QString());
     QCOMPARE(item.Kind, kind);
-    QCOMPARE(item.ResultRows, W().ResultRows);
+    QCOMPARE(item.ResultRows, W().CurrentQuote().OrderRows);
     QCOMPARE(item.Figures, figures);
     QCOMPARE(item.Total, total.trimmed());
     QCOMPARE(item.Currency, currency);
@@ -247,7 +247,7 @@ void TestBatchQuote::engineMatchesWindow()
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked.first().Text, unpriced + "\n\nAdd it to the order anyway?");
         QVERIFY(W().CurrentPage() != TPage::Order);
-        QVERIFY(W().OrderLines.isEmpty());
+        QVERIFY(W().CurrentOrder().OrderLines.isEmpty());
         Dialogs::SetNextAnswer(QMessageBox::Yes);
         Button("btnNext")->click();
     }
@@ -313,8 +313,8 @@ void TestBatchQuote::filesAsSpreadsheetsWriteThem()
     QVERIFY(semicolons.Semicolons);
     const TBatchItem item = QuoteBatchRow(semicolons, 0, Sources(), UsDollarTag);
     QCOMPARE(item.Error, QString());
-    QVERIFY2(item.ResultRows.first().contains(Local("2.5") + " meter"),
-             qPrintable(item.ResultRows.first()));
+    QVERIFY2(item.ResultRows.first().Description.contains(Local("2.5") + " meter"),
+             qPrintable(item.ResultRows.first().Description));
     // A choice list ends with one period, and names a sixth choice rather than "and 1 more".
     QCOMPARE(JoinBounded({"a", "b", "c", "d", "e", "f"}, ", "), QStringLiteral("a, b, c, d, e, f"));
     const QString refused = QuoteRow(Row("jumper", "6", "ft", {}, {}, {}, "SMA Male")).Error;
@@ -405,7 +405,7 @@ void TestBatchQuote::cancelledImportLeavesTheOrder()
               [](QWidget* dialog) { static_cast<QProgressDialog*>(dialog)->cancel(); });
     W().findChild<QAction*>(QStringLiteral("ImportAssemblies1"))->trigger();
     QCOMPARE(W().CurrentPage(), TPage::Page1);
-    QVERIFY(W().OrderLines.isEmpty());
+    QVERIFY(W().CurrentOrder().OrderLines.isEmpty());
     QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
@@ -470,7 +470,7 @@ void TestBatchQuote::commandLine()
     // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.
     TBatchItem formulas;
     formulas.Kind = "=1+1";
-    formulas.ResultRows = {"-2|Each|@SUM(1+1)|+CMD| 12.50|1|"};
+    formulas.ResultRows = OrderLinesOf({"-2|Each|@SUM(1+1)|+CMD| 12.50|1|"});
     formulas.Total = "-3";
     const QStringList cells = ParseCsv(BatchCsv({formulas})).Rows.first();
     QCOMPARE(field(cells, "kind"), "'=1+1");

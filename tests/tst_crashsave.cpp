@@ -1,6 +1,7 @@
 #include "base/DataError.h"
 #include "order/Order.h"
 #include "order/OrderFile.h"
+#include "support/CoreTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,9 +16,9 @@
 namespace {
 
 // Two orders of a few hundred lines, so that a save takes long enough to be cut.
-QStringList Order(const QString& tag, int items)
+QList<TOrderLine> Order(const QString& tag, int items)
 {
-    QStringList lines{OrderHeaderLine};
+    QStringList lines;
     for (int i = 1; i <= items; ++i)
         lines.append(QStringLiteral("%1|Each|%2-%3|Assembly %2 number %3 with a longer description "
                                     "to fill the line|%4.25|%5|")
@@ -26,11 +27,11 @@ QStringList Order(const QString& tag, int items)
                          .arg(i)
                          .arg(100 + i)
                          .arg(i % 2 == 0 ? 1 : 2));
-    return lines;
+    return OrderLinesOf(lines);
 }
 
-const QStringList OrderA = Order(QStringLiteral("A"), 300);
-const QStringList OrderB = Order(QStringLiteral("B"), 420);
+const QList<TOrderLine> OrderA = Order(QStringLiteral("A"), 300);
+const QList<TOrderLine> OrderB = Order(QStringLiteral("B"), 420);
 
 QStringList FileNames(const QString& folder)
 {
@@ -54,11 +55,11 @@ int RunWriter(const QString& folder)
 }
 
 // The order a file holds, with kinds as a file keeps them ("1" or "2").
-QStringList Normalised(const QStringList& order)
+QList<TOrderLine> Normalised(const QList<TOrderLine>& order)
 {
     const QString path = QDir::temp().filePath(QStringLiteral("ferrolyn-normalised.fyn"));
     WriteOrderFile(path, order);
-    const QStringList lines = ReadOrderFile(path).OrderLines;
+    const QList<TOrderLine> lines = ReadOrderFile(path).OrderLines;
     QFile::remove(path);
     return lines;
 }
@@ -77,8 +78,8 @@ void TestCrashSave::killedDuringSave()
     const int kills = qEnvironmentVariableIntValue("FERROLYN_KILLS") > 0
                           ? qEnvironmentVariableIntValue("FERROLYN_KILLS")
                           : 1000;
-    const QStringList expectedA = Normalised(OrderA);
-    const QStringList expectedB = Normalised(OrderB);
+    const QList<TOrderLine> expectedA = Normalised(OrderA);
+    const QList<TOrderLine> expectedB = Normalised(OrderB);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     for (const QString& path : FileNames(dir.path()))
@@ -98,7 +99,7 @@ void TestCrashSave::killedDuringSave()
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
         for (const QString& path : FileNames(dir.path())) {
-            QStringList lines;
+            QList<TOrderLine> lines;
             try {
                 lines = ReadOrderFile(path).OrderLines;
             } catch (const TDataError& error) {

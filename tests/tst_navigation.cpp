@@ -394,14 +394,14 @@ void TestNavigation::keyboard()
     QCOMPARE(Window->btnNext->text(), QStringLiteral("Add to Order"));
     QTest::keyClick(Window->focusWidget(), Qt::Key_Return);
     QCOMPARE(Window->CurrentPage(), TPage::Order);
-    QCOMPARE(Window->OrderLines.size(), 2);
+    QCOMPARE(Window->CurrentOrder().OrderLines.size(), 1);
     // In a cell editor Return is the editor's: nothing is added.
     Window->grdOrder->setCurrentCell(0, 3);
     Window->grdOrder->editItem(Window->grdOrder->item(0, 3));
     QWidget* editor = QApplication::focusWidget();
     QVERIFY(editor != nullptr && Window->grdOrder->isAncestorOf(editor));
     QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(Window->OrderLines.size(), 2);
+    QCOMPARE(Window->CurrentOrder().OrderLines.size(), 1);
     Dialogs::TakeMessages();
 
     // The order page's added buttons take their places in the tab order.

@@ -1,5 +1,5 @@
 // Order lines (merging result rows, totals, removing items) and order files. Runs in a '.' and a
-// ',' locale: result rows come in the user's format, order lines and files use '.' in both.
+// ',' locale: order lines and files use '.' in both.
 #include "base/DataError.h"
 #include "base/LineFormat.h"
 #include "order/Order.h"
@@ -21,28 +21,10 @@
 
 namespace {
 
-// A result row as a result page leaves it: the quantity and the price (fields 1 and 5, written
-// here with '.') in the user's format, the other fields as they stand.
-QString UserRow(const QString& dataRow)
+// The order of these lines, written quantity|unit|part number|description|price|kind|.
+QList<TOrderLine> Order(const QStringList& items)
 {
-    QStringList fields = SplitFields(dataRow);
-    fields[0] = Local(fields.at(0));
-    fields[4] = Local(fields.at(4));
-    return fields.join('|');
-}
-
-QStringList UserRows(const QStringList& dataRows)
-{
-    QStringList rows;
-    for (const QString& row : dataRows)
-        rows << UserRow(row);
-    return rows;
-}
-
-// The order: the header line, then these item lines.
-QStringList Order(const QStringList& items)
-{
-    return QStringList{OrderHeaderLine} + items;
+    return OrderLinesOf(items);
 }
 
 QByteArray ReadBytes(const QString& path)
@@ -78,7 +60,7 @@ class TestOrder : public QObject
 private slots:
     void addResultRows_data();
     void addResultRows();
-    void orderLineFromResultRow();
+    void userNumbers();
     void orderItemFields_data();
     void orderItemFields();
     void quantityText_data();
@@ -115,13 +97,13 @@ private:
 void TestOrder::addResultRows_data()
 {
     QTest::addColumn<QStringList>("order");
-    QTest::addColumn<QList<QStringList>>("additions"); // result rows, '.' for the user's separator
+    QTest::addColumn<QList<QStringList>>("additions"); // result rows
     QTest::addColumn<QStringList>("expected");
 
     const QString assembly = "1|Each|FA-716-10|10 foot cable assembly| 812.50|1|";
     QTest::newRow("same assembly twice")
         << QStringList{} << QList<QStringList>{{assembly}, {assembly}}
-        << Order({"2|Each|FA-716-10|10 foot cable assembly| 812.50|1|"});
+        << QStringList({"2|Each|FA-716-10|10 foot cable assembly| 812.50|1|"});
     QTest::newRow("two parts lists on one cable")
         << QStringList{}
         << QList<QStringList>{{"10|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
@@ -131,56 +113,56 @@ void TestOrder::addResultRows_data()
                               {"10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
                                "2|Each|CN-NM|N Male| 25.00|4|",
                                "2|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|"}}
-        << Order({"20.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
+        << QStringList({"20.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|",
                   "1|Each|CN-716M|7-16 DIN Male| 30.00|4|",
                   "1|Each|CN-716F|7-16 DIN Female| 40.00|4|",
                   "4|Each|AC-50|Factory attachment charge for KRV4-50B connectors| 15.00|7|",
                   "2|Each|CN-NM|N Male| 25.00|4|"});
     QTest::newRow("merged line keeps its description and kind")
-        << Order({"1|Each|FA-716-10|First description| 812.50|1|"})
+        << QStringList({"1|Each|FA-716-10|First description| 812.50|1|"})
         << QList<QStringList>{{"3|Each|FA-716-10|Second description|812.5|2|"}}
-        << Order({"4|Each|FA-716-10|First description| 812.50|1|"});
+        << QStringList({"4|Each|FA-716-10|First description| 812.50|1|"});
     QTest::newRow("feet and metres, or two prices, never merge")
         << QStringList{}
         << QList<QStringList>{{"6|Feet|KRV4-50B|Cable| 1.25|3|"}, {"2|Meters|KRV4-50B|Cable| 4.10|3|"},
                               {"1|Feet|KRV4-50B|Cable| 1.13|3|"}, {"4|Feet|KRV4-50B|Cable| 1.25|3|"}}
-        << Order({"10|Feet|KRV4-50B|Cable| 1.25|3|", "2|Meters|KRV4-50B|Cable| 4.10|3|",
+        << QStringList({"10|Feet|KRV4-50B|Cable| 1.25|3|", "2|Meters|KRV4-50B|Cable| 4.10|3|",
                   "1|Feet|KRV4-50B|Cable| 1.13|3|"});
     QTest::newRow("only the first of two equal part numbers")
-        << Order({"3|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
+        << QStringList({"3|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
                   "4|Each|CN-NM|N Male| 25.00|2|"})
         << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
-        << Order({"5|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
+        << QStringList({"5|Each|CN-NM|N Male| 25.00|2|", "1|Each|CN-716M|7-16 DIN Male|30.00|2|",
                   "4|Each|CN-NM|N Male| 25.00|2|"});
     QTest::newRow("part numbers are case-sensitive")
-        << Order({"1|Each|CN-NM|N Male| 25.00|4|"})
+        << QStringList({"1|Each|CN-NM|N Male| 25.00|4|"})
         << QList<QStringList>{{"1|Each|cn-nm|N Male| 25.00|4|"}}
-        << Order({"1|Each|CN-NM|N Male| 25.00|4|", "1|Each|cn-nm|N Male| 25.00|4|"});
+        << QStringList({"1|Each|CN-NM|N Male| 25.00|4|", "1|Each|cn-nm|N Male| 25.00|4|"});
     QTest::newRow("part numbers compared trimmed")
-        << Order({"1|Each| CN-NM |N Male| 25.00|4|"})
+        << QStringList({"1|Each| CN-NM |N Male| 25.00|4|"})
         << QList<QStringList>{{"1|Each|CN-NM|N Male| 25.00|4|"}}
-        << Order({"2|Each| CN-NM |N Male| 25.00|4|"});
+        << QStringList({"2|Each| CN-NM |N Male| 25.00|4|"});
     QTest::newRow("the header line is no item")
         << QStringList{} << QList<QStringList>{{"1|Each|pn|A part called pn| 5.00|4|"}}
-        << Order({"1|Each|pn|A part called pn| 5.00|4|"});
+        << QStringList({"1|Each|pn|A part called pn| 5.00|4|"});
     QTest::newRow("fractions add as numbers")
         << QStringList{} << QList<QStringList>{{"0.1|Meters|KRV4-50B|Cable| 4.10|3|"},
                                                {"0.2|Meters|KRV4-50B|Cable| 4.10|3|"}}
-        << Order({"0.3|Meters|KRV4-50B|Cable| 4.10|3|"});
+        << QStringList({"0.3|Meters|KRV4-50B|Cable| 4.10|3|"});
     QTest::newRow("a quantity that is not a number counts 0")
-        << Order({"many|Each|CN-NM|N Male| 25.00|4|"})
+        << QStringList({"many|Each|CN-NM|N Male| 25.00|4|"})
         << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
-        << Order({"2|Each|CN-NM|N Male| 25.00|4|"});
+        << QStringList({"2|Each|CN-NM|N Male| 25.00|4|"});
     // Out of bounds: the whole addition is refused and the order stays as it was.
     QTest::newRow("a unit price above 1e9 is refused")
-        << Order({"1|Each|CN-NM|N Male| 25.00|4|"})
+        << QStringList({"1|Each|CN-NM|N Male| 25.00|4|"})
         << QList<QStringList>{{"1|Each|CN-716M|7-16 DIN Male| 30.00|4|",
                                "1|Each|BIG|Big| 1000000000.01|4|"}}
-        << Order({"1|Each|CN-NM|N Male| 25.00|4|"});
+        << QStringList({"1|Each|CN-NM|N Male| 25.00|4|"});
     QTest::newRow("a merged quantity above 1e9 is refused")
-        << Order({"999999999|Each|CN-NM|N Male| 25.00|4|"})
+        << QStringList({"999999999|Each|CN-NM|N Male| 25.00|4|"})
         << QList<QStringList>{{"2|Each|CN-NM|N Male| 25.00|4|"}}
-        << Order({"999999999|Each|CN-NM|N Male| 25.00|4|"});
+        << QStringList({"999999999|Each|CN-NM|N Male| 25.00|4|"});
 }
 // clang-format on
 
@@ -190,21 +172,15 @@ void TestOrder::addResultRows()
     QFETCH(QList<QStringList>, additions);
     QFETCH(QStringList, expected);
 
+    QList<TOrderLine> lines = Order(order);
     for (const QStringList& rows : additions)
-        QCOMPARE(AddResultRows(order, UserRows(rows)),
+        QCOMPARE(AddResultRows(lines, Order(rows)),
                  !QByteArray(QTest::currentDataTag()).contains("refused"));
-    QCOMPARE(order, expected);
+    QCOMPARE(lines, Order(expected));
 }
 
-void TestOrder::orderLineFromResultRow()
+void TestOrder::userNumbers()
 {
-    // Only the quantity and the price change their separator; a description keeps its '.' and
-    // ',' in every locale, and the price keeps its leading blank.
-    QCOMPARE(OrderLineFromResultRow(UserRow("10.5|Feet|KRV4-50B|1/2 in., foam| 1.25|3|")),
-             QStringLiteral("10.5|Feet|KRV4-50B|1/2 in., foam| 1.25|3|"));
-    QCOMPARE(OrderLineFromResultRow(UserRow("1|Each|FA-716-10|Assembly|812.50|1|")),
-             QStringLiteral("1|Each|FA-716-10|Assembly|812.50|1|"));
-    QCOMPARE(OrderLineFromResultRow("1|Each|"), QStringLiteral("1|Each|||||"));
     QCOMPARE(ToUserNumber(QStringLiteral(" 1.25")), Local(" 1.25"));
     QCOMPARE(ToDataNumber(Local(" 1.25")), QStringLiteral(" 1.25"));
 }
@@ -228,17 +204,19 @@ void TestOrder::orderItemFields()
 {
     QFETCH(QString, line);
 
-    // Every field as GetField gives it.
-    const TOrderItem item = OrderItem(line);
-    QCOMPARE(item.Quantity, GetField(line, 1));
+    // The fields as they stand before each '|', untrimmed: every field as GetField gives it.
+    QStringList fields = line.split('|');
+    fields.removeLast();
+    while (fields.size() < 6)
+        fields.append(QString());
+    const TOrderLine item = MakeOrderLine(fields.at(0), fields.at(1), fields.at(2), fields.at(3),
+                                          fields.at(4), fields.at(5));
+    QCOMPARE(item.Quantity.Text, GetField(line, 1));
     QCOMPARE(item.Unit, GetField(line, 2));
     QCOMPARE(item.PartNumber, GetField(line, 3));
     QCOMPARE(item.Description, GetField(line, 4));
-    QCOMPARE(item.Price, GetField(line, 5));
+    QCOMPARE(item.UnitPrice.Text, GetField(line, 5));
     QCOMPARE(item.Kind, GetField(line, 6));
-    const TOrderItemView view = OrderItemView(line);
-    QCOMPARE(view.Description, GetField(line, 4));
-    QCOMPARE(view.Kind, GetField(line, 6));
 }
 
 void TestOrder::quantityText_data()
@@ -311,8 +289,8 @@ void TestOrder::totals()
 
 void TestOrder::flattenLineBreaks()
 {
-    QStringList order = Order({"1|Each|FA-716-10|10 ft,\rSPECIAL:\r\nConnector1| 812.50|1|",
-                               "2|Each|CN-NM|N\nMale| 25.00|4|"});
+    QList<TOrderLine> order = Order({"1|Each|FA-716-10|10 ft,\rSPECIAL:\r\nConnector1| 812.50|1|",
+                                     "2|Each|CN-NM|N\nMale| 25.00|4|"});
     FlattenLineBreaks(order);
     QCOMPARE(order, Order({"1|Each|FA-716-10|10 ft, SPECIAL:  Connector1| 812.50|1|",
                            "2|Each|CN-NM|N Male| 25.00|4|"}));
@@ -323,12 +301,12 @@ void TestOrder::removeItems_data()
     QTest::addColumn<QList<int>>("positions");
     QTest::addColumn<QStringList>("left");
 
-    QTest::newRow("rows 2 and 3") << QList<int>{2, 3} << QStringList{"1|a|", "4|d|"};
-    QTest::newRow("any order, duplicates") << QList<int>{3, 2, 3, 2} << QStringList{"1|a|", "4|d|"};
-    QTest::newRow("first and last") << QList<int>{4, 1} << QStringList{"2|b|", "3|c|"};
+    QTest::newRow("rows 2 and 3") << QList<int>{1, 2} << QStringList{"1|a|", "4|d|"};
+    QTest::newRow("any order, duplicates") << QList<int>{2, 1, 2, 1} << QStringList{"1|a|", "4|d|"};
+    QTest::newRow("first and last") << QList<int>{3, 0} << QStringList{"2|b|", "3|c|"};
     QTest::newRow("outside the items")
-        << QList<int>{0, -1, 5} << QStringList{"1|a|", "2|b|", "3|c|", "4|d|"};
-    QTest::newRow("all") << QList<int>{1, 2, 3, 4} << QStringList{};
+        << QList<int>{-1, 4, 100} << QStringList{"1|a|", "2|b|", "3|c|", "4|d|"};
+    QTest::newRow("all") << QList<int>{0, 1, 2, 3} << QStringList{};
 }
 
 void TestOrder::removeItems()
@@ -336,15 +314,15 @@ void TestOrder::removeItems()
     QFETCH(QList<int>, positions);
     QFETCH(QStringList, left);
 
-    QStringList order = Order({"1|a|", "2|b|", "3|c|", "4|d|"});
+    QList<TOrderLine> order = Order({"1|a|", "2|b|", "3|c|", "4|d|"});
     RemoveItems(order, positions);
     QCOMPARE(order, Order(left));
 }
 
 void TestOrder::orderFileLines()
 {
-    const QStringList order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
-                                     "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
+    const QList<TOrderLine> order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
+                                           "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
     QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}, {}}),
              (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
                           "Proposal Number=", "File Name=", "File Path=", "Currency=EUR", ""} +
@@ -358,8 +336,8 @@ void TestOrder::orderFileLines()
 
 void TestOrder::orderFileOfUnusualLines()
 {
-    const QStringList order = Order({" 2 |\tEach\t|FA-716-10| a\nb\r\nc |  812.50 | 1 |", "3|x|",
-                                     "garbage", "||||||", "4|Feet|P|d|1.5|2|extra"});
+    const QList<TOrderLine> order = Order({" 2 |\tEach\t|FA-716-10| a\nb\r\nc |  812.50 | 1 |",
+                                           "3|x|", "garbage", "||||||", "4|Feet|P|d|1.5|2|extra"});
     const QStringList lines = OrderFileLines(order);
     QCOMPARE(lines.mid(16), (QStringList{"1=2|Each|FN-001|FA-716-10|a b  c|812.50|", "2=3|x|||||",
                                          "3=||||||", "4=||||||", "5=4|Feet||P|d|1.5|", ""}));
@@ -441,7 +419,7 @@ void TestOrder::keepsWhatItDoesNotUse()
     out.write(file);
     out.close();
     const TOrderFileContents contents = ReadOrderFile(path);
-    QCOMPARE(contents.OrderLines.size(), 2);
+    QCOMPARE(contents.OrderLines.size(), 1);
     WriteOrderFile(path, contents.OrderLines,
                    TOrderInfo{CurrencyTagOfCode("EUR"), contents.Details, contents.Extras});
     QCOMPARE(ReadBytes(path), written.isEmpty() ? file : written);

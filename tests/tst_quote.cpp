@@ -546,7 +546,7 @@ void TestQuote::partsListInMetres()
              QStringList{Local("45") + "|Meters|AVA5-50|7/8 air cable|" + Local("22.31") + "|" +
                          Local("1003.95") + "|" + Local("3")});
     QCOMPARE(FormatFixed2(feeder.Total), Local("1003.95"));
-    QCOMPARE(PartsListResultRows(feeder).first().section('|', 4, 4), " " + Local("22.31"));
+    QCOMPARE(PartsListResultRows(feeder).first().UnitPrice.Text, QString("22.31"));
 }
 
 // clang-format off
@@ -728,16 +728,15 @@ void TestQuote::resultRows()
     TPartsListInput input = PartsInput(cable, top, bottom, Local("10.5"), 10.5);
     input.Family = TCableFamily::Air;
 
-    // Quantities and prices as shown; the last field, the row's kind, in ASCII digits.
-    QStringList rows = PartsListResultRows(BuildPartsList(input));
-    for (QString& row : rows)
-        row.chop(2);
-    QCOMPARE(rows, Local(QStringList{
-                       "10.5|Feet|AVA5-50|7/8 air cable| 2.50|", "1|Each|NM-5|N Male| 30.00|",
-                       "1|Each|DF-5|7-16 DIN Female| 40.00|",
-                       "2|Each|ACH-5|Factory attachment charge for AVA5-50 connectors| 15.00|"}));
-    QCOMPARE(FinalResultRow("KJ5-1112-10", "10 foot\rConnector2", " 97.50"),
-             QString("1|Each|KJ5-1112-10|10 foot\rConnector2| 97.50|1|"));
+    // Quantities and prices in the data format, whatever the user's.
+    QCOMPARE(
+        OrderLineTexts(PartsListResultRows(BuildPartsList(input))),
+        (QStringList{"10.5|Feet|AVA5-50|7/8 air cable|2.50|2|", "1|Each|NM-5|N Male|30.00|4|",
+                     "1|Each|DF-5|7-16 DIN Female|40.00|4|",
+                     "2|Each|ACH-5|Factory attachment charge for AVA5-50 connectors|15.00|7|"}));
+    QCOMPARE(
+        OrderLineTexts({FinalResultRow("KJ5-1112-10", "10 foot\rConnector2", Local(" 97.50"))}),
+        QStringList("1|Each|KJ5-1112-10|10 foot\rConnector2|97.50|1|"));
     QCOMPARE(
         PartsListIntro(true),
         QString("Below is a list of the part numbers that correspond to your specifications:"));

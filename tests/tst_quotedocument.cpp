@@ -170,37 +170,37 @@ void TestQuoteDocument::orderDetails()
         dialog->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
     });
     W().findChild<QAction*>(QStringLiteral("OrderDetails1"))->trigger();
-    QVERIFY(W().OrderInfo.Details.IsEmpty());
+    QVERIFY(W().CurrentOrder().Info.Details.IsEmpty());
 
     // A date that is no date is refused and nothing is kept.
     Details({"Acme", "Ann", "soon"}, "btnOk");
     QCOMPARE(Dialogs::TakeMessages().size(), 1);
-    QVERIFY(W().OrderInfo.Details.IsEmpty());
+    QVERIFY(W().CurrentOrder().Info.Details.IsEmpty());
 
     // OK keeps them, with the order, in the last-order file and in a saved file.
     Details({"Acme | Sons = Co", "Ann Lee", day, "J-7", "P-9"}, "btnOk");
     QVERIFY(Dialogs::TakeMessages().isEmpty());
     const TOrderDetails expected{"Acme | Sons = Co", "Ann Lee", "2026-12-07", "J-7", "P-9"};
-    QCOMPARE(W().OrderInfo.Details, expected);
+    QCOMPARE(W().CurrentOrder().Info.Details, expected);
     QVERIFY(LastOrderText().startsWith("[Header]\r\nCompany Name=Acme | Sons = Co\r\nAuthor=Ann "
                                        "Lee\r\nDate=2026-12-07\r\nJob Number=J-7\r\n"
                                        "Proposal Number=P-9\r\n"));
     // Add and Start Over keep them; opening another order replaces them.
     Button("btnAdd")->click();
     W().findChild<QAction*>(QStringLiteral("StartOver1"))->trigger();
-    QCOMPARE(W().OrderInfo.Details, expected);
+    QCOMPARE(W().CurrentOrder().Info.Details, expected);
     const QString saved = LastOrderText();
     Open(OrderText(1));
-    QVERIFY(W().OrderInfo.Details.IsEmpty());
+    QVERIFY(W().CurrentOrder().Info.Details.IsEmpty());
     Open(saved);
-    QCOMPARE(W().OrderInfo.Details, expected);
+    QCOMPARE(W().CurrentOrder().Info.Details, expected);
 
     // Deleting the last line takes them with it.
     W().findChild<QTableWidget*>(QStringLiteral("grdOrder"))->selectAll();
     Dialogs::SetNextAnswer(QMessageBox::Yes);
     Button("btnDeleteSelected")->click();
     Dialogs::TakeMessages();
-    QVERIFY(W().OrderInfo.Details.IsEmpty());
+    QVERIFY(W().CurrentOrder().Info.Details.IsEmpty());
 }
 
 void TestQuoteDocument::quotePdf_data()

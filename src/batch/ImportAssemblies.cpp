@@ -65,8 +65,8 @@ void TImportAssemblies::Import(const QString& path)
 
     // An order is in the currency of its first item; imported rows join it in that currency.
     const int chosen = Host.CurrentCurrencyTag();
-    const int orderCurrency =
-        OrderCurrency(Host.CurrentOrderInfo(), Host.CurrentOrderLines(), chosen);
+    const TOrder& order = Host.CurrentOrder();
+    const int orderCurrency = OrderCurrency(order.Info, order.OrderLines, chosen);
     std::unique_ptr<QProgressDialog> progress;
     if (table.Rows.size() > ProgressRows) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Quoting the assemblies..."),
@@ -95,7 +95,7 @@ void TImportAssemblies::Import(const QString& path)
     if (cancelled)
         return;
 
-    QStringList lines = Host.CurrentOrderLines();
+    QList<TOrderLine> lines = order.OrderLines;
     QStringList failures;
     // What the window would say of an added row: a grade taken for another, parts without price.
     QStringList notes;
@@ -113,7 +113,7 @@ void TImportAssemblies::Import(const QString& path)
             failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
     }
     // The order must open again from its file (the last-order file, a saved order).
-    if (added > 0 && !OrderFileFits(lines, Host.CurrentOrderInfo())) {
+    if (added > 0 && !OrderFileFits(lines, order.Info)) {
         Dialogs::Beep();
         Dialogs::Warning(&Window, QStringLiteral("These assemblies cannot be added: the order "
                                                  "would be too large to save. Import them in "

@@ -58,19 +58,19 @@ TOrderDocument::TOrderDocument(TWindowHost& window)
 
 QByteArray TOrderDocument::Bytes() const
 {
-    return OrderFileBytes(Host.CurrentOrderLines(), Host.CurrentOrderInfo());
+    return OrderFileBytes(Host.CurrentOrder().OrderLines, Host.CurrentOrder().Info);
 }
 
 bool TOrderDocument::Modified() const
 {
     if (File.isEmpty())
-        return Host.CurrentOrderLines().size() > 1;
+        return !Host.CurrentOrder().OrderLines.isEmpty();
     return Bytes() != Saved;
 }
 
 void TOrderDocument::ShowTitle()
 {
-    if (File.isEmpty() && Host.CurrentOrderLines().size() <= 1) {
+    if (File.isEmpty() && Host.CurrentOrder().OrderLines.isEmpty()) {
         Window.setWindowTitle(ProgramTitle);
         Window.setWindowModified(false);
         return;

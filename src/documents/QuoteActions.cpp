@@ -74,19 +74,19 @@ void TQuoteActions::PageShown()
 
 QString TQuoteActions::OrderCurrencyCode() const
 {
-    const int tag = Host.CurrentOrderInfo().CurrencyTag;
+    const int tag = Host.CurrentOrder().Info.CurrencyTag;
     return CurrencyCode(tag > 0 ? tag : Host.CurrentCurrencyTag());
 }
 
 TQuoteDocument TQuoteActions::Quote() const
 {
-    return QuoteDocumentOf(Host.ResultContent(), Host.CurrentOrderInfo().Details,
+    return QuoteDocumentOf(Host.ResultContent(), Host.CurrentOrder().Info.Details,
                            OrderCurrencyCode());
 }
 
 void TQuoteActions::OrderDetails1Click()
 {
-    TfrmOrderDetails dialog(Host.CurrentOrderInfo().Details, &Window);
+    TfrmOrderDetails dialog(Host.CurrentOrder().Info.Details, &Window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Host.SetOrderDetails(dialog.Details());
@@ -132,7 +132,7 @@ void TQuoteActions::ToXlsx1Click()
                              : CurrencyCode(Host.CurrentCurrencyTag());
     try {
         WriteWorkbook(path, content,
-                      content.Kind == TContentKind::Order ? Host.CurrentOrderInfo().Details
+                      content.Kind == TContentKind::Order ? Host.CurrentOrder().Info.Details
                                                           : TOrderDetails(),
                       code);
     } catch (const TDataError& error) {

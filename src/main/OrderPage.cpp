@@ -174,39 +174,38 @@ void TfrmMain::AddResultToOrder()
     // An order is in the currency of its first item; later results join it at their prices in
     // that currency, whatever currency is chosen now.
     const int chosen = CurrentCurrencyTag();
-    const int orderCurrency = OrderCurrency(OrderInfo, OrderLines, chosen);
-    const QStringList rows = ResultRowsInCurrency(orderCurrency);
-    if (!AddResultRows(OrderLines, rows)) {
+    const int orderCurrency = OrderCurrency(Order.Info, Order.OrderLines, chosen);
+    const QList<TOrderLine> rows = ResultRowsInCurrency(orderCurrency);
+    if (!AddResultRows(Order.OrderLines, rows)) {
         Dialogs::Beep();
         Dialogs::Warning(this, QStringLiteral("This item cannot be added to the order: its unit "
                                               "price or quantity would be above %1.")
                                    .arg(FloatToStr(MaxUnitPrice)));
         return;
     }
-    OrderInfo.CurrencyTag = orderCurrency;
+    Order.Info.CurrencyTag = orderCurrency;
+    Order.Started = true;
     ShowPage(TPage::Order);
     RefreshOrderGrid();
-    if (OrderInfo.CurrencyTag != chosen)
+    if (Order.Info.CurrencyTag != chosen)
         ShowStatusHint(QStringLiteral("The order is in %1: the item was added at its prices in %1.")
-                           .arg(CurrencyCaption(OrderInfo.CurrencyTag)));
+                           .arg(CurrencyCaption(Order.Info.CurrencyTag)));
 }
 
 void TfrmMain::RefreshOrderGrid()
 {
-    FlattenLineBreaks(OrderLines);
-    const TOrderTotals totals = OrderTotals(OrderLines);
+    FlattenLineBreaks(Order.OrderLines);
+    const TOrderTotals totals = OrderTotals(Order.OrderLines);
     {
         const QSignalBlocker blocker(grdOrder);
         // As when the grid was built anew: nothing stays selected, no cell is current and no
         // editor stays open. The cells themselves are kept and change only where the order did.
         grdOrder->clearSelection();
         grdOrder->reset();
-        const int rows = std::max(0, static_cast<int>(OrderLines.size()) - 1);
+        const int rows = static_cast<int>(Order.OrderLines.size());
         grdOrder->setRowCount(rows);
         for (int row = 0; row < rows; ++row)
-            FillOrderRow(row, OrderItemView(OrderLines.at(row + 1)),
-                         row < totals.Extended.size() ? FormatFixed2(totals.Extended.at(row))
-                                                      : QString());
+            FillOrderRow(row, OrderRowShown(Order.OrderLines.at(row), totals.Extended.at(row)));
     }
     ShowOrderTotal(totals);
     // Laid out now rather than at the next turn of the event loop, so that a page that is just
@@ -214,21 +213,18 @@ void TfrmMain::RefreshOrderGrid()
     grdOrder->doItemsLayout();
 }
 
-void TfrmMain::FillOrderRow(int row, const TOrderItemView& item, const QString& extended)
+void TfrmMain::FillOrderRow(int row, const QStringList& cells)
 {
-    ShowOrderCell(grdOrder, row, ColQty, ToUserNumber(item.Quantity.toString()));
-    ShowOrderCell(grdOrder, row, ColUom, item.Unit);
-    ShowOrderCell(grdOrder, row, ColPartNumber, item.PartNumber);
-    QTableWidgetItem* description = ShowOrderCell(grdOrder, row, ColDescription, item.Description);
-    if (description->toolTip() != item.Description)
-        description->setToolTip(item.Description.toString());
-    ShowOrderCell(grdOrder, row, ColPrice, ToUserNumber(item.Price.toString()));
-    ShowOrderCell(grdOrder, row, ColExtended, extended);
+    for (int column = 0; column < cells.size(); ++column) {
+        QTableWidgetItem* cell = ShowOrderCell(grdOrder, row, column, cells.at(column));
+        if (column == ColDescription && cell->toolTip() != cells.at(column))
+            cell->setToolTip(cells.at(column));
+    }
 }
 
 void TfrmMain::RecalcOrderTotals()
 {
-    const TOrderTotals totals = OrderTotals(OrderLines);
+    const TOrderTotals totals = OrderTotals(Order.OrderLines);
     {
         const QSignalBlocker blocker(grdOrder);
         for (int row = 0; row < grdOrder->rowCount() && row < totals.Extended.size(); ++row)
@@ -241,12 +237,12 @@ void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
 {
     edtOrderTotal->setText(FormatFixed2(totals.Total));
     if (auto* currency = tsOrder->findChild<QLabel*>(QStringLiteral("lblOrderCurrency")))
-        currency->setText(OrderInfo.CurrencyTag > 0 ? QStringLiteral("Prices in ") +
-                                                          CurrencyCaption(OrderInfo.CurrencyTag)
-                                                    : QString());
+        currency->setText(Order.Info.CurrencyTag > 0 ? QStringLiteral("Prices in ") +
+                                                           CurrencyCaption(Order.Info.CurrencyTag)
+                                                     : QString());
     // An order that never received anything is not written, so the last order of an earlier
     // run survives until this run has an order of its own.
-    if (!OrderLines.isEmpty())
+    if (Order.Started)
         WriteLastOrder();
     emit WindowEvents->OrderShown();
 }
@@ -259,13 +255,12 @@ bool TfrmMain::grdOrderSpinIncrement(int row, double value)
 
 void TfrmMain::grdOrderCellEdit(int row, int column)
 {
-    const int position = row + 1;
-    if (position >= OrderLines.size())
+    if (row < 0 || row >= Order.OrderLines.size())
         return;
     QTableWidgetItem* cell = grdOrder->item(row, column);
     if (cell == nullptr)
         return;
-    TOrderItem item = OrderItem(OrderLines.at(position));
+    TOrderLine item = Order.OrderLines.at(row);
     const QString text = cell->text();
     auto restore = [&](const QString& old) {
         const QSignalBlocker blocker(grdOrder);
@@ -277,18 +272,18 @@ void TfrmMain::grdOrderCellEdit(int row, int column)
         if (!TryUserStrToFloat(text, quantity) || quantity < 0) {
             Dialogs::Beep();
             Dialogs::Warning(this, NotNumeric);
-            restore(ToUserNumber(item.Quantity));
+            restore(ToUserNumber(item.Quantity.Text));
             return;
         }
         if (quantity > MaxOrderQuantity) {
             Dialogs::Beep();
             Dialogs::Warning(this, QStringLiteral("The quantity must be at most %1.")
                                        .arg(FloatToStr(MaxOrderQuantity)));
-            restore(ToUserNumber(item.Quantity));
+            restore(ToUserNumber(item.Quantity.Text));
             return;
         }
-        item.Quantity = QuantityText(quantity);
-        restore(ToUserNumber(item.Quantity));
+        item.Quantity = TOrderNumber::Quantity(quantity);
+        restore(ToUserNumber(item.Quantity.Text));
         break;
     }
     case ColUom:
@@ -300,11 +295,13 @@ void TfrmMain::grdOrderCellEdit(int row, int column)
             return;
         }
         (column == ColUom ? item.Unit : item.Description) = text.trimmed();
+        // The grid shows what the order holds, as the outputs write it.
+        restore(text.trimmed());
         break;
     default:
         return;
     }
-    OrderLines[position] = OrderLine(item);
+    Order.OrderLines[row] = item;
     RecalcOrderTotals();
 }
 
@@ -312,7 +309,7 @@ void TfrmMain::btnDeleteSelectedClick()
 {
     QList<int> positions;
     for (const QModelIndex& index : grdOrder->selectionModel()->selectedRows())
-        positions.append(index.row() + 1);
+        positions.append(index.row());
     Dialogs::Beep();
     if (positions.isEmpty()) {
         Dialogs::Information(this, DeleteHint);
@@ -322,10 +319,10 @@ void TfrmMain::btnDeleteSelectedClick()
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                          QMessageBox::No) != QMessageBox::Yes)
         return;
-    RemoveItems(OrderLines, positions);
+    RemoveItems(Order.OrderLines, positions);
     // An order without items has no currency: it takes the one of its next first item.
-    if (OrderLines.size() <= 1)
-        OrderInfo = TOrderInfo();
+    if (Order.OrderLines.isEmpty())
+        Order.Info = TOrderInfo();
     RefreshOrderGrid();
 }
 
@@ -359,7 +356,7 @@ void TfrmMain::WriteLastOrder()
     try {
         // Another running copy writes its last order here too: one at a time.
         WithFileLock(path, QStringLiteral("order file"),
-                     [&] { ::WriteOrderFile(path, OrderLines, OrderInfo); });
+                     [&] { ::WriteOrderFile(path, Order.OrderLines, Order.Info); });
         LastOrderWriteFailed = false;
     } catch (const TDataError& error) {
         // Reported once until a write succeeds again, not at every change.
@@ -373,12 +370,13 @@ bool TfrmMain::ReadOrderFile(const QString& path)
 {
     try {
         const TOrderFileContents contents = ::ReadOrderFile(path);
-        OrderLines = contents.OrderLines;
-        OrderInfo = TOrderInfo();
-        OrderInfo.Details = contents.Details;
-        OrderInfo.Extras = contents.Extras;
-        if (OrderLines.size() > 1)
-            OrderInfo.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
+        Order.OrderLines = contents.OrderLines;
+        Order.Info = TOrderInfo();
+        Order.Info.Details = contents.Details;
+        Order.Info.Extras = contents.Extras;
+        Order.Started = true;
+        if (!Order.OrderLines.isEmpty())
+            Order.Info.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
         emit WindowEvents->OrderLoaded(path);
         return true;
     } catch (const TDataError& error) {
@@ -409,7 +407,7 @@ bool TfrmMain::WriteOrderFile(const QString& path)
 {
     NoteUserDataFolder();
     try {
-        ::WriteOrderFile(path, OrderLines, OrderInfo);
+        ::WriteOrderFile(path, Order.OrderLines, Order.Info);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
@@ -447,7 +445,7 @@ void TfrmMain::ViewLastOrder1Click()
         return;
     }
     // After a failed write the file holds an older order than the one on screen.
-    if (LastOrderWriteFailed && OrderLines.size() > 1 &&
+    if (LastOrderWriteFailed && !Order.OrderLines.isEmpty() &&
         Dialogs::Message(
             this, Dialogs::TIcon::Confirmation,
             QStringLiteral("The order on screen could not be written to the last-order "
@@ -461,10 +459,11 @@ void TfrmMain::ViewLastOrder1Click()
     RefreshOrderGrid();
 }
 
-void TfrmMain::ShowNewOrder(const QStringList& lines, int currencyTag)
+void TfrmMain::ShowNewOrder(const QList<TOrderLine>& lines, int currencyTag)
 {
-    OrderLines = lines;
-    OrderInfo.CurrencyTag = currencyTag;
+    Order.OrderLines = lines;
+    Order.Info.CurrencyTag = currencyTag;
+    Order.Started = true;
     ShowPage(TPage::Order);
     RefreshOrderGrid();
 }
@@ -476,9 +475,9 @@ void TfrmMain::ShowStatus(const QString& text)
 
 void TfrmMain::SetOrderDetails(const TOrderDetails& details)
 {
-    OrderInfo.Details = details;
+    Order.Info.Details = details;
     // Kept with the order in the last-order file.
-    if (!OrderLines.isEmpty())
+    if (Order.Started)
         RefreshOrderGrid();
 }
 

@@ -1,6 +1,7 @@
 #include "TfrmMain.h"
 
 #include "base/DataError.h"
+#include "base/LineFormat.h"
 #include "documents/OrderDocument.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -78,18 +79,18 @@ TResultContent TfrmMain::ResultContent()
     default:
         content.Kind = TContentKind::Order;
         content.Headings = Headings(grdOrder, 6);
-        content.GridRows = Rows(grdOrder, 6);
+        content.GridRows = OrderRowsShown(Order.OrderLines);
         content.TotalLabel = lblOrderTotal->text();
-        content.TotalValue = edtOrderTotal->text();
+        content.TotalValue = FormatFixed2(OrderTotals(Order.OrderLines).Total);
         break;
     }
     // The order's prices are in its own currency, not the one chosen now.
-    content.ForeignCurrency = content.Kind == TContentKind::Order && OrderInfo.CurrencyTag > 0
-                                  ? OrderInfo.CurrencyTag != UsDollarTag
+    content.ForeignCurrency = content.Kind == TContentKind::Order && Order.Info.CurrencyTag > 0
+                                  ? Order.Info.CurrencyTag != UsDollarTag
                                   : !UsDollarsChosen();
     if (content.Kind == TContentKind::Order && content.ForeignCurrency)
-        content.OrderCurrencyCode =
-            CurrencyCode(OrderInfo.CurrencyTag > 0 ? OrderInfo.CurrencyTag : CurrentCurrencyTag());
+        content.OrderCurrencyCode = CurrencyCode(Order.Info.CurrencyTag > 0 ? Order.Info.CurrencyTag
+                                                                            : CurrentCurrencyTag());
     content.RatesDate = RatesDate;
     content.ReminderCaption = lblReminder->text();
     // An order opened before any result page was shown still names the pricing date.

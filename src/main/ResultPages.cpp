@@ -325,7 +325,7 @@ void TfrmMain::RebuildFinalResultRow()
     ResultRows = Quote.OrderRows;
 }
 
-QStringList TfrmMain::ResultRowsInCurrency(int tag)
+QList<TOrderLine> TfrmMain::ResultRowsInCurrency(int tag)
 {
     if (tag == CurrentCurrencyTag() ||
         (CurrentPage() != TPage::NoPN && CurrentPage() != TPage::Final))

@@ -18,7 +18,6 @@
 #include <memory>
 #include <optional>
 
-struct TOrderItemView;
 struct TOrderTotals;
 class QAction;
 class QDate;
@@ -56,9 +55,8 @@ public:
     // Where the window's quotes take prices and standard assemblies from.
     TQuoteSources QuoteSources() override;
     const TCableList& Catalog() const override { return Cables; }
-    const QStringList& CurrentOrderLines() const override { return OrderLines; }
-    const TOrderInfo& CurrentOrderInfo() const override { return OrderInfo; }
-    void ShowNewOrder(const QStringList& lines, int currencyTag) override;
+    const TOrder& CurrentOrder() const override { return Order; }
+    void ShowNewOrder(const QList<TOrderLine>& lines, int currencyTag) override;
     void ShowStatus(const QString& text) override;
     void SetOrderDetails(const TOrderDetails& details) override;
     void AddOrderButtons(const QString& after, const QList<QWidget*>& buttons) override;
@@ -124,14 +122,14 @@ public:
     // ResultRows: the order lines of the page shown.
     void RebuildFinalResultRow();
     // What ResultRows holds for the shown result page, priced in the currency of this tag.
-    QStringList ResultRowsInCurrency(int tag);
+    QList<TOrderLine> ResultRowsInCurrency(int tag);
     void ShowPricingDate(QLabel* label);
 
     // --- Order ---
     void AddResultToOrder();
     void RefreshOrderGrid();
     void RecalcOrderTotals();
-    void FillOrderRow(int row, const TOrderItemView& item, const QString& extended);
+    void FillOrderRow(int row, const QStringList& cells);
     // The order total, and the last-order file written.
     void ShowOrderTotal(const TOrderTotals& totals);
     // A cell of the order grid changed, typed or spun.
@@ -176,10 +174,9 @@ public:
     std::unique_ptr<TJumper> Assembly;
     QStringList ImageTable;
     QStringList RateLines;
-    QStringList OrderLines;
-    // The order's currency (with the order, until it is replaced or its last line deleted).
-    TOrderInfo OrderInfo;
-    QStringList ResultRows;
+    // The order, with its currency (until it is replaced or its last line deleted) and details.
+    TOrder Order;
+    QList<TOrderLine> ResultRows;
     TCableList Cables;
 
     // The price list (held once: the file's bytes, indexed by part number), and the exchange

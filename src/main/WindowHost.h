@@ -58,10 +58,9 @@ public:
     virtual const TCableList& Catalog() const = 0;
 
     // --- The order ---
-    virtual const QStringList& CurrentOrderLines() const = 0;
-    virtual const TOrderInfo& CurrentOrderInfo() const = 0;
+    virtual const TOrder& CurrentOrder() const = 0;
     // The order's lines replaced (in the currency of this tag), and the order page shown.
-    virtual void ShowNewOrder(const QStringList& lines, int currencyTag) = 0;
+    virtual void ShowNewOrder(const QList<TOrderLine>& lines, int currencyTag) = 0;
     // The order's details replaced; kept with the order (and in the last-order file once it has
     // lines).
     virtual void SetOrderDetails(const TOrderDetails& details) = 0;

@@ -12,21 +12,6 @@
 
 namespace {
 
-// Item lines start at position 1; position 0 is the header line.
-constexpr qsizetype FirstItem = 1;
-
-double QuantityOrZero(const QString& text)
-{
-    double quantity = 0;
-    return ParseQuantity(text, quantity) ? quantity : 0;
-}
-
-double PriceOrZero(const QString& text)
-{
-    double price = 0;
-    return ParsePrice(text, price) ? price : 0;
-}
-
 QString SwapDecimalSeparator(const QString& text, const QString& from, const QString& to)
 {
     if (from == to || from.isEmpty())
@@ -37,46 +22,57 @@ QString SwapDecimalSeparator(const QString& text, const QString& from, const QSt
 
 constexpr char16_t ArabicDecimalSeparator = u'\u066B';
 
-// Two unit prices are equal as numbers ("1.25" and " 1.250"); texts that are not numbers only
-// when they are the same text.
-bool SamePrice(QStringView a, QStringView b)
+bool Within(const std::optional<double>& value, double bound)
 {
-    double x = 0;
-    double y = 0;
-    const bool numbers = ParsePrice(a.toString(), x) && ParsePrice(b.toString(), y);
-    return numbers ? x == y : a == b;
+    return value && *value >= 0 && *value <= bound;
+}
+
+// Two unit prices are equal as numbers ("1.25" and "1.250"); texts that are not numbers only
+// when they are the same text.
+bool SamePrice(const TOrderNumber& a, const TOrderNumber& b)
+{
+    const bool numbers = Within(a.Value, MaxUnitPrice) && Within(b.Value, MaxUnitPrice);
+    return numbers ? *a.Value == *b.Value : a.Text == b.Text;
+}
+
+// A number field outside its bounds; a field that is no number at all is not.
+bool OutOfBounds(const TOrderNumber& number, double bound)
+{
+    return number.Value && (*number.Value < 0 || *number.Value > bound);
+}
+
+void Flatten(QString& text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 } // namespace
 
-TOrderItem OrderItem(const QString& line)
+TOrderNumber TOrderNumber::FromText(const QString& dataText)
 {
-    const TOrderItemView item = OrderItemView(line);
-    return TOrderItem{item.Quantity.toString(),   item.Unit.toString(),
-                      item.PartNumber.toString(), item.Description.toString(),
-                      item.Price.toString(),      item.Kind.toString()};
+    TOrderNumber number{TrimmedControl(dataText).toString(), std::nullopt};
+    double value = 0;
+    if (TryStrToFloat(number.Text, value))
+        number.Value = value;
+    return number;
 }
 
-TOrderItemView OrderItemView(const QString& line)
+TOrderNumber TOrderNumber::Quantity(double quantity)
 {
-    // The fields in one pass over the line, each trimmed as TrimControl trims.
-    QStringView fields[6];
-    qsizetype start = 0;
-    for (QStringView& field : fields) {
-        const qsizetype at = line.indexOf(FieldDelimiter, start);
-        if (at < 0)
-            break;
-        field = TrimmedControl(QStringView(line).sliced(start, at - start));
-        start = at + FieldDelimiter.size();
-    }
-    return TOrderItemView{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
+    // The value read back from the text, as a file that holds it gives it.
+    return FromText(QuantityText(quantity));
 }
 
-QString OrderLine(const TOrderItem& item)
+TOrderLine MakeOrderLine(const QString& quantity, const QString& unit, const QString& partNumber,
+                         const QString& description, const QString& price, const QString& kind)
 {
-    return item.Quantity % FieldDelimiter % item.Unit % FieldDelimiter % item.PartNumber %
-           FieldDelimiter % item.Description % FieldDelimiter % item.Price % FieldDelimiter %
-           item.Kind % FieldDelimiter;
+    const auto trimmed = [](const QString& text) {
+        return TrimmedControl(text).toString();
+    };
+    return TOrderLine{
+        TOrderNumber::FromText(quantity), trimmed(unit), trimmed(partNumber), trimmed(description),
+        TOrderNumber::FromText(price),    trimmed(kind)};
 }
 
 QString QuantityText(double quantity)
@@ -133,83 +129,61 @@ QString NormalisedDataNumber(QStringView text)
     return result;
 }
 
-QString OrderLineFromResultRow(const QString& resultRow)
+int OrderCurrency(const TOrderInfo& info, const QList<TOrderLine>& orderLines, int chosenTag)
 {
-    TOrderItem item = OrderItem(resultRow);
-    item.Quantity = ToDataNumber(item.Quantity);
-    item.Price = ToDataNumber(item.Price);
-    // The result pages write prices as " %.2f"; the blank stays with the price.
-    const QStringList fields = SplitFields(resultRow);
-    if (!item.Price.isEmpty() && fields.size() > 5 && fields.at(4).startsWith(QLatin1Char(' ')))
-        item.Price.prepend(QLatin1Char(' '));
-    return OrderLine(item);
+    return info.CurrencyTag <= 0 || orderLines.isEmpty() ? chosenTag : info.CurrencyTag;
 }
 
-namespace {
-
-// A number field outside its bounds; a field that is no number at all is not.
-bool OutOfBounds(const QString& text, double bound)
+double QuantityOrZero(const TOrderLine& line)
 {
-    double value = 0;
-    return TryStrToFloat(text, value) && (value < 0 || value > bound);
+    const std::optional<double>& value = line.Quantity.Value;
+    return Within(value, MaxOrderQuantity) && *value != 0 ? *value : 0;
 }
 
-} // namespace
-
-int OrderCurrency(const TOrderInfo& info, const QStringList& orderLines, int chosenTag)
+double PriceOrZero(const TOrderLine& line)
 {
-    return info.CurrencyTag <= 0 || orderLines.size() <= 1 ? chosenTag : info.CurrencyTag;
+    const std::optional<double>& value = line.UnitPrice.Value;
+    return Within(value, MaxUnitPrice) ? *value : 0;
 }
 
-bool AddResultRows(QStringList& orderLines, const QStringList& resultRows)
+bool AddResultRows(QList<TOrderLine>& orderLines, const QList<TOrderLine>& resultRows)
 {
-    QStringList lines = orderLines;
-    if (lines.isEmpty())
-        lines.append(OrderHeaderLine);
-    for (const QString& row : resultRows) {
-        const QString line = OrderLineFromResultRow(row);
-        const TOrderItem item = OrderItem(line);
-        if (OutOfBounds(item.Price, MaxUnitPrice) || OutOfBounds(item.Quantity, MaxOrderQuantity))
+    QList<TOrderLine> lines = orderLines;
+    for (const TOrderLine& row : resultRows) {
+        if (OutOfBounds(row.UnitPrice, MaxUnitPrice) || OutOfBounds(row.Quantity, MaxOrderQuantity))
             return false;
         bool merged = false;
-        for (qsizetype i = FirstItem; i < lines.size(); ++i) {
-            QString& existing = lines[i];
-            const TOrderItemView other = OrderItemView(existing);
-            if (other.PartNumber != item.PartNumber || other.Unit != item.Unit ||
-                !SamePrice(other.Price, item.Price))
+        for (TOrderLine& existing : lines) {
+            if (existing.PartNumber != row.PartNumber || existing.Unit != row.Unit ||
+                !SamePrice(existing.UnitPrice, row.UnitPrice))
                 continue;
-            const double sum =
-                QuantityOrZero(GetField(existing, 1)) + QuantityOrZero(GetField(line, 1));
+            const double sum = QuantityOrZero(existing) + QuantityOrZero(row);
             if (sum > MaxOrderQuantity)
                 return false;
-            const qsizetype bar = existing.indexOf(FieldDelimiter);
-            existing = QuantityText(sum) + (bar < 0 ? FieldDelimiter : existing.mid(bar));
+            existing.Quantity = TOrderNumber::Quantity(sum);
             merged = true;
             break;
         }
         if (!merged)
-            lines.append(line);
+            lines.append(row);
     }
     orderLines = std::move(lines);
     return true;
 }
 
-void FlattenLineBreaks(QStringList& orderLines)
+void FlattenLineBreaks(QList<TOrderLine>& orderLines)
 {
-    for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
-        QString& line = orderLines[i];
-        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    }
+    for (TOrderLine& line : orderLines)
+        for (QString* text : {&line.Quantity.Text, &line.Unit, &line.PartNumber, &line.Description,
+                              &line.UnitPrice.Text, &line.Kind})
+            Flatten(*text);
 }
 
-TOrderTotals OrderTotals(const QStringList& orderLines)
+TOrderTotals OrderTotals(const QList<TOrderLine>& orderLines)
 {
     TOrderTotals totals;
-    for (qsizetype i = FirstItem; i < orderLines.size(); ++i) {
-        const QString& line = orderLines.at(i);
-        const double extended =
-            ExtendedPrice(QuantityOrZero(GetField(line, 1)), PriceOrZero(GetField(line, 5)));
+    for (const TOrderLine& line : orderLines) {
+        const double extended = ExtendedPrice(QuantityOrZero(line), PriceOrZero(line));
         totals.Extended.append(extended);
         totals.Total += extended;
     }
@@ -217,18 +191,37 @@ TOrderTotals OrderTotals(const QStringList& orderLines)
     return totals;
 }
 
-void RemoveItems(QStringList& orderLines, const QList<int>& positions)
+QStringList OrderRowShown(const TOrderLine& line, double extended)
+{
+    return {ToUserNumber(line.Quantity.Text),
+            line.Unit,
+            line.PartNumber,
+            line.Description,
+            ToUserNumber(line.UnitPrice.Text),
+            FormatFixed2(extended)};
+}
+
+QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines)
+{
+    const TOrderTotals totals = OrderTotals(orderLines);
+    QList<QStringList> rows;
+    rows.reserve(orderLines.size());
+    for (qsizetype i = 0; i < orderLines.size(); ++i)
+        rows.append(OrderRowShown(orderLines.at(i), totals.Extended.at(i)));
+    return rows;
+}
+
+void RemoveItems(QList<TOrderLine>& orderLines, const QList<int>& positions)
 {
     QList<int> doomed;
     for (const int position : positions)
-        if (position >= FirstItem && position < orderLines.size())
+        if (position >= 0 && position < orderLines.size())
             doomed.append(position);
     std::sort(doomed.begin(), doomed.end(), std::greater<int>());
     doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
     for (const int position : doomed)
         orderLines.removeAt(position);
 }
-
 bool TOrderDetails::IsEmpty() const
 {
     return CompanyName.isEmpty() && Author.isEmpty() && Date.isEmpty() && JobNumber.isEmpty() &&

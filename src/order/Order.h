@@ -7,12 +7,10 @@
 
 #include <optional>
 
-// The order: once it has received anything, a header line at position 0, then one line per item,
-// quantity|unit|part number|description|unit price|kind| . Quantities and prices are kept in the
-// data format ('.' as decimal point, as order files write them); the order page shows them in the
-// user's format. A price may carry the leading blank that the result pages give it.
-
-inline const QString OrderHeaderLine = QStringLiteral("qty|uom|pn|desc|price|0|");
+// The order: its lines (one per item, in the order the grid shows them), its currency and
+// details. Quantities and prices are kept as numbers with their texts in the data format ('.' as
+// decimal point, ASCII digits, as order files write them); the order page shows them in the
+// user's format. Order files are the only place an order is written as text.
 
 // The details a quote names: who it is for, who wrote it, when, and its job and proposal
 // numbers. Date is in the data format yyyy-MM-dd (ASCII digits), or the text a file held when it
@@ -57,36 +55,52 @@ struct TOrderInfo {
     TOrderFileExtras Extras;
 };
 
-// The currency new items join the order in: the order's own once it has items, else the chosen
-// one (an order is in the currency of its first item).
-int OrderCurrency(const TOrderInfo& info, const QStringList& orderLines, int chosenTag);
+// A quantity or unit price of an order line: its text in the data format as it was given (order
+// files and the grid show that text, so "10.50" stays "10.50"), and its value when the text is a
+// number.
+struct TOrderNumber {
+    QString Text;
+    std::optional<double> Value;
 
-struct TOrderItem {
-    QString Quantity;
+    // The text trimmed, and read as a number in the data format.
+    static TOrderNumber FromText(const QString& dataText);
+    // A quantity written as QuantityText writes it.
+    static TOrderNumber Quantity(double quantity);
+    // The value follows from the text.
+    bool operator==(const TOrderNumber& other) const { return Text == other.Text; }
+};
+
+// One line of an order, or one row a result page offers to it.
+struct TOrderLine {
+    TOrderNumber Quantity;
     QString Unit;
     QString PartNumber;
     QString Description;
-    QString Price;
+    TOrderNumber UnitPrice;
+    // The item kind, one digit: "1" a whole assembly, "2" to "7" the rows of a parts list (the
+    // cable, connectors and charges); an order file's item without an item number reads as "2".
     QString Kind;
+
+    bool operator==(const TOrderLine&) const = default;
 };
 
-// The same fields as views into the line they were read from, for reading many lines without
-// copying them; valid while that line is neither changed nor destroyed.
-struct TOrderItemView {
-    QStringView Quantity;
-    QStringView Unit;
-    QStringView PartNumber;
-    QStringView Description;
-    QStringView Price;
-    QStringView Kind;
+// An order line from texts as a result page or a file gives them: each trimmed as GetField trims,
+// the quantity and price in the data format.
+TOrderLine MakeOrderLine(const QString& quantity, const QString& unit, const QString& partNumber,
+                         const QString& description, const QString& price, const QString& kind);
+
+// The order the window keeps: its lines and what goes with them.
+struct TOrder {
+    QList<TOrderLine> OrderLines;
+    TOrderInfo Info;
+    // The order has received something (a result, a file's order): from then on the last-order
+    // file mirrors it, also once its last item is deleted.
+    bool Started = false;
 };
 
-// Fields 1 to 6 of an order line, each as GetField gives it: trimmed, empty when no delimiter
-// follows it.
-TOrderItem OrderItem(const QString& line);
-TOrderItemView OrderItemView(const QString& line);
-// The fields, each followed by '|'.
-QString OrderLine(const TOrderItem& item);
+// The currency new items join the order in: the order's own once it has items, else the chosen
+// one (an order is in the currency of its first item).
+int OrderCurrency(const TOrderInfo& info, const QList<TOrderLine>& orderLines, int chosenTag);
 
 // A quantity in the data format: a whole number as "12", any other in its shortest form ("10.5").
 QString QuantityText(double quantity);
@@ -101,33 +115,39 @@ bool ParsePrice(const QString& text, double& price);
 QString ToDataNumber(const QString& userText);
 QString ToUserNumber(const QString& dataText);
 
-// A result row (quantity and price as the result pages show them, in the user's format) as an
-// order line in the data format.
-QString OrderLineFromResultRow(const QString& resultRow);
-
 // A number text read from a data file in the data format: every decimal digit (Arabic-Indic,
 // ...) as its ASCII digit, and ',' and the Arabic decimal separator as '.', whatever the locale.
 // Other characters stay, so a text that is not a number stays one that is not.
 QString NormalisedDataNumber(QStringView text);
 
-// Adds result rows to the order, adding the header line first when the order is empty. A row
-// whose part number, unit and unit price (as numbers) equal those of an item line adds its
-// quantity to the first such line, which keeps its description and kind; any other row is
-// appended, so feet and metres, or two prices of one part, never merge. False, with the order
-// unchanged, when a unit price or a quantity would be out of its bounds.
-[[nodiscard]] bool AddResultRows(QStringList& orderLines, const QStringList& resultRows);
+// Adds result rows to the order. A row whose part number, unit and unit price (as numbers) equal
+// those of a line adds its quantity to the first such line, which keeps its description and kind;
+// any other row is appended, so feet and metres, or two prices of one part, never merge. False,
+// with the order unchanged, when a unit price or a quantity would be out of its bounds.
+[[nodiscard]] bool AddResultRows(QList<TOrderLine>& orderLines,
+                                 const QList<TOrderLine>& resultRows);
 
-// Line breaks (carriage returns and line feeds) in the item lines become blanks.
-void FlattenLineBreaks(QStringList& orderLines);
+// Line breaks (carriage returns and line feeds) in the lines' texts become blanks.
+void FlattenLineBreaks(QList<TOrderLine>& orderLines);
 
-// Each item line's extended price (quantity x unit price, to the cent) and their sum. A field
-// that is not a number counts 0.
+// A line's quantity and unit price as the totals count them: 0 for a text that is not a number
+// within its bounds.
+double QuantityOrZero(const TOrderLine& line);
+double PriceOrZero(const TOrderLine& line);
+
+// Each line's extended price (quantity x unit price, to the cent) and their sum. A quantity or
+// price that is not a number counts 0.
 struct TOrderTotals {
     QList<double> Extended;
     double Total = 0;
 };
-TOrderTotals OrderTotals(const QStringList& orderLines);
+TOrderTotals OrderTotals(const QList<TOrderLine>& orderLines);
 
-// Removes the item lines at these positions (1 for the first item); the header and the other
-// lines keep their order. Positions outside the items are ignored.
-void RemoveItems(QStringList& orderLines, const QList<int>& positions);
+// The order's rows as the order page shows them: quantity, unit, part number, description, unit
+// price and extended price, the numbers in the user's format.
+QStringList OrderRowShown(const TOrderLine& line, double extended);
+QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines);
+
+// Removes the lines at these positions (0 for the first); the other lines keep their order.
+// Positions outside the order are ignored.
+void RemoveItems(QList<TOrderLine>& orderLines, const QList<int>& positions);

@@ -48,18 +48,19 @@ void AppendOnOneLine(QString& target, QStringView field)
     target += field.sliced(start);
 }
 
-// Appends the file line of the item at position n of the order:
+// Appends the file line of the item at position n of the order (1 for the first):
 // n=quantity|unit|item number|part number|description|price|
-void AppendItemLine(QString& target, qsizetype n, const QString& orderLine)
+void AppendItemLine(QString& target, qsizetype n, const TOrderLine& line)
 {
-    const TOrderItemView item = OrderItemView(orderLine);
     const QStringView itemNumber =
-        item.Kind == QLatin1String("1") ? QStringView(AssemblyItemNumber) : QStringView();
+        line.Kind == QLatin1String("1") ? QStringView(AssemblyItemNumber) : QStringView();
     target += QString::number(n);
     target += QLatin1Char('=');
     for (const QStringView field :
-         {item.Quantity, item.Unit, itemNumber, item.PartNumber, item.Description, item.Price}) {
-        AppendOnOneLine(target, field);
+         {QStringView(line.Quantity.Text), QStringView(line.Unit), itemNumber,
+          QStringView(line.PartNumber), QStringView(line.Description),
+          QStringView(line.UnitPrice.Text)}) {
+        AppendOnOneLine(target, TrimmedControl(field));
         target += FieldDelimiter;
     }
 }
@@ -149,12 +150,12 @@ const TSectionedFile::Section* FindSection(const TSectionedFile& file, const QSt
 
 } // namespace
 
-QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info)
+QStringList OrderFileLines(const QList<TOrderLine>& orderLines, const TOrderInfo& info)
 {
     QStringList lines = FileStartLines(info);
-    for (qsizetype n = 1; n < orderLines.size(); ++n) {
+    for (qsizetype i = 0; i < orderLines.size(); ++i) {
         QString line;
-        AppendItemLine(line, n, orderLines.at(n));
+        AppendItemLine(line, i + 1, orderLines.at(i));
         lines.append(line);
     }
     lines.append(QString());
@@ -162,14 +163,14 @@ QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info
     return lines;
 }
 
-QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info)
+QByteArray OrderFileBytes(const QList<TOrderLine>& orderLines, const TOrderInfo& info)
 {
     // Written straight into one text: the file is rewritten at every change of a large order.
     QString text;
     for (const QString& line : FileStartLines(info))
         text += line + LineEnd;
-    for (qsizetype n = 1; n < orderLines.size(); ++n) {
-        AppendItemLine(text, n, orderLines.at(n));
+    for (qsizetype i = 0; i < orderLines.size(); ++i) {
+        AppendItemLine(text, i + 1, orderLines.at(i));
         text += LineEnd;
     }
     text += LineEnd;
@@ -178,13 +179,14 @@ QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info)
     return Encoded(text);
 }
 
-bool OrderFileFits(const QStringList& orderLines, const TOrderInfo& info)
+bool OrderFileFits(const QList<TOrderLine>& orderLines, const TOrderInfo& info)
 {
     return OrderFileLines(orderLines, info).size() <= MaxOrderFileLines &&
            OrderFileBytes(orderLines, info).size() <= MaxOrderFileSize;
 }
 
-void WriteOrderFile(const QString& path, const QStringList& orderLines, const TOrderInfo& info)
+void WriteOrderFile(const QString& path, const QList<TOrderLine>& orderLines,
+                    const TOrderInfo& info)
 {
     WriteFileAtomically(path, OrderFileBytes(orderLines, info), QStringLiteral("order file"));
 }
@@ -220,7 +222,6 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
                             value("Job Number"), value("Proposal Number")};
     }
     contents.Extras = ExtrasOf(file, FindSection(file, HeaderSection), *site);
-    contents.OrderLines.append(OrderHeaderLine);
     for (qsizetype i = SiteLineCount; i < site->Entries.size(); ++i) {
         const TSectionedFile::Entry& entry = site->Entries.at(i);
         if (IsBlankLine(entry.Text))
@@ -254,9 +255,9 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
                           .arg(Quoted(priceText)));
         const QString kind =
             GetField(value, 3).isEmpty() ? QStringLiteral("2") : QStringLiteral("1");
-        contents.OrderLines.append(
-            OrderLine(TOrderItem{QuantityText(quantity), GetField(value, 2), GetField(value, 4),
-                                 GetField(value, 5), price, kind}));
+        contents.OrderLines.append(TOrderLine{TOrderNumber::Quantity(quantity), GetField(value, 2),
+                                              GetField(value, 4), GetField(value, 5),
+                                              TOrderNumber::FromText(price), kind});
     }
     return contents;
 }

@@ -24,25 +24,25 @@
 // Files are written in Windows-1252 when every character fits and the bytes do not also read as
 // UTF-8, else in UTF-8; the reader takes both.
 
-// The lines of the file for these order lines (header line at position 0 skipped).
-QStringList OrderFileLines(const QStringList& orderLines, const TOrderInfo& info = {});
+// The lines of the file for these order lines.
+QStringList OrderFileLines(const QList<TOrderLine>& orderLines, const TOrderInfo& info = {});
 
 // The bytes of the file for these order lines: the lines above, each ended by CR LF, encoded.
-QByteArray OrderFileBytes(const QStringList& orderLines, const TOrderInfo& info = {});
+QByteArray OrderFileBytes(const QList<TOrderLine>& orderLines, const TOrderInfo& info = {});
 
 // True when the file of this order is one that ReadOrderFile opens again (within its limits of
 // lines and bytes).
-bool OrderFileFits(const QStringList& orderLines, const TOrderInfo& info = {});
+bool OrderFileFits(const QList<TOrderLine>& orderLines, const TOrderInfo& info = {});
 
 // Writes the file atomically: a failed write leaves the previous file whole. Throws TDataError
 // naming the file when it cannot be written.
-void WriteOrderFile(const QString& path, const QStringList& orderLines,
+void WriteOrderFile(const QString& path, const QList<TOrderLine>& orderLines,
                     const TOrderInfo& info = {});
 
 struct TOrderFileContents {
-    // The order: the header line, then one line per item read (kind "1" when the item number is
-    // not empty, else "2"). Quantities and prices are in the data format ('.', ASCII digits).
-    QStringList OrderLines;
+    // The order: one line per item read (kind "1" when the item number is not empty, else "2").
+    // Quantities and prices are in the data format ('.', ASCII digits).
+    QList<TOrderLine> OrderLines;
     // The Header's "Currency=" value as written (trimmed); empty when there is none.
     QString CurrencyCode;
     // The Header's details as written (trimmed); empty in files of older builds.

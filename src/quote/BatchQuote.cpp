@@ -380,18 +380,14 @@ struct TLineFields {
     QString Extended;
 };
 
-TLineFields LineFields(const QString& resultRow)
+TLineFields LineFields(const TOrderLine& line)
 {
-    const TOrderItem item = OrderItem(OrderLineFromResultRow(resultRow));
-    TLineFields result{item.Quantity,        item.Unit, item.PartNumber, item.Description,
-                       item.Price.trimmed(), {}};
+    TLineFields result{line.Quantity.Text, line.Unit,           line.PartNumber,
+                       line.Description,   line.UnitPrice.Text, {}};
     result.Description.replace(QLatin1Char('\r'), QLatin1Char(' '))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
-    double quantity = 0;
-    double price = 0;
-    TryStrToFloat(result.Quantity, quantity);
-    TryStrToFloat(result.Price, price);
-    result.Extended = FormatFixed2Data(ExtendedPrice(quantity, price));
+    result.Extended = FormatFixed2Data(
+        ExtendedPrice(line.Quantity.Value.value_or(0), line.UnitPrice.Value.value_or(0)));
     return result;
 }
 
@@ -532,15 +528,12 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
             item.LongerPartNumber = shorter ? second.value(1) : first.value(1);
         }
         item.ResultRows = ScaledResultRows(quote.OrderRows, item.Quantity);
-        for (const QString& row : item.ResultRows) {
-            const TOrderItem line = OrderItem(OrderLineFromResultRow(row));
-            double quantity = 0;
-            double price = 0;
-            if (TryStrToFloat(line.Quantity, quantity) && quantity > MaxOrderQuantity)
+        for (const TOrderLine& line : item.ResultRows) {
+            if (line.Quantity.Value.value_or(0) > MaxOrderQuantity)
                 Fail(QStringLiteral("quantity: the order would hold %1 of %2, above the largest "
                                     "quantity, %3.")
-                         .arg(line.Quantity, line.PartNumber, FloatToStr(MaxOrderQuantity)));
-            if (TryStrToFloat(line.Price.trimmed(), price) && price > MaxUnitPrice)
+                         .arg(line.Quantity.Text, line.PartNumber, FloatToStr(MaxOrderQuantity)));
+            if (line.UnitPrice.Value.value_or(0) > MaxUnitPrice)
                 Fail(QStringLiteral("The unit price of %1 is above %2.")
                          .arg(line.PartNumber, FloatToStr(MaxUnitPrice)));
         }
@@ -598,21 +591,14 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
     return items;
 }
 
-QStringList ScaledResultRows(const QStringList& rows, qint64 count)
+QList<TOrderLine> ScaledResultRows(const QList<TOrderLine>& rows, qint64 count)
 {
     if (count == 1)
         return rows;
-    QStringList scaled;
-    for (const QString& row : rows) {
-        const qsizetype bar = row.indexOf(FieldDelimiter);
-        double quantity = 0;
-        if (bar < 0 || !TryStrToFloat(ToDataNumber(row.left(bar)), quantity)) {
-            scaled.append(row);
-            continue;
-        }
-        scaled.append(ToUserNumber(QuantityText(quantity * static_cast<double>(count))) +
-                      row.mid(bar));
-    }
+    QList<TOrderLine> scaled = rows;
+    for (TOrderLine& row : scaled)
+        if (row.Quantity.Value)
+            row.Quantity = TOrderNumber::Quantity(*row.Quantity.Value * static_cast<double>(count));
     return scaled;
 }
 
@@ -663,7 +649,7 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
         tail.append(item.Warnings.join(QLatin1Char(' ')));
         if (item.ResultRows.isEmpty())
             text += line(row + QStringList(6, QString()) + tail);
-        for (const QString& resultRow : item.ResultRows) {
+        for (const TOrderLine& resultRow : item.ResultRows) {
             const TLineFields fields = LineFields(resultRow);
             text += line(row +
                          QStringList{fields.Quantity, fields.Unit, fields.PartNumber,
@@ -691,7 +677,7 @@ QByteArray BatchJson(const QList<TBatchItem>& items)
         row.insert(QStringLiteral("longer_part_number"), JsonText(item.LongerPartNumber));
         row.insert(QStringLiteral("quantity"), item.Quantity);
         QJsonArray lines;
-        for (const QString& resultRow : item.ResultRows) {
+        for (const TOrderLine& resultRow : item.ResultRows) {
             const TLineFields fields = LineFields(resultRow);
             lines.append(
                 QJsonObject{{QStringLiteral("quantity"), JsonNumber(fields.Quantity)},

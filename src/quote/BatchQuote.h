@@ -49,8 +49,8 @@ struct TBatchItem {
     QString ShorterPartNumber; // nearest: the standard lengths the nearest-lengths page offers
     QString LongerPartNumber;
     qint64 Quantity = 1;
-    // The order lines the result page offers, quantity times (result rows in the user's format).
-    QStringList ResultRows;
+    // The order lines the result page offers, quantity times.
+    QList<TOrderLine> ResultRows;
     QString Total;    // the result page's total for one assembly, in the user's format
     QString Currency; // "USD", "EUR", ...
     QStringList Figures;
@@ -88,7 +88,7 @@ QList<TBatchItem> QuoteBatch(const TCsvTable& table, const TBatchSources& source
                              const std::function<bool(int)>& progress = {});
 
 // The result rows with each quantity multiplied by count (the merge of count such additions).
-QStringList ScaledResultRows(const QStringList& rows, qint64 count);
+QList<TOrderLine> ScaledResultRows(const QList<TOrderLine>& rows, qint64 count);
 
 // The quotes as CSV (one line per order line, or one for a row that failed) or as a JSON array
 // of one object per row. Numbers are written with '.' as decimal point.

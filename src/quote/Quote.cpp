@@ -159,13 +159,12 @@ TPartsList BuildPartsList(const TPartsListInput& input)
     return list;
 }
 
-QStringList PartsListResultRows(const TPartsList& list)
+QList<TOrderLine> PartsListResultRows(const TPartsList& list)
 {
-    QStringList rows;
+    QList<TOrderLine> rows;
     for (const TPartsRow& row : list.Rows)
-        rows.append(row.Qty + FieldDelimiter + row.Uom + FieldDelimiter + row.PartNumber +
-                    FieldDelimiter + row.Description + FieldDelimiter + PriceText(row.Price) +
-                    FieldDelimiter + row.Kind + FieldDelimiter);
+        rows.append(MakeOrderLine(ToDataNumber(row.Qty), row.Uom, row.PartNumber, row.Description,
+                                  FormatFixed2Data(row.Price), row.Kind));
     return rows;
 }
 
@@ -198,9 +197,9 @@ QString AssemblyDescription(const TDescriptionInput& input)
            QStringLiteral(" inner contact attachment");
 }
 
-QString FinalResultRow(const QString& partNumber, const QString& description,
-                       const QString& priceText)
+TOrderLine FinalResultRow(const QString& partNumber, const QString& description,
+                          const QString& priceText)
 {
-    return QStringLiteral("1|Each|") + partNumber + FieldDelimiter + description + FieldDelimiter +
-           priceText + QStringLiteral("|1|");
+    return MakeOrderLine(QStringLiteral("1"), QStringLiteral("Each"), partNumber, description,
+                         ToDataNumber(priceText), QStringLiteral("1"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogRecords.h"
+#include "order/Order.h"
 #include "pricing/Prices.h"
 
 #include <QList>
@@ -85,8 +86,8 @@ QString PartsListIntro(bool feeder);
 // jumper and for a feeder with both connectors).
 TPartsList BuildPartsList(const TPartsListInput& input);
 
-// One order line per row: Qty|UOM|Part Number|Description| price|kind| (the price as shown).
-QStringList PartsListResultRows(const TPartsList& list);
+// One order line per row, the quantity and price in the data format.
+QList<TOrderLine> PartsListResultRows(const TPartsList& list);
 
 // --- Final summary ---
 
@@ -111,6 +112,7 @@ struct TDescriptionInput {
 // The generated description, lines separated by single carriage returns.
 QString AssemblyDescription(const TDescriptionInput& input);
 
-// The summary's order line: 1|Each|part number|description|price text|1|
-QString FinalResultRow(const QString& partNumber, const QString& description,
-                       const QString& priceText);
+// The summary's order line: 1 Each of the part number with the description and the price text
+// as shown (in the user's format), kind 1.
+TOrderLine FinalResultRow(const QString& partNumber, const QString& description,
+                          const QString& priceText);

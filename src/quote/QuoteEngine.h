@@ -106,8 +106,8 @@ struct TQuoteResult {
     QStringList Figures;
     double FiguresLength = 0;
     bool FiguresInFeet = true;
-    // The order lines the page offers (Qty|UOM|Part Number|Description|Price|kind|).
-    QStringList OrderRows;
+    // The order lines the page offers.
+    QList<TOrderLine> OrderRows;
 
     bool Quoted() const { return Page != TQuotePage::None; }
     // What the page shows as the total: the parts list's total or the summary's price.

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "order/Order.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
+#include <QTest>
 
 #include <functional>
 
@@ -59,4 +62,31 @@ inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Order lines written as quantity|unit|part number|description|price|kind| (numbers in the data
+// format), and back: each field trimmed.
+inline QList<TOrderLine> OrderLinesOf(const QStringList& texts)
+{
+    QList<TOrderLine> lines;
+    for (const QString& text : texts)
+        lines.append(MakeOrderLine(GetField(text, 1), GetField(text, 2), GetField(text, 3),
+                                   GetField(text, 4), GetField(text, 5), GetField(text, 6)));
+    return lines;
+}
+
+inline QStringList OrderLineTexts(const QList<TOrderLine>& lines)
+{
+    QStringList texts;
+    for (const TOrderLine& line : lines)
+        texts.append(QStringList{line.Quantity.Text, line.Unit, line.PartNumber, line.Description,
+                                 line.UnitPrice.Text, line.Kind, QString()}
+                         .join(QLatin1Char('|')));
+    return texts;
+}
+
+// How QCOMPARE shows an order line.
+inline char* toString(const TOrderLine& line)
+{
+    return QTest::toString(OrderLineTexts({line}).constFirst());
 }
