@@ -334,11 +334,13 @@ QList<TStepResult> TWizardDriver::Run()
     results.append(Step(
         QStringLiteral("band panel of the final summary (TBandPanel::Show)"), nullptr,
         [this](int run) {
-            auto* panel = Window->tsFinal->findChild<TBandPanel*>();
-            panel->Show(Window->Assembly->Cable, run % 2 == 0, 800, 2200, 10 + run);
+            auto* panel =
+                Window->findChild<QWidget*>(QStringLiteral("tsFinal"))->findChild<TBandPanel*>();
+            panel->Show(Window->CurrentQuote().Assembly.Cable, run % 2 == 0, 800, 2200, 10 + run);
         },
         [this](int) {
-            auto* panel = Window->tsFinal->findChild<TBandPanel*>();
+            auto* panel =
+                Window->findChild<QWidget*>(QStringLiteral("tsFinal"))->findChild<TBandPanel*>();
             if (panel->AttenuationSeries->count() != TBandPanel::CurvePoints)
                 return QStringLiteral("the chart has %1 points")
                     .arg(panel->AttenuationSeries->count());
@@ -486,9 +488,10 @@ QList<TStepResult> TWizardDriver::Run()
         QStringLiteral("quote 1,000 CSV rows (ParseCsv and QuoteBatch, core)"), nullptr,
         [&](int) {
             TBatchSources sources;
-            sources.Cables = &Window->Cables;
+            sources.Cables = &Window->Catalog();
             sources.Quote = {
-                &Window->PriceList, &Window->Rates, Window->RatesAvailable, &Window->JumperFile,
+                Window->QuoteSources().PriceList, Window->QuoteSources().Rates,
+                Window->QuoteSources().RatesAvailable, Window->QuoteSources().Jumpers,
                 QDir(Installation.ProgramFolder).filePath(QStringLiteral("dat/jumpers.dat"))};
             quoted = QuoteBatch(ParseCsv(batch), sources, 1);
         },
@@ -543,10 +546,10 @@ QList<TStepResult> MeasureStartups(const TBenchConfig& config,
         if (const QString problem = ShownMessages(); !problem.isEmpty())
             BenchFailure(QStringLiteral("start-up: ") + problem);
         if (window->CurrentPage() != TPage::Page1 ||
-            window->Cables.size() != static_cast<std::size_t>(installation.Cables))
+            window->Catalog().size() != static_cast<std::size_t>(installation.Cables))
             BenchFailure(QStringLiteral("start-up did not end on page 1 with %1 cables (%2)")
                              .arg(installation.Cables)
-                             .arg(window->Cables.size()));
+                             .arg(window->Catalog().size()));
         timer.restart();
         if (config.Show)
             window->show();

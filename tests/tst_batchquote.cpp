@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -104,8 +105,9 @@ void TestBatchQuote::cleanup()
 TBatchSources TestBatchQuote::Sources()
 {
     TBatchSources sources;
-    sources.Cables = &W().Cables;
-    sources.Quote = {&W().PriceList, &W().Rates, W().RatesAvailable, &W().JumperFile,
+    sources.Cables = &W().Catalog();
+    sources.Quote = {W().QuoteSources().PriceList, W().QuoteSources().Rates,
+                     W().QuoteSources().RatesAvailable, W().QuoteSources().Jumpers,
                      AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
     return sources;
 }
@@ -168,8 +170,10 @@ void TestBatchQuote::engineMatchesWindow()
     const int tag = CurrencyTagOfCode(currency);
 
     // The same choices through the window.
-    for (QAction* item : W().CurrencyItems)
-        if (item->data().toInt() == tag && item->objectName() != QLatin1String("US1")) {
+    for (QAction* item :
+         W().findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->findChildren<QAction*>())
+        if (item->isCheckable() && item->data().toInt() == tag &&
+            item->objectName() != QLatin1String("US1")) {
             item->trigger();
             break;
         }
@@ -236,9 +240,12 @@ void TestBatchQuote::engineMatchesWindow()
     // The page names the parts without a price, and Add To Order asks first; No adds nothing.
     const QString unpriced =
         notes.isEmpty() || !notes.last().startsWith("No list price") ? QString() : notes.last();
-    auto* label = W().PageControl->currentWidget()->findChild<QLabel*>("lblUnpriced");
+    auto* label = W().findChild<QStackedWidget*>(QStringLiteral("PageControl1"))
+                      ->currentWidget()
+                      ->findChild<QLabel*>("lblUnpriced");
     QVERIFY(label != nullptr);
-    QCOMPARE(label->isVisibleTo(W().PageControl), !unpriced.isEmpty());
+    QCOMPARE(label->isVisibleTo(W().findChild<QStackedWidget*>(QStringLiteral("PageControl1"))),
+             !unpriced.isEmpty());
     QCOMPARE(label->text(), unpriced);
     Dialogs::SetNextAnswer(QMessageBox::No);
     Button("btnNext")->click();

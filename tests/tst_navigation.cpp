@@ -377,29 +377,38 @@ void TestNavigation::closeEndsProgram()
 
 void TestNavigation::keyboard()
 {
-    QCOMPARE(Window->Open1->shortcut(), QKeySequence(QKeySequence::Open));
-    QCOMPARE(Window->Save1->shortcut(), QKeySequence(QKeySequence::Save));
-    QCOMPARE(Window->Print1->shortcut(), QKeySequence(QKeySequence::Print));
-    QCOMPARE(Window->Exit1->shortcut(), QKeySequence(QKeySequence::Quit));
+    QCOMPARE(Window->findChild<QAction*>(QStringLiteral("Open1"))->shortcut(),
+             QKeySequence(QKeySequence::Open));
+    QCOMPARE(Window->findChild<QAction*>(QStringLiteral("Save1"))->shortcut(),
+             QKeySequence(QKeySequence::Save));
+    QCOMPARE(Window->findChild<QAction*>(QStringLiteral("Print1"))->shortcut(),
+             QKeySequence(QKeySequence::Print));
+    QCOMPARE(Window->findChild<QAction*>(QStringLiteral("Exit1"))->shortcut(),
+             QKeySequence(QKeySequence::Quit));
 
     Window->show();
     QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
     // The focus starts on page 1; Return and Enter press Next and Add To Order.
-    QVERIFY(Window->Page1->isAncestorOf(Window->focusWidget()));
-    QTest::keyClick(Window->cboLength, Qt::Key_Return);
+    QVERIFY(
+        Window->findChild<QWidget*>(QStringLiteral("Page1"))->isAncestorOf(Window->focusWidget()));
+    QTest::keyClick(Window->findChild<QComboBox*>(QStringLiteral("cboLength")), Qt::Key_Return);
     QCOMPARE(Window->CurrentPage(), TPage::Page2);
-    QVERIFY(Window->Page2->isAncestorOf(Window->focusWidget()));
+    QVERIFY(
+        Window->findChild<QWidget*>(QStringLiteral("Page2"))->isAncestorOf(Window->focusWidget()));
     QTest::keyClick(Window->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(Window->CurrentPage(), TPage::Final);
-    QCOMPARE(Window->btnNext->text(), QStringLiteral("Add to Order"));
+    QCOMPARE(Window->findChild<QPushButton*>(QStringLiteral("btnNext"))->text(),
+             QStringLiteral("Add to Order"));
     QTest::keyClick(Window->focusWidget(), Qt::Key_Return);
     QCOMPARE(Window->CurrentPage(), TPage::Order);
     QCOMPARE(Window->CurrentOrder().OrderLines.size(), 1);
     // In a cell editor Return is the editor's: nothing is added.
-    Window->grdOrder->setCurrentCell(0, 3);
-    Window->grdOrder->editItem(Window->grdOrder->item(0, 3));
+    Window->findChild<QTableWidget*>(QStringLiteral("grdOrder"))->setCurrentCell(0, 3);
+    Window->findChild<QTableWidget*>(QStringLiteral("grdOrder"))
+        ->editItem(Window->findChild<QTableWidget*>(QStringLiteral("grdOrder"))->item(0, 3));
     QWidget* editor = QApplication::focusWidget();
-    QVERIFY(editor != nullptr && Window->grdOrder->isAncestorOf(editor));
+    QVERIFY(editor != nullptr &&
+            Window->findChild<QTableWidget*>(QStringLiteral("grdOrder"))->isAncestorOf(editor));
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(Window->CurrentOrder().OrderLines.size(), 1);
     Dialogs::TakeMessages();

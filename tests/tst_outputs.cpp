@@ -137,7 +137,7 @@ void TestOutputs::textExportOfTheSummary()
     QVERIFY(bytes.contains("\r\nReminder: Prices are subject to change without notice.  To get the "
                            "most of your Vantrel software, you should update regularly"));
     QVERIFY(bytes.endsWith(QStringLiteral("Your pricing database was last updated on %1\r\n")
-                               .arg(W().LastUpdateDate)
+                               .arg(W().ResultContent().LastUpdateDate)
                                .toLatin1()));
     QVERIFY(!bytes.contains("Currencies other than"));
     // The written file is handed to its application.
@@ -206,7 +206,7 @@ void TestOutputs::foreignCurrencyNotice()
     QVERIFY(text.contains(QStringLiteral("Price (EUR): %1\r\n").arg(Local("246.80")).toLatin1()));
     QVERIFY(text.contains(("Currencies other than United States Dollars($US) are provided for "
                            "information purposes only and are based on exchange rates as of " +
-                           W().RatesDate + "\r\n")
+                           W().ResultContent().RatesDate + "\r\n")
                               .toLatin1()));
     Action("CopyToClipboard1")->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().contains(

@@ -312,7 +312,8 @@ void TestPage1::leaveCheckComesBeforeTheClickedRadio()
     QVERIFY(QTest::qWaitForWindowActive(&W()));
     QRadioButton* target = nullptr;
     for (QRadioButton* button : W().findChildren<QRadioButton*>())
-        if (button->text() == radio && W().Page1->isAncestorOf(button))
+        if (button->text() == radio &&
+            W().findChild<QWidget*>(QStringLiteral("Page1"))->isAncestorOf(button))
             target = button;
     QVERIFY(target != nullptr);
     auto* length = Combo("cboLength");

@@ -491,11 +491,14 @@ void TestQuotes::bandPanelFollowsTheResult()
     ToPage2(QStringLiteral("6"));
     Next();
     QCOMPARE(W().CurrentPage(), TPage::Final);
-    check(W().tsFinal, "grdFinal", 3);
-    const QString at6 = W().tsFinal->findChild<TBandPanel*>()->grdBand->item(1, 3)->text();
+    check(W().findChild<QWidget*>(QStringLiteral("tsFinal")), "grdFinal", 3);
+    const QString at6 = W().findChild<QWidget*>(QStringLiteral("tsFinal"))
+                            ->findChild<TBandPanel*>()
+                            ->grdBand->item(1, 3)
+                            ->text();
 
     // Its context menu saves the chart as PNG or SVG.
-    auto* panel = W().tsFinal->findChild<TBandPanel*>();
+    auto* panel = W().findChild<QWidget*>(QStringLiteral("tsFinal"))->findChild<TBandPanel*>();
     for (const auto& [action, name, start] :
          {std::tuple{"SaveChartPng", "chart.png", QByteArray("\x89PNG")},
           std::tuple{"SaveChartSvg", "chart.svg", QByteArray("<?xml")}}) {
@@ -523,8 +526,11 @@ void TestQuotes::bandPanelFollowsTheResult()
     Button("btnBack")->click();
     ToPage2(QStringLiteral("15"));
     Next();
-    check(W().tsFinal, "grdFinal", 3);
-    QVERIFY(W().tsFinal->findChild<TBandPanel*>()->grdBand->item(1, 3)->text() != at6);
+    check(W().findChild<QWidget*>(QStringLiteral("tsFinal")), "grdFinal", 3);
+    QVERIFY(W().findChild<QWidget*>(QStringLiteral("tsFinal"))
+                ->findChild<TBandPanel*>()
+                ->grdBand->item(1, 3)
+                ->text() != at6);
 
     // The parts list has one of its own.
     Button("btnBack")->click();
@@ -534,7 +540,7 @@ void TestQuotes::bandPanelFollowsTheResult()
     ChooseInterface("cboC2MatesTo", QStringLiteral("N Female"));
     Next();
     QCOMPARE(W().CurrentPage(), TPage::NoPN);
-    check(W().tsNoPN, "grdJumperspecs", 0);
+    check(W().findChild<QWidget*>(QStringLiteral("tsNoPN")), "grdJumperspecs", 0);
 }
 
 void TestQuotes::pickingAFeetLengthInMetres()
@@ -608,7 +614,8 @@ void TestQuotes::currencyRepricesTheSummary()
     QVERIFY(!Label("lblforeign2")->isHidden());
     QVERIFY(!Currency("US1")->isChecked());
     QVERIFY(!Currency("USDollarsUSD1")->isChecked());
-    QVERIFY(Label("lblforeign2")->text().endsWith(W().RatesDate + QLatin1Char('.')));
+    QVERIFY(
+        Label("lblforeign2")->text().endsWith(W().ResultContent().RatesDate + QLatin1Char('.')));
 
     // The renminbi is labelled RMB and converted with the CNY rate.
     Currency("RenminbiRMD1")->trigger();
@@ -700,7 +707,8 @@ void TestQuotes::pricingDateColour()
     QCOMPARE(label->text(), QStringLiteral("Your pricing database was last updated on: ") +
                                 QLocale::system().toString(last, QLocale::ShortFormat));
     QVERIFY2(label->styleSheet().contains(colour), qPrintable(label->styleSheet()));
-    QCOMPARE(W().LastUpdateDate, QLocale::system().toString(last, QLocale::ShortFormat));
+    QCOMPARE(W().ResultContent().LastUpdateDate,
+             QLocale::system().toString(last, QLocale::ShortFormat));
 }
 
 void TestQuotes::malformedJumperEntry()

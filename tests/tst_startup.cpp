@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
+#include "quote/Installation.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -167,7 +168,7 @@ void TestStartup::missingRequiredFile()
     QCOMPARE(Texts(Dialogs::TakeMessages()), QStringList{expected});
     QCOMPARE(Dialogs::TakeBeeps(), 1);
     QVERIFY(window->Terminated());
-    QVERIFY(window->Cables.empty());
+    QVERIFY(window->Catalog().empty());
 }
 
 void TestStartup::cleanStart()
@@ -179,11 +180,12 @@ void TestStartup::cleanStart()
     QVERIFY(!window->Terminated());
     QCOMPARE(window->windowTitle(), QStringLiteral("Ferrolyn\u2122"));
 
-    QCOMPARE(window->Cables.size(), std::size_t(4));
-    QCOMPARE(window->Cables.front()->ConnectorCount(), 6);
-    QCOMPARE(window->PriceList.Count(), 2); // two part numbers; the comment line is skipped
-    QCOMPARE(window->PriceList.Find(QStringLiteral("V4DM-P"))->Price, 38.5);
-    QCOMPARE(window->ImageTable.size(), 4);
+    QCOMPARE(window->Catalog().size(), std::size_t(4));
+    QCOMPARE(window->Catalog().front()->ConnectorCount(), 6);
+    QCOMPARE(window->QuoteSources().PriceList->Count(),
+             2); // two part numbers; the comment line is skipped
+    QCOMPARE(window->QuoteSources().PriceList->Find(QStringLiteral("V4DM-P"))->Price, 38.5);
+    QCOMPARE(LoadInstallation().ImageTable.size(), 4);
     QCOMPARE(window->WizardModel().Side(0).InterfaceChoice, QStringLiteral("7-16 DIN Male"));
     QCOMPARE(window->WizardModel().Side(1).InterfaceChoice, QStringLiteral("7-16 DIN Male"));
     QCOMPARE(window->WizardModel().CableModel(), QStringLiteral("KRV4-50B"));
@@ -206,8 +208,8 @@ void TestStartup::cleanStart()
     QVERIFY(!cableType->ItemEnabled(2));
     QVERIFY(cableType->ItemEnabled(0));
 
-    QVERIFY(!window->RatesAvailable);
-    QVERIFY(window->RatesDate.isEmpty());
+    QVERIFY(!window->QuoteSources().RatesAvailable);
+    QVERIFY(window->ResultContent().RatesDate.isEmpty());
     QVERIFY(
         !window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign1"))->text(),
@@ -235,10 +237,10 @@ void TestStartup::exchangeRates()
     }
     auto window = install.Start();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
-    QVERIFY(window->RatesAvailable);
-    QCOMPARE(window->RateLines, (QStringList{"EUR|1.08|", "GBP|1.27|"}));
+    QVERIFY(window->QuoteSources().RatesAvailable);
+    QCOMPARE(LoadInstallation().RateLines, (QStringList{"EUR|1.08|", "GBP|1.27|"}));
     const QString date = QLocale::system().toString(stamp.date(), QLocale::ShortFormat);
-    QCOMPARE(window->RatesDate, date);
+    QCOMPARE(window->ResultContent().RatesDate, date);
     QVERIFY(
         window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign2"))->text(),
@@ -272,8 +274,8 @@ void TestStartup::unreadableRatesAreSkipped()
                  messages.first().contains(QDir::toNativeSeparators(path)),
              qPrintable(messages.first()));
     QVERIFY(!window->Terminated());
-    QVERIFY(!window->RatesAvailable);
-    QVERIFY(!window->Cables.empty());
+    QVERIFY(!window->QuoteSources().RatesAvailable);
+    QVERIFY(!window->Catalog().empty());
     QVERIFY(
         !window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
 }
@@ -316,7 +318,7 @@ void TestStartup::malformedCatalog()
     QCOMPARE(messages.first().Icon, Dialogs::TIcon::Error);
     QVERIFY(!window->Terminated());
     // What was read before the fault stays; later steps did not run.
-    QCOMPARE(window->Cables.size(), std::size_t(2));
+    QCOMPARE(window->Catalog().size(), std::size_t(2));
     QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("cboBeginning"))->count(), 0);
     QCOMPARE(window->CurrentPage(), TPage::Page1);
     QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("btnBack"))->isEnabled());
@@ -328,7 +330,7 @@ void TestStartup::catalogWithHeaderOnly()
     install.WriteStandardFiles(QStringLiteral("[Catalog]\nVersion=1\n"));
     auto window = install.Start();
     QVERIFY(Dialogs::TakeMessages().isEmpty());
-    QVERIFY(window->Cables.empty());
+    QVERIFY(window->Catalog().empty());
     for (const char* name : {"cboBeginning", "cboEnding"}) {
         auto* box = window->findChild<QComboBox*>(QLatin1String(name));
         QCOMPARE(box->count(), 0);

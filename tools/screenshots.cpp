@@ -116,10 +116,10 @@ int main(int argc, char** argv)
     window.resize(TWindowPlacement::DefaultWidth, TWindowPlacement::DefaultHeight);
     Settle();
     // The defaults of both pages lead to a result page; on the way, page 2's cable comparison.
-    window.btnNext->click();
+    window.findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
     Settle();
     // Page 2 with the keyboard's focus on the top connector's list, as Tab leaves it there.
-    window.cboTLineData->setFocus(Qt::TabFocusReason);
+    window.findChild<QComboBox*>(QStringLiteral("cboTLineData"))->setFocus(Qt::TabFocusReason);
     for (int tab = 0; tab < 6; ++tab) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(QApplication::focusWidget(), &press);
@@ -133,7 +133,7 @@ int main(int argc, char** argv)
     });
     window.findChild<QPushButton*>(QStringLiteral("btnCompare"))->click();
     Settle();
-    window.btnNext->click();
+    window.findChild<QPushButton*>(QStringLiteral("btnNext"))->click();
     Settle();
     const bool atResult =
         window.CurrentPage() == TPage::Final || window.CurrentPage() == TPage::NoPN;
@@ -141,7 +141,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the walk did not reach a result page\n");
         return 1;
     }
-    QWidget* page = window.CurrentPage() == TPage::Final ? window.tsFinal : window.tsNoPN;
+    QWidget* page = window.findChild<QWidget*>(
+        QStringLiteral(window.CurrentPage() == TPage::Final ? "tsFinal" : "tsNoPN"));
     ok = Save(&window, QDir(output).filePath(QStringLiteral("result-page.png"))) && ok;
     ok = Save(page->findChild<TBandPanel*>(),
               QDir(output).filePath(QStringLiteral("band-panel.png"))) &&

@@ -39,6 +39,9 @@ class TRadioGroup;
 class TfrmMain : public QMainWindow, public TWindowHost
 {
     Q_OBJECT
+    // The window's place and keyboard order: a part of the window kept in a file of its own.
+    friend class TWindowPlacement;
+
 public:
     // Creating the window runs the start-up sequence. When a required file is missing the
     // window is not to be shown and the program ends: Terminated() is then true.
@@ -170,6 +173,7 @@ public:
     // The status-bar text for the control under the pointer.
     QString HintFor(QWidget* widget) const;
 
+private:
     // --- State of the run ---
     std::unique_ptr<TJumper> Assembly;
     QStringList ImageTable;
@@ -271,7 +275,6 @@ private:
     bool StartupTerminated = false;
     bool Centred = false;
 
-public:
     // --- Controls, named as the program's objects ---
     QStackedWidget* PageControl = nullptr;
     QWidget* Page1 = nullptr;
