@@ -142,7 +142,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QWidget* page = window.findChild<QWidget*>(
-        QStringLiteral(window.CurrentPage() == TPage::Final ? "tsFinal" : "tsNoPN"));
+        QLatin1String(window.CurrentPage() == TPage::Final ? "tsFinal" : "tsNoPN"));
     ok = Save(&window, QDir(output).filePath(QStringLiteral("result-page.png"))) && ok;
     ok = Save(page->findChild<TBandPanel*>(),
               QDir(output).filePath(QStringLiteral("band-panel.png"))) &&
