@@ -97,7 +97,7 @@ void Performance(const TTransmissionLine& cable, double f1, double f2)
 {
     for (const bool feet : {true, false})
         for (const double length : {6.0, 10.5})
-            PerformanceTexts(cable, feet, f1, f2, length);
+            PerformanceTexts(PerformanceFigures(cable, feet, f1, f2, length));
 }
 
 } // namespace

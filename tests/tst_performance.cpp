@@ -79,7 +79,7 @@ void TestPerformance::coaxialTexts()
     QFETCH(QStringList, texts);
 
     const TTransmissionLine cable = ParseCableLine(FoamLine);
-    QCOMPARE(PerformanceTexts(cable, feet, 800, 1000, length), Local(texts));
+    QCOMPARE(PerformanceTexts(PerformanceFigures(cable, feet, 800, 1000, length)), Local(texts));
 }
 
 void TestPerformance::coaxialValues()
@@ -123,7 +123,7 @@ void TestPerformance::averagePower()
     TTransmissionLine cable = ParseCableLine(FoamLine);
     cable.PowerFactor = powerFactor;
     QVERIFY(qFuzzyCompare(1 + AveragePower(cable, 800, 1000), 1 + power));
-    QCOMPARE(PerformanceTexts(cable, true, 800, 1000, 10).at(6),
+    QCOMPARE(PerformanceTexts(PerformanceFigures(cable, true, 800, 1000, 10)).at(6),
              Local(QString(QLocale::c().toString(power, 'f', 2) + " kW")));
 }
 
@@ -171,8 +171,8 @@ void TestPerformance::bandOrderDoesNotMatter()
     QCOMPARE(InsertionLoss(cable, false, 1000, 800, 25),
              InsertionLoss(cable, false, 800, 1000, 25));
     QCOMPARE(AveragePower(cable, 1000, 800), AveragePower(cable, 800, 1000));
-    QCOMPARE(PerformanceTexts(cable, true, 1000, 800, 10),
-             PerformanceTexts(cable, true, 800, 1000, 10));
+    QCOMPARE(PerformanceTexts(PerformanceFigures(cable, true, 1000, 800, 10)),
+             PerformanceTexts(PerformanceFigures(cable, true, 800, 1000, 10)));
 }
 
 // clang-format off
@@ -197,7 +197,8 @@ void TestPerformance::undefinedFigures()
     QFETCH(QString, line);
     QFETCH(QStringList, texts);
 
-    QCOMPARE(PerformanceTexts(ParseCableLine(line), true, 800, 1000, 10), Local(texts));
+    QCOMPARE(PerformanceTexts(PerformanceFigures(ParseCableLine(line), true, 800, 1000, 10)),
+             Local(texts));
 }
 
 // clang-format off
@@ -233,7 +234,8 @@ void TestPerformance::band()
         texts.append(BandRowTexts(point).join('|'));
     QCOMPARE(texts, Local(rows));
     // The middle row is the seven figures' middle.
-    QStringList figures = PerformanceTexts(cable, feet, 800, 1000, 10).mid(0, 4);
+    QStringList figures =
+        PerformanceTexts(PerformanceFigures(cable, feet, 800, 1000, 10)).mid(0, 4);
     for (QString& figure : figures)
         figure.remove(" dB");
     QCOMPARE(Local(rows.at(1)).split('|').mid(1, 4), figures);

@@ -3,6 +3,7 @@
 #include "base/LineFormat.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -29,6 +30,11 @@ QString Figure(double value, const QString& suffix)
 QString FigureText(double value)
 {
     return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
+}
+
+QString FigureDataText(double value)
+{
+    return std::isfinite(value) ? FormatFixed2Data(value) : QStringLiteral("n/a");
 }
 
 double Attenuation(const TTransmissionLine& cable, double f1, double f2)
@@ -76,17 +82,26 @@ double AveragePower(const TTransmissionLine& cable, double f1, double f2)
     return p > cable.MaxPower ? cable.MaxPower : p;
 }
 
-QStringList PerformanceTexts(const TTransmissionLine& cable, bool lengthInFeet, double f1,
-                             double f2, double length)
+QList<double> PerformanceFigures(const TTransmissionLine& cable, bool lengthInFeet, double f1,
+                                 double f2, double length)
 {
-    const QString dB = QStringLiteral(" dB");
-    const QString kW = QStringLiteral(" kW");
     const double a = Attenuation(cable, f1, f2);
-    return {Figure(a, dB),
-            Figure(a * FeetPerMetre, dB),
-            Figure(TotalAttenuation(cable, lengthInFeet, f1, f2, length), dB),
-            Figure(InsertionLoss(cable, lengthInFeet, f1, f2, length), dB),
-            Figure(Efficiency(cable, lengthInFeet, f1, f2, length), QStringLiteral("%")),
-            Figure(cable.MaxPower, kW),
-            Figure(AveragePower(cable, f1, f2), kW)};
+    return {a,
+            a * FeetPerMetre,
+            TotalAttenuation(cable, lengthInFeet, f1, f2, length),
+            InsertionLoss(cable, lengthInFeet, f1, f2, length),
+            Efficiency(cable, lengthInFeet, f1, f2, length),
+            cable.MaxPower,
+            AveragePower(cable, f1, f2)};
+}
+
+QStringList PerformanceTexts(const QList<double>& figures)
+{
+    static const QString Units[] = {
+        QStringLiteral(" dB"), QStringLiteral(" dB"), QStringLiteral(" dB"), QStringLiteral(" dB"),
+        QStringLiteral("%"),   QStringLiteral(" kW"), QStringLiteral(" kW")};
+    QStringList texts;
+    for (qsizetype i = 0; i < figures.size() && i < qsizetype(std::size(Units)); ++i)
+        texts.append(Figure(figures.at(i), Units[i]));
+    return texts;
 }

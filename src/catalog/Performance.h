@@ -20,9 +20,15 @@ double AveragePower(const TTransmissionLine& cable, double f1, double f2);
 
 // A figure with two decimals in the user's format; "n/a" when it is undefined (not finite).
 QString FigureText(double value);
+// The same in the data format ('.', ASCII digits), for files; "n/a" when it is undefined.
+QString FigureDataText(double value);
 
-// The seven figure texts shown on the result pages, in display order: attenuation per 100 ft,
-// per 100 m, total attenuation, insertion loss, efficiency, maximum and average power. A figure
-// that is undefined reads "n/a".
-QStringList PerformanceTexts(const TTransmissionLine& cable, bool lengthInFeet, double f1,
-                             double f2, double length);
+// The seven figures of the result pages, in display order: attenuation per 100 ft (dB), per
+// 100 m (dB), total attenuation (dB), insertion loss (dB), efficiency (%), maximum and average
+// power (kW). NaN where a figure is undefined.
+QList<double> PerformanceFigures(const TTransmissionLine& cable, bool lengthInFeet, double f1,
+                                 double f2, double length);
+
+// The figures' texts as the result pages show them: two decimals in the user's format and the
+// unit (" dB", "%", " kW"); "n/a" for a figure that is undefined.
+QStringList PerformanceTexts(const QList<double>& figures);

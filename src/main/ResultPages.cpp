@@ -277,8 +277,9 @@ void TfrmMain::ShowPartsList()
                               2 * grdJumper->frameWidth());
     ShowUnpricedNote(grdJumper->parentWidget(), Quote.Unpriced);
 
-    for (int row = 0; row < Quote.Figures.size(); ++row)
-        SetCell(grdJumperspecs, row, 1, Quote.Figures.at(row));
+    const QStringList figures = PerformanceTexts(Quote.Figures);
+    for (int row = 0; row < figures.size(); ++row)
+        SetCell(grdJumperspecs, row, 1, figures.at(row));
     emit WindowEvents->FiguresShown(TPage::NoPN);
 }
 
@@ -306,8 +307,9 @@ void TfrmMain::ShowFinalSummary()
     ShowAssemblyPrice();
     QTableWidgetItem* cell = SetCell(grdFinal, 1, 1, Displayed(Quote.Description));
     cell->setData(Qt::UserRole, Quote.Description);
-    for (int row = 0; row < Quote.Figures.size(); ++row)
-        SetCell(grdFinal, row + 3, 1, Quote.Figures.at(row));
+    const QStringList figures = PerformanceTexts(Quote.Figures);
+    for (int row = 0; row < figures.size(); ++row)
+        SetCell(grdFinal, row + 3, 1, figures.at(row));
     ShowUnpricedNote(grdFinal->parentWidget(), Quote.Unpriced);
     RebuildFinalResultRow();
     emit WindowEvents->FiguresShown(TPage::Final);

@@ -5,6 +5,7 @@
 #include "base/TextBuffer.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
+#include "catalog/Performance.h"
 #include "order/Order.h"
 #include "pricing/Currencies.h"
 #include "quote/WizardModel.h"
@@ -35,7 +36,7 @@ QStringList BandEdgeNumbers(const TBandPoint& point)
     QStringList numbers;
     for (const double value :
          {point.Total, point.InsertionLoss, point.Efficiency, point.AveragePower})
-        numbers.append(std::isfinite(value) ? FormatFixed2Data(value) : QStringLiteral("n/a"));
+        numbers.append(FigureDataText(value));
     return numbers;
 }
 
@@ -391,17 +392,6 @@ TLineFields LineFields(const TOrderLine& line)
     return result;
 }
 
-// A figure text ("2.89 dB", "93.41%", "n/a") as its number in the data format; "n/a" stays.
-QString FigureNumber(const QString& figure)
-{
-    const QString data = ToDataNumber(figure);
-    qsizetype end = 0;
-    while (end < data.size() && (data.at(end).isDigit() || data.at(end) == QLatin1Char('.') ||
-                                 data.at(end) == QLatin1Char('-')))
-        ++end;
-    return end == 0 ? data : data.left(end);
-}
-
 QJsonValue JsonNumber(const QString& dataText)
 {
     double value = 0;
@@ -640,7 +630,7 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
                                  item.Error.isEmpty() ? QString::number(item.Quantity) : QString()};
         QStringList tail = {ToDataNumber(item.Total), item.Currency};
         for (int i = 0; i < FigureColumns.size(); ++i)
-            tail.append(FigureNumber(item.Figures.value(i)));
+            tail.append(FigureDataText(item.Figures.value(i, qQNaN())));
         tail.append(item.Error);
         if (item.Error.isEmpty())
             tail += BandEdgeNumbers(item.BandBegin) + BandEdgeNumbers(item.BandEnd);
@@ -692,7 +682,8 @@ QByteArray BatchJson(const QList<TBatchItem>& items)
         row.insert(QStringLiteral("currency"), item.Currency);
         QJsonObject figures;
         for (int i = 0; i < FigureColumns.size(); ++i)
-            figures.insert(FigureColumns.at(i), JsonNumber(FigureNumber(item.Figures.value(i))));
+            figures.insert(FigureColumns.at(i),
+                           JsonNumber(FigureDataText(item.Figures.value(i, qQNaN()))));
         row.insert(QStringLiteral("figures"), figures);
         const auto edge = [](const TBandPoint& point) {
             const QStringList numbers = BandEdgeNumbers(point);

@@ -53,7 +53,8 @@ struct TBatchItem {
     QList<TOrderLine> ResultRows;
     QString Total;    // the result page's total for one assembly, in the user's format
     QString Currency; // "USD", "EUR", ...
-    QStringList Figures;
+    // The seven figures (NaN where undefined).
+    QList<double> Figures;
     // The band's beginning and end, as the band panel computes them.
     TBandPoint BandBegin;
     TBandPoint BandEnd;

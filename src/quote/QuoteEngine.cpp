@@ -105,8 +105,9 @@ void QuotePartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQu
     quote.Page = TQuotePage::PartsList;
     quote.FiguresLength = request.Length;
     quote.FiguresInFeet = !request.Metres;
-    quote.Figures = PerformanceTexts(*quote.Assembly.Cable, !request.Metres, request.BeginFrequency,
-                                     request.EndFrequency, request.Length);
+    quote.Figures =
+        PerformanceFigures(*quote.Assembly.Cable, !request.Metres, request.BeginFrequency,
+                           request.EndFrequency, request.Length);
     quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
     PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }
@@ -149,8 +150,8 @@ void Summarise(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSo
 
     quote.FiguresLength = UserNumber(quote.Length.Text);
     quote.FiguresInFeet = !quote.Length.Metres;
-    quote.Figures = PerformanceTexts(*assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
-                                     request.EndFrequency, quote.FiguresLength);
+    quote.Figures = PerformanceFigures(*assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
+                                       request.EndFrequency, quote.FiguresLength);
     quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
     PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }

@@ -102,8 +102,8 @@ struct TQuoteResult {
     // with a part number only (an attachment without one is free).
     QStringList Unpriced;
 
-    // The seven figure texts of the page, and the length they are computed for.
-    QStringList Figures;
+    // The seven figures of the page (PerformanceFigures), and the length they are computed for.
+    QList<double> Figures;
     double FiguresLength = 0;
     bool FiguresInFeet = true;
     // The order lines the page offers.
