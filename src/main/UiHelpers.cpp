@@ -64,12 +64,6 @@ QString CellText(const QTableWidget* grid, int row, int column)
     return item != nullptr ? item->text() : QString();
 }
 
-double TypedNumber(const QComboBox* box)
-{
-    double value = 0;
-    return TryUserStrToFloat(box->currentText(), value) ? value : 0;
-}
-
 QLabel* NewUnpricedNote(QWidget* page)
 {
     auto* label = new QLabel(page);

@@ -3,7 +3,6 @@
 #include <QString>
 #include <Qt>
 
-class QComboBox;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
@@ -34,5 +33,3 @@ QString CellText(const QTableWidget* grid, int row, int column);
 QLabel* NewUnpricedNote(QWidget* page);
 void ShowUnpricedNote(QWidget* page, const QStringList& partNumbers);
 
-// The number typed in an editable combo box, in the user's format; 0 when it is none.
-double TypedNumber(const QComboBox* box);
