@@ -489,10 +489,7 @@ QList<TStepResult> TWizardDriver::Run()
         [&](int) {
             TBatchSources sources;
             sources.Cables = &Window->Catalog();
-            sources.Quote = {
-                Window->QuoteSources().PriceList, Window->QuoteSources().Rates,
-                Window->QuoteSources().RatesAvailable, Window->QuoteSources().Jumpers,
-                QDir(Installation.ProgramFolder).filePath(QStringLiteral("dat/jumpers.dat"))};
+            sources.Quote = Window->QuoteSources();
             quoted = QuoteBatch(ParseCsv(batch), sources, 1);
         },
         [&](int) {

@@ -73,8 +73,8 @@ void QuoteRows(const TCsvTable& table)
     static TFixture fixture;
     TBatchSources sources;
     sources.Cables = &fixture.Cables;
-    sources.Quote = {&fixture.PriceList, &fixture.Rates, false, &fixture.Jumpers,
-                     fixture.JumpersPath};
+    sources.Quote = {&fixture.PriceList, &fixture.Rates,      false,
+                     &fixture.Jumpers,   fixture.JumpersPath, nullptr};
     QList<TBatchItem> items;
     qsizetype lines = 1;
     for (int index = 0; index < table.Rows.size() && index < 16; ++index) {

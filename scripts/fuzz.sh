@@ -15,7 +15,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-fuzz"
-targets=(lineformat sectioned catalog jumpers images pricelist rates orderfile updateini csv settings)
+targets=(lineformat sectioned catalog jumpers images pricelist rates orderfile updateini csv settings specs)
 
 replay=false
 seconds=600

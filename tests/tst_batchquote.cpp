@@ -107,9 +107,7 @@ TBatchSources TestBatchQuote::Sources()
 {
     TBatchSources sources;
     sources.Cables = &W().Catalog();
-    sources.Quote = {W().QuoteSources().PriceList, W().QuoteSources().Rates,
-                     W().QuoteSources().RatesAvailable, W().QuoteSources().Jumpers,
-                     AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+    sources.Quote = W().QuoteSources();
     return sources;
 }
 
@@ -231,6 +229,15 @@ void TestBatchQuote::engineMatchesWindow()
     QCOMPARE(item.Kind, kind);
     QCOMPARE(item.ResultRows, W().CurrentQuote().OrderRows);
     QCOMPARE(PerformanceTexts(item.Figures), figures);
+    // The page's assembly as built shows the batch's figures.
+    auto* asBuilt = W().findChild<QStackedWidget*>(QStringLiteral("PageControl1"))
+                        ->currentWidget()
+                        ->findChild<QTableWidget*>(QStringLiteral("grdAsBuilt"));
+    QVERIFY(asBuilt != nullptr);
+    const QList<TAsBuiltRow> built = AsBuiltRows(item.AsBuilt);
+    for (int r = 0; r < built.size(); ++r)
+        for (int c = 0; c < built.at(r).Values.size(); ++c)
+            QCOMPARE(asBuilt->item(r, c + 1)->text(), built.at(r).Values.at(c));
     QCOMPARE(item.Total, total.trimmed());
     QCOMPARE(item.Currency, currency);
     QCOMPARE(item.PartNumber, partsList ? QString() : grid->item(0, 1)->text());
@@ -425,9 +432,16 @@ void TestBatchQuote::commandLine()
     const QString input = Install->ProgramFolder() + QStringLiteral("/in.csv");
     QFile file(input);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(Batch(
-        {Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2"), Row("jumper", "6", "ft", "KRX9")}));
+    file.write(Batch({Row("jumper", "6", "ft", {}, {}, {}, {}, {}, {}, "2"),
+                      Row("jumper", "6", "ft", "KRX9"),
+                      Row("feeder", "20", "m", {}, {}, {}, {}, {}, "top")}));
     file.close();
+    // Specification data for the cable and its 7-16 connectors; the feeder's N connector has
+    // none.
+    Install->WriteProgramFile(QStringLiteral("dat/specs.dat"),
+                              "[Connectors]\nV4DM-P=0.03|0-3000:1.10|-155|2 x 20 W|0.15|\n"
+                              "V4DM-PV=0.03|0-3000:1.10|-155|2 x 20 W|0.15|\n"
+                              "[Cables]\nKRV4-50B=0.88|125|250|0.0671|0.22|CMR|\n");
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -451,7 +465,7 @@ void TestBatchQuote::commandLine()
     QFile written(output);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const TCsvTable table = ParseCsv(written.readAll());
-    QCOMPARE(table.Rows.size(), 2);
+    QCOMPARE(table.Rows.size(), 5);
     const QStringList& first = table.Rows.first();
     const auto field = [&table](const QStringList& row, const char* column) {
         return row.value(table.Column(QLatin1String(column)));
@@ -462,7 +476,7 @@ void TestBatchQuote::commandLine()
     QCOMPARE(field(first, "unit_price"), QStringLiteral("246.80"));
     QCOMPARE(field(first, "extended_price"), QStringLiteral("493.60"));
     QCOMPARE(field(first, "currency"), QStringLiteral("EUR"));
-    QVERIFY(field(table.Rows.last(), "error").startsWith("cable: there is no cable"));
+    QVERIFY(field(table.Rows.at(1), "error").startsWith("cable: there is no cable"));
     // The band's ends, by hand: 6 ft at 0.0689 sqrt(f) + 0.00015 f dB/100 ft, two connectors at
     // 0.05 sqrt(f/1000) dB, power 3.3 / attenuation kW.
     QStringList edges;
@@ -474,6 +488,22 @@ void TestBatchQuote::commandLine()
     QCOMPARE(edges,
              (QStringList{"0.12", "0.21", "95.20", "1.60", "0.21", "0.36", "92.00", "0.93", ""}));
     QCOMPARE(table.Headings.last(), QStringLiteral("warnings"));
+    // The assembly as built, by hand, after the band's ends: the cable above and two connectors
+    // at 0.03 sqrt(f/1000) dB; VSWR 1.10 each, the bottom one seen through 0.12 dB of cable at
+    // 800 MHz and back; 1.83 m at a velocity factor of 0.88; 6 x 0.0671 kg and 2 x 0.15 kg.
+    const int asBuilt = table.Column(QStringLiteral("insertion_loss_as_built_db_begin"));
+    QCOMPARE(asBuilt, table.Column(QStringLiteral("average_power_kw_end")) + 1);
+    QCOMPARE(table.Headings.mid(asBuilt, 12), AsBuiltKeys());
+    QCOMPARE(first.mid(asBuilt, 12),
+             (QStringList{"0.18", "0.25", "0.30", "0.30", "1.21", "20.55", "-155", "2 x 20 W",
+                          "2.08", "6.93", "0.70", "125"}));
+    // A row that failed has none. A 20 m feeder fitted at the top only: one connector, the
+    // weight by the metre (20 x 0.22 kg and 0.15 kg), on each of its lines.
+    QCOMPARE(table.Rows.at(1).mid(asBuilt, 12), QStringList(12, QString()));
+    for (int row = 2; row < 5; ++row)
+        QCOMPARE(table.Rows.at(row).mid(asBuilt, 12),
+                 (QStringList{"1.38", "1.94", "2.38", "2.38", "1.10", "26.44", "-155", "2 x 20 W",
+                              "22.73", "75.81", "4.55", "125"}));
 
     // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.
     TBatchItem formulas;
@@ -490,7 +520,11 @@ void TestBatchQuote::commandLine()
     const auto [code, json] = run({input, QStringLiteral("--json")});
     QCOMPARE(code, 1);
     const QJsonArray rows = QJsonDocument::fromJson(json).array();
-    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.size(), 3);
+    const QJsonObject built = rows.at(0)[QStringLiteral("as_built")].toObject();
+    QCOMPARE(built.keys().size(), 12);
+    QCOMPARE(built[QStringLiteral("vswr_max")].toDouble(), 1.21);
+    QCOMPARE(built[QStringLiteral("pim_condition")].toString(), QStringLiteral("2 x 20 W"));
     QCOMPARE(rows.at(0)[QStringLiteral("total")].toDouble(), 123.40);
     QCOMPARE(rows.at(0)[QStringLiteral("lines")][0][QStringLiteral("extended_price")].toDouble(),
              246.80);

@@ -53,6 +53,7 @@ private slots:
     void malformedCatalog();
     void catalogWithHeaderOnly();
     void missingPictureShowsPlaceholder();
+    void malformedSpecificationLines();
 };
 
 // clang-format off
@@ -245,6 +246,28 @@ void TestStartup::exchangeRates()
         window->findChild<QMenu*>(QStringLiteral("CurrencySettings1"))->menuAction()->isVisible());
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblforeign2"))->text(),
              CurrencyNote + date + QStringLiteral("."));
+}
+
+void TestStartup::malformedSpecificationLines()
+{
+    // Told once, each line with its file and line; the window starts, and the good line counts.
+    TTestInstallation install;
+    install.WriteStandardFiles();
+    install.WriteProgramFile(QStringLiteral("dat/specs.dat"),
+                             QStringLiteral("[Connectors]\nV4DM-PV=0.03|\nV4NM-P=x|\n"
+                                            "[Cables]\nKRV4-50B=2|\n"));
+    auto window = install.Start();
+    const auto messages = Dialogs::TakeMessages();
+    QCOMPARE(messages.size(), 1);
+    const QString text = messages.first().Text;
+    QVERIFY2(text.startsWith(QStringLiteral("Some specification data cannot be read")) &&
+                 text.contains(QStringLiteral("'x' is not a valid floating point value")) &&
+                 text.contains(QStringLiteral("'2' is not a valid floating point value")) &&
+                 text.contains(QStringLiteral("specs.dat, line 3")) &&
+                 text.contains(QStringLiteral("specs.dat, line 5")),
+             qPrintable(text));
+    QVERIFY(!window->Terminated());
+    QVERIFY(window->QuoteSources().Specs->Connector(QStringLiteral("V4DM-PV")) != nullptr);
 }
 
 void TestStartup::unreadableRatesAreSkipped_data()

@@ -1,5 +1,6 @@
 #include "BandPanels.h"
 
+#include "band/AsBuiltPanel.h"
 #include "band/BandPanel.h"
 #include "band/TfrmCompare.h"
 #include "main/WindowHost.h"
@@ -11,6 +12,12 @@
 TBandPanels::TBandPanels(TWindowHost& window) : QObject(&window.MainWindow()), Window(window)
 {
     setObjectName(QStringLiteral("BandPanels"));
+    // Each page's panels go right below its figures: the as-built table first, so that the band
+    // panel comes between them.
+    PartsListAsBuilt = new TAsBuiltPanel(&window.MainWindow());
+    window.AddResultPanel(TPage::NoPN, PartsListAsBuilt);
+    FinalAsBuilt = new TAsBuiltPanel(&window.MainWindow());
+    window.AddResultPanel(TPage::Final, FinalAsBuilt);
     PartsListPanel = new TBandPanel(&window.MainWindow());
     window.AddResultPanel(TPage::NoPN, PartsListPanel);
     FinalPanel = new TBandPanel(&window.MainWindow());
@@ -26,11 +33,14 @@ TBandPanels::TBandPanels(TWindowHost& window) : QObject(&window.MainWindow()), W
 void TBandPanels::FiguresShown(TPage page)
 {
     TBandPanel* panel = page == TPage::NoPN ? PartsListPanel : FinalPanel;
+    TAsBuiltPanel* asBuilt = page == TPage::NoPN ? PartsListAsBuilt : FinalAsBuilt;
     const TQuoteResult& quote = Window.CurrentQuote();
     if (quote.Figures.isEmpty() || quote.Assembly.Cable == nullptr) {
         panel->Clear();
+        asBuilt->Clear();
         return;
     }
+    asBuilt->Show(quote.AsBuilt);
     // The band of page 1 at the length and in the unit the figures are for.
     const TQuoteRequest& request = Window.CurrentRequest();
     panel->Show(quote.Assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,

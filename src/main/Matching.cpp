@@ -12,8 +12,12 @@
 
 TQuoteSources TfrmMain::QuoteSources()
 {
-    return {&PriceList, &Rates, RatesAvailable, &JumperFile,
-            AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"))};
+    return {&PriceList,
+            &Rates,
+            RatesAvailable,
+            &JumperFile,
+            AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat")),
+            &Specs};
 }
 
 void TfrmMain::MatchSelection()

@@ -121,6 +121,12 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     lblforeign1->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
     lblforeign2->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
 
+    // The specification data: its unreadable lines, once.
+    Specs = std::move(loaded.Specs);
+    if (const QString problems = SpecProblemsText(loaded.SpecProblems, QStringLiteral("\r"));
+        !problems.isEmpty())
+        Dialogs::Warning(this, problems);
+
     // 16. An order named on the command line: OPEN <file>.
     try {
         if (arguments.size() == 2 &&

@@ -188,8 +188,9 @@ private:
     TPriceList PriceList;
     TExchangeRates Rates;
     QString LastUpdateDate;
-    // jumpers.dat, read again when it changes on disk.
+    // jumpers.dat, read again when it changes on disk, and the specification data.
     TJumperFile JumperFile;
+    TSpecData Specs;
 
     bool RatesAvailable = false;
     QString RatesDate;

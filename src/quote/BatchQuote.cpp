@@ -537,6 +537,7 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
         item.Total = quote.TotalText().trimmed();
         item.Currency = QuoteCurrency(tag, sources.Quote.RatesAvailable).Code;
         item.Figures = quote.Figures;
+        item.AsBuilt = quote.AsBuilt;
         const QList<TBandPoint> band =
             BandRows(*quote.Assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
                      request.EndFrequency, quote.FiguresLength);
@@ -613,6 +614,7 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
     for (const QString& edge : {QStringLiteral("_begin"), QStringLiteral("_end")})
         for (const QString& key : BandEdgeKeys)
             headings.append(key + edge);
+    headings += AsBuiltKeys();
     headings.append(QStringLiteral("warnings"));
     // No text cell may start like a formula in the spreadsheet the file is opened in.
     const auto line = [](QStringList cells) {
@@ -633,9 +635,10 @@ QByteArray BatchCsv(const QList<TBatchItem>& items)
             tail.append(FigureDataText(item.Figures.value(i, qQNaN())));
         tail.append(item.Error);
         if (item.Error.isEmpty())
-            tail += BandEdgeNumbers(item.BandBegin) + BandEdgeNumbers(item.BandEnd);
+            tail += BandEdgeNumbers(item.BandBegin) + BandEdgeNumbers(item.BandEnd) +
+                    AsBuiltDataTexts(item.AsBuilt);
         else
-            tail += QStringList(2 * BandEdgeKeys.size(), QString());
+            tail += QStringList(2 * BandEdgeKeys.size() + AsBuiltKeys().size(), QString());
         tail.append(item.Warnings.join(QLatin1Char(' ')));
         if (item.ResultRows.isEmpty())
             text += line(row + QStringList(6, QString()) + tail);
@@ -694,6 +697,16 @@ QByteArray BatchJson(const QList<TBatchItem>& items)
         };
         row.insert(QStringLiteral("band_begin"), edge(item.BandBegin));
         row.insert(QStringLiteral("band_end"), edge(item.BandEnd));
+        QJsonObject asBuilt;
+        const QStringList keys = AsBuiltKeys();
+        const QStringList texts = AsBuiltDataTexts(item.AsBuilt);
+        for (int i = 0; i < keys.size(); ++i)
+            asBuilt.insert(
+                keys.at(i),
+                keys.at(i) == QLatin1String("pim_condition")
+                    ? JsonText(texts.at(i) == QLatin1String("n/a") ? QString() : texts.at(i))
+                    : JsonNumber(texts.at(i)));
+        row.insert(QStringLiteral("as_built"), asBuilt);
         row.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(item.Warnings));
         row.insert(QStringLiteral("error"), QJsonValue::Null);
         rows.append(row);

@@ -57,6 +57,8 @@ struct TBatchItem {
     QList<double> Figures;
     // The band's beginning and end, as the band panel computes them.
     TBandPoint BandBegin;
+    // The assembly as built.
+    TAsBuilt AsBuilt;
     TBandPoint BandEnd;
     // The notes the window shows for the row, in its words and order: a connector of another
     // grade taken, parts without a list price.

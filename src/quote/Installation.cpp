@@ -44,6 +44,7 @@ TInstallation LoadInstallation(const TInstallationOptions& options)
     in.CatalogFile = AppPaths::ProgramFile(QStringLiteral("dat/tlineconnectors.dat"));
     in.ImagesFile = AppPaths::ProgramFile(QStringLiteral("dat/images.dat"));
     in.JumpersFile = AppPaths::ProgramFile(QStringLiteral("dat/jumpers.dat"));
+    in.SpecsFile = AppPaths::ProgramFile(QStringLiteral("dat/specs.dat"));
     QStringList required = {in.PriceFile, in.CatalogFile};
     if (options.Pictures)
         required.append(in.ImagesFile);
@@ -58,6 +59,7 @@ TInstallation LoadInstallation(const TInstallationOptions& options)
         }
     }
 
+    in.Specs = ReadSpecFile(in.SpecsFile, in.SpecProblems);
     try {
         try {
             in.PriceList = TPriceList(TTextBuffer::ReadFile(in.PriceFile));

@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "catalog/CatalogRecords.h"
+#include "catalog/Specs.h"
 #include "platform/AppPaths.h"
 #include "pricing/ExchangeRates.h"
 #include "pricing/PriceList.h"
@@ -45,6 +46,11 @@ struct TInstallation {
     QString ImagesFile;
     QStringList ImageTable;
     QString JumpersFile;
+    // The optional specification data, and the lines of it that could not be read (each with
+    // its file and line; the rest of the file is used).
+    QString SpecsFile;
+    TSpecData Specs;
+    QList<TDataError> SpecProblems;
 
     // How far loading got: each stage is done only when the ones before it were.
     enum class TStage { Nothing, PriceList, Rates, Catalog, Pictures };

@@ -96,6 +96,9 @@ TInstallation LoadForQuoting(QIODevice& err)
         Write(err, QStringLiteral("The exchange rates cannot be read, so prices are in US "
                                   "dollars only: %1\n")
                        .arg(ratesProblem));
+    if (const QString specs = SpecProblemsText(installation.SpecProblems, QStringLiteral("\n"));
+        !specs.isEmpty())
+        Write(err, specs + QLatin1Char('\n'));
     return installation;
 }
 
@@ -148,8 +151,9 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         TBatchSources sources;
         sources.Cables = &installation.Cables;
         sources.Strict = options.Strict;
-        sources.Quote = {&installation.PriceList, &installation.Rates, installation.RatesAvailable,
-                         &jumpers, installation.JumpersFile};
+        sources.Quote = {&installation.PriceList,     &installation.Rates,
+                         installation.RatesAvailable, &jumpers,
+                         installation.JumpersFile,    &installation.Specs};
         items = QuoteBatch(table, sources, tag);
         const QByteArray bytes = options.Json ? BatchJson(items) : BatchCsv(items);
         if (options.Output.isEmpty()) {

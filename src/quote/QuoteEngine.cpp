@@ -84,6 +84,25 @@ QStringList UnpricedParts(const TQuoteResult& quote, const TQuoteRequest& reques
     return parts;
 }
 
+// The assembly as built: the connectors the page lists (a parts list's included ones, both of an
+// assembly), at the figures' length and over page 1's band.
+TAsBuilt AsBuiltOf(const TQuoteResult& quote, const TQuoteRequest& request,
+                   const TQuoteSources& sources)
+{
+    const TJumper& assembly = quote.Assembly;
+    const bool partsList = quote.Page == TQuotePage::PartsList;
+    TAsBuiltInput input;
+    input.Cable = assembly.Cable;
+    input.Top = !partsList || request.IncludeTop ? assembly.TopConnector : nullptr;
+    input.Bottom = !partsList || request.IncludeBottom ? assembly.BottomConnector : nullptr;
+    input.LengthInFeet = quote.FiguresInFeet;
+    input.Length = quote.FiguresLength;
+    input.BeginMHz = request.BeginFrequency;
+    input.EndMHz = request.EndFrequency;
+    input.Specs = sources.Specs;
+    return AssemblyAsBuilt(input);
+}
+
 // The prices of the quote's cable (in the request's unit) and included connectors, into the
 // quote's assembly.
 void LookUpQuotePrices(TQuoteResult& quote, const TQuoteRequest& request,
@@ -108,6 +127,7 @@ void QuotePartsList(TQuoteResult& quote, const TQuoteRequest& request, const TQu
     quote.Figures =
         PerformanceFigures(*quote.Assembly.Cable, !request.Metres, request.BeginFrequency,
                            request.EndFrequency, request.Length);
+    quote.AsBuilt = AsBuiltOf(quote, request, sources);
     quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
     PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }
@@ -152,6 +172,7 @@ void Summarise(TQuoteResult& quote, const TQuoteRequest& request, const TQuoteSo
     quote.FiguresInFeet = !quote.Length.Metres;
     quote.Figures = PerformanceFigures(*assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
                                        request.EndFrequency, quote.FiguresLength);
+    quote.AsBuilt = AsBuiltOf(quote, request, sources);
     quote.Unpriced = UnpricedParts(quote, request, *sources.PriceList);
     PriceQuote(quote, request, sources.RatesAvailable, request.CurrencyTag);
 }

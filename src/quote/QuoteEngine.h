@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/AsBuilt.h"
 #include "catalog/CatalogRecords.h"
 #include "catalog/ConnectorLists.h"
 #include "pricing/ExchangeRates.h"
@@ -59,6 +60,8 @@ struct TQuoteSources {
     bool RatesAvailable = false;
     TJumperFile* Jumpers = nullptr;
     QString JumpersPath;
+    // The specification data (none: every part unspecified).
+    const TSpecData* Specs = nullptr;
 };
 
 // The page a quote reaches.
@@ -106,6 +109,8 @@ struct TQuoteResult {
     QList<double> Figures;
     double FiguresLength = 0;
     bool FiguresInFeet = true;
+    // The assembly as built, with the connectors actually fitted, for the same length and band.
+    TAsBuilt AsBuilt;
     // The order lines the page offers.
     QList<TOrderLine> OrderRows;
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "catalog/AsBuilt.h"
+
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+
+// The assembly as built, below the band panel of a result page: a table of the insertion loss
+// with the connectors actually fitted at the band's beginning, middle and end, and the figures
+// of the whole band (VSWR, return loss, PIM, electrical length, delay, weight, bend radius), then
+// a note naming the connectors whose loss was not specified.
+class TAsBuiltPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TAsBuiltPanel(QWidget* parent = nullptr);
+
+    void Show(const TAsBuilt& asBuilt);
+    void Clear();
+
+    QTableWidget* grdAsBuilt = nullptr;
+    QLabel* lblAsBuiltNote = nullptr;
+};
