@@ -41,7 +41,7 @@ void OrderPage(const QList<TOrderLine>& orderLines)
     static_cast<void>(AddResultRows(lines, orderLines.mid(0, 8)));
     FlattenLineBreaks(lines);
     OrderTotals(lines);
-    OrderRowsShown(lines);
+    OrderRowsShown(lines, OrderTotals(lines));
     RemoveItems(lines, {0, 2, -1, 1000});
 }
 

@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int RowHeight = 24;
@@ -33,8 +35,13 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
     grdAsBuilt->setFocusPolicy(Qt::NoFocus);
     grdAsBuilt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdAsBuilt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sizes fixed here: the table is never measured again when the window lays out its pages.
     QHeaderView* header = grdAsBuilt->horizontalHeader();
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    int nameWidth = 0;
+    for (const TAsBuiltRow& row : rows)
+        nameWidth = std::max(nameWidth, fontMetrics().horizontalAdvance(row.Name));
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->resizeSection(0, nameWidth + 16);
     for (int column = 1; column < 4; ++column)
         header->setSectionResizeMode(column, QHeaderView::Stretch);
     for (int row = 0; row < rows.size(); ++row) {

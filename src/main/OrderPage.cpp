@@ -202,10 +202,10 @@ void TfrmMain::RefreshOrderGrid()
         // editor stays open. The cells themselves are kept and change only where the order did.
         grdOrder->clearSelection();
         grdOrder->reset();
-        const int rows = static_cast<int>(Order.OrderLines.size());
-        grdOrder->setRowCount(rows);
-        for (int row = 0; row < rows; ++row)
-            FillOrderRow(row, OrderRowShown(Order.OrderLines.at(row), totals.Extended.at(row)));
+        const QList<QStringList> rows = OrderRowsShown(Order.OrderLines, totals);
+        grdOrder->setRowCount(static_cast<int>(rows.size()));
+        for (int row = 0; row < rows.size(); ++row)
+            FillOrderRow(row, rows.at(row));
     }
     ShowOrderTotal(totals);
     // Laid out now rather than at the next turn of the event loop, so that a page that is just

@@ -76,13 +76,15 @@ TResultContent TfrmMain::ResultContent()
         content.TotalValue = edTotal->text();
         content.Performance = LabelValues(grdJumperspecs);
         break;
-    default:
+    default: {
         content.Kind = TContentKind::Order;
         content.Headings = Headings(grdOrder, 6);
-        content.GridRows = OrderRowsShown(Order.OrderLines);
+        const TOrderTotals totals = OrderTotals(Order.OrderLines);
+        content.GridRows = OrderRowsShown(Order.OrderLines, totals);
         content.TotalLabel = lblOrderTotal->text();
-        content.TotalValue = FormatFixed2(OrderTotals(Order.OrderLines).Total);
+        content.TotalValue = FormatFixed2(totals.Total);
         break;
+    }
     }
     // The order's prices are in its own currency, not the one chosen now.
     content.ForeignCurrency = content.Kind == TContentKind::Order && Order.Info.CurrencyTag > 0

@@ -191,23 +191,55 @@ TOrderTotals OrderTotals(const QList<TOrderLine>& orderLines)
     return totals;
 }
 
-QStringList OrderRowShown(const TOrderLine& line, double extended)
+namespace {
+
+// The user's number format, looked up once for many rows.
+class TUserFormat
 {
-    return {ToUserNumber(line.Quantity.Text),
+public:
+    TUserFormat() : Locale(UserLocale()), Point(Locale.decimalPoint()), Zero(Locale.zeroDigit()) {}
+
+    // As ToUserNumber.
+    QString Number(const QString& dataText) const
+    {
+        QString text = SwapDecimalSeparator(dataText, QStringLiteral("."), Point);
+        if (Zero.size() == 1 && Zero != QLatin1String("0"))
+            for (QChar& c : text)
+                if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                    c = QChar(Zero.at(0).unicode() + (c.unicode() - u'0'));
+        return text;
+    }
+    // As FormatFixed2; a number of zero or more without asking the locale for each.
+    QString Fixed2(double value) const
+    {
+        return value >= 0 ? Number(FormatFixed2Data(value)) : Locale.toString(value, 'f', 2);
+    }
+
+private:
+    QLocale Locale;
+    QString Point;
+    QString Zero;
+};
+
+QStringList RowShown(const TUserFormat& format, const TOrderLine& line, double extended)
+{
+    return {format.Number(line.Quantity.Text),
             line.Unit,
             line.PartNumber,
             line.Description,
-            ToUserNumber(line.UnitPrice.Text),
-            FormatFixed2(extended)};
+            format.Number(line.UnitPrice.Text),
+            format.Fixed2(extended)};
 }
 
-QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines)
+} // namespace
+
+QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines, const TOrderTotals& totals)
 {
-    const TOrderTotals totals = OrderTotals(orderLines);
+    const TUserFormat format;
     QList<QStringList> rows;
     rows.reserve(orderLines.size());
     for (qsizetype i = 0; i < orderLines.size(); ++i)
-        rows.append(OrderRowShown(orderLines.at(i), totals.Extended.at(i)));
+        rows.append(RowShown(format, orderLines.at(i), totals.Extended.at(i)));
     return rows;
 }
 

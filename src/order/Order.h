@@ -144,9 +144,8 @@ struct TOrderTotals {
 TOrderTotals OrderTotals(const QList<TOrderLine>& orderLines);
 
 // The order's rows as the order page shows them: quantity, unit, part number, description, unit
-// price and extended price, the numbers in the user's format.
-QStringList OrderRowShown(const TOrderLine& line, double extended);
-QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines);
+// price and extended price (of these totals), the numbers in the user's format.
+QList<QStringList> OrderRowsShown(const QList<TOrderLine>& orderLines, const TOrderTotals& totals);
 
 // Removes the lines at these positions (0 for the first); the other lines keep their order.
 // Positions outside the order are ignored.
