@@ -6,6 +6,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/Performance.h"
 #include "catalog/Specs.h"
+#include "reports/Datasheet.h"
 
 #include <QTest>
 
@@ -49,6 +50,7 @@ private slots:
     void figures();
     void vswrAtOneFrequency();
     void specificationFile();
+    void datasheetContent();
 };
 
 void TestAsBuilt::figures_data()
@@ -166,6 +168,55 @@ void TestAsBuilt::specificationFile()
     QList<TDataError> none;
     QVERIFY(ReadSpecFile("/nonexistent/specs.dat", none).Connectors.isEmpty());
     QVERIFY(none.isEmpty());
+}
+
+void TestAsBuilt::datasheetContent()
+{
+    QList<TDataError> problems;
+    const TSpecData specs = ParseSpecs(SpecLines, "specs.dat", problems);
+    const TTransmissionLine cable = ParseCableLine(Cable);
+    TConnector top = Connector("T-1");
+    top.ActualInterface = "N Male";
+    TConnector bottom = Connector("Z-9");
+    bottom.ActualInterface = "N Female";
+
+    // A custom feeder fitted at the top only: named by its description, its bottom end empty.
+    TQuoteRequest request;
+    request.Feeder = true;
+    request.LengthText = "50";
+    request.Length = 50;
+    request.IncludeBottom = false;
+    TQuoteResult quote;
+    quote.Page = TQuotePage::PartsList;
+    quote.Assembly.Cable = &cable;
+    quote.Assembly.TopConnector = &top;
+    quote.Assembly.BottomConnector = &bottom;
+    quote.Figures = PerformanceFigures(cable, true, 400, 1600, 50);
+    quote.AsBuilt = AssemblyAsBuilt({&cable, &top, nullptr, true, 50, 400, 1600, &specs});
+    TDatasheet sheet = DatasheetOf(quote, request, "12/1/26");
+    QCOMPARE(sheet.Name, QString("50 foot feeder, C-1, top: N Male, bottom: no connector"));
+    QCOMPARE(sheet.TopInterface, QString("N Male"));
+    QVERIFY(sheet.BottomInterface.isEmpty());
+    QCOMPARE(sheet.CableCaption, QString("C-1, 50 ft"));
+    QCOMPARE(sheet.Figures.size(), 7);
+    QCOMPARE(sheet.AsBuilt.first().Values.size(), 3);
+    QCOMPARE(sheet.CurveMHz.size(), AsBuiltCurvePoints);
+    QCOMPARE(sheet.Mechanical.at(0).Value, Local("0.8"));
+    QCOMPARE(sheet.Mechanical.at(4).Value, QString("CMR"));
+
+    // A standard assembly: its part number; what the data leaves out is "not specified".
+    quote.Page = TQuotePage::Final;
+    quote.Assembly.PartNumber = "PN-6";
+    quote.Description = "6 foot cable assembly\rSPECIAL INSTRUCTIONS:";
+    quote.AsBuilt = AssemblyAsBuilt({&cable, &top, &bottom, true, 6, 400, 1600, nullptr});
+    sheet = DatasheetOf(quote, request, "12/1/26");
+    QCOMPARE(sheet.Name, QString("PN-6"));
+    QCOMPARE(sheet.Description, QString("6 foot cable assembly\nSPECIAL INSTRUCTIONS:"));
+    QCOMPARE(sheet.BottomInterface, QString("N Female"));
+    for (const TLabelValue& row : sheet.Mechanical)
+        QCOMPARE(row.Value, NotSpecified);
+    QCOMPARE(sheet.AsBuilt.at(2).Values.first(), NotSpecified);
+    QVERIFY(!sheet.AsBuiltNote.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAsBuilt)

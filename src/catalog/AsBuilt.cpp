@@ -70,6 +70,7 @@ TAsBuilt AssemblyAsBuilt(const TAsBuiltInput& input)
     if (input.Cable == nullptr) {
         std::fill(std::begin(result.InsertionLoss), std::end(result.InsertionLoss), NaN);
         result.MaxInsertionLoss = result.MaxVswr = result.MinReturnLoss = result.PimDbc = NaN;
+        result.VelocityFactor = NaN;
         result.ElectricalLengthM = result.DelayNs = result.WeightKg = NaN;
         result.BendRadiusMm = result.BendRadiusRepeatedMm = NaN;
         return result;
@@ -113,26 +114,37 @@ TAsBuilt AssemblyAsBuilt(const TAsBuiltInput& input)
     // VSWR and return loss, worst case over the band; unknown where a fitted connector has no
     // VSWR for a frequency of it.
     // Seen from the top: the top connector's reflection as it is, the bottom one's after a trip
-    // down the cable and back.
+    // down the cable and back. NaN without connectors or where one has no VSWR.
     const bool topFitted = input.Top != nullptr;
-    double worst = fitted.isEmpty() ? NaN : 0;
-    for (const double f : std::as_const(band)) {
-        if (std::isnan(worst))
-            break;
+    const auto reflectionAt = [&](double f) {
+        if (fitted.isEmpty())
+            return NaN;
         double gamma = 0;
         for (qsizetype i = 0; i < fitted.size(); ++i) {
             const TFitted& connector = fitted.at(i);
             const std::optional<double> vswr =
                 connector.Spec != nullptr ? VswrAt(*connector.Spec, f) : std::nullopt;
-            if (!vswr) {
-                gamma = NaN;
-                break;
-            }
+            if (!vswr)
+                return NaN;
             const bool isTop = topFitted && i == 0;
             gamma += isTop ? Reflection(*vswr)
                            : Reflection(*vswr) * std::pow(10.0, -CableLoss(input, f) / 10);
         }
+        return gamma;
+    };
+    double worst = fitted.isEmpty() ? NaN : 0;
+    for (const double f : std::as_const(band)) {
+        const double gamma = reflectionAt(f);
         worst = std::isfinite(gamma) ? std::max(worst, gamma) : NaN;
+        if (std::isnan(worst))
+            break;
+    }
+    for (int point = 0; point < AsBuiltCurvePoints; ++point) {
+        const double f = f1 + (f2 - f1) * point / (AsBuiltCurvePoints - 1);
+        const double gamma = reflectionAt(f);
+        result.CurveMHz.append(f);
+        result.CurveInsertionLoss.append(InsertionLossAt(input, fitted, f));
+        result.CurveReturnLoss.append(gamma > 0 && gamma < 1 ? -20 * std::log10(gamma) : NaN);
     }
     result.MaxVswr = worst < 1 ? (1 + worst) / (1 - worst) : NaN;
     result.MinReturnLoss = worst > 0 && worst < 1 ? -20 * std::log10(worst) : NaN;
@@ -155,6 +167,7 @@ TAsBuilt AssemblyAsBuilt(const TAsBuiltInput& input)
     const TCableSpec* cable = specs.Cable(input.Cable->PartNumber);
     const double metres = LengthInMetres(input);
     const std::optional<double> factor = cable != nullptr ? cable->VelocityFactor : std::nullopt;
+    result.VelocityFactor = factor ? *factor : NaN;
     result.ElectricalLengthM = factor ? metres / *factor : NaN;
     result.DelayNs = factor ? metres / (*factor * SpeedOfLightMPerNs) : NaN;
     std::optional<double> perUnit;
@@ -225,7 +238,7 @@ QStringList AsBuiltDataTexts(const TAsBuilt& asBuilt)
             DataValue(asBuilt.BendRadiusMm)};
 }
 
-QList<TAsBuiltRow> AsBuiltRows(const TAsBuilt& asBuilt)
+QString PimText(const TAsBuilt& asBuilt)
 {
     QString pim = UserValue(asBuilt.PimDbc);
     if (std::isfinite(asBuilt.PimDbc)) {
@@ -233,6 +246,12 @@ QList<TAsBuiltRow> AsBuiltRows(const TAsBuilt& asBuilt)
         if (!asBuilt.PimCondition.isEmpty())
             pim += QStringLiteral(" (") + asBuilt.PimCondition + QLatin1Char(')');
     }
+    return pim;
+}
+
+QList<TAsBuiltRow> AsBuiltRows(const TAsBuilt& asBuilt)
+{
+    const QString pim = PimText(asBuilt);
     return {{QStringLiteral("Insertion loss as built (dB)"),
              {FigureText(asBuilt.InsertionLoss[0]), FigureText(asBuilt.InsertionLoss[1]),
               FigureText(asBuilt.InsertionLoss[2])}},

@@ -15,6 +15,7 @@
 
 inline constexpr double DefaultConnectorLoss = 0.05; // dB per sqrt(GHz)
 inline constexpr double SpeedOfLightMPerNs = 0.299792458;
+inline constexpr int AsBuiltCurvePoints = 61;
 
 struct TAsBuiltInput {
     const TTransmissionLine* Cable = nullptr;
@@ -48,7 +49,13 @@ struct TAsBuilt {
     double WeightKg = 0;          // the cable by its length and the fitted connectors
     double BendRadiusMm = 0;      // the cable's minimum, single bend
     double BendRadiusRepeatedMm = 0;
+    double VelocityFactor = 0;
     QString FireRating;
+    // The insertion loss and the return-loss limit (the return loss the connectors' VSWR allows,
+    // NaN where unknown) at CurvePoints frequencies evenly over the band, for a chart.
+    QList<double> CurveMHz;
+    QList<double> CurveInsertionLoss;
+    QList<double> CurveReturnLoss;
     // The fitted connectors whose loss coefficient was taken as DefaultConnectorLoss.
     QStringList DefaultLossParts;
 };
@@ -72,3 +79,5 @@ struct TAsBuiltRow {
     QStringList Values;
 };
 QList<TAsBuiltRow> AsBuiltRows(const TAsBuilt& asBuilt);
+// The PIM as the table shows it: "-155 dBc (2 x 20 W)", "n/a" when unknown.
+QString PimText(const TAsBuilt& asBuilt);
