@@ -4,16 +4,19 @@
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "platform/PrintDialogs.h"
+#include "platform/RadioGroup.h"
 #include "reports/MPReporter.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
@@ -106,6 +109,7 @@ private slots:
     void quotePdf();
     void quotePdfKeepsToTheBody();
     void workbookOnEveryOutputPage();
+    void datasheetPdf();
 
 private:
     void Open(const QString& text);
@@ -356,6 +360,42 @@ void TestQuoteDocument::workbookOnEveryOutputPage()
     xlsx->trigger();
     QCOMPARE(Dialogs::TakeMessages().size(), 1);
     QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
+}
+
+void TestQuoteDocument::datasheetPdf()
+{
+    // The summary of a standard assembly; the data names its cable only.
+    Stop();
+    Prepare(TTestInstallation::PrenvoJumperCatalog());
+    Install->WriteProgramFile(QStringLiteral("dat/specs.dat"),
+                              QStringLiteral("[Cables]\nKRV4-50B=0.88|125||0.0671||CMR|\n"));
+    Launch();
+    Dialogs::TakeMessages();
+    QAction* datasheet = W().findChild<QAction*>(QStringLiteral("DatasheetPdf1"));
+    QVERIFY(!datasheet->isEnabled());
+    Group("rgCableType")->Button(1)->click();
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    QCOMPARE(W().CurrentPage(), TPage::Final);
+    QVERIFY(datasheet->isEnabled());
+    auto* grid = W().findChild<QTableWidget*>(QStringLiteral("grdFinal"));
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("sheet.pdf"));
+    FileDialogs::SetNextFileName(path);
+    W().findChild<QWidget*>(QStringLiteral("tsFinal"))
+        ->findChild<QPushButton*>(QStringLiteral("btnDatasheet"))
+        ->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(path)});
+    const QString text = PdfPages(path).join(QLatin1Char('\n'));
+    QVERIFY2(text.contains(grid->item(0, 1)->text()), qPrintable(text));
+    for (int row = 3; row < 10; ++row)
+        QVERIFY2(text.contains(grid->item(row, 1)->text()), qPrintable(grid->item(row, 1)->text()));
+    QVERIFY2(text.contains(QStringLiteral("not specified")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("CMR")));
+    // No price: a datasheet is not a quote.
+    QVERIFY(!text.contains(grid->item(2, 1)->text()));
+    QVERIFY(!text.contains(QStringLiteral("USD")));
 }
 
 QTEST_MAIN(TestQuoteDocument)

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,9 +22,14 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
+    auto* titleRow = new QHBoxLayout;
     auto* title = new QLabel(QStringLiteral("Assembly as built, with the connectors fitted"), this);
     title->setObjectName(QStringLiteral("lblAsBuilt"));
-    layout->addWidget(title);
+    titleRow->addWidget(title, 1);
+    btnDatasheet = new QPushButton(QStringLiteral("Datas&heet PDF..."), this);
+    btnDatasheet->setObjectName(QStringLiteral("btnDatasheet"));
+    titleRow->addWidget(btnDatasheet);
+    layout->addLayout(titleRow);
 
     const QList<TAsBuiltRow> rows = AsBuiltRows(AssemblyAsBuilt({}));
     grdAsBuilt = new QTableWidget(static_cast<int>(rows.size()), 4, this);

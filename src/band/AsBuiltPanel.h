@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // The assembly as built, below the band panel of a result page: a table of the insertion loss
@@ -21,5 +22,7 @@ public:
     void Clear();
 
     QTableWidget* grdAsBuilt = nullptr;
+    // "Datasheet PDF...": the datasheet of this assembly (its action is the quote documents').
+    QPushButton* btnDatasheet = nullptr;
     QLabel* lblAsBuiltNote = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "band/BandPanels.h"
 #include "batch/ImportAssemblies.h"
+#include "documents/DatasheetActions.h"
 #include "documents/OrderDocument.h"
 #include "documents/QuoteActions.h"
 #include "platform/AppPaths.h"
@@ -49,6 +50,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
             [this](int index) { emit WindowEvents->PageChanged(static_cast<TPage>(index)); });
     new TQuoteActions(*this);
     new TBandPanels(*this);
+    new TDatasheetActions(*this);
     new TWindowPlacement(*this);
     new TImportAssemblies(*this);
     new TOrderDocument(*this);
