@@ -8,6 +8,7 @@
 #include "platform/RadioGroup.h"
 #include "pricing/Currencies.h"
 #include "quote/BatchQuote.h"
+#include "quote/QuoteCommand.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -516,6 +517,25 @@ void TestBatchQuote::commandLine()
     QCOMPARE(field(cells, "line_description"), "'+CMD");
     QCOMPARE(field(cells, "line_quantity"), "-2");
     QCOMPARE(field(cells, "total"), "-3");
+
+    // Datasheets: one per quoted row, named after the part number or the row; none for the
+    // refused row.
+    const QString sheets = Install->ProgramFolder() + QStringLiteral("/sheets/new");
+    QCOMPARE(run({input, QStringLiteral("--datasheets"), sheets}).first, 1);
+    QCOMPARE(QDir(sheets).entryList(QDir::Files, QDir::Name),
+             (QStringList{"KJ4-DMDM-6.pdf", "row-4.pdf"}));
+    QFile sheet(QDir(sheets).filePath(QStringLiteral("row-4.pdf")));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    QVERIFY(sheet.read(5) == "%PDF-");
+    TBatchItem named;
+    named.PartNumber = QStringLiteral("A/B C\u00e9");
+    TBatchItem unnamed;
+    unnamed.Row = 7;
+    TBatchItem failed;
+    failed.Error = QStringLiteral("no");
+    QCOMPARE(
+        DatasheetFileNames({named, failed, named, unnamed, named}),
+        (QStringList{"A_B_C\u00e9.pdf", "A_B_C\u00e9-2.pdf", "row-7.pdf", "A_B_C\u00e9-3.pdf"}));
 
     const auto [code, json] = run({input, QStringLiteral("--json")});
     QCOMPARE(code, 1);

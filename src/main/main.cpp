@@ -1,3 +1,4 @@
+#include "documents/DatasheetPdf.h"
 #include "main/TfrmMain.h"
 #include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -40,7 +42,23 @@ int RunQuote(int argc, char* argv[])
         qunsetenv("LC_ALL");
     }
     qputenv("LC_NUMERIC", "C");
-    return RunCommand(argc, argv, RunQuoteCommand);
+    bool datasheets = false;
+    for (int i = 2; i < argc; ++i)
+        datasheets = datasheets || std::strcmp(argv[i], "--datasheets") == 0;
+    if (!datasheets)
+        return RunCommand(argc, argv,
+                          [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
+                              return RunQuoteCommand(arguments, out, err);
+                          });
+    // Datasheets are drawn with the window's fonts and painter, still without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    NameApplication();
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+        return 2;
+    return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err, WriteDatasheetPdf);
 }
 
 // "ferrolyn --register-common-files FOLDER": the launcher's registration.
@@ -58,7 +76,7 @@ int main(int argc, char* argv[])
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs("Usage: ferrolyn [OPEN ORDER.fyn]\n"
                    "       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] "
-                   "[--strict]\n"
+                   "[--strict] [--datasheets DIR]\n"
                    "       ferrolyn --register-common-files FOLDER\n"
                    "Without arguments, opens the configurator; with OPEN and an order file, opens "
                    "that order.\n"

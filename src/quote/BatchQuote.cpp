@@ -538,6 +538,8 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
         item.Currency = QuoteCurrency(tag, sources.Quote.RatesAvailable).Code;
         item.Figures = quote.Figures;
         item.AsBuilt = quote.AsBuilt;
+        if (sources.Datasheets)
+            item.Datasheet = DatasheetOf(quote, request, sources.PricingDate);
         const QList<TBandPoint> band =
             BandRows(*quote.Assembly.Cable, quote.FiguresInFeet, request.BeginFrequency,
                      request.EndFrequency, quote.FiguresLength);

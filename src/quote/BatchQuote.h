@@ -3,6 +3,7 @@
 #include "catalog/Band.h"
 #include "quote/Csv.h"
 #include "quote/QuoteEngine.h"
+#include "reports/Datasheet.h"
 
 #include <QByteArray>
 #include <QList>
@@ -38,6 +39,9 @@ struct TBatchSources {
     TQuoteSources Quote;
     // A row with a part without a usable list price is refused rather than quoted at 0.
     bool Strict = false;
+    // Each quoted row's datasheet is made, with this pricing date (as the result pages show it).
+    bool Datasheets = false;
+    QString PricingDate;
 };
 
 // The quote of one row.
@@ -57,8 +61,9 @@ struct TBatchItem {
     QList<double> Figures;
     // The band's beginning and end, as the band panel computes them.
     TBandPoint BandBegin;
-    // The assembly as built.
+    // The assembly as built, and the datasheet when the sources ask for one.
     TAsBuilt AsBuilt;
+    TDatasheet Datasheet;
     TBandPoint BandEnd;
     // The notes the window shows for the row, in its words and order: a connector of another
     // grade taken, parts without a list price.

@@ -7,17 +7,23 @@
 #include "catalog/Catalog.h"
 #include "platform/AppPaths.h"
 #include "pricing/Currencies.h"
+#include "pricing/PricingDate.h"
 #include "quote/BatchQuote.h"
 #include "quote/Installation.h"
+#include "update/UpdateIni.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QSet>
 
 namespace {
 
 const QString Usage = QStringLiteral(
     "Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
+    "                      [--datasheets DIR]\n"
     "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
     "%1)\n"
     "and writes one line per order line to OUT.csv or the standard output.\n"
@@ -25,7 +31,9 @@ const QString Usage = QStringLiteral(
     "  --json      write JSON instead of CSV\n"
     "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
     "  --strict    refuse a row with a part that has no list price (instead of\n"
-    "              quoting it at 0 with a warning)\n");
+    "              quoting it at 0 with a warning)\n"
+    "  --datasheets DIR  write a datasheet PDF of every quoted row into DIR,\n"
+    "              named after its part number (or row-N)\n");
 
 struct TOptions {
     QString Input;
@@ -33,6 +41,7 @@ struct TOptions {
     bool Json = false;
     bool Strict = false;
     QString Currency = QStringLiteral("USD");
+    QString Datasheets;
 };
 
 void Write(QIODevice& device, const QString& text)
@@ -59,6 +68,8 @@ TOptions ParseOptions(const QStringList& arguments)
             options.Strict = true;
         else if (argument == QLatin1String("--currency"))
             options.Currency = value();
+        else if (argument == QLatin1String("--datasheets"))
+            options.Datasheets = value();
         else if (argument.startsWith(QLatin1Char('-')) || !options.Input.isEmpty())
             throw TDataError(QStringLiteral("Unknown argument \"%1\".").arg(argument));
         else
@@ -126,9 +137,53 @@ int CurrencyTag(const TOptions& options, const TInstallation& installation)
     return tag;
 }
 
+// Writes the datasheets of the quoted rows into folder; throws TDataError for the first that
+// cannot be written.
+void WriteDatasheets(const QList<TBatchItem>& items, const QString& folder,
+                     const TDatasheetWriter& write)
+{
+    if (!write)
+        throw TDataError(QStringLiteral("This program cannot draw datasheets."));
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
+        throw TDataError(QStringLiteral("The folder \"%1\" cannot be made.")
+                             .arg(QDir::toNativeSeparators(folder)));
+    const QStringList names = DatasheetFileNames(items);
+    qsizetype next = 0;
+    for (const TBatchItem& item : items) {
+        if (!item.Error.isEmpty())
+            continue;
+        const QString failure = write(item.Datasheet, QDir(folder).filePath(names.at(next++)));
+        if (!failure.isEmpty())
+            throw TDataError(failure);
+    }
+}
+
 } // namespace
 
-int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err)
+QStringList DatasheetFileNames(const QList<TBatchItem>& items)
+{
+    QStringList names;
+    QSet<QString> used;
+    for (const TBatchItem& item : items) {
+        if (!item.Error.isEmpty())
+            continue;
+        QString stem =
+            item.PartNumber.isEmpty() ? QStringLiteral("row-%1").arg(item.Row) : item.PartNumber;
+        for (QChar& c : stem)
+            if (!c.isLetterOrNumber() && c != QLatin1Char('.') && c != QLatin1Char('-') &&
+                c != QLatin1Char('_'))
+                c = QLatin1Char('_');
+        QString name = stem + QStringLiteral(".pdf");
+        for (int n = 2; used.contains(name.toCaseFolded()); ++n)
+            name = stem + QStringLiteral("-%1.pdf").arg(n);
+        used.insert(name.toCaseFolded());
+        names.append(name);
+    }
+    return names;
+}
+
+int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
+                    const TDatasheetWriter& writeDatasheet)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         Write(out, Usage.arg(BatchColumns().join(QLatin1Char(','))));
@@ -151,6 +206,10 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         TBatchSources sources;
         sources.Cables = &installation.Cables;
         sources.Strict = options.Strict;
+        sources.Datasheets = !options.Datasheets.isEmpty();
+        if (sources.Datasheets)
+            sources.PricingDate =
+                ShortDateText(LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate()));
         sources.Quote = {&installation.PriceList,     &installation.Rates,
                          installation.RatesAvailable, &jumpers,
                          installation.JumpersFile,    &installation.Specs};
@@ -163,6 +222,8 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
                                      .arg(out.errorString()));
         } else
             WriteFileAtomically(options.Output, bytes, QStringLiteral("quote"));
+        if (sources.Datasheets)
+            WriteDatasheets(items, options.Datasheets, writeDatasheet);
     } catch (const TDataError& error) {
         Write(err, error.FullText() + QLatin1Char('\n'));
         return 2;
