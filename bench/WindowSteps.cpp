@@ -1,6 +1,7 @@
 #include "WindowSteps.h"
 
 #include "band/BandPanel.h"
+#include "documents/DatasheetPdf.h"
 #include "documents/OrderDocument.h"
 
 #include "BenchConfig.h"
@@ -9,6 +10,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/RadioGroup.h"
 #include "quote/BatchQuote.h"
+#include "quote/QuoteCommand.h"
 #include "SyntheticInstallation.h"
 
 #include <QAction>
@@ -347,6 +349,19 @@ QList<TStepResult> TWizardDriver::Run()
             return QString();
         }));
 
+    // The datasheet of the final summary, made and drawn as File > Datasheet PDF... makes it.
+    QByteArray datasheet;
+    results.append(Step(
+        QStringLiteral("datasheet PDF of the final summary (DatasheetOf and DatasheetPdfBytes)"),
+        nullptr,
+        [&](int) {
+            datasheet = DatasheetPdfBytes(
+                DatasheetOf(Window->CurrentQuote(), Window->CurrentRequest(), QString()));
+        },
+        [&](int) {
+            return datasheet.startsWith("%PDF-") ? QString() : QStringLiteral("no PDF was made");
+        }));
+
     // A currency change re-prices the shown result page.
     auto currencyOf = [](int run) {
         return run % 2 == 0 ? "Euro1" : "US1";
@@ -497,6 +512,32 @@ QList<TStepResult> TWizardDriver::Run()
                 if (!item.Error.isEmpty())
                     return QStringLiteral("row %1: %2").arg(item.Row).arg(item.Error);
             return quoted.size() == 1000 ? QString() : QStringLiteral("rows are missing");
+        }));
+    // ferrolyn quote --datasheets: the same rows, each quoted row's datasheet written to a folder.
+    const QString sheets = QDir(Installation.ProgramFolder).filePath(QStringLiteral("sheets"));
+    QStringList written;
+    results.append(Step(
+        QStringLiteral("--datasheets for 1,000 CSV rows (quote, draw and write each PDF)"),
+        [&](int) { QDir(sheets).removeRecursively(); },
+        [&](int) {
+            TBatchSources sources;
+            sources.Cables = &Window->Catalog();
+            sources.Quote = Window->QuoteSources();
+            sources.Datasheets = true;
+            const QList<TBatchItem> items = QuoteBatch(ParseCsv(batch), sources, 1);
+            QDir().mkpath(sheets);
+            const QStringList names = DatasheetFileNames(items);
+            written.clear();
+            for (qsizetype i = 0, n = 0; i < items.size(); ++i)
+                if (items.at(i).Error.isEmpty() &&
+                    WriteDatasheetPdf(items.at(i).Datasheet, QDir(sheets).filePath(names.at(n++)))
+                        .isEmpty())
+                    written.append(names.at(n - 1));
+        },
+        [&](int) {
+            return QDir(sheets).entryList(QDir::Files).size() == 1000 && written.size() == 1000
+                       ? QString()
+                       : QStringLiteral("%1 datasheets were written").arg(written.size());
         }));
     results.append(Step(
         QStringLiteral("Import Assemblies of 1,000 rows (with progress) into an empty order"),

@@ -59,9 +59,19 @@ public:
     {
         Page = 1;
         Y = Margin;
-        Block(2 * Line + 8, [this] {
-            Text(Title, Margin, Y, Sheet.Name);
-            Y += 24;
+        // The name wraps: an assembly without a part number is named by its description.
+        const QFontMetricsF titleMetrics(Title, Device);
+        const double titleWidth = PageWidth - 2 * Margin;
+        const double titleHeight =
+            titleMetrics.boundingRect(QRectF(0, 0, titleWidth, 10000), Qt::TextWordWrap, Sheet.Name)
+                .height();
+        Block(titleHeight + 8, [&] {
+            if (Painter != nullptr) {
+                Painter->setFont(Title);
+                Painter->drawText(QRectF(Margin, Y, titleWidth, titleHeight + 2), Qt::TextWordWrap,
+                                  Sheet.Name);
+            }
+            Y += titleHeight + 8;
         });
         for (const QString& line : Sheet.Description.split(QLatin1Char('\n')))
             Block(Line, [&] { Text(Body, Margin, Y, line), Y += Line; });
