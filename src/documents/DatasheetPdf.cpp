@@ -1,16 +1,12 @@
 #include "DatasheetPdf.h"
 
-#include "base/DataError.h"
 #include "base/LineFormat.h"
-#include "base/SafeFile.h"
 #include "documents/QuotePdf.h"
 
-#include <QBuffer>
-#include <QDir>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -292,31 +288,11 @@ int DrawDatasheet(const TDatasheet& sheet, QPagedPaintDevice* device)
 
 QByteArray DatasheetPdfBytes(const TDatasheet& sheet)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(300);
-        writer.setPageSize(QuotePaperSize());
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(QStringLiteral("Datasheet ") + sheet.Name);
-        writer.setCreator(QStringLiteral("Ferrolyn"));
-        if (DrawDatasheet(sheet, &writer) == 0)
-            return {};
-    }
-    return buffer.data();
+    return PdfBytes(QStringLiteral("Datasheet ") + sheet.Name,
+                    [&sheet](QPagedPaintDevice* device) { return DrawDatasheet(sheet, device); });
 }
 
 QString WriteDatasheetPdf(const TDatasheet& sheet, const QString& path)
 {
-    const QByteArray bytes = DatasheetPdfBytes(sheet);
-    if (bytes.isEmpty())
-        return QStringLiteral("Cannot write the PDF file \"%1\": the datasheet could not be drawn.")
-            .arg(QDir::toNativeSeparators(path));
-    try {
-        WriteFileAtomically(path, bytes, QStringLiteral("PDF file"));
-    } catch (const TDataError& error) {
-        return error.FullText();
-    }
-    return {};
+    return WritePdfFile(DatasheetPdfBytes(sheet), path, QStringLiteral("datasheet"));
 }

@@ -355,7 +355,6 @@ void PrepareWriter(QPdfWriter& writer)
     writer.setResolution(300);
     writer.setPageSize(QuotePaperSize());
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QStringLiteral("Quotation"));
     writer.setCreator(QStringLiteral("Ferrolyn"));
 }
 
@@ -389,31 +388,42 @@ int DrawQuote(const TQuoteDocument& quote, QPagedPaintDevice* device)
     return painter.end() ? pages : 0;
 }
 
-QByteArray QuotePdfBytes(const TQuoteDocument& quote)
+QByteArray PdfBytes(const QString& title, const std::function<int(QPagedPaintDevice*)>& draw)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
         PrepareWriter(writer);
-        if (DrawQuote(quote, &writer) == 0)
+        writer.setTitle(title);
+        if (draw(&writer) == 0)
             return {};
     }
     return buffer.data();
 }
 
-QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path)
+QString WritePdfFile(const QByteArray& bytes, const QString& path, const QString& what)
 {
-    const QByteArray bytes = QuotePdfBytes(quote);
     if (bytes.isEmpty())
-        return QStringLiteral("Cannot write the PDF file \"%1\": the quote could not be drawn.")
-            .arg(QDir::toNativeSeparators(path));
+        return QStringLiteral("Cannot write the PDF file \"%1\": the %2 could not be drawn.")
+            .arg(QDir::toNativeSeparators(path), what);
     try {
         WriteFileAtomically(path, bytes, QStringLiteral("PDF file"));
     } catch (const TDataError& error) {
         return error.FullText();
     }
     return {};
+}
+
+QByteArray QuotePdfBytes(const TQuoteDocument& quote)
+{
+    return PdfBytes(QStringLiteral("Quotation"),
+                    [&quote](QPagedPaintDevice* device) { return DrawQuote(quote, device); });
+}
+
+QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path)
+{
+    return WritePdfFile(QuotePdfBytes(quote), path, QStringLiteral("quote"));
 }
 
 bool PrintQuote(QWidget* parent, const TQuoteDocument& quote)

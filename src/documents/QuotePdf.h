@@ -5,6 +5,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QWidget;
 
@@ -24,6 +26,13 @@ QByteArray QuotePdfBytes(const TQuoteDocument& quote);
 // Writes the quote as a PDF file; the file is replaced only when the whole document is written.
 // An empty text on success, else the message to show.
 QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path);
+
+// A document drawn by draw (which returns its number of pages, 0 when it cannot be drawn) as PDF
+// bytes on the region's paper, with this title; empty when it cannot be drawn.
+QByteArray PdfBytes(const QString& title, const std::function<int(QPagedPaintDevice*)>& draw);
+// Writes PDF bytes as a file, replaced only when the whole document is written. An empty text on
+// success, else the message to show (what: "quote", "datasheet").
+QString WritePdfFile(const QByteArray& bytes, const QString& path, const QString& what);
 
 // Prints the quote through the print dialog. False when cancelled or failed; a failure is
 // reported in a message.
