@@ -1,4 +1,4 @@
-// Specification data: read as start-up reads it, then the assembly as built for the parts it
+// Part data: read as start-up reads it, then the assembly as built for the parts it
 // names on a sample cable; every figure is a number or unknown, never out of its sense.
 
 #include "FuzzSupport.h"

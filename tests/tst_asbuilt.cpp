@@ -1,6 +1,6 @@
-// The assembly as built and the specification data it comes from: hand-computed figures for a
+// The assembly as built and the part data it comes from: hand-computed figures for a
 // jumper, a feeder with its top connector only and one without connectors, in feet and metres;
-// the VSWR of two connectors at one frequency; a specification file with a malformed line, a
+// the VSWR of two connectors at one frequency; a part data file with a malformed line, a
 // part it does not name and a field it leaves empty.
 #include "catalog/AsBuilt.h"
 #include "catalog/Catalog.h"
@@ -49,7 +49,7 @@ private slots:
     void figures_data();
     void figures();
     void vswrAtOneFrequency();
-    void specificationFile();
+    void partDataFile();
     void datasheetContent();
 };
 
@@ -137,7 +137,7 @@ void TestAsBuilt::vswrAtOneFrequency()
     QVERIFY(problems.isEmpty());
 }
 
-void TestAsBuilt::specificationFile()
+void TestAsBuilt::partDataFile()
 {
     QList<TDataError> problems;
     const TSpecData specs = ParseSpecs(SpecLines, "specs.dat", problems);
@@ -148,7 +148,7 @@ void TestAsBuilt::specificationFile()
     QVERIFY2(texts.at(0).startsWith("'abc' is not a valid floating point value") &&
                  texts.at(0).contains("specs.dat") && texts.at(0).contains("8"),
              qPrintable(texts.at(0)));
-    QVERIFY2(texts.at(1).contains("is not a specification line") && texts.at(1).contains("9"),
+    QVERIFY2(texts.at(1).contains("is not a part data line") && texts.at(1).contains("9"),
              qPrintable(texts.at(1)));
     QVERIFY2(texts.at(2).contains("'oops' is not a VSWR range") && texts.at(2).contains("10"),
              qPrintable(texts.at(2)));
@@ -161,7 +161,7 @@ void TestAsBuilt::specificationFile()
     QCOMPARE(VswrAt(*specs.Connector("B-1"), 1000), std::optional<double>(2.0));
     QCOMPARE(VswrAt(*specs.Connector("B-1"), 7000), std::nullopt);
     const QString note = SpecProblemsText(problems, "\n");
-    QVERIFY(note.startsWith("Some specification data cannot be read"));
+    QVERIFY(note.startsWith("Some part data cannot be read"));
     for (const QString& text : texts)
         QVERIFY(note.contains(text));
     // A missing file is no data and no problem.

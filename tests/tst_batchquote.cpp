@@ -437,7 +437,7 @@ void TestBatchQuote::commandLine()
                       Row("jumper", "6", "ft", "KRX9"),
                       Row("feeder", "20", "m", {}, {}, {}, {}, {}, "top")}));
     file.close();
-    // Specification data for the cable and its 7-16 connectors; the feeder's N connector has
+    // Part data for the cable and its 7-16 connectors; the feeder's N connector has
     // none.
     Install->WriteProgramFile(QStringLiteral("dat/specs.dat"),
                               "[Connectors]\nV4DM-P=0.03|0-3000:1.10|-155|2 x 20 W|0.15|\n"

@@ -53,7 +53,7 @@ private slots:
     void malformedCatalog();
     void catalogWithHeaderOnly();
     void missingPictureShowsPlaceholder();
-    void malformedSpecificationLines();
+    void malformedPartDataLines();
 };
 
 // clang-format off
@@ -248,7 +248,7 @@ void TestStartup::exchangeRates()
              CurrencyNote + date + QStringLiteral("."));
 }
 
-void TestStartup::malformedSpecificationLines()
+void TestStartup::malformedPartDataLines()
 {
     // Told once, each line with its file and line; the window starts, and the good line counts.
     TTestInstallation install;
@@ -260,7 +260,7 @@ void TestStartup::malformedSpecificationLines()
     const auto messages = Dialogs::TakeMessages();
     QCOMPARE(messages.size(), 1);
     const QString text = messages.first().Text;
-    QVERIFY2(text.startsWith(QStringLiteral("Some specification data cannot be read")) &&
+    QVERIFY2(text.startsWith(QStringLiteral("Some part data cannot be read")) &&
                  text.contains(QStringLiteral("'x' is not a valid floating point value")) &&
                  text.contains(QStringLiteral("'2' is not a valid floating point value")) &&
                  text.contains(QStringLiteral("specs.dat, line 3")) &&

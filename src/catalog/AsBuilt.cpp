@@ -201,7 +201,7 @@ QString DefaultLossNote(const TAsBuilt& asBuilt)
 {
     if (asBuilt.DefaultLossParts.isEmpty())
         return {};
-    return QStringLiteral("Connector loss taken as %1 dB/\u221aGHz for %2: no specification data.")
+    return QStringLiteral("Connector loss taken as %1 dB/\u221aGHz for %2: no part data.")
         .arg(FigureText(DefaultConnectorLoss), asBuilt.DefaultLossParts.join(QStringLiteral(", ")));
 }
 

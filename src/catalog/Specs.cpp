@@ -120,7 +120,7 @@ TSpecData ParseSpecs(const QStringList& lines, const QString& fileName, QList<TD
             try {
                 const QString partNumber = TrimControl(entry.Key);
                 if (!entry.Text.contains(QLatin1Char('=')) || partNumber.isEmpty())
-                    throw TDataError(QStringLiteral("'%1' is not a specification line (part "
+                    throw TDataError(QStringLiteral("'%1' is not a part data line (part "
                                                     "number=fields)")
                                          .arg(TrimControl(entry.Text).left(60)));
                 const QStringList fields = SplitFields(entry.Value);
@@ -171,7 +171,7 @@ QString SpecProblemsText(const QList<TDataError>& problems, const QString& lineB
     QStringList texts;
     for (const TDataError& problem : problems)
         texts.append(problem.FullText());
-    return QStringLiteral("Some specification data cannot be read; the parts it concerns show "
+    return QStringLiteral("Some part data cannot be read; the parts it concerns show "
                           "n/a:") +
            lineBreak + JoinBounded(texts, lineBreak);
 }

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-// Specification data (dat/specs.dat in the program folder): what the makers' datasheets state of
+// Part data (dat/specs.dat in the program folder): what the makers' datasheets state of
 // each connector and cable part number beyond the catalog. Every field is optional: a part or a
 // field the file does not give is unknown, never a default.
 //
@@ -58,7 +58,7 @@ struct TSpecData {
     const TCableSpec* Cable(const QString& partNumber) const;
 };
 
-// A specification file is a few hundred kilobytes; one beyond this is refused whole.
+// A part data file is a few hundred kilobytes; one beyond this is refused whole.
 constexpr qint64 SpecFileLimit = qint64(16) << 20;
 
 // The data of these lines; the lines that cannot be read go to problems (with fileName and their

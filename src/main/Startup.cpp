@@ -121,7 +121,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     lblforeign1->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
     lblforeign2->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
 
-    // The specification data: its unreadable lines, once.
+    // The part data: its unreadable lines, once.
     Specs = std::move(loaded.Specs);
     if (const QString problems = SpecProblemsText(loaded.SpecProblems, QStringLiteral("\r"));
         !problems.isEmpty())

@@ -188,7 +188,7 @@ private:
     TPriceList PriceList;
     TExchangeRates Rates;
     QString LastUpdateDate;
-    // jumpers.dat, read again when it changes on disk, and the specification data.
+    // jumpers.dat, read again when it changes on disk, and the part data.
     TJumperFile JumperFile;
     TSpecData Specs;
 

@@ -46,7 +46,7 @@ struct TInstallation {
     QString ImagesFile;
     QStringList ImageTable;
     QString JumpersFile;
-    // The optional specification data, and the lines of it that could not be read (each with
+    // The optional part data, and the lines of it that could not be read (each with
     // its file and line; the rest of the file is used).
     QString SpecsFile;
     TSpecData Specs;

@@ -60,7 +60,7 @@ struct TQuoteSources {
     bool RatesAvailable = false;
     TJumperFile* Jumpers = nullptr;
     QString JumpersPath;
-    // The specification data (none: every part unspecified).
+    // The part data (none: every part unspecified).
     const TSpecData* Specs = nullptr;
 };
 
