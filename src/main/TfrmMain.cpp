@@ -8,6 +8,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/Languages.h"
 #include "UiHelpers.h"
 #include "WindowPlacement.h"
 
@@ -155,6 +156,7 @@ void TfrmMain::BuildMenu()
     ViewLastOrder1 =
         action(file, QStringLiteral("ViewLastOrder1"), QStringLiteral("&View Last Order"));
     QuickUpdate1 = action(file, QStringLiteral("QuickUpdate1"), QStringLiteral("&Quick Update"));
+    Languages::AddLanguageMenu(file, this);
     file->addSeparator();
     StartOver1 = action(file, QStringLiteral("StartOver1"), QStringLiteral("S&tart Over"));
     Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"));

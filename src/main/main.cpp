@@ -1,5 +1,6 @@
 #include "documents/DatasheetPdf.h"
 #include "main/TfrmMain.h"
+#include "platform/Languages.h"
 #include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
 
@@ -14,10 +15,12 @@
 
 namespace {
 
+// Names the program and shows its texts in the user's language.
 void NameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Ferrolyn"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    Languages::Apply(Languages::SavedChoice());
 }
 
 // A command without a display: its arguments after the first, the standard output and error.

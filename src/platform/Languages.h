@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QMenu;
+class QWidget;
+
+// The language of the program's texts: the system's choice, English or a translation built into
+// the program, remembered in the program's own settings (key "Language": empty or missing for the
+// system's choice, "en" or a translation's code). Data written by the program stays English.
+namespace Languages {
+
+struct TLanguage {
+    QString Code; // "de"
+    QString Name; // in its own language: "Deutsch"
+};
+
+// The translations built into the program, by code.
+QList<TLanguage> Translations();
+// The language the system's UI languages ask for first among English and the translations;
+// English when they ask for none of them.
+QString SystemLanguage();
+// The remembered choice ("" for the system's); "" when none is remembered or it names no language
+// the program has.
+QString SavedChoice();
+// Remembers a choice; throws TDataError when the settings file cannot be written.
+void SaveChoice(const QString& choice);
+// Shows the program's texts, and Qt's own dialogs, in the chosen language ("" for the system's)
+// and sets every bound text of the open windows again.
+void Apply(const QString& choice);
+// The language now shown ("en" or a translation's code).
+QString Current();
+
+// The menu "Language1" at the end of menu: the system's choice, English and each translation by
+// its own name; choosing one applies and remembers it.
+QMenu* AddLanguageMenu(QMenu* menu, QWidget* window);
+
+} // namespace Languages

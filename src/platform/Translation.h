@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/Translate.h"
+
+#include <QList>
+#include <QStringList>
+
+class QObject;
+class QTableWidget;
+class QWidget;
+
+// A text to translate with the arguments that fill its "%1", "%2"...
+struct TTrText {
+    TTrKey Key;
+    QStringList Args;
+    QString Text() const;
+};
+
+// Sets a text property of object ("text", "title", "windowTitle", "statusTip", "toolTip",
+// "placeholderText") to the translated text and keeps its key, so that RetranslateBound sets it
+// again in another language. Binding a property again replaces its key; a property that other
+// code has since set to a text of its own is left alone by RetranslateBound.
+void BindText(QObject* object, const char* property, const TTrText& text);
+void BindText(QObject* object, const char* property, TTrKey key);
+// A control's hint: its status-bar text and tool tip.
+void BindHint(QWidget* widget, TTrKey hint);
+// A container's status-bar text alone.
+void BindStatusHint(QWidget* widget, TTrKey hint);
+// A grid's column headings.
+void BindHeadings(QTableWidget* grid, const QList<TTrKey>& headings);
+
+// Sets every bound text of root and its descendants again in the current language.
+void RetranslateBound(QObject* root);
