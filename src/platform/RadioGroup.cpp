@@ -1,5 +1,7 @@
 #include "RadioGroup.h"
 
+#include "Translation.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
@@ -22,6 +24,15 @@ TRadioGroup::TRadioGroup(const QString& name, const QString& title, const QStrin
     layout->setRowStretch(layout->rowCount(), 1);
     connect(Group, &QButtonGroup::idToggled, this,
             [this](int id, bool checked) { ButtonToggled(id, checked); });
+}
+
+TRadioGroup::TRadioGroup(const QString& name, TTrKey title, const QList<TTrKey>& items,
+                         QWidget* parent, int columns)
+    : TRadioGroup(name, QString(), QStringList(items.size(), QString()), parent, columns)
+{
+    BindText(this, "title", title);
+    for (int i = 0; i < items.size(); ++i)
+        BindText(Buttons.at(i), "text", items.at(i));
 }
 
 QRadioButton* TRadioGroup::Button(int index) const

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include "base/Translate.h"
+
 class QButtonGroup;
 class QRadioButton;
 
@@ -14,6 +16,9 @@ class TRadioGroup : public QGroupBox
     Q_OBJECT
 public:
     TRadioGroup(const QString& name, const QString& title, const QStringList& items,
+                QWidget* parent = nullptr, int columns = 1);
+    // A group whose title and items are translated, and again when the language changes.
+    TRadioGroup(const QString& name, TTrKey title, const QList<TTrKey>& items,
                 QWidget* parent = nullptr, int columns = 1);
 
     int ItemIndex() const { return Index; }
