@@ -1,5 +1,6 @@
 #include "TfrmAbout.h"
 
+#include "base/Translate.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 
@@ -19,24 +20,24 @@ const QString Team = QStringLiteral("TEAM");
 
 QString TermsText()
 {
-    return QStringLiteral(
-        "Terms\n"
-        "\n"
-        "Prices and specifications in this price list may change without notice.\n"
-        "\n"
-        "Prices apply to delivery FOB Origin for orders within the United States and EXW "
-        "factory for international orders. They do not include export packing, insurance, "
-        "taxes, tariffs or duties.\n"
-        "\n"
-        "A refundable deposit is charged for certain skids and for large cable reels.\n"
-        "\n"
-        "Every order is subject to a minimum charge of $50.00 net.\n"
-        "\n"
-        "For a quotation on a specific requirement, please contact your local Vantrel "
-        "representative or sales office.\n"
-        "\n"
-        "All orders are subject to acceptance by Vantrel and are governed by Vantrel's terms "
-        "and conditions of sale.");
+    return Tr("TfrmAbout",
+              "Terms\n"
+              "\n"
+              "Prices and specifications in this price list may change without notice.\n"
+              "\n"
+              "Prices apply to delivery FOB Origin for orders within the United States and EXW "
+              "factory for international orders. They do not include export packing, insurance, "
+              "taxes, tariffs or duties.\n"
+              "\n"
+              "A refundable deposit is charged for certain skids and for large cable reels.\n"
+              "\n"
+              "Every order is subject to a minimum charge of $50.00 net.\n"
+              "\n"
+              "For a quotation on a specific requirement, please contact your local Vantrel "
+              "representative or sales office.\n"
+              "\n"
+              "All orders are subject to acceptance by Vantrel and are governed by Vantrel's terms "
+              "and conditions of sale.");
 }
 
 bool IsModifierKey(int key)
@@ -60,14 +61,13 @@ bool IsModifierKey(int key)
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
-    Label1 = new QLabel(QStringLiteral("Ferrolyn\u2122\nRF cable assembly configurator and price "
-                                       "calculator"),
-                        this);
+    Label1 =
+        new QLabel(tr("Ferrolyn\u2122\nRF cable assembly configurator and price calculator"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont title = Label1->font();
@@ -90,7 +90,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     RxGIFAnimator1->setAlignment(Qt::AlignCenter);
     RxGIFAnimator1->hide();
 
-    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
+    btnOk = new QPushButton(tr("&Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
 
@@ -102,7 +102,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     layout->addWidget(Image1);
     layout->addWidget(Label1);
     // The version of this build, from the project's version.
-    auto* version = new QLabel(QStringLiteral("Version ") + QStringLiteral(FERROLYN_VERSION), this);
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(FERROLYN_VERSION)), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignCenter);
     layout->addWidget(version);

@@ -1,7 +1,9 @@
 #include "AsBuiltPanel.h"
 
 #include "base/LineFormat.h"
+#include "platform/Translation.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -23,11 +25,14 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* titleRow = new QHBoxLayout;
-    auto* title = new QLabel(QStringLiteral("Assembly as built, with the connectors fitted"), this);
+    auto* title = new QLabel(this);
     title->setObjectName(QStringLiteral("lblAsBuilt"));
+    BindText(title, "text",
+             TrKey("TAsBuiltPanel", "Assembly as built, with the connectors fitted"));
     titleRow->addWidget(title, 1);
-    btnDatasheet = new QPushButton(QStringLiteral("Datas&heet PDF..."), this);
+    btnDatasheet = new QPushButton(this);
     btnDatasheet->setObjectName(QStringLiteral("btnDatasheet"));
+    BindText(btnDatasheet, "text", TrKey("TAsBuiltPanel", "Datas&heet PDF..."));
     titleRow->addWidget(btnDatasheet);
     layout->addLayout(titleRow);
 
@@ -43,15 +48,11 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
     grdAsBuilt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Sizes fixed here: the table is never measured again when the window lays out its pages.
     QHeaderView* header = grdAsBuilt->horizontalHeader();
-    int nameWidth = 0;
-    for (const TAsBuiltRow& row : rows)
-        nameWidth = std::max(nameWidth, fontMetrics().horizontalAdvance(row.Name));
     header->setSectionResizeMode(0, QHeaderView::Fixed);
-    header->resizeSection(0, nameWidth + 16);
     for (int column = 1; column < 4; ++column)
         header->setSectionResizeMode(column, QHeaderView::Stretch);
     for (int row = 0; row < rows.size(); ++row) {
-        auto* name = new QTableWidgetItem(rows.at(row).Name);
+        auto* name = new QTableWidgetItem;
         name->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grdAsBuilt->setItem(row, 0, name);
         for (int column = 1; column < 4; ++column) {
@@ -66,6 +67,7 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
         }
     }
     grdAsBuilt->setHorizontalHeaderLabels({QString(), QString(), QString(), QString()});
+    ShowNames();
     grdAsBuilt->setFixedHeight(header->sizeHint().height() +
                                static_cast<int>(rows.size()) * RowHeight +
                                2 * grdAsBuilt->frameWidth());
@@ -79,8 +81,32 @@ TAsBuiltPanel::TAsBuiltPanel(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+void TAsBuiltPanel::ShowNames()
+{
+    const QList<TAsBuiltRow> rows = AsBuiltRows(AssemblyAsBuilt({}));
+    int nameWidth = 0;
+    for (int row = 0; row < rows.size() && row < grdAsBuilt->rowCount(); ++row) {
+        nameWidth = std::max(nameWidth, fontMetrics().horizontalAdvance(rows.at(row).Name));
+        grdAsBuilt->item(row, 0)->setText(rows.at(row).Name);
+    }
+    grdAsBuilt->horizontalHeader()->resizeSection(0, nameWidth + 16);
+}
+
+void TAsBuiltPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ShowNames();
+        if (Shown) {
+            const TAsBuilt shown = *Shown;
+            Show(shown);
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 void TAsBuiltPanel::Show(const TAsBuilt& asBuilt)
 {
+    Shown = asBuilt;
     QStringList headings = {QString()};
     for (const double frequency : asBuilt.Frequencies)
         headings.append(FloatToStr(frequency) + QStringLiteral(" MHz"));
@@ -96,6 +122,7 @@ void TAsBuiltPanel::Show(const TAsBuilt& asBuilt)
 
 void TAsBuiltPanel::Clear()
 {
+    Shown.reset();
     for (int row = 0; row < grdAsBuilt->rowCount(); ++row)
         for (int column = 1; column < 4; ++column)
             grdAsBuilt->item(row, column)->setText(QString());

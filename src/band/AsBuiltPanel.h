@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -25,4 +27,14 @@ public:
     // "Datasheet PDF...": the datasheet of this assembly (its action is the quote documents').
     QPushButton* btnDatasheet = nullptr;
     QLabel* lblAsBuiltNote = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The rows' names in the current language, the first column as wide as the longest.
+    void ShowNames();
+
+    // What is shown, to show it again in another language.
+    std::optional<TAsBuilt> Shown;
 };

@@ -5,11 +5,13 @@
 #include "base/SafeFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Translation.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -85,7 +87,6 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     auto* row = new QHBoxLayout;
     grdBand = new QTableWidget(3, static_cast<int>(BandHeadings().size()), this);
     grdBand->setObjectName(QStringLiteral("grdBand"));
-    grdBand->setHorizontalHeaderLabels(BandHeadings());
     grdBand->verticalHeader()->setVisible(false);
     grdBand->verticalHeader()->setDefaultSectionSize(BandRowHeight);
     grdBand->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,14 +98,6 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     QHeaderView* header = grdBand->horizontalHeader();
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->setSectionResizeMode(QHeaderView::Stretch);
-    // No column narrower than the longest word of the headings, which wrap between words.
-    int widest = 0;
-    for (const QString& heading : BandHeadings())
-        for (const QString& word : heading.split(QLatin1Char(' ')))
-            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word));
-    header->setMinimumSectionSize(widest + 6);
-    grdBand->setMinimumWidth(static_cast<int>(BandHeadings().size()) * (widest + 6) +
-                             2 * grdBand->frameWidth());
     header->setFixedHeight(3 * fontMetrics().lineSpacing() + 6);
     grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
     for (int r = 0; r < 3; ++r)
@@ -119,14 +112,9 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setBackgroundRoundness(0);
     AttenuationSeries = new QLineSeries(chart);
-    // Short names, so the legend fits a narrow chart; the axes carry the units.
-    AttenuationSeries->setName(QStringLiteral("Cable total"));
     InsertionLossSeries = new QLineSeries(chart);
-    InsertionLossSeries->setName(QStringLiteral("Insertion loss"));
     PowerSeries = new QLineSeries(chart);
-    PowerSeries->setName(QStringLiteral("Avg. power"));
     MiddleSeries = new QScatterSeries(chart);
-    MiddleSeries->setName(QStringLiteral("Middle of the band"));
     MiddleSeries->setMarkerSize(8);
     chart->addSeries(AttenuationSeries);
     chart->addSeries(InsertionLossSeries);
@@ -134,9 +122,8 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     chart->addSeries(MiddleSeries);
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.8));
-    const auto axis = [&](const QString& title, const QColor& colour, int ticks) {
+    const auto axis = [&](const QColor& colour, int ticks) {
         auto* made = new QValueAxis(chart);
-        made->setTitleText(title);
         made->setTitleFont(small);
         made->setLabelsFont(small);
         made->setTickCount(ticks);
@@ -145,9 +132,10 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
             made->setTitleBrush(colour);
         return made;
     };
-    FrequencyAxis = axis(QStringLiteral("Frequency (MHz)"), QColor(), 5);
-    AttenuationAxis = axis(QStringLiteral("Loss (dB)"), QColor(), 4);
-    PowerAxis = axis(QStringLiteral("Average (kW)"), PowerSeries->color(), 4);
+    FrequencyAxis = axis(QColor(), 5);
+    AttenuationAxis = axis(QColor(), 4);
+    PowerAxis = axis(PowerSeries->color(), 4);
+    ShowTexts();
     MiddleSeries->setColor(AttenuationSeries->color().darker(150));
     chart->addAxis(FrequencyAxis, Qt::AlignBottom);
     chart->addAxis(AttenuationAxis, Qt::AlignLeft);
@@ -178,10 +166,12 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     // Read, not operated: the Tab key passes it by (its menu is on the right mouse button).
     chtBand->setFocusPolicy(Qt::NoFocus);
     chtBand->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* png = new QAction(QStringLiteral("Save Chart as &PNG..."), chtBand);
+    auto* png = new QAction(chtBand);
     png->setObjectName(QStringLiteral("SaveChartPng"));
-    auto* svg = new QAction(QStringLiteral("Save Chart as &SVG..."), chtBand);
+    BindText(png, "text", TrKey("TBandPanel", "Save Chart as &PNG..."));
+    auto* svg = new QAction(chtBand);
     svg->setObjectName(QStringLiteral("SaveChartSvg"));
+    BindText(svg, "text", TrKey("TBandPanel", "Save Chart as &SVG..."));
     chtBand->addAction(png);
     chtBand->addAction(svg);
     connect(png, &QAction::triggered, this, [this] { SaveChart(false); });
@@ -192,9 +182,53 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     layout->addLayout(row, 1);
 }
 
+void TBandPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ShowTexts();
+    QWidget::changeEvent(event);
+}
+
+void TBandPanel::ShowTexts()
+{
+    // Short names, so the legend fits a narrow chart; the axes carry the units.
+    AttenuationSeries->setName(tr("Cable total"));
+    InsertionLossSeries->setName(tr("Insertion loss"));
+    PowerSeries->setName(tr("Avg. power"));
+    MiddleSeries->setName(tr("Middle of the band"));
+    FrequencyAxis->setTitleText(tr("Frequency (MHz)"));
+    AttenuationAxis->setTitleText(tr("Loss (dB)"));
+    PowerAxis->setTitleText(tr("Average (kW)"));
+    const QStringList headings = BandHeadings();
+    grdBand->setHorizontalHeaderLabels(headings);
+    // No column narrower than the longest word of the headings, which wrap between words.
+    QHeaderView* header = grdBand->horizontalHeader();
+    int widest = 0;
+    for (const QString& heading : headings)
+        for (const QString& word : heading.split(QLatin1Char(' ')))
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word));
+    header->setMinimumSectionSize(widest + 6);
+    grdBand->setMinimumWidth(static_cast<int>(headings.size()) * (widest + 6) +
+                             2 * grdBand->frameWidth());
+    ShowRowTexts();
+}
+
+void TBandPanel::ShowRowTexts()
+{
+    if (Rows.isEmpty())
+        return;
+    lblBandNote->setText(BandNote(BandBegin, BandEnd));
+    for (int r = 0; r < Rows.size(); ++r) {
+        const QStringList texts = BandRowTexts(Rows.at(r));
+        for (int c = 0; c < texts.size(); ++c)
+            grdBand->item(r, c)->setText(texts.at(c));
+    }
+}
+
 void TBandPanel::Clear()
 {
     Curve.clear();
+    Rows.clear();
     lblBandNote->clear();
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < grdBand->columnCount(); ++c)
@@ -212,17 +246,14 @@ void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double 
         Clear();
         return;
     }
-    lblBandNote->setText(BandNote(f1, f2));
     ChartTitle = QStringLiteral("%1, %2 %3, %4\u2013%5 MHz")
                      .arg(cable->PartNumber, FloatToStr(length),
                           lengthInFeet ? QStringLiteral("ft") : QStringLiteral("m"), FloatToStr(f1),
                           FloatToStr(f2));
-    const QList<TBandPoint> rows = BandRows(*cable, lengthInFeet, f1, f2, length);
-    for (int r = 0; r < rows.size(); ++r) {
-        const QStringList texts = BandRowTexts(rows.at(r));
-        for (int c = 0; c < texts.size(); ++c)
-            grdBand->item(r, c)->setText(texts.at(c));
-    }
+    BandBegin = f1;
+    BandEnd = f2;
+    Rows = BandRows(*cable, lengthInFeet, f1, f2, length);
+    ShowRowTexts();
 
     Curve = BandCurve(*cable, lengthInFeet, f1, f2, length, CurvePoints);
     QList<QPointF> attenuation;
@@ -244,7 +275,7 @@ void TBandPanel::Show(const TTransmissionLine* cable, bool lengthInFeet, double 
     AttenuationSeries->replace(attenuation);
     InsertionLossSeries->replace(insertionLoss);
     PowerSeries->replace(power);
-    const TBandPoint& middle = rows.at(1);
+    const TBandPoint& middle = Rows.at(1);
     MiddleSeries->clear();
     if (std::isfinite(middle.Total))
         MiddleSeries->append(middle.Frequency, middle.Total);
@@ -268,8 +299,8 @@ void TBandPanel::ShowPointTip(const QPointF& point, bool state)
         });
     const QStringList texts = BandRowTexts(*nearest);
     QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1 MHz\nCable total attenuation: %2 dB\nInsertion loss: "
-                                      "%3 dB\nAverage power: %4 kW")
+                       tr("%1 MHz\nCable total attenuation: %2 dB\nInsertion loss: "
+                          "%3 dB\nAverage power: %4 kW")
                            .arg(texts.at(0), texts.at(3), texts.at(4), texts.at(6)),
                        chtBand);
 }
@@ -277,9 +308,8 @@ void TBandPanel::ShowPointTip(const QPointF& point, bool state)
 void TBandPanel::SaveChart(bool svg)
 {
     const QString path = FileDialogs::GetSaveFileName(
-        this, QStringLiteral("Save Chart"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        svg ? QStringLiteral("SVG Images (*.svg)") : QStringLiteral("PNG Images (*.png)"),
+        this, tr("Save Chart"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        svg ? tr("SVG Images (*.svg)") : tr("PNG Images (*.png)"),
         svg ? QStringLiteral("svg") : QStringLiteral("png"),
         svg ? QStringLiteral("band chart.svg") : QStringLiteral("band chart.png"));
     if (path.isEmpty())
@@ -317,8 +347,8 @@ void TBandPanel::SaveChart(bool svg)
     chart->setTitle(shownTitle);
     try {
         if (buffer.data().isEmpty())
-            throw TDataError(QStringLiteral("Cannot draw the chart."));
-        WriteFileAtomically(path, buffer.data(), QStringLiteral("chart"));
+            throw TDataError(tr("Cannot draw the chart."));
+        WriteFileAtomically(path, buffer.data(), tr("chart"));
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
     }

@@ -39,7 +39,13 @@ public:
     QLineSeries* PowerSeries = nullptr;
     QScatterSeries* MiddleSeries = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The names, titles and headings, and the band's note and table, in the current language.
+    void ShowTexts();
+    void ShowRowTexts();
     void SaveChart(bool svg);
     void ShowPointTip(const QPointF& point, bool state);
 
@@ -47,6 +53,10 @@ private:
     QValueAxis* AttenuationAxis = nullptr;
     QValueAxis* PowerAxis = nullptr;
     QList<TBandPoint> Curve;
+    // The band shown (f1, f2) and its beginning, middle and end; no rows when nothing is shown.
+    double BandBegin = 0;
+    double BandEnd = 0;
+    QList<TBandPoint> Rows;
     // "KRV4-50B, 6 ft, 800–2200 MHz": the title of a saved chart.
     QString ChartTitle;
 };

@@ -4,6 +4,7 @@
 #include "band/BandPanel.h"
 #include "band/TfrmCompare.h"
 #include "main/WindowHost.h"
+#include "platform/Translation.h"
 #include "quote/Comparison.h"
 
 #include <QMainWindow>
@@ -23,8 +24,9 @@ TBandPanels::TBandPanels(TWindowHost& window) : QObject(&window.MainWindow()), W
     FinalPanel = new TBandPanel(&window.MainWindow());
     window.AddResultPanel(TPage::Final, FinalPanel);
     // Page 2's Compare... button, beside the cable's name.
-    auto* compare = new QPushButton(QStringLiteral("Co&mpare..."), &window.MainWindow());
+    auto* compare = new QPushButton(&window.MainWindow());
     compare->setObjectName(QStringLiteral("btnCompare"));
+    BindText(compare, "text", TrKey("TBandPanels", "Co&mpare..."));
     window.AddCableButton(compare);
     connect(compare, &QPushButton::clicked, this, &TBandPanels::btnCompareClick);
     connect(&window.Events(), &TWindowEvents::FiguresShown, this, &TBandPanels::FiguresShown);

@@ -53,7 +53,7 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     : QDialog(parent), Rows(rows), Input(input)
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QStringLiteral("Compare Cables"));
+    setWindowTitle(tr("Compare Cables"));
 
     const QStringList headings = ComparisonHeadings(input);
     grdCompare = new QTableWidget(static_cast<int>(rows.size()), ComparisonColumnCount, this);
@@ -113,18 +113,17 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     chtCompare->setObjectName(QStringLiteral("chtCompare"));
     chtCompare->setMinimumHeight(220);
 
-    lblCompareNote =
-        new QLabel(QStringLiteral("Tick up to %1 cables to draw their total attenuation at %2 %3.")
-                       .arg(MostDrawn)
-                       .arg(FloatToStr(input.Length),
-                            input.Metres ? QStringLiteral("m") : QStringLiteral("ft")),
-                   this);
+    lblCompareNote = new QLabel(tr("Tick up to %1 cables to draw their total attenuation at %2 %3.")
+                                    .arg(MostDrawn)
+                                    .arg(FloatToStr(input.Length),
+                                         input.Metres ? QStringLiteral("m") : QStringLiteral("ft")),
+                                this);
     lblCompareNote->setObjectName(QStringLiteral("lblCompareNote"));
 
-    btnUseCable = new QPushButton(QStringLiteral("&Use This Cable"), this);
+    btnUseCable = new QPushButton(tr("&Use This Cable"), this);
     btnUseCable->setObjectName(QStringLiteral("btnUseCable"));
     btnUseCable->setDefault(true);
-    btnCompareClose = new QPushButton(QStringLiteral("Close"), this);
+    btnCompareClose = new QPushButton(tr("Close"), this);
     btnCompareClose->setObjectName(QStringLiteral("btnCompareClose"));
     connect(btnUseCable, &QPushButton::clicked, this, [this] {
         if (!SelectedPartNumber().isEmpty())
@@ -174,7 +173,7 @@ void TfrmCompare::ItemChanged(QTableWidgetItem* item)
         item->setCheckState(Qt::Unchecked);
         Filling = false;
         lblCompareNote->setText(
-            QStringLiteral("At most %1 cables are drawn: untick one first.").arg(MostDrawn));
+            tr("At most %1 cables are drawn: untick one first.").arg(MostDrawn));
         return;
     }
     Redraw();
@@ -189,13 +188,13 @@ void TfrmCompare::Redraw()
         delete axis;
     }
     auto* frequency = new QValueAxis;
-    frequency->setTitleText(QStringLiteral("Frequency (MHz)"));
+    frequency->setTitleText(tr("Frequency (MHz)"));
     frequency->setLabelFormat(QStringLiteral("%g"));
     frequency->setRange(Input.BeginFrequency, Input.EndFrequency > Input.BeginFrequency
                                                   ? Input.EndFrequency
                                                   : Input.BeginFrequency + 1);
     auto* loss = new QValueAxis;
-    loss->setTitleText(QStringLiteral("Total attenuation (dB)"));
+    loss->setTitleText(tr("Total attenuation (dB)"));
     loss->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(frequency, Qt::AlignBottom);
     chart->addAxis(loss, Qt::AlignLeft);

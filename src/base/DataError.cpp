@@ -1,5 +1,7 @@
 #include "DataError.h"
 
+#include "Translate.h"
+
 #include <QFileInfo>
 
 const char* TDataError::what() const noexcept
@@ -14,7 +16,7 @@ QString TDataError::FullText() const
         return Message;
     QString where = QFileInfo(File).fileName();
     if (Line > 0)
-        where += QStringLiteral(", line %1").arg(Line);
+        where += Tr("DataError", ", line %1").arg(Line);
     return Message + QStringLiteral("\n(") + where + QLatin1Char(')');
 }
 
@@ -33,5 +35,5 @@ QString JoinBounded(const QStringList& texts, const QString& separator, int show
     if (texts.size() <= shown + 1)
         return texts.join(separator);
     return texts.first(shown).join(separator) + separator +
-           QStringLiteral("and %1 more.").arg(texts.size() - shown);
+           Tr("DataError", "and %1 more.").arg(texts.size() - shown);
 }

@@ -22,6 +22,8 @@ public:
     QString Message;
     QString File;
     int Line = 0;
+    // Why a file cannot be opened or read, when Message names the file and gives this reason.
+    QString Reason;
 
 private:
     mutable QByteArray Utf8;

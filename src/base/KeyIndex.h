@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataError.h"
+#include "Translate.h"
 
 #include <QByteArrayView>
 #include <QHashFunctions>
@@ -51,7 +52,7 @@ public:
         if (Slots[at].Entry != 0)
             return static_cast<qsizetype>(Slots[at].Entry - 1);
         if (number < 0 || number >= qsizetype(std::numeric_limits<quint32>::max()))
-            throw TDataError(QStringLiteral("The file holds more entries than can be indexed."));
+            throw TDataError(Tr("KeyIndex", "The file holds more entries than can be indexed."));
         if ((Count + 1) * 2 > Slots.size()) {
             Grow();
             at = SlotOf(key, hash, keyOf);

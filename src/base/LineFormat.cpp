@@ -1,6 +1,7 @@
 #include "LineFormat.h"
 
 #include "DataError.h"
+#include "Translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -232,7 +233,7 @@ double StrToFloat(const QString& text)
 {
     double value = 0;
     if (!TryStrToFloat(text, value))
-        throw TDataError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw TDataError(Tr("LineFormat", "'%1' is not a valid floating point value").arg(text));
     return value;
 }
 
@@ -241,14 +242,14 @@ int StrToInt(const QString& text)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok)
-        throw TDataError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw TDataError(Tr("LineFormat", "'%1' is not a valid integer value").arg(text));
     return value;
 }
 
 void RequireFields(const QStringList& fields, int count)
 {
     if (fields.size() < count)
-        throw TDataError(QStringLiteral("List index out of bounds (%1)").arg(fields.size()));
+        throw TDataError(Tr("LineFormat", "List index out of bounds (%1)").arg(fields.size()));
 }
 
 QString FloatToStr(double value)

@@ -1,6 +1,7 @@
 #include "SafeFile.h"
 
 #include "DataError.h"
+#include "Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,8 +29,8 @@ QString OpenRegularFile(QFile& file, const QString& path)
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const bool folder = S_ISDIR(status.st_mode);
         ::close(fd);
-        return folder ? QStringLiteral("it is a folder.")
-                      : QStringLiteral("it is not a regular file.");
+        return folder ? Tr("SafeFile", "it is a folder.")
+                      : Tr("SafeFile", "it is not a regular file.");
     }
     // Reads of a regular file never block; the flag goes for the reads' sake all the same.
     const int flags = ::fcntl(fd, F_GETFL);
@@ -43,8 +44,8 @@ QString OpenRegularFile(QFile& file, const QString& path)
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return info.isDir() ? QStringLiteral("it is a folder.")
-                            : QStringLiteral("it is not a regular file.");
+        return info.isDir() ? Tr("SafeFile", "it is a folder.")
+                            : Tr("SafeFile", "it is not a regular file.");
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
 #endif
@@ -55,14 +56,14 @@ QString NotReplaceable(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return {};
-    return info.isDir() ? QStringLiteral("it is a folder.")
-                        : QStringLiteral("it is not a regular file.");
+    return info.isDir() ? Tr("SafeFile", "it is a folder.")
+                        : Tr("SafeFile", "it is not a regular file.");
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what)
 {
     const auto failed = [&path, &what](const QString& reason) {
-        return TDataError(QStringLiteral("Cannot write the %1 \"%2\": %3")
+        return TDataError(Tr("SafeFile", "Cannot write the %1 \"%2\": %3")
                               .arg(what, QDir::toNativeSeparators(path), reason));
     };
     // Only a regular file is replaced: a folder, a FIFO or a device in its place (or a link to
@@ -84,7 +85,7 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     if (written < bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
-                                   : QStringLiteral("only part of it could be written");
+                                   : Tr("SafeFile", "only part of it could be written");
         file.cancelWriting();
         throw failed(reason);
     }
@@ -95,13 +96,13 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
 void WithFileLock(const QString& path, const QString& what, const std::function<void()>& action)
 {
     const auto failed = [&path, &what](const QString& reason) {
-        return TDataError(QStringLiteral("Cannot write the %1 \"%2\": %3")
+        return TDataError(Tr("SafeFile", "Cannot write the %1 \"%2\": %3")
                               .arg(what, QDir::toNativeSeparators(path), reason));
     };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         throw failed(
-            QStringLiteral("its folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
+            Tr("SafeFile", "its folder %1 cannot be made.").arg(QDir::toNativeSeparators(folder)));
     QLockFile lock(path + QStringLiteral(".lock"));
     // A copy that died holding it leaves a lock that is taken over at once (its process is
     // gone) or after this long.
@@ -111,7 +112,7 @@ void WithFileLock(const QString& path, const QString& what, const std::function<
         locked = lock.tryLock(1000);
     if (!locked)
         throw failed(lock.error() == QLockFile::LockFailedError
-                         ? QStringLiteral("another running copy of Ferrolyn keeps it locked.")
-                         : QStringLiteral("its folder cannot be written."));
+                         ? Tr("SafeFile", "another running copy of Ferrolyn keeps it locked.")
+                         : Tr("SafeFile", "its folder cannot be written."));
     action();
 }

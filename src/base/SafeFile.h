@@ -22,6 +22,7 @@ QString NotReplaceable(const QString& path);
 // written, so a failure leaves the previous file whole (or no file at all). Throws TDataError
 // "Cannot write the <what> "<path>": <reason>" when the file cannot be written, and without
 // touching it when something other than a regular file (after following links) is in its place.
+// what is shown as given, so it comes translated ("order file").
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what);
 
 // Runs action while holding the lock file "<path>.lock" (the one QSettings takes), so that a

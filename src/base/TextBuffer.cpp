@@ -3,6 +3,7 @@
 #include "SafeFile.h"
 
 #include "DataError.h"
+#include "Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,23 +50,26 @@ TTextBuffer::TTextBuffer(QByteArray bytes) : Data(std::move(bytes))
 
 QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEmpty)
 {
-    const auto cannot = [&path](const char* verb, const QString& reason) {
-        return TDataError(QStringLiteral("Cannot %1 file \"%2\": %3")
-                              .arg(QLatin1String(verb), QDir::toNativeSeparators(path), reason));
+    const auto cannot = [&path](bool reading, const QString& reason) {
+        TDataError error((reading ? Tr("TextBuffer", "Cannot read file \"%1\": %2")
+                                  : Tr("TextBuffer", "Cannot open file \"%1\": %2"))
+                             .arg(QDir::toNativeSeparators(path), reason));
+        error.Reason = reason;
+        return error;
     };
     const QFileInfo info(path);
     if (!info.exists()) {
         if (missingIsEmpty && !info.isSymLink())
             return {};
-        throw cannot("open", info.isSymLink() ? QStringLiteral("it is a link to nothing.")
-                                              : QStringLiteral("it does not exist."));
+        throw cannot(false, info.isSymLink() ? Tr("TextBuffer", "it is a link to nothing.")
+                                             : Tr("TextBuffer", "it does not exist."));
     }
     if (!info.isFile())
-        throw cannot("open", info.isDir() ? QStringLiteral("it is a folder.")
-                                          : QStringLiteral("it is not a regular file."));
+        throw cannot(false, info.isDir() ? Tr("TextBuffer", "it is a folder.")
+                                         : Tr("TextBuffer", "it is not a regular file."));
     const auto tooLarge = [&] {
-        return cannot("open",
-                      QStringLiteral("it is larger than %1 MB, more than such a file holds.")
+        return cannot(false,
+                      Tr("TextBuffer", "it is larger than %1 MB, more than such a file holds.")
                           .arg(maxSize >> 20));
     };
     if (info.size() > maxSize)
@@ -73,7 +77,7 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEm
     // The file opened is checked again: a FIFO put in its place since is refused, not waited on.
     QFile file;
     if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty())
-        throw cannot("open", reason);
+        throw cannot(false, reason);
     // Read into a buffer of the file's size (plus one byte, to see it grow); a file that grows
     // while it is read, or claims a size of 0 as some system files do, still stops at the limit.
     QByteArray bytes(qsizetype(std::min(info.size(), maxSize) + 1), Qt::Uninitialized);
@@ -86,7 +90,7 @@ QByteArray ReadRegularFile(const QString& path, qint64 maxSize, bool missingIsEm
         }
         const qint64 count = file.read(bytes.data() + filled, bytes.size() - filled);
         if (count < 0)
-            throw cannot("read", file.errorString());
+            throw cannot(true, file.errorString());
         if (count == 0)
             break;
         filled += count;

@@ -7,6 +7,7 @@
 #include "order/OrderFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Translation.h"
 #include "pricing/Currencies.h"
 #include "quote/BatchQuote.h"
 
@@ -30,8 +31,9 @@ TImportAssemblies::TImportAssemblies(TWindowHost& window)
     : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
 {
     setObjectName(QStringLiteral("ImportAssemblies"));
-    ImportAssemblies1 = new QAction(QStringLiteral("&Import Assemblies..."), &Window);
+    ImportAssemblies1 = new QAction(&Window);
     ImportAssemblies1->setObjectName(QStringLiteral("ImportAssemblies1"));
+    BindText(ImportAssemblies1, "text", TrKey("TImportAssemblies", "&Import Assemblies..."));
     // In the File menu, before Save.
     if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1")))
         file->insertAction(Window.findChild<QAction*>(QStringLiteral("Save1")), ImportAssemblies1);
@@ -42,9 +44,9 @@ TImportAssemblies::TImportAssemblies(TWindowHost& window)
 void TImportAssemblies::ImportAssemblies1Click()
 {
     const QString path = FileDialogs::GetOpenFileName(
-        &Window, QStringLiteral("Import Assemblies"),
+        &Window, tr("Import Assemblies"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
+        tr("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
     if (!path.isEmpty())
         Import(path);
 }
@@ -59,7 +61,7 @@ void TImportAssemblies::Import(const QString& path)
         return;
     }
     if (table.Rows.isEmpty()) {
-        Dialogs::Warning(&Window, QStringLiteral("The file has no assemblies to import."));
+        Dialogs::Warning(&Window, tr("The file has no assemblies to import."));
         return;
     }
 
@@ -69,11 +71,11 @@ void TImportAssemblies::Import(const QString& path)
     const int orderCurrency = OrderCurrency(order.Info, order.OrderLines, chosen);
     std::unique_ptr<QProgressDialog> progress;
     if (table.Rows.size() > ProgressRows) {
-        progress = std::make_unique<QProgressDialog>(QStringLiteral("Quoting the assemblies..."),
-                                                     QStringLiteral("Cancel"), 0,
-                                                     static_cast<int>(table.Rows.size()), &Window);
+        progress =
+            std::make_unique<QProgressDialog>(tr("Quoting the assemblies..."), tr("Cancel"), 0,
+                                              static_cast<int>(table.Rows.size()), &Window);
         progress->setObjectName(QStringLiteral("dlgImportProgress"));
-        progress->setWindowTitle(QStringLiteral("Import Assemblies"));
+        progress->setWindowTitle(tr("Import Assemblies"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
         // A Cancel taken while the last row is told must count, so the dialog never resets.
@@ -103,39 +105,37 @@ void TImportAssemblies::Import(const QString& path)
     for (const TBatchItem& item : items) {
         QString error = item.Error;
         if (error.isEmpty() && !AddResultRows(lines, item.ResultRows))
-            error = QStringLiteral("its unit price or quantity would be above %1.")
-                        .arg(FloatToStr(MaxUnitPrice));
+            error =
+                tr("its unit price or quantity would be above %1.").arg(FloatToStr(MaxUnitPrice));
         if (error.isEmpty()) {
             ++added;
             for (const QString& warning : item.Warnings)
-                notes.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(warning));
+                notes.append(tr("Row %1: %2").arg(item.Row).arg(warning));
         } else
-            failures.append(QStringLiteral("Row %1: %2").arg(item.Row).arg(error));
+            failures.append(tr("Row %1: %2").arg(item.Row).arg(error));
     }
     // The order must open again from its file (the last-order file, a saved order).
     if (added > 0 && !OrderFileFits(lines, order.Info)) {
         Dialogs::Beep();
-        Dialogs::Warning(&Window, QStringLiteral("These assemblies cannot be added: the order "
-                                                 "would be too large to save. Import them in "
-                                                 "smaller parts or into a new order."));
+        Dialogs::Warning(&Window, tr("These assemblies cannot be added: the order would be too "
+                                     "large to save. Import them in smaller parts or into a new "
+                                     "order."));
         return;
     }
     if (added > 0) {
         Host.ShowNewOrder(lines, orderCurrency);
-        QString note =
-            QStringLiteral("%1 of %2 rows were added to the order.").arg(added).arg(items.size());
+        QString note = tr("%1 of %2 rows were added to the order.").arg(added).arg(items.size());
         if (orderCurrency != chosen)
-            note += QStringLiteral(" The order is in %1: they were added at their prices in %1.")
+            note += tr(" The order is in %1: they were added at their prices in %1.")
                         .arg(CurrencyCaption(orderCurrency));
         Host.ShowStatus(note);
     }
     // The box names the first few; its details name every one, a line each.
     QStringList report;
     QStringList details;
-    const QString refused = QStringLiteral("%1 of %2 rows could not be added to the order:")
-                                .arg(failures.size())
-                                .arg(items.size());
-    const QString noted = QStringLiteral("Notes on the rows added:");
+    const QString refused =
+        tr("%1 of %2 rows could not be added to the order:").arg(failures.size()).arg(items.size());
+    const QString noted = tr("Notes on the rows added:");
     if (!failures.isEmpty()) {
         report.append(refused + QStringLiteral("\n\n") +
                       JoinBounded(failures, QStringLiteral("\n")));

@@ -1,6 +1,7 @@
 #include "AsBuilt.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "Performance.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ QString DataValue(double value)
 QString UserValue(double value)
 {
     return std::isfinite(value) ? UserLocale().toString(value, 'f', QLocale::FloatingPointShortest)
-                                : QStringLiteral("n/a");
+                                : NotAvailableText();
 }
 
 } // namespace
@@ -201,7 +202,7 @@ QString DefaultLossNote(const TAsBuilt& asBuilt)
 {
     if (asBuilt.DefaultLossParts.isEmpty())
         return {};
-    return QStringLiteral("Connector loss taken as %1 dB/\u221aGHz for %2: no part data.")
+    return Tr("AsBuilt", "Connector loss taken as %1 dB/\u221aGHz for %2: no part data.")
         .arg(FigureText(DefaultConnectorLoss), asBuilt.DefaultLossParts.join(QStringLiteral(", ")));
 }
 
@@ -252,16 +253,16 @@ QString PimText(const TAsBuilt& asBuilt)
 QList<TAsBuiltRow> AsBuiltRows(const TAsBuilt& asBuilt)
 {
     const QString pim = PimText(asBuilt);
-    return {{QStringLiteral("Insertion loss as built (dB)"),
+    return {{Tr("AsBuilt", "Insertion loss as built (dB)"),
              {FigureText(asBuilt.InsertionLoss[0]), FigureText(asBuilt.InsertionLoss[1]),
               FigureText(asBuilt.InsertionLoss[2])}},
-            {QStringLiteral("Maximum insertion loss in the band (dB)"),
+            {Tr("AsBuilt", "Maximum insertion loss in the band (dB)"),
              {FigureText(asBuilt.MaxInsertionLoss)}},
-            {QStringLiteral("Maximum VSWR"), {FigureText(asBuilt.MaxVswr)}},
-            {QStringLiteral("Minimum return loss (dB)"), {FigureText(asBuilt.MinReturnLoss)}},
-            {QStringLiteral("PIM"), {pim}},
-            {QStringLiteral("Electrical length (m)"), {FigureText(asBuilt.ElectricalLengthM)}},
-            {QStringLiteral("Delay (ns)"), {FigureText(asBuilt.DelayNs)}},
-            {QStringLiteral("Weight (kg)"), {FigureText(asBuilt.WeightKg)}},
-            {QStringLiteral("Minimum bend radius (mm)"), {UserValue(asBuilt.BendRadiusMm)}}};
+            {Tr("AsBuilt", "Maximum VSWR"), {FigureText(asBuilt.MaxVswr)}},
+            {Tr("AsBuilt", "Minimum return loss (dB)"), {FigureText(asBuilt.MinReturnLoss)}},
+            {Tr("AsBuilt", "PIM"), {pim}},
+            {Tr("AsBuilt", "Electrical length (m)"), {FigureText(asBuilt.ElectricalLengthM)}},
+            {Tr("AsBuilt", "Delay (ns)"), {FigureText(asBuilt.DelayNs)}},
+            {Tr("AsBuilt", "Weight (kg)"), {FigureText(asBuilt.WeightKg)}},
+            {Tr("AsBuilt", "Minimum bend radius (mm)"), {UserValue(asBuilt.BendRadiusMm)}}};
 }

@@ -1,6 +1,7 @@
 #include "Band.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "Performance.h"
 
 #include <algorithm>
@@ -50,13 +51,20 @@ QList<TBandPoint> BandCurve(const TTransmissionLine& cable, bool lengthInFeet, d
     return curve;
 }
 
+QList<TTrKey> BandHeadingKeys()
+{
+    return {TrKey("Band", "Frequency (MHz)"),        TrKey("Band", "Attenuation (dB/100 ft)"),
+            TrKey("Band", "Attenuation (dB/100 m)"), TrKey("Band", "Cable Total Attenuation (dB)"),
+            TrKey("Band", "Insertion Loss (dB)"),    TrKey("Band", "Efficiency (%)"),
+            TrKey("Band", "Average Power (kW)")};
+}
+
 QStringList BandHeadings()
 {
-    return {
-        QStringLiteral("Frequency (MHz)"),        QStringLiteral("Attenuation (dB/100 ft)"),
-        QStringLiteral("Attenuation (dB/100 m)"), QStringLiteral("Cable Total Attenuation (dB)"),
-        QStringLiteral("Insertion Loss (dB)"),    QStringLiteral("Efficiency (%)"),
-        QStringLiteral("Average Power (kW)")};
+    QStringList headings;
+    for (const TTrKey& key : BandHeadingKeys())
+        headings.append(key.Text());
+    return headings;
 }
 
 QStringList BandRowTexts(const TBandPoint& point)
@@ -69,6 +77,6 @@ QStringList BandRowTexts(const TBandPoint& point)
 
 QString BandNote(double f1, double f2)
 {
-    return QStringLiteral("Figures at %1 MHz, the middle of %2\u2013%3 MHz")
+    return Tr("Band", "Figures at %1 MHz, the middle of %2\u2013%3 MHz")
         .arg(FloatToStr((f1 + f2) / 2), FloatToStr(f1), FloatToStr(f2));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Translate.h"
 #include "CatalogRecords.h"
 
 #include <QList>
@@ -34,6 +35,8 @@ QList<TBandPoint> BandCurve(const TTransmissionLine& cable, bool lengthInFeet, d
 // their units (which the headings carry): frequency in its shortest form, the rest with two
 // decimals, "n/a" when undefined.
 QStringList BandHeadings();
+// The same headings as keys, to translate again when the language changes.
+QList<TTrKey> BandHeadingKeys();
 QStringList BandRowTexts(const TBandPoint& point);
 
 // "Figures at 1500 MHz, the middle of 800–2200 MHz", the numbers in the user's format.

@@ -3,6 +3,7 @@
 #include "base/DataError.h"
 #include "base/KeyIndex.h"
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 
 #include <QSet>
 
@@ -25,8 +26,8 @@ double FigureColumn(const QStringList& fields, int index)
 {
     const double value = NumericColumn(fields, index);
     if (!(value >= 0 && value <= MaxCatalogFigure))
-        throw TDataError(QStringLiteral("'%1' is not a valid floating point value (from 0 to %2 "
-                                        "here)")
+        throw TDataError(Tr("Catalog", "'%1' is not a valid floating point value (from 0 to %2 "
+                                       "here)")
                              .arg(fields.at(index), FloatToStr(MaxCatalogFigure)));
     return value;
 }

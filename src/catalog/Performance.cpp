@@ -1,6 +1,7 @@
 #include "Performance.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 
 #include <cmath>
 #include <iterator>
@@ -29,7 +30,12 @@ QString Figure(double value, const QString& suffix)
 
 QString FigureText(double value)
 {
-    return std::isfinite(value) ? FormatFixed2(value) : QStringLiteral("n/a");
+    return std::isfinite(value) ? FormatFixed2(value) : NotAvailableText();
+}
+
+QString NotAvailableText()
+{
+    return Tr("Performance", "n/a");
 }
 
 QString FigureDataText(double value)

@@ -20,6 +20,8 @@ double AveragePower(const TTransmissionLine& cable, double f1, double f2);
 
 // A figure with two decimals in the user's format; "n/a" when it is undefined (not finite).
 QString FigureText(double value);
+// "n/a" in the user's language, as FigureText shows an undefined figure.
+QString NotAvailableText();
 // The same in the data format ('.', ASCII digits), for files; "n/a" when it is undefined.
 QString FigureDataText(double value);
 

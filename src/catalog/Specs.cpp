@@ -3,6 +3,7 @@
 #include "base/LineFormat.h"
 #include "base/SectionedFile.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -29,8 +30,8 @@ std::optional<double> Number(const QStringList& fields, int index, double low, d
         return std::nullopt;
     double value = 0;
     if (!TryStrToFloat(text, value) || !(value >= low && value <= high))
-        throw TDataError(QStringLiteral("'%1' is not a valid floating point value (from %2 to %3 "
-                                        "here)")
+        throw TDataError(Tr("Specs", "'%1' is not a valid floating point value (from %2 to %3 "
+                                     "here)")
                              .arg(text, FloatToStr(low), FloatToStr(high)));
     return value;
 }
@@ -47,8 +48,8 @@ QList<TVswrRange> VswrRanges(const QString& text)
     QList<TVswrRange> ranges;
     for (const QString& item : text.split(Blanks, Qt::SkipEmptyParts)) {
         const auto bad = [&item] {
-            return TDataError(QStringLiteral("'%1' is not a VSWR range (low-high:VSWR in MHz, "
-                                             "such as 698-960:1.15)")
+            return TDataError(Tr("Specs", "'%1' is not a VSWR range (low-high:VSWR in MHz, "
+                                          "such as 698-960:1.15)")
                                   .arg(item));
         };
         const qsizetype colon = item.indexOf(QLatin1Char(':'));
@@ -120,8 +121,8 @@ TSpecData ParseSpecs(const QStringList& lines, const QString& fileName, QList<TD
             try {
                 const QString partNumber = TrimControl(entry.Key);
                 if (!entry.Text.contains(QLatin1Char('=')) || partNumber.isEmpty())
-                    throw TDataError(QStringLiteral("'%1' is not a part data line (part "
-                                                    "number=fields)")
+                    throw TDataError(Tr("Specs", "'%1' is not a part data line (part "
+                                                 "number=fields)")
                                          .arg(TrimControl(entry.Text).left(60)));
                 const QStringList fields = SplitFields(entry.Value);
                 if (connectors) {
@@ -171,7 +172,6 @@ QString SpecProblemsText(const QList<TDataError>& problems, const QString& lineB
     QStringList texts;
     for (const TDataError& problem : problems)
         texts.append(problem.FullText());
-    return QStringLiteral("Some part data cannot be read; the parts it concerns show "
-                          "n/a:") +
+    return Tr("Specs", "Some part data cannot be read; the parts it concerns show n/a:") +
            lineBreak + JoinBounded(texts, lineBreak);
 }

@@ -4,6 +4,7 @@
 #include "main/WindowHost.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Translation.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -33,8 +34,9 @@ TDatasheetActions::TDatasheetActions(TWindowHost& window)
     : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
 {
     setObjectName(QStringLiteral("DatasheetActions"));
-    DatasheetPdf1 = new QAction(QStringLiteral("Datas&heet PDF..."), &Window);
+    DatasheetPdf1 = new QAction(&Window);
     DatasheetPdf1->setObjectName(QStringLiteral("DatasheetPdf1"));
+    BindText(DatasheetPdf1, "text", TrKey("TDatasheetActions", "Datas&heet PDF..."));
     if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"))) {
         auto* exportMenu = Window.findChild<QMenu*>(QStringLiteral("Export1"));
         file->insertAction(exportMenu != nullptr ? exportMenu->menuAction() : nullptr,
@@ -68,10 +70,9 @@ void TDatasheetActions::DatasheetPdf1Click()
     const bool hasPartNumber =
         page == TPage::Final && !Host.CurrentQuote().Assembly.PartNumber.isEmpty();
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, QStringLiteral("Save Datasheet as PDF"),
+        &Window, tr("Save Datasheet as PDF"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"),
-        ProposedName(sheet, hasPartNumber));
+        tr("PDF Files (*.pdf)"), QStringLiteral("pdf"), ProposedName(sheet, hasPartNumber));
     if (path.isEmpty())
         return;
     if (const QString failure = WriteDatasheetPdf(sheet, path); !failure.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "DatasheetPdf.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "documents/QuotePdf.h"
 
 #include <QFontMetricsF>
@@ -72,15 +73,15 @@ public:
         for (const QString& line : Sheet.Description.split(QLatin1Char('\n')))
             Block(Line, [&] { Text(Body, Margin, Y, line), Y += Line; });
         Block(Line, [this] {
-            Text(Body, Margin, Y, QStringLiteral("Pricing date: ") + Sheet.PricingDate);
+            Text(Body, Margin, Y, Tr("DatasheetPdf", "Pricing date: %1").arg(Sheet.PricingDate));
             Y += Line + BlockGap;
         });
         Block(DrawingHeight + BlockGap, [this] { Drawing(), Y += DrawingHeight + BlockGap; });
-        LabelValues(QStringLiteral("Performance at the middle of the band"), Sheet.Figures);
+        LabelValues(Tr("DatasheetPdf", "Performance at the middle of the band"), Sheet.Figures);
         AsBuilt();
         Block(ChartHeight + Line + BlockGap,
               [this] { Chart(), Y += ChartHeight + Line + BlockGap; });
-        LabelValues(QStringLiteral("Mechanical data"), Sheet.Mechanical);
+        LabelValues(Tr("DatasheetPdf", "Mechanical data"), Sheet.Mechanical);
         Footer();
         return Page;
     }
@@ -115,7 +116,7 @@ private:
     void Footer()
     {
         Text(Body, Margin, PageHeight - Margin - Line,
-             QStringLiteral("Page %1 of %2").arg(Page).arg(std::max(PageCount, Page)),
+             Tr("DatasheetPdf", "Page %1 of %2").arg(Page).arg(std::max(PageCount, Page)),
              Qt::AlignRight, PageWidth - 2 * Margin);
     }
 
@@ -134,7 +135,7 @@ private:
         Painter->drawRect(QRectF(cableLeft, mid - 5, cableRight - cableLeft, 10));
         const auto end = [&](double left, const QString& name, bool right) {
             if (name.isEmpty()) {
-                Text(Body, left, mid + 16, QStringLiteral("(no connector)"), Qt::AlignCenter,
+                Text(Body, left, mid + 16, Tr("DatasheetPdf", "(no connector)"), Qt::AlignCenter,
                      connector);
                 return;
             }
@@ -147,7 +148,7 @@ private:
         end(cableRight, Sheet.BottomInterface, true);
         Text(Body, cableLeft, mid - 22, Sheet.CableCaption, Qt::AlignCenter,
              cableRight - cableLeft);
-        Text(Body, Margin, mid + 32, QStringLiteral("Not to scale."));
+        Text(Body, Margin, mid + 32, Tr("DatasheetPdf", "Not to scale."));
     }
 
     void LabelValues(const QString& title, const QList<TLabelValue>& rows)
@@ -167,7 +168,7 @@ private:
         const double nameWidth = 220;
         const double column = (PageWidth - 2 * Margin - nameWidth) / 3;
         Block(Line * 3, [&] {
-            Text(Heading, Margin, Y, QStringLiteral("Assembly as built"));
+            Text(Heading, Margin, Y, Tr("DatasheetPdf", "Assembly as built"));
             Y += Line + 4;
             for (int c = 1; c < Sheet.AsBuiltHeadings.size(); ++c)
                 Text(Bold, Margin + nameWidth + (c - 1) * column, Y, Sheet.AsBuiltHeadings.at(c),
@@ -195,7 +196,7 @@ private:
     void Chart()
     {
         Text(Heading, Margin, Y,
-             QStringLiteral("Insertion loss as built and return-loss limit across the band"));
+             Tr("DatasheetPdf", "Insertion loss as built and return-loss limit across the band"));
         if (Painter == nullptr || Sheet.CurveMHz.size() < 2)
             return;
         const QRectF plot(Margin + 40, Y + Line + 6, PageWidth - 2 * Margin - 80, ChartHeight - 40);
@@ -254,8 +255,8 @@ private:
         Text(Body, plot.right() - 100, plot.bottom() + 2, FloatToStr(f2) + QStringLiteral(" MHz"),
              Qt::AlignRight, 100);
         Text(Body, plot.left(), plot.bottom() + Line + 2,
-             QStringLiteral("Green: insertion loss as built (dB, left). Orange: return-loss limit "
-                            "(dB, right)."));
+             Tr("DatasheetPdf", "Green: insertion loss as built (dB, left). Orange: return-loss "
+                                "limit (dB, right)."));
     }
 
     const TDatasheet& Sheet;
@@ -288,11 +289,11 @@ int DrawDatasheet(const TDatasheet& sheet, QPagedPaintDevice* device)
 
 QByteArray DatasheetPdfBytes(const TDatasheet& sheet)
 {
-    return PdfBytes(QStringLiteral("Datasheet ") + sheet.Name,
+    return PdfBytes(Tr("DatasheetPdf", "Datasheet %1").arg(sheet.Name),
                     [&sheet](QPagedPaintDevice* device) { return DrawDatasheet(sheet, device); });
 }
 
 QString WriteDatasheetPdf(const TDatasheet& sheet, const QString& path)
 {
-    return WritePdfFile(DatasheetPdfBytes(sheet), path, QStringLiteral("datasheet"));
+    return WritePdfFile(DatasheetPdfBytes(sheet), path, Tr("DatasheetPdf", "datasheet"));
 }

@@ -5,6 +5,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Translation.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,12 +19,13 @@
 namespace {
 
 const QString ProgramTitle = QStringLiteral("Ferrolyn\u2122");
-const QString OrderFilter = QStringLiteral("Ferrolyn Files (*.fyn)");
 const QString OrderSuffix = QStringLiteral("fyn");
+constexpr TTrKey UnsavedOrderKey = TrKey(
+    "TOrderDocument",
+    "The current order has changes that are not saved. Save them before opening another order?");
 } // namespace
 
-const QString UnsavedOrderQuestion = QStringLiteral(
-    "The current order has changes that are not saved. Save them before opening another order?");
+const QString UnsavedOrderQuestion = QString::fromUtf8(UnsavedOrderKey.Source);
 
 TOrderDocument::TOrderDocument(TWindowHost& window)
     : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
@@ -39,8 +41,9 @@ TOrderDocument::TOrderDocument(TWindowHost& window)
     connect(save, &QAction::triggered, this, &TOrderDocument::Save1Click);
     if (auto* button = Window.findChild<QPushButton*>(QStringLiteral("btnSave")))
         connect(button, &QPushButton::clicked, this, &TOrderDocument::Save1Click);
-    SaveAs1 = new QAction(QStringLiteral("Save &As..."), &Window);
+    SaveAs1 = new QAction(&Window);
     SaveAs1->setObjectName(QStringLiteral("SaveAs1"));
+    BindText(SaveAs1, "text", TrKey("TOrderDocument", "Save &As..."));
     SaveAs1->setShortcut(QKeySequence::SaveAs);
     SaveAs1->setEnabled(save->isEnabled());
     if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"))) {
@@ -75,8 +78,12 @@ void TOrderDocument::ShowTitle()
         Window.setWindowModified(false);
         return;
     }
-    const QString name = File.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(File).fileName();
-    Window.setWindowTitle(name + QStringLiteral("[*] - ") + ProgramTitle);
+    // Bound while untitled, so that "Untitled" follows the language.
+    if (File.isEmpty())
+        BindText(&Window, "windowTitle",
+                 TTrText{TrKey("TOrderDocument", "Untitled[*] - %1"), {ProgramTitle}});
+    else
+        Window.setWindowTitle(QFileInfo(File).fileName() + QStringLiteral("[*] - ") + ProgramTitle);
     Window.setWindowModified(Modified());
 }
 
@@ -93,7 +100,7 @@ void TOrderDocument::OrderLoaded(const QString& path)
 void TOrderDocument::Open1Click()
 {
     if (Modified()) {
-        switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderQuestion,
+        switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderKey.Text(),
                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                  QMessageBox::Save)) {
         case QMessageBox::Save:
@@ -126,10 +133,10 @@ bool TOrderDocument::SaveTo(bool ask)
         const QString folder =
             File.isEmpty() ? AppPaths::OrderFolder() : QFileInfo(File).absolutePath();
         QDir().mkpath(folder);
-        path = FileDialogs::GetSaveFileName(
-            &Window, ask ? QStringLiteral("Save Order As") : QStringLiteral("Save Order"), folder,
-            OrderFilter, OrderSuffix,
-            File.isEmpty() ? QStringLiteral("order.fyn") : QFileInfo(File).fileName());
+        path = FileDialogs::GetSaveFileName(&Window, ask ? tr("Save Order As") : tr("Save Order"),
+                                            folder, tr("Ferrolyn Files (*.fyn)"), OrderSuffix,
+                                            File.isEmpty() ? QStringLiteral("order.fyn")
+                                                           : QFileInfo(File).fileName());
         if (path.isEmpty())
             return false;
     }

@@ -13,7 +13,8 @@ class TWindowHost;
 // "order") on the order page.
 QString ProposedFileName(TWindowHost& window, const QString& suffix);
 
-// The question File > Open asks when the order has changes that are not saved.
+// The question File > Open asks when the order has changes that are not saved, in English (it is
+// asked in the user's language).
 extern const QString UnsavedOrderQuestion;
 
 // The order as a desktop document: the file it belongs to (none for a new order or one shown by

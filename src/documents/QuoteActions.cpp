@@ -9,6 +9,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Translation.h"
 #include "pricing/Currencies.h"
 #include "reports/Workbook.h"
 
@@ -26,24 +27,27 @@ TQuoteActions::TQuoteActions(TWindowHost& window)
     setObjectName(QStringLiteral("QuoteActions"));
     QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
     auto* exportMenu = Window.findChild<QMenu*>(QStringLiteral("Export1"));
-    const auto action = [this, file](const char* name, const QString& caption, QAction* before) {
-        auto* item = new QAction(caption, &Window);
+    const auto action = [this, file](const char* name, TTrKey caption, QAction* before) {
+        auto* item = new QAction(&Window);
         item->setObjectName(QLatin1String(name));
+        BindText(item, "text", caption);
         if (file != nullptr)
             file->insertAction(before, item);
         return item;
     };
-    OrderDetails1 = action("OrderDetails1", QStringLiteral("Order &Details..."),
+    OrderDetails1 = action("OrderDetails1", TrKey("TQuoteActions", "Order &Details..."),
                            Window.findChild<QAction*>(QStringLiteral("Print1")));
     QAction* afterPrint = exportMenu != nullptr ? exportMenu->menuAction() : nullptr;
-    PrintQuote1 = action("PrintQuote1", QStringLiteral("Print Q&uote..."), afterPrint);
-    SaveQuotePdf1 = action("SaveQuotePdf1", QStringLiteral("Save Quote as PD&F..."), afterPrint);
+    PrintQuote1 = action("PrintQuote1", TrKey("TQuoteActions", "Print Q&uote..."), afterPrint);
+    SaveQuotePdf1 =
+        action("SaveQuotePdf1", TrKey("TQuoteActions", "Save Quote as PD&F..."), afterPrint);
     connect(OrderDetails1, &QAction::triggered, this, &TQuoteActions::OrderDetails1Click);
     connect(PrintQuote1, &QAction::triggered, this, &TQuoteActions::PrintQuote1Click);
     connect(SaveQuotePdf1, &QAction::triggered, this, &TQuoteActions::SaveQuotePdf1Click);
     // In the Export menu, which is enabled on every page that has an output.
-    ToXlsx1 = new QAction(QStringLiteral("To an Excel &Workbook (.xlsx)..."), &Window);
+    ToXlsx1 = new QAction(&Window);
     ToXlsx1->setObjectName(QStringLiteral("ToXlsx1"));
+    BindText(ToXlsx1, "text", TrKey("TQuoteActions", "To an Excel &Workbook (.xlsx)..."));
     if (exportMenu != nullptr)
         exportMenu->addAction(ToXlsx1);
     connect(ToXlsx1, &QAction::triggered, this, &TQuoteActions::ToXlsx1Click);
@@ -51,9 +55,11 @@ TQuoteActions::TQuoteActions(TWindowHost& window)
     // The order page's buttons, after its Print button.
     QList<QWidget*> buttons;
     for (const auto& [name, caption] :
-         {std::pair{"btnOrderDetails", "De&tails..."}, std::pair{"btnQuotePdf", "&Quote PDF..."}}) {
-        auto* button = new QPushButton(QLatin1String(caption), &Window);
+         {std::pair{"btnOrderDetails", TrKey("TQuoteActions", "De&tails...")},
+          std::pair{"btnQuotePdf", TrKey("TQuoteActions", "&Quote PDF...")}}) {
+        auto* button = new QPushButton(&Window);
         button->setObjectName(QLatin1String(name));
+        BindText(button, "text", caption);
         connect(button, &QPushButton::clicked, this,
                 QLatin1String(name) == QLatin1String("btnOrderDetails")
                     ? &TQuoteActions::OrderDetails1Click
@@ -97,9 +103,9 @@ void TQuoteActions::SaveQuotePdf1Click()
     if (Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, QStringLiteral("Save Quote as PDF"),
+        &Window, tr("Save Quote as PDF"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"),
+        tr("PDF Files (*.pdf)"), QStringLiteral("pdf"),
         ProposedFileName(Host, QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
@@ -120,8 +126,8 @@ void TQuoteActions::ToXlsx1Click()
         Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, QStringLiteral("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
-        QStringLiteral("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"),
+        &Window, tr("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
+        tr("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"),
         ProposedFileName(Host, QStringLiteral("xlsx")));
     if (path.isEmpty())
         return;

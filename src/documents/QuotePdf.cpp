@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/SafeFile.h"
+#include "base/Translate.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
 #include "reports/MPReporter.h"
@@ -240,7 +241,7 @@ private:
         }
         Painter->drawText(QRectF(Margin, top + 6 + 3 * step, PageWidth - 2 * Margin, step * 1.5),
                           Qt::AlignRight | Qt::AlignTop,
-                          QStringLiteral("Page %1 of %2").arg(Page).arg(PageCount));
+                          Tr("QuotePdf", "Page %1 of %2").arg(Page).arg(PageCount));
     }
 
     void PlaceHeading() { PlaceRow(Quote.Headings, true); }
@@ -405,10 +406,10 @@ QByteArray PdfBytes(const QString& title, const std::function<int(QPagedPaintDev
 QString WritePdfFile(const QByteArray& bytes, const QString& path, const QString& what)
 {
     if (bytes.isEmpty())
-        return QStringLiteral("Cannot write the PDF file \"%1\": the %2 could not be drawn.")
+        return Tr("QuotePdf", "Cannot write the PDF file \"%1\": the %2 could not be drawn.")
             .arg(QDir::toNativeSeparators(path), what);
     try {
-        WriteFileAtomically(path, bytes, QStringLiteral("PDF file"));
+        WriteFileAtomically(path, bytes, Tr("QuotePdf", "PDF file"));
     } catch (const TDataError& error) {
         return error.FullText();
     }
@@ -417,13 +418,13 @@ QString WritePdfFile(const QByteArray& bytes, const QString& path, const QString
 
 QByteArray QuotePdfBytes(const TQuoteDocument& quote)
 {
-    return PdfBytes(QStringLiteral("Quotation"),
+    return PdfBytes(Tr("QuotePdf", "Quotation"),
                     [&quote](QPagedPaintDevice* device) { return DrawQuote(quote, device); });
 }
 
 QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path)
 {
-    return WritePdfFile(QuotePdfBytes(quote), path, QStringLiteral("quote"));
+    return WritePdfFile(QuotePdfBytes(quote), path, Tr("QuotePdf", "quote"));
 }
 
 bool PrintQuote(QWidget* parent, const TQuoteDocument& quote)
@@ -443,6 +444,6 @@ bool PrintQuote(QWidget* parent, const TQuoteDocument& quote)
     }
     if (DrawQuote(quote, &printer) > 0)
         return true;
-    Dialogs::Error(parent, QStringLiteral("The quote could not be printed."));
+    Dialogs::Error(parent, Tr("QuotePdf", "The quote could not be printed."));
     return false;
 }

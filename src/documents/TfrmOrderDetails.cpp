@@ -32,7 +32,7 @@ TfrmOrderDetails::TfrmOrderDetails(const TOrderDetails& details, QWidget* parent
     : QDialog(parent), Confirmed(details)
 {
     setObjectName(QStringLiteral("frmOrderDetails"));
-    setWindowTitle(QStringLiteral("Order Details"));
+    setWindowTitle(tr("Order Details"));
 
     auto edit = [this](const char* name, const QString& value) {
         auto* box = new QLineEdit(value, this);
@@ -50,16 +50,16 @@ TfrmOrderDetails::TfrmOrderDetails(const TOrderDetails& details, QWidget* parent
     edtProposalNumber = edit("edtProposalNumber", details.ProposalNumber);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Company name:"), edtCompanyName);
-    form->addRow(QStringLiteral("&Author:"), edtAuthor);
-    form->addRow(QStringLiteral("Da&te:"), edtDate);
-    form->addRow(QStringLiteral("&Job number:"), edtJobNumber);
-    form->addRow(QStringLiteral("&Proposal number:"), edtProposalNumber);
+    form->addRow(tr("&Company name:"), edtCompanyName);
+    form->addRow(tr("&Author:"), edtAuthor);
+    form->addRow(tr("Da&te:"), edtDate);
+    form->addRow(tr("&Job number:"), edtJobNumber);
+    form->addRow(tr("&Proposal number:"), edtProposalNumber);
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -79,7 +79,7 @@ void TfrmOrderDetails::accept()
     if (!date) {
         Dialogs::Beep();
         Dialogs::Warning(
-            this, QStringLiteral("The date must be a date such as %1.")
+            this, tr("The date must be a date such as %1.")
                       .arg(UserLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
         edtDate->setFocus();
         return;

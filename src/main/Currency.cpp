@@ -57,8 +57,8 @@ void TfrmMain::CheckCurrencyRates()
     QStringList texts;
     for (const TDataError& problem : problems)
         texts.append(problem.FullText());
-    Dialogs::Error(this, QStringLiteral("These exchange rates cannot be used; their currencies are "
-                                        "not offered:\n\n") +
+    Dialogs::Error(this, tr("These exchange rates cannot be used; their currencies are "
+                            "not offered:\n\n") +
                              JoinBounded(texts, QStringLiteral("\n\n")));
 }
 

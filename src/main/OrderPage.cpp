@@ -37,16 +37,17 @@ enum {
     ColExtended = 5
 };
 
-const QString OrderFilter = QStringLiteral("Ferrolyn Files (*.fyn)");
+constexpr TTrKey OrderFilter = TrKey("TfrmMain", "Ferrolyn Files (*.fyn)");
 const QString OrderSuffix = QStringLiteral("fyn");
-const QString NotNumeric = QStringLiteral("This field must contain a numeric value.");
-const QString NoBar = QStringLiteral("This field cannot contain the character '|'.");
-const QString DeleteHint =
-    QStringLiteral("To delete items, highlight the rows you wish to delete\rby clicking the rowbar "
-                   "on the left.\rTo delete multiple rows, hold down the Ctrl key while\rselecting "
-                   "each row.");
-const QString DeleteQuestion = QStringLiteral(
-    "Are you sure you want to delete the selected items?\rThis action can not be undone!");
+constexpr TTrKey NotNumeric = TrKey("TfrmMain", "This field must contain a numeric value.");
+constexpr TTrKey NoBar = TrKey("TfrmMain", "This field cannot contain the character '|'.");
+constexpr TTrKey DeleteHint =
+    TrKey("TfrmMain", "To delete items, highlight the rows you wish to delete\rby clicking the "
+                      "rowbar on the left.\rTo delete multiple rows, hold down the Ctrl key "
+                      "while\rselecting each row.");
+constexpr TTrKey DeleteQuestion =
+    TrKey("TfrmMain", "Are you sure you want to delete the selected items?\rThis action can not be "
+                      "undone!");
 constexpr int OrderRowHeight = 29;
 
 const Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
@@ -94,10 +95,10 @@ QWidget* TfrmMain::BuildOrderPage()
     page->setObjectName(QStringLiteral("tsOrder"));
     auto* layout = new QVBoxLayout(page);
     grdOrder = NewGrid(QStringLiteral("grdOrder"), page, 0,
-                       {QStringLiteral("Qty."), QStringLiteral("UOM"),
-                        QStringLiteral("Part Number"), QStringLiteral("Description"),
-                        QStringLiteral("Price"), QStringLiteral("Extended")});
-    SetHint(grdOrder, QStringLiteral("Parts List"));
+                       {TrKey("TfrmMain", "Qty."), TrKey("TfrmMain", "UOM"),
+                        TrKey("TfrmMain", "Part Number"), TrKey("TfrmMain", "Description"),
+                        TrKey("TfrmMain", "Price"), TrKey("TfrmMain", "Extended")});
+    BindHint(grdOrder, TrKey("TfrmMain", "Parts List"));
     // The row bar at the left selects whole rows; Ctrl adds rows to the selection.
     grdOrder->verticalHeader()->setVisible(true);
     grdOrder->verticalHeader()->setDefaultSectionSize(OrderRowHeight);
@@ -121,7 +122,7 @@ QWidget* TfrmMain::BuildOrderPage()
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch(1);
-    lblOrderTotal = new QLabel(QStringLiteral("Order Total:"), page);
+    lblOrderTotal = Bound(new QLabel(page), "text", TrKey("TfrmMain", "Order Total:"));
     lblOrderTotal->setObjectName(QStringLiteral("lblOrderTotal"));
     lblOrderTotal->setStyleSheet(QStringLiteral("color: blue"));
     edtOrderTotal = new QLineEdit(page);
@@ -138,19 +139,19 @@ QWidget* TfrmMain::BuildOrderPage()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto button = [&](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, page);
+    auto button = [&](const QString& name, TTrKey caption) {
+        auto* b = Bound(new QPushButton(page), "text", caption);
         b->setObjectName(name);
         buttons->addWidget(b);
         return b;
     };
-    button(QStringLiteral("btnSave"), QStringLiteral("&Save"));
-    QPushButton* print = button(QStringLiteral("BitBtn1"), QStringLiteral("&Print"));
-    QPushButton* btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("&Add"));
-    QPushButton* del = button(QStringLiteral("btnDeleteSelected"), QStringLiteral("&Delete"));
-    QPushButton* update = button(QStringLiteral("BitBtn2"), QStringLiteral("&Update"));
-    QPushButton* exit = button(QStringLiteral("btnExitCM"), QStringLiteral("&Close"));
-    SetHint(exit, QStringLiteral("Close"));
+    button(QStringLiteral("btnSave"), TrKey("TfrmMain", "&Save"));
+    QPushButton* print = button(QStringLiteral("BitBtn1"), TrKey("TfrmMain", "&Print"));
+    QPushButton* btnAdd = button(QStringLiteral("btnAdd"), TrKey("TfrmMain", "&Add"));
+    QPushButton* del = button(QStringLiteral("btnDeleteSelected"), TrKey("TfrmMain", "&Delete"));
+    QPushButton* update = button(QStringLiteral("BitBtn2"), TrKey("TfrmMain", "&Update"));
+    QPushButton* exit = button(QStringLiteral("btnExitCM"), TrKey("TfrmMain", "&Close"));
+    BindHint(exit, TrKey("TfrmMain", "Close"));
     connect(print, &QPushButton::clicked, this, &TfrmMain::Print1Click);
     connect(update, &QPushButton::clicked, this, &TfrmMain::QuickUpdate1Click);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnRestartClick);
@@ -178,8 +179,8 @@ void TfrmMain::AddResultToOrder()
     const QList<TOrderLine> rows = ResultRowsInCurrency(orderCurrency);
     if (!AddResultRows(Order.OrderLines, rows)) {
         Dialogs::Beep();
-        Dialogs::Warning(this, QStringLiteral("This item cannot be added to the order: its unit "
-                                              "price or quantity would be above %1.")
+        Dialogs::Warning(this, tr("This item cannot be added to the order: its unit "
+                                  "price or quantity would be above %1.")
                                    .arg(FloatToStr(MaxUnitPrice)));
         return;
     }
@@ -188,7 +189,7 @@ void TfrmMain::AddResultToOrder()
     ShowPage(TPage::Order);
     RefreshOrderGrid();
     if (Order.Info.CurrencyTag != chosen)
-        ShowStatusHint(QStringLiteral("The order is in %1: the item was added at its prices in %1.")
+        ShowStatusHint(tr("The order is in %1: the item was added at its prices in %1.")
                            .arg(CurrencyCaption(Order.Info.CurrencyTag)));
 }
 
@@ -236,10 +237,14 @@ void TfrmMain::RecalcOrderTotals()
 void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
 {
     edtOrderTotal->setText(FormatFixed2(totals.Total));
-    if (auto* currency = tsOrder->findChild<QLabel*>(QStringLiteral("lblOrderCurrency")))
-        currency->setText(Order.Info.CurrencyTag > 0 ? QStringLiteral("Prices in ") +
-                                                           CurrencyCaption(Order.Info.CurrencyTag)
-                                                     : QString());
+    if (auto* currency = tsOrder->findChild<QLabel*>(QStringLiteral("lblOrderCurrency"))) {
+        if (Order.Info.CurrencyTag > 0)
+            BindText(currency, "text",
+                     TTrText{TrKey("TfrmMain", "Prices in %1"),
+                             {CurrencyCaption(Order.Info.CurrencyTag)}});
+        else
+            currency->clear();
+    }
     // An order that never received anything is not written, so the last order of an earlier
     // run survives until this run has an order of its own.
     if (Order.Started)
@@ -271,14 +276,14 @@ void TfrmMain::grdOrderCellEdit(int row, int column)
         double quantity = 0;
         if (!TryUserStrToFloat(text, quantity) || quantity < 0) {
             Dialogs::Beep();
-            Dialogs::Warning(this, NotNumeric);
+            Dialogs::Warning(this, NotNumeric.Text());
             restore(ToUserNumber(item.Quantity.Text));
             return;
         }
         if (quantity > MaxOrderQuantity) {
             Dialogs::Beep();
-            Dialogs::Warning(this, QStringLiteral("The quantity must be at most %1.")
-                                       .arg(FloatToStr(MaxOrderQuantity)));
+            Dialogs::Warning(
+                this, tr("The quantity must be at most %1.").arg(FloatToStr(MaxOrderQuantity)));
             restore(ToUserNumber(item.Quantity.Text));
             return;
         }
@@ -290,7 +295,7 @@ void TfrmMain::grdOrderCellEdit(int row, int column)
     case ColDescription:
         if (text.contains(FieldDelimiter)) {
             Dialogs::Beep();
-            Dialogs::Warning(this, NoBar);
+            Dialogs::Warning(this, NoBar.Text());
             restore(column == ColUom ? item.Unit : item.Description);
             return;
         }
@@ -312,10 +317,10 @@ void TfrmMain::btnDeleteSelectedClick()
         positions.append(index.row());
     Dialogs::Beep();
     if (positions.isEmpty()) {
-        Dialogs::Information(this, DeleteHint);
+        Dialogs::Information(this, DeleteHint.Text());
         return;
     }
-    if (Dialogs::Message(this, Dialogs::TIcon::Warning, DeleteQuestion,
+    if (Dialogs::Message(this, Dialogs::TIcon::Warning, DeleteQuestion.Text(),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                          QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -336,10 +341,9 @@ void TfrmMain::NoteUserDataFolder()
     if (!AppPaths::UserDataFolderNoteDue())
         return;
     const auto tell = [this] {
-        Dialogs::Information(this,
-                             QStringLiteral("Ferrolyn cannot write to its program folder, so it "
-                                            "keeps the last order and the order files in:\r%1")
-                                 .arg(QDir::toNativeSeparators(AppPaths::UserDataFolder())));
+        Dialogs::Information(this, tr("Ferrolyn cannot write to its program folder, so it "
+                                      "keeps the last order and the order files in:\r%1")
+                                       .arg(QDir::toNativeSeparators(AppPaths::UserDataFolder())));
     };
     // After the window is up: an order opened from the command line is read before it shows.
     if (isVisible())
@@ -355,7 +359,7 @@ void TfrmMain::WriteLastOrder()
     QDir().mkpath(QFileInfo(path).absolutePath());
     try {
         // Another running copy writes its last order here too: one at a time.
-        WithFileLock(path, QStringLiteral("order file"),
+        WithFileLock(path, tr("order file"),
                      [&] { ::WriteOrderFile(path, Order.OrderLines, Order.Info); });
         LastOrderWriteFailed = false;
     } catch (const TDataError& error) {
@@ -397,8 +401,8 @@ int TfrmMain::OrderFileCurrency(const QString& code)
                 return tag;
     const int chosen = CurrentCurrencyTag();
     if (!code.isEmpty())
-        ShowStatusHint(QStringLiteral("The order's currency \"%1\" is not offered here: its prices "
-                                      "are taken to be in %2.")
+        ShowStatusHint(tr("The order's currency \"%1\" is not offered here: its prices "
+                          "are taken to be in %2.")
                            .arg(code, CurrencyCaption(chosen)));
     return chosen;
 }
@@ -429,8 +433,8 @@ QString PreparedOrderFolder()
 void TfrmMain::Open1Click()
 {
     NoteUserDataFolder();
-    const QString path = FileDialogs::GetOpenFileName(
-        this, QStringLiteral("Open Order"), PreparedOrderFolder(), OrderFilter, OrderSuffix);
+    const QString path = FileDialogs::GetOpenFileName(this, tr("Open Order"), PreparedOrderFolder(),
+                                                      OrderFilter.Text(), OrderSuffix);
     if (!path.isEmpty())
         ReadOrderFile(path);
     ShowPage(TPage::Order);
@@ -441,17 +445,16 @@ void TfrmMain::ViewLastOrder1Click()
 {
     const QString path = AppPaths::LastOrderFile();
     if (!QFileInfo(path).isFile()) {
-        Dialogs::Error(this, QStringLiteral("No Order To View"));
+        Dialogs::Error(this, tr("No Order To View"));
         return;
     }
     // After a failed write the file holds an older order than the one on screen.
     if (LastOrderWriteFailed && !Order.OrderLines.isEmpty() &&
-        Dialogs::Message(
-            this, Dialogs::TIcon::Confirmation,
-            QStringLiteral("The order on screen could not be written to the last-order "
-                           "file, which still holds an older order.\rReplace the "
-                           "order on screen with that older order?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        Dialogs::Message(this, Dialogs::TIcon::Confirmation,
+                         tr("The order on screen could not be written to the last-order "
+                            "file, which still holds an older order.\rReplace the "
+                            "order on screen with that older order?"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!ReadOrderFile(path))
         return;

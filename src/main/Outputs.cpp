@@ -106,9 +106,9 @@ TResultContent TfrmMain::ResultContent()
 void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
                             const QString& text)
 {
-    const QString path = FileDialogs::GetSaveFileName(this, QStringLiteral("Export"),
-                                                      AppPaths::ExportFolder(folderName), filter,
-                                                      suffix, ProposedFileName(*this, suffix));
+    const QString path =
+        FileDialogs::GetSaveFileName(this, tr("Export"), AppPaths::ExportFolder(folderName), filter,
+                                     suffix, ProposedFileName(*this, suffix));
     if (path.isEmpty())
         return;
     try {
@@ -122,20 +122,20 @@ void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, co
 
 void TfrmMain::ToATextFile1Click()
 {
-    ExportToFile(QStringLiteral("txt"), QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt"),
+    ExportToFile(QStringLiteral("txt"), tr("Text Files (*.txt)"), QStringLiteral("txt"),
                  TextExport(ResultContent()));
 }
 
 void TfrmMain::ToanHTMLDocument1Click()
 {
-    ExportToFile(QStringLiteral("html"), QStringLiteral("HTML Files (*.html)"),
-                 QStringLiteral("html"), HtmlExport(ResultContent()));
+    ExportToFile(QStringLiteral("html"), tr("HTML Files (*.html)"), QStringLiteral("html"),
+                 HtmlExport(ResultContent()));
 }
 
 void TfrmMain::ToanMSExcelSpreadsheet1Click()
 {
-    ExportToFile(QStringLiteral("xls"), QStringLiteral("Excel Files (*.xls)"),
-                 QStringLiteral("xls"), SpreadsheetExport(ResultContent()));
+    ExportToFile(QStringLiteral("xls"), tr("Excel Files (*.xls)"), QStringLiteral("xls"),
+                 SpreadsheetExport(ResultContent()));
 }
 
 void TfrmMain::CopyToClipboard1Click()

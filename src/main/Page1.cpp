@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString NotNumeric = QStringLiteral("This field must contain a numeric value.");
+constexpr TTrKey NotNumeric = TrKey("TfrmMain", "This field must contain a numeric value.");
 
 QComboBox* NewEditableCombo(const QString& name, QWidget* parent)
 {
@@ -41,76 +41,79 @@ QWidget* TfrmMain::BuildPage1()
     page->setObjectName(QStringLiteral("Page1"));
     auto* grid = new QGridLayout(page);
 
-    rgApp = new TRadioGroup(QStringLiteral("rgApp"), QStringLiteral("Application:"),
-                            {QStringLiteral("Jumper"), QStringLiteral("Feeder")}, page);
-    SetHint(rgApp, QStringLiteral("Select An Application"));
+    rgApp = new TRadioGroup(QStringLiteral("rgApp"), TrKey("TfrmMain", "Application:"),
+                            {TrKey("TfrmMain", "Jumper"), TrKey("TfrmMain", "Feeder")}, page);
+    BindHint(rgApp, TrKey("TfrmMain", "Select An Application"));
     rgApp->SetItemIndexSilently(TWizardModel::Jumper);
     connect(rgApp, &TRadioGroup::Click, this, &TfrmMain::rgAppClick);
 
-    auto* lengthGroup = new QGroupBox(QStringLiteral("Length:"), page);
+    auto* lengthGroup = Bound(new QGroupBox(page), "title", TrKey("TfrmMain", "Length:"));
     lengthGroup->setObjectName(QStringLiteral("gbxLength"));
-    SetHint(lengthGroup, QStringLiteral("Select a Length"));
+    BindHint(lengthGroup, TrKey("TfrmMain", "Select a Length"));
     auto* lengthLayout = new QHBoxLayout(lengthGroup);
     cboLength = NewEditableCombo(QStringLiteral("cboLength"), lengthGroup);
-    rbFeet = new QRadioButton(QStringLiteral("Feet"), lengthGroup);
+    rbFeet = Bound(new QRadioButton(lengthGroup), "text", TrKey("TfrmMain", "Feet"));
     rbFeet->setObjectName(QStringLiteral("rbFeet"));
-    SetHint(rbFeet, QStringLiteral("Feet"));
+    BindHint(rbFeet, TrKey("TfrmMain", "Feet"));
     rbFeet->setChecked(true);
-    rbMeters = new QRadioButton(QStringLiteral("Meters"), lengthGroup);
+    rbMeters = Bound(new QRadioButton(lengthGroup), "text", TrKey("TfrmMain", "Meters"));
     rbMeters->setObjectName(QStringLiteral("rbMeters"));
-    SetHint(rbMeters, QStringLiteral("Meters"));
+    BindHint(rbMeters, TrKey("TfrmMain", "Meters"));
     connect(rbMeters, &QRadioButton::toggled, this,
             [this] { Wizard.UnitClick(rbMeters->isChecked()); });
     lengthLayout->addWidget(cboLength, 1);
     lengthLayout->addWidget(rbFeet);
     lengthLayout->addWidget(rbMeters);
 
-    auto* frequencyGroup = new QGroupBox(QStringLiteral("Frequencies:"), page);
+    auto* frequencyGroup = Bound(new QGroupBox(page), "title", TrKey("TfrmMain", "Frequencies:"));
     frequencyGroup->setObjectName(QStringLiteral("gbxFrequencies"));
-    SetHint(frequencyGroup, QStringLiteral("Select Frequencies"));
+    BindHint(frequencyGroup, TrKey("TfrmMain", "Select Frequencies"));
     auto* frequencyLayout = new QGridLayout(frequencyGroup);
     cboBeginning = NewEditableCombo(QStringLiteral("cboBeginning"), frequencyGroup);
-    SetHint(cboBeginning, QStringLiteral("Select A Beginning Frequency"));
+    BindHint(cboBeginning, TrKey("TfrmMain", "Select A Beginning Frequency"));
     cboEnding = NewEditableCombo(QStringLiteral("cboEnding"), frequencyGroup);
-    SetHint(cboEnding, QStringLiteral("Select An Ending Frequency"));
-    frequencyLayout->addWidget(new QLabel(QStringLiteral("Beginning Frequency:"), frequencyGroup),
-                               0, 0);
+    BindHint(cboEnding, TrKey("TfrmMain", "Select An Ending Frequency"));
+    frequencyLayout->addWidget(
+        Bound(new QLabel(frequencyGroup), "text", TrKey("TfrmMain", "Beginning Frequency:")), 0, 0);
     frequencyLayout->addWidget(cboBeginning, 0, 1);
     frequencyLayout->addWidget(new QLabel(QStringLiteral("MHz"), frequencyGroup), 0, 2);
-    frequencyLayout->addWidget(new QLabel(QStringLiteral("Ending Frequency:"), frequencyGroup), 1,
-                               0);
+    frequencyLayout->addWidget(
+        Bound(new QLabel(frequencyGroup), "text", TrKey("TfrmMain", "Ending Frequency:")), 1, 0);
     frequencyLayout->addWidget(cboEnding, 1, 1);
     frequencyLayout->addWidget(new QLabel(QStringLiteral("MHz"), frequencyGroup), 1, 2);
     frequencyLayout->setColumnStretch(1, 1);
 
-    rgCableType = new TRadioGroup(QStringLiteral("rgCableType"), QStringLiteral("Cable Type:"),
-                                  {QStringLiteral("Air Coaxial"), QStringLiteral("Foam Coaxial"),
-                                   QStringLiteral("Elliptical Waveguide")},
-                                  page);
-    SetHint(rgCableType, QStringLiteral("Select A Cable Type"));
+    rgCableType =
+        new TRadioGroup(QStringLiteral("rgCableType"), TrKey("TfrmMain", "Cable Type:"),
+                        {TrKey("TfrmMain", "Air Coaxial"), TrKey("TfrmMain", "Foam Coaxial"),
+                         TrKey("TfrmMain", "Elliptical Waveguide")},
+                        page);
+    BindHint(rgCableType, TrKey("TfrmMain", "Select A Cable Type"));
     rgCableType->SetItemIndexSilently(1);
     connect(rgCableType, &TRadioGroup::Click, this,
             [this] { Wizard.CableTypeClick(rgCableType->ItemIndex()); });
 
-    rgFeeder =
-        new TRadioGroup(QStringLiteral("rgFeeder"), QStringLiteral("Connector Attachment(s)"),
-                        {QStringLiteral("Both Connectors"), QStringLiteral("Top Connector ONLY"),
-                         QStringLiteral("Bottom Connector ONLY"), QStringLiteral("No Connectors")},
-                        page);
-    SetHint(rgFeeder, QStringLiteral("Select A Type Of Feeder"));
+    rgFeeder = new TRadioGroup(
+        QStringLiteral("rgFeeder"), TrKey("TfrmMain", "Connector Attachment(s)"),
+        {TrKey("TfrmMain", "Both Connectors"), TrKey("TfrmMain", "Top Connector ONLY"),
+         TrKey("TfrmMain", "Bottom Connector ONLY"), TrKey("TfrmMain", "No Connectors")},
+        page);
+    BindHint(rgFeeder, TrKey("TfrmMain", "Select A Type Of Feeder"));
     rgFeeder->hide();
     connect(rgFeeder, &TRadioGroup::Click, this, [this] {
         Wizard.FeederClick(rgFeeder->ItemIndex());
         ShowPage1Options();
     });
 
-    gbxConnectors = new QGroupBox(QStringLiteral("Connectors:"), page);
+    gbxConnectors = Bound(new QGroupBox(page), "title", TrKey("TfrmMain", "Connectors:"));
     gbxConnectors->setObjectName(QStringLiteral("gbxConnectors"));
     auto* connectorsLayout = new QVBoxLayout(gbxConnectors);
-    chkTopConnector = new QCheckBox(QStringLiteral("Include Top Connector"), gbxConnectors);
+    chkTopConnector =
+        Bound(new QCheckBox(gbxConnectors), "text", TrKey("TfrmMain", "Include Top Connector"));
     chkTopConnector->setObjectName(QStringLiteral("chkTopConnector"));
     chkTopConnector->setChecked(true);
-    chkBottomConnector = new QCheckBox(QStringLiteral("Include Bottom Connector"), gbxConnectors);
+    chkBottomConnector =
+        Bound(new QCheckBox(gbxConnectors), "text", TrKey("TfrmMain", "Include Bottom Connector"));
     chkBottomConnector->setObjectName(QStringLiteral("chkBottomConnector"));
     chkBottomConnector->setChecked(true);
     connectorsLayout->addWidget(chkTopConnector);
@@ -120,11 +123,11 @@ QWidget* TfrmMain::BuildPage1()
     connect(chkBottomConnector, &QCheckBox::clicked, this, &TfrmMain::IncludeConnectorClick);
 
     imgTopJumper = NewPicture(QStringLiteral("imgTopJumper"), page, 160, 140);
-    SetHint(imgTopJumper, QStringLiteral("Top Jumper"));
+    BindHint(imgTopJumper, TrKey("TfrmMain", "Top Jumper"));
     imgBottomJumper = NewPicture(QStringLiteral("imgBottomJumper"), page, 160, 140);
-    SetHint(imgBottomJumper, QStringLiteral("Bottom Jumper"));
+    BindHint(imgBottomJumper, TrKey("TfrmMain", "Bottom Jumper"));
     imgFeeder = NewPicture(QStringLiteral("imgFeeder"), page, 160, 160);
-    SetHint(imgFeeder, QStringLiteral("Main Feeder"));
+    BindHint(imgFeeder, TrKey("TfrmMain", "Main Feeder"));
     imgFeeder->hide();
 
     auto* left = new QVBoxLayout;
@@ -206,7 +209,7 @@ bool TfrmMain::IsNumeric(bool numeric)
     if (numeric)
         return true;
     Dialogs::Beep();
-    Dialogs::Warning(this, NotNumeric);
+    Dialogs::Warning(this, NotNumeric.Text());
     return false;
 }
 

@@ -21,31 +21,29 @@
 
 namespace {
 
-QComboBox* NewList(const QString& name, QWidget* parent, const QString& hint)
+QComboBox* NewList(const QString& name, QWidget* parent, TTrKey hint)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(14);
-    if (!hint.isEmpty())
-        SetHint(box, hint);
+    BindHint(box, hint);
     return box;
 }
 
 } // namespace
 
-QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QString& title)
+QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, TTrKey title)
 {
     const bool top = side.Top;
-    const QString which = top ? QStringLiteral("top") : QStringLiteral("bottom");
-    auto* group = new QGroupBox(title);
+    auto* group = Bound(new QGroupBox, "title", title);
     group->setObjectName(QStringLiteral("gbx") + prefix);
     auto* layout = new QVBoxLayout(group);
 
     auto* radios = new QHBoxLayout;
-    side.rbActual = new QRadioButton(QStringLiteral("Actual"), group);
+    side.rbActual = Bound(new QRadioButton(group), "text", TrKey("TfrmMain", "Actual"));
     side.rbActual->setObjectName(QStringLiteral("rb%1Actual").arg(prefix));
-    side.rbMatesTo = new QRadioButton(QStringLiteral("Mates To"), group);
+    side.rbMatesTo = Bound(new QRadioButton(group), "text", TrKey("TfrmMain", "Mates To"));
     side.rbMatesTo->setObjectName(QStringLiteral("rb%1MatesTo").arg(prefix));
     side.rbActual->setChecked(true);
     auto* exclusive = new QButtonGroup(group);
@@ -56,14 +54,14 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QS
     radios->addStretch(1);
     layout->addLayout(radios);
 
-    const QString connectorHint =
-        top ? QStringLiteral("Top Connector") : QStringLiteral("Bottom Connector");
+    const TTrKey connectorHint =
+        top ? TrKey("TfrmMain", "Top Connector") : TrKey("TfrmMain", "Bottom Connector");
     side.cboMatesTo = NewList(QStringLiteral("cbo%1MatesTo").arg(prefix), group, connectorHint);
     layout->addWidget(side.cboMatesTo);
 
     side.DescriptionCaption =
-        top ? QStringLiteral("Top Connector Desc.") : QStringLiteral("Bottom Connector Desc");
-    side.lblDescription = new QLabel(side.DescriptionCaption, group);
+        top ? TrKey("TfrmMain", "Top Connector Desc.") : TrKey("TfrmMain", "Bottom Connector Desc");
+    side.lblDescription = Bound(new QLabel(group), "text", side.DescriptionCaption);
     side.lblDescription->setObjectName(top ? QStringLiteral("lblTopDescription")
                                            : QStringLiteral("lblBottomDescription"));
     side.lblDescription->setAlignment(Qt::AlignCenter);
@@ -74,18 +72,22 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, const QS
 
     side.img =
         NewPicture(top ? QStringLiteral("imgTop") : QStringLiteral("imgBottom"), group, 120, 120);
-    SetHint(side.img, connectorHint);
+    BindHint(side.img, connectorHint);
     layout->addWidget(side.img, 1);
 
-    layout->addWidget(new QLabel(QStringLiteral("Special Characteristics:"), group));
+    layout->addWidget(
+        Bound(new QLabel(group), "text", TrKey("TfrmMain", "Special Characteristics:")));
     side.cboDescription =
         NewList(QStringLiteral("cbo%1Description").arg(prefix), group,
-                QStringLiteral("Select special characteristics for %1 connector").arg(which));
+                top ? TrKey("TfrmMain", "Select special characteristics for top connector")
+                    : TrKey("TfrmMain", "Select special characteristics for bottom connector"));
     layout->addWidget(side.cboDescription);
-    layout->addWidget(new QLabel(QStringLiteral("Inner Connector Attachment:"), group));
+    layout->addWidget(
+        Bound(new QLabel(group), "text", TrKey("TfrmMain", "Inner Connector Attachment:")));
     side.cboInner =
         NewList(QStringLiteral("cbo%1Inner").arg(prefix), group,
-                QStringLiteral("Select inner connector attachment for %1 connector").arg(which));
+                top ? TrKey("TfrmMain", "Select inner connector attachment for top connector")
+                    : TrKey("TfrmMain", "Select inner connector attachment for bottom connector"));
     layout->addWidget(side.cboInner);
     return group;
 }
@@ -99,26 +101,26 @@ QWidget* TfrmMain::BuildPage2()
     TopSide.Top = true;
     BottomSide.Top = false;
     QGroupBox* topGroup =
-        BuildSideGroup(TopSide, QStringLiteral("C1"), QStringLiteral("Top Connector"));
+        BuildSideGroup(TopSide, QStringLiteral("C1"), TrKey("TfrmMain", "Top Connector"));
     QGroupBox* bottomGroup =
-        BuildSideGroup(BottomSide, QStringLiteral("C2"), QStringLiteral("Bottom Connector"));
+        BuildSideGroup(BottomSide, QStringLiteral("C2"), TrKey("TfrmMain", "Bottom Connector"));
 
-    auto* cableGroup = new QGroupBox(QStringLiteral("Cable"), page);
+    auto* cableGroup = Bound(new QGroupBox(page), "title", TrKey("TfrmMain", "Cable"));
     cableGroup->setObjectName(QStringLiteral("gbxCable"));
     auto* cableLayout = new QGridLayout(cableGroup);
     cboTLineData =
-        NewList(QStringLiteral("cboTLineData"), cableGroup, QStringLiteral("Select Cable Size"));
-    lblDiameter = new QLabel(QStringLiteral("Diameter:"), cableGroup);
+        NewList(QStringLiteral("cboTLineData"), cableGroup, TrKey("TfrmMain", "Select Cable Size"));
+    lblDiameter = Bound(new QLabel(cableGroup), "text", TrKey("TfrmMain", "Diameter:"));
     lblDiameter->setObjectName(QStringLiteral("lblDiameter"));
     edtTlineSize = new QLineEdit(cableGroup);
     edtTlineSize->setObjectName(QStringLiteral("edtTlineSize"));
     edtTlineSize->setReadOnly(true);
-    SetHint(edtTlineSize, QStringLiteral("Diameter"));
+    BindHint(edtTlineSize, TrKey("TfrmMain", "Diameter"));
     imgCable = NewPicture(QStringLiteral("imgCable"), cableGroup, 160, 120);
-    SetHint(imgCable, QStringLiteral("Cable"));
+    BindHint(imgCable, TrKey("TfrmMain", "Cable"));
     imgPV = NewPicture(QStringLiteral("imgPV"), cableGroup, 100, 60);
     imgPV->hide();
-    cableLayout->addWidget(new QLabel(QStringLiteral("Name:"), cableGroup), 0, 0);
+    cableLayout->addWidget(Bound(new QLabel(cableGroup), "text", TrKey("TfrmMain", "Name:")), 0, 0);
     cableLayout->addWidget(cboTLineData, 0, 1);
     cableLayout->addWidget(lblDiameter, 1, 0);
     cableLayout->addWidget(edtTlineSize, 1, 1);
@@ -128,17 +130,17 @@ QWidget* TfrmMain::BuildPage2()
     cableLayout->setColumnStretch(1, 1);
 
     rgConnectorGrade =
-        new TRadioGroup(QStringLiteral("rgConnectorGrade"), QStringLiteral("Connector Grade:"),
-                        {QStringLiteral("Plated"), QStringLiteral("Standard")}, page);
+        new TRadioGroup(QStringLiteral("rgConnectorGrade"), TrKey("TfrmMain", "Connector Grade:"),
+                        {TrKey("TfrmMain", "Plated"), TrKey("TfrmMain", "Standard")}, page);
     rgConnectorGrade->SetItemIndexSilently(TWizardModel::Standard);
     rgCableGrade =
-        new TRadioGroup(QStringLiteral("rgCableGrade"), QStringLiteral("Cable Grade:"),
-                        {QStringLiteral("Standard Cable"), QStringLiteral("Premium Cable"),
-                         QStringLiteral("Flame Retardant Cable")},
+        new TRadioGroup(QStringLiteral("rgCableGrade"), TrKey("TfrmMain", "Cable Grade:"),
+                        {TrKey("TfrmMain", "Standard Cable"), TrKey("TfrmMain", "Premium Cable"),
+                         TrKey("TfrmMain", "Flame Retardant Cable")},
                         page);
     rgConnectorAttachment = new TRadioGroup(
-        QStringLiteral("rgConnectorAttachment"), QStringLiteral("Connector Attachment:"),
-        {QStringLiteral("Prenvo"), QStringLiteral("Regular")}, page);
+        QStringLiteral("rgConnectorAttachment"), TrKey("TfrmMain", "Connector Attachment:"),
+        {TrKey("TfrmMain", "Prenvo"), TrKey("TfrmMain", "Regular")}, page);
     rgConnectorAttachment->SetItemIndexSilently(TWizardModel::Prenvo);
 
     grid->addWidget(topGroup, 0, 0);
@@ -227,7 +229,11 @@ void TfrmMain::ShowSide(TSide& side, const TWizardModel::TSide& shown)
     SetComboItems(side.cboMatesTo, shown.Interfaces, shown.Interface);
     SetComboItems(side.cboDescription, shown.CharacteristicsItems, shown.Characteristics);
     SetComboItems(side.cboInner, shown.InnerItems, shown.Inner);
-    side.lblDescription->setText(shown.Label);
+    // The side's caption follows the language; a connector's name is data.
+    if (shown.Included && shown.Label == shown.Caption)
+        BindText(side.lblDescription, "text", side.DescriptionCaption);
+    else
+        side.lblDescription->setText(shown.Label);
     ShowPictureFile(side.img, shown.Picture);
 }
 
@@ -264,7 +270,7 @@ void TfrmMain::Page2Show()
 
     ShowNavigationButtons(true);
     btnRestart->setEnabled(true);
-    btnNext->setText(QStringLiteral("Next ->"));
+    BindText(btnNext, "text", TrKey("TfrmMain", "Next ->"));
     btnBack->setEnabled(true);
 
     Wizard.Page2Show();

@@ -24,12 +24,44 @@
 
 namespace {
 
-const QString UpdateButtonCaption = QStringLiteral("Click here to &update your software");
+constexpr TTrKey UpdateButtonCaption = TrKey("TfrmMain", "Click here to &update your software");
 constexpr int DesignedRowHeight = 29;
 
 const Qt::Alignment Left = Qt::AlignLeft | Qt::AlignVCenter;
 const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 const Qt::Alignment Centre = Qt::AlignCenter;
+
+const QList<TTrKey> PartsListHeadings = {TrKey("TfrmMain", "Qty"),
+                                         TrKey("TfrmMain", "UOM"),
+                                         TrKey("TfrmMain", "Part Number"),
+                                         TrKey("TfrmMain", "Description"),
+                                         TrKey("TfrmMain", "Price"),
+                                         TrKey("TfrmMain", "Extended"),
+                                         TTrKey{}};
+
+// The first column of the figure grids, set again each time their page shows (in the language
+// of that moment).
+const QList<TTrKey> PartsListFigures = {
+    TrKey("TfrmMain", "Attenuation (dB/100 ft):"), TrKey("TfrmMain", "Attenuation (dB/100m):"),
+    TrKey("TfrmMain", "Total Attenuation (dB):"),  TrKey("TfrmMain", "Insertion Loss (dB):"),
+    TrKey("TfrmMain", "Efficiency (%):"),          TrKey("TfrmMain", "Max Power (kW):"),
+    TrKey("TfrmMain", "Average Power (kW):")};
+const QList<TTrKey> FinalRows = {TrKey("TfrmMain", "Part Number:"),
+                                 TrKey("TfrmMain", "Description:"),
+                                 TrKey("TfrmMain", "Price:"),
+                                 TrKey("TfrmMain", "Attenuation (dB/100 ft):"),
+                                 TrKey("TfrmMain", "Attenuation (dB/100 m):"),
+                                 TrKey("TfrmMain", "Total Attenuation (dB):"),
+                                 TrKey("TfrmMain", "Insertion Loss (dB):"),
+                                 TrKey("TfrmMain", "Efficiency (%):"),
+                                 TrKey("TfrmMain", "Max Power (kW):"),
+                                 TrKey("TfrmMain", "Average Power (kW):")};
+
+void ShowRowCaptions(QTableWidget* grid, const QList<TTrKey>& captions, Qt::Alignment alignment)
+{
+    for (int row = 0; row < captions.size(); ++row)
+        SetCell(grid, row, 0, captions.at(row).Text(), alignment);
+}
 
 // The text as a page shows it: the data's carriage returns as line breaks.
 QString Displayed(const QString& text)
@@ -39,7 +71,7 @@ QString Displayed(const QString& text)
 
 QPushButton* NewUpdateButton(const QString& name, QWidget* parent)
 {
-    auto* button = new QPushButton(UpdateButtonCaption, parent);
+    auto* button = Bound(new QPushButton(parent), "text", UpdateButtonCaption);
     button->setObjectName(name);
     return button;
 }
@@ -74,10 +106,7 @@ QWidget* TfrmMain::BuildPartsListPage()
     auto* layout = new QVBoxLayout(page);
     lblPartsList = NewNotice(QStringLiteral("lblPartsList"), page);
     layout->addWidget(lblPartsList);
-    grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1,
-                        {QStringLiteral("Qty"), QStringLiteral("UOM"),
-                         QStringLiteral("Part Number"), QStringLiteral("Description"),
-                         QStringLiteral("Price"), QStringLiteral("Extended"), QString()});
+    grdJumper = NewGrid(QStringLiteral("grdJumper"), page, 1, PartsListHeadings);
     grdJumper->setColumnHidden(6, true);
     grdJumper->setSelectionMode(QAbstractItemView::NoSelection);
     grdJumper->setFocusPolicy(Qt::NoFocus);
@@ -90,32 +119,26 @@ QWidget* TfrmMain::BuildPartsListPage()
     grdJumper->setColumnWidth(4, 100);
     grdJumper->setColumnWidth(5, 90);
     grdJumper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetHint(grdJumper, QStringLiteral("Parts List"));
+    BindHint(grdJumper, TrKey("TfrmMain", "Parts List"));
     layout->addWidget(grdJumper);
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch(1);
-    lblTotal = new QLabel(QStringLiteral("Total ($US):"), page);
+    lblTotal = Bound(new QLabel(page), "text", TrKey("TfrmMain", "Total ($US):"));
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     edTotal = new QLineEdit(page);
     edTotal->setObjectName(QStringLiteral("edTotal"));
     edTotal->setReadOnly(true);
     edTotal->setAlignment(Qt::AlignRight);
     edTotal->setMaximumWidth(140);
-    SetHint(edTotal, QStringLiteral("Price"));
+    BindHint(edTotal, TrKey("TfrmMain", "Price"));
     totalRow->addWidget(lblTotal);
     totalRow->addWidget(edTotal);
     layout->addLayout(totalRow);
     layout->addWidget(NewUnpricedNote(page));
 
     grdJumperspecs = NewGrid(QStringLiteral("grdJumperspecs"), page, 7, {}, 2);
-    const QStringList labels = {
-        QStringLiteral("Attenuation (dB/100 ft):"), QStringLiteral("Attenuation (dB/100m):"),
-        QStringLiteral("Total Attenuation (dB):"),  QStringLiteral("Insertion Loss (dB):"),
-        QStringLiteral("Efficiency (%):"),          QStringLiteral("Max Power (kW):"),
-        QStringLiteral("Average Power (kW):")};
-    for (int row = 0; row < labels.size(); ++row)
-        SetCell(grdJumperspecs, row, 0, labels.at(row));
+    ShowRowCaptions(grdJumperspecs, PartsListFigures, Left);
     grdJumperspecs->setColumnWidth(0, 200);
     grdJumperspecs->setSelectionMode(QAbstractItemView::NoSelection);
     grdJumperspecs->setFocusPolicy(Qt::NoFocus);
@@ -138,9 +161,9 @@ QWidget* TfrmMain::BuildPartsListPage()
     updateRow->addWidget(btnUpdate1);
     layout->addLayout(updateRow);
     Label11 = NewNotice(QStringLiteral("Label11"), page);
-    Label11->setText(
-        QStringLiteral("To get the most of your Vantrel software, make sure to update "
-                       "regularly to get the latest pricing and product information."));
+    BindText(Label11, "text",
+             TrKey("TfrmMain", "To get the most of your Vantrel software, make sure to update "
+                               "regularly to get the latest pricing and product information."));
     layout->addWidget(Label11);
     return page;
 }
@@ -151,21 +174,23 @@ QWidget* TfrmMain::BuildLengthsPage()
     page->setObjectName(QStringLiteral("tsNoLength"));
     auto* layout = new QVBoxLayout(page);
     auto* text = NewNotice(QStringLiteral("lblNoLength"), page);
-    text->setText(QStringLiteral(
-        "The length you have selected is not a standard length for this jumper assembly, but "
-        "there are some standard lengths available that are close to your selection.\n\n"
-        "Your jumper assembly can still be made with the length you originally selected, but "
-        "ordering standard lengths may speed up production time, allowing you to receive your "
-        "order faster.\n\n"
-        "Below is a list of standard lengths for the jumper assembly that you have selected that "
-        "are close to the length you picked.\n\n"
-        "You can either select one of these standard lengths, or you can keep your current "
-        "selection."));
+    BindText(text, "text",
+             TrKey("TfrmMain",
+                   "The length you have selected is not a standard length for this jumper "
+                   "assembly, but there are some standard lengths available that are close to "
+                   "your selection.\n\n"
+                   "Your jumper assembly can still be made with the length you originally "
+                   "selected, but ordering standard lengths may speed up production time, "
+                   "allowing you to receive your order faster.\n\n"
+                   "Below is a list of standard lengths for the jumper assembly that you have "
+                   "selected that are close to the length you picked.\n\n"
+                   "You can either select one of these standard lengths, or you can keep your "
+                   "current selection."));
     layout->addWidget(text);
     grdLengths = NewGrid(QStringLiteral("grdLengths"), page, 3,
-                         {QStringLiteral("Description"), QStringLiteral("Part Number"),
-                          QStringLiteral("Length (Feet)"), QStringLiteral("Length (Meters)"),
-                          QStringLiteral("Difference In Length")});
+                         {TrKey("TfrmMain", "Description"), TrKey("TfrmMain", "Part Number"),
+                          TrKey("TfrmMain", "Length (Feet)"), TrKey("TfrmMain", "Length (Meters)"),
+                          TrKey("TfrmMain", "Difference In Length")});
     grdLengths->verticalHeader()->setDefaultSectionSize(DesignedRowHeight);
     grdLengths->setSelectionMode(QAbstractItemView::NoSelection);
     grdLengths->setFocusPolicy(Qt::NoFocus);
@@ -176,14 +201,14 @@ QWidget* TfrmMain::BuildLengthsPage()
     grdLengths->setFixedHeight(grdLengths->horizontalHeader()->sizeHint().height() +
                                3 * DesignedRowHeight + 2 * grdLengths->frameWidth());
     grdLengths->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetHint(grdLengths, QStringLiteral("Standard Lengths"));
+    BindHint(grdLengths, TrKey("TfrmMain", "Standard Lengths"));
     layout->addWidget(grdLengths);
-    rgStdLengths = new TRadioGroup(QStringLiteral("rgStdLengths"), QString(),
-                                   {QStringLiteral("Keep Your Current Selection"),
-                                    QStringLiteral("Select This Jumper"),
-                                    QStringLiteral("Select This Jumper")},
+    rgStdLengths = new TRadioGroup(QStringLiteral("rgStdLengths"), TTrKey{},
+                                   {TrKey("TfrmMain", "Keep Your Current Selection"),
+                                    TrKey("TfrmMain", "Select This Jumper"),
+                                    TrKey("TfrmMain", "Select This Jumper")},
                                    page);
-    SetHint(rgStdLengths, QStringLiteral("Select A Jumper"));
+    BindHint(rgStdLengths, TrKey("TfrmMain", "Select A Jumper"));
     layout->addWidget(rgStdLengths);
     layout->addStretch(1);
     return page;
@@ -195,20 +220,10 @@ QWidget* TfrmMain::BuildFinalPage()
     page->setObjectName(QStringLiteral("tsFinal"));
     auto* layout = new QVBoxLayout(page);
     grdFinal = NewGrid(QStringLiteral("grdFinal"), page, 10, {}, 2);
-    SetHint(grdFinal, QStringLiteral("Final Selection Data"));
-    const QStringList labels = {QStringLiteral("Part Number:"),
-                                QStringLiteral("Description:"),
-                                QStringLiteral("Price:"),
-                                QStringLiteral("Attenuation (dB/100 ft):"),
-                                QStringLiteral("Attenuation (dB/100 m):"),
-                                QStringLiteral("Total Attenuation (dB):"),
-                                QStringLiteral("Insertion Loss (dB):"),
-                                QStringLiteral("Efficiency (%):"),
-                                QStringLiteral("Max Power (kW):"),
-                                QStringLiteral("Average Power (kW):")};
+    BindHint(grdFinal, TrKey("TfrmMain", "Final Selection Data"));
+    ShowRowCaptions(grdFinal, FinalRows, Right);
     int height = 2 * grdFinal->frameWidth();
-    for (int row = 0; row < labels.size(); ++row) {
-        SetCell(grdFinal, row, 0, labels.at(row), Right);
+    for (int row = 0; row < FinalRows.size(); ++row) {
         grdFinal->setRowHeight(row, row == 1 ? 100 : 25);
         height += grdFinal->rowHeight(row);
     }
@@ -232,9 +247,10 @@ QWidget* TfrmMain::BuildFinalPage()
     updateRow->addWidget(btnUpdate2);
     layout->addLayout(updateRow);
     lblReminder = NewNotice(QStringLiteral("lblReminder"), page);
-    lblReminder->setText(QStringLiteral("To get the most of your Vantrel software, you should "
-                                        "update regularly to get the latest pricing and product "
-                                        "information."));
+    BindText(lblReminder, "text",
+             TrKey("TfrmMain", "To get the most of your Vantrel software, you should "
+                               "update regularly to get the latest pricing and product "
+                               "information."));
     layout->addWidget(lblReminder);
     return page;
 }
@@ -256,6 +272,7 @@ void TfrmMain::ShowPricingDate(QLabel* label)
 void TfrmMain::ShowPartsList()
 {
     ShowPage(TPage::NoPN);
+    ShowRowCaptions(grdJumperspecs, PartsListFigures, Left);
     // Priced in the currency chosen now.
     PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
     const TPartsList& list = Quote.PartsList;
@@ -287,13 +304,15 @@ void TfrmMain::ShowPartsListPrices()
 {
     PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
     const TPartsList& list = Quote.PartsList;
-    grdJumper->horizontalHeaderItem(4)->setText(QStringLiteral("Price ") + list.Label);
+    // The price heading names the currency: the other headings are set again with it.
+    BindHeadings(grdJumper, PartsListHeadings);
+    grdJumper->horizontalHeaderItem(4)->setText(tr("Price %1").arg(list.Label));
     for (int row = 0; row < list.Rows.size() && row < grdJumper->rowCount(); ++row) {
         const TPartsRow& item = list.Rows.at(row);
         SetCell(grdJumper, row, 4, PriceText(item.Price), Right);
         SetCell(grdJumper, row, 5, PriceText(item.Extended), Right);
     }
-    lblTotal->setText(QStringLiteral("Total ") + list.Label + QLatin1Char(':'));
+    BindText(lblTotal, "text", TTrText{TrKey("TfrmMain", "Total %1:"), {list.Label}});
     edTotal->setText(Quote.TotalText());
     ResultRows = Quote.OrderRows;
 }
@@ -303,6 +322,7 @@ void TfrmMain::ShowPartsListPrices()
 void TfrmMain::ShowFinalSummary()
 {
     ShowPage(TPage::Final);
+    ShowRowCaptions(grdFinal, FinalRows, Right);
     SetCell(grdFinal, 0, 1, Quote.Assembly.PartNumber);
     ShowAssemblyPrice();
     QTableWidgetItem* cell = SetCell(grdFinal, 1, 1, Displayed(Quote.Description));

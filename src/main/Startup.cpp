@@ -5,20 +5,13 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/RadioGroup.h"
+#include "platform/Translation.h"
 #include "quote/Installation.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-
-namespace {
-
-const QString CurrencyNote =
-    QStringLiteral("Currencies other than the United States Dollars ($US)  are provided for "
-                   "information purposes only and are based on exchange rates as of: ");
-
-} // namespace
 
 void TfrmMain::FormCreate(const QStringList& arguments)
 {
@@ -35,11 +28,11 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     if (!key.Problem.isEmpty())
         Dialogs::Error(this, key.Problem);
     if (!key.KeyExists)
-        Dialogs::Error(this, QStringLiteral("Unable to locate Registry Key"));
+        Dialogs::Error(this, tr("Unable to locate Registry Key"));
     if (key.ValueExists) {
         InstallPath = key.Path;
     } else {
-        Dialogs::Error(this, QStringLiteral("Unable to create path from Registry"));
+        Dialogs::Error(this, tr("Unable to create path from Registry"));
         InstallPath.clear();
     }
 
@@ -47,8 +40,8 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     // once and taken as absent.
     RatesAvailable = loaded.RatesAvailable;
     const auto ratesUnusable = [this](const QString& reason) {
-        Dialogs::Error(this, QStringLiteral("The exchange rates cannot be read, so prices are "
-                                            "shown in US dollars only.\r") +
+        Dialogs::Error(this, tr("The exchange rates cannot be read, so prices are "
+                                "shown in US dollars only.\r") +
                                  reason);
     };
     if (!loaded.RatesUnreadable.isEmpty())
@@ -57,10 +50,10 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         // A file that is there but cannot be read ends the start-up as a missing one does; the
         // message then names it.
         Dialogs::Beep();
-        Dialogs::Error(
-            this, QStringLiteral("One or more files needed to run this application are missing.") +
-                      (loaded.MissingReason.isEmpty() ? QString()
-                                                      : QLatin1Char('\r') + loaded.MissingReason));
+        Dialogs::Error(this, tr("One or more files needed to run this application are missing.") +
+                                 (loaded.MissingReason.isEmpty()
+                                      ? QString()
+                                      : QLatin1Char('\r') + loaded.MissingReason));
         StartupTerminated = true;
         return;
     }
@@ -118,8 +111,13 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     Desktop::ShowPicture(imgPV, AppPaths::ImageFile(QStringLiteral("pv.gif")));
 
     // 15. Currency notes.
-    lblforeign1->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
-    lblforeign2->setText(CurrencyNote + RatesDate + QLatin1Char('.'));
+    const TTrText currencyNote{
+        TrKey("TfrmMain", "Currencies other than the United States Dollars ($US)  are provided "
+                          "for information purposes only and are based on exchange rates as of: "
+                          "%1."),
+        {RatesDate}};
+    BindText(lblforeign1, "text", currencyNote);
+    BindText(lblforeign2, "text", currencyNote);
 
     // The part data: its unreadable lines, once.
     Specs = std::move(loaded.Specs);

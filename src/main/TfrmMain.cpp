@@ -94,22 +94,22 @@ void TfrmMain::BuildUi()
     imgLogo->setCursor(Qt::PointingHandCursor);
     buttons->addWidget(imgLogo);
     buttons->addStretch(1);
-    auto button = [&](QPushButton*& target, const QString& name, const QString& caption,
-                      const QString& hint, void (TfrmMain::*handler)()) {
-        target = new QPushButton(caption, central);
+    auto button = [&](QPushButton*& target, const QString& name, TTrKey caption, TTrKey hint,
+                      void (TfrmMain::*handler)()) {
+        target = Bound(new QPushButton(central), "text", caption);
         target->setObjectName(name);
-        SetHint(target, hint);
+        BindHint(target, hint);
         connect(target, &QPushButton::clicked, this, handler);
         buttons->addWidget(target);
     };
-    button(btnRestart, QStringLiteral("btnRestart"), QStringLiteral("&Start Over"),
-           QStringLiteral("Go back to the beginning."), &TfrmMain::btnRestartClick);
-    button(btnClose, QStringLiteral("btnClose"), QStringLiteral("&Close"), QStringLiteral("Close"),
-           &TfrmMain::btnCloseClick);
-    button(btnBack, QStringLiteral("btnBack"), QStringLiteral("<- Back"), QStringLiteral("Go Back"),
-           &TfrmMain::btnBackClick);
-    button(btnNext, QStringLiteral("btnNext"), QStringLiteral("Next ->"), QStringLiteral("Proceed"),
-           &TfrmMain::btnNextClick);
+    button(btnRestart, QStringLiteral("btnRestart"), TrKey("TfrmMain", "&Start Over"),
+           TrKey("TfrmMain", "Go back to the beginning."), &TfrmMain::btnRestartClick);
+    button(btnClose, QStringLiteral("btnClose"), TrKey("TfrmMain", "&Close"),
+           TrKey("TfrmMain", "Close"), &TfrmMain::btnCloseClick);
+    button(btnBack, QStringLiteral("btnBack"), TrKey("TfrmMain", "<- Back"),
+           TrKey("TfrmMain", "Go Back"), &TfrmMain::btnBackClick);
+    button(btnNext, QStringLiteral("btnNext"), TrKey("TfrmMain", "Next ->"),
+           TrKey("TfrmMain", "Proceed"), &TfrmMain::btnNextClick);
     btnNext->setDefault(true);
     layout->addLayout(buttons);
     setCentralWidget(central);
@@ -124,42 +124,42 @@ void TfrmMain::BuildUi()
     Reminder = new TUpdateReminder(this);
     MPReporter1 = new TMPReporter(this);
     MPReporter1->setObjectName(QStringLiteral("MPReporter1"));
-    MPReporter1->Title = QStringLiteral("Vantrel Ferrolyn Results");
+    BindText(MPReporter1, "Title", TrKey("TfrmMain", "Vantrel Ferrolyn Results"));
 
     resize(860, 640);
 }
 
 void TfrmMain::BuildMenu()
 {
-    auto action = [this](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* item = menu->addAction(caption);
+    auto action = [this](QMenu* menu, const QString& name, TTrKey caption) {
+        QAction* item = Bound(menu->addAction(QString()), "text", caption);
         item->setObjectName(name);
         return item;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = Bound(menuBar()->addMenu(QString()), "title", TrKey("TfrmMain", "&File"));
     file->setObjectName(QStringLiteral("File1"));
-    Open1 = action(file, QStringLiteral("Open1"), QStringLiteral("&Open"));
-    Save1 = action(file, QStringLiteral("Save1"), QStringLiteral("&Save"));
-    Print1 = action(file, QStringLiteral("Print1"), QStringLiteral("&Print"));
-    Export1 = file->addMenu(QStringLiteral("&Export"));
+    Open1 = action(file, QStringLiteral("Open1"), TrKey("TfrmMain", "&Open"));
+    Save1 = action(file, QStringLiteral("Save1"), TrKey("TfrmMain", "&Save"));
+    Print1 = action(file, QStringLiteral("Print1"), TrKey("TfrmMain", "&Print"));
+    Export1 = Bound(file->addMenu(QString()), "title", TrKey("TfrmMain", "&Export"));
     Export1->setObjectName(QStringLiteral("Export1"));
     Export1->menuAction()->setObjectName(QStringLiteral("Export1"));
     ToATextFile1 =
-        action(Export1, QStringLiteral("ToATextFile1"), QStringLiteral("To a text file"));
-    ToanHTMLDocument1 =
-        action(Export1, QStringLiteral("ToanHTMLDocument1"), QStringLiteral("To an HTML Document"));
+        action(Export1, QStringLiteral("ToATextFile1"), TrKey("TfrmMain", "To a text file"));
+    ToanHTMLDocument1 = action(Export1, QStringLiteral("ToanHTMLDocument1"),
+                               TrKey("TfrmMain", "To an HTML Document"));
     ToanMSExcelSpreadsheet1 = action(Export1, QStringLiteral("ToanMSExcelSpreadsheet1"),
-                                     QStringLiteral("To an MS Excel Spreadsheet"));
+                                     TrKey("TfrmMain", "To an MS Excel Spreadsheet"));
     CopyToClipboard1 =
-        action(file, QStringLiteral("CopyToClipboard1"), QStringLiteral("&Copy To Clipboard"));
+        action(file, QStringLiteral("CopyToClipboard1"), TrKey("TfrmMain", "&Copy To Clipboard"));
     file->addSeparator();
     ViewLastOrder1 =
-        action(file, QStringLiteral("ViewLastOrder1"), QStringLiteral("&View Last Order"));
-    QuickUpdate1 = action(file, QStringLiteral("QuickUpdate1"), QStringLiteral("&Quick Update"));
+        action(file, QStringLiteral("ViewLastOrder1"), TrKey("TfrmMain", "&View Last Order"));
+    QuickUpdate1 = action(file, QStringLiteral("QuickUpdate1"), TrKey("TfrmMain", "&Quick Update"));
     Languages::AddLanguageMenu(file, this);
     file->addSeparator();
-    StartOver1 = action(file, QStringLiteral("StartOver1"), QStringLiteral("S&tart Over"));
-    Exit1 = action(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
+    StartOver1 = action(file, QStringLiteral("StartOver1"), TrKey("TfrmMain", "S&tart Over"));
+    Exit1 = action(file, QStringLiteral("Exit1"), TrKey("TfrmMain", "E&xit"));
     connect(StartOver1, &QAction::triggered, this, &TfrmMain::btnRestartClick);
     connect(ViewLastOrder1, &QAction::triggered, this, &TfrmMain::ViewLastOrder1Click);
     connect(ToATextFile1, &QAction::triggered, this, &TfrmMain::ToATextFile1Click);
@@ -171,13 +171,14 @@ void TfrmMain::BuildMenu()
     connect(QuickUpdate1, &QAction::triggered, this, &TfrmMain::QuickUpdate1Click);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::btnCloseClick);
 
-    CurrencySettings1 = menuBar()->addMenu(QStringLiteral("Currency Settings"));
+    CurrencySettings1 =
+        Bound(menuBar()->addMenu(QString()), "title", TrKey("TfrmMain", "Currency Settings"));
     CurrencySettings1->setObjectName(QStringLiteral("CurrencySettings1"));
     CurrencySettings1->menuAction()->setObjectName(QStringLiteral("CurrencySettings1"));
     CurrencySettings1->menuAction()->setVisible(false);
     BuildCurrencyMenu();
 
-    Help1 = menuBar()->addAction(QStringLiteral("About"));
+    Help1 = Bound(menuBar()->addAction(QString()), "text", TrKey("TfrmMain", "About"));
     Help1->setObjectName(QStringLiteral("Help1"));
     connect(Help1, &QAction::triggered, this, &TfrmMain::Help1Click);
 }
@@ -202,7 +203,7 @@ void TfrmMain::PreparePage(TPage page)
         ShowNavigationButtons(true);
         btnRestart->setEnabled(false);
         btnBack->setEnabled(false);
-        btnNext->setText(QStringLiteral("Next ->"));
+        BindText(btnNext, "text", TrKey("TfrmMain", "Next ->"));
         UpdateMenuState(false);
         break;
     case TPage::Page2:
@@ -214,7 +215,7 @@ void TfrmMain::PreparePage(TPage page)
         for (int row = 0; row < grdJumperspecs->rowCount(); ++row)
             if (QTableWidgetItem* item = grdJumperspecs->item(row, 1))
                 item->setText(QString());
-        btnNext->setText(QStringLiteral("Add To Order"));
+        BindText(btnNext, "text", TrKey("TfrmMain", "Add To Order"));
         btnBack->setEnabled(true);
         UpdateMenuState(true);
         ShowPricingDate(lblUpdate1);
@@ -230,7 +231,7 @@ void TfrmMain::PreparePage(TPage page)
         for (int row = 0; row < grdFinal->rowCount(); ++row)
             if (QTableWidgetItem* item = grdFinal->item(row, 1))
                 item->setText(QString());
-        btnNext->setText(QStringLiteral("Add to Order"));
+        BindText(btnNext, "text", TrKey("TfrmMain", "Add to Order"));
         ShowNavigationButtons(true);
         btnBack->setEnabled(true);
         UpdateMenuState(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Translate.h"
 #include "catalog/CatalogRecords.h"
 #include "order/Order.h"
 #include "pricing/ExchangeRates.h"
@@ -209,7 +210,7 @@ private:
         QRadioButton* rbMatesTo = nullptr;
         QComboBox* cboMatesTo = nullptr;
         QLabel* lblDescription = nullptr;
-        QString DescriptionCaption;
+        TTrKey DescriptionCaption;
         QLabel* img = nullptr;
         QComboBox* cboDescription = nullptr;
         QComboBox* cboInner = nullptr;
@@ -237,7 +238,7 @@ private:
     QWidget* BuildLengthsPage();
     QWidget* BuildFinalPage();
     QWidget* BuildOrderPage();
-    QGroupBox* BuildSideGroup(TSide& side, const QString& prefix, const QString& title);
+    QGroupBox* BuildSideGroup(TSide& side, const QString& prefix, TTrKey title);
 
     void FormCreate(const QStringList& arguments);
     static QString UserLocaleDate(const QDate& date);

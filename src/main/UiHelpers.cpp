@@ -9,12 +9,6 @@
 #include <QLabel>
 #include <QTableWidget>
 
-void SetHint(QWidget* widget, const QString& hint)
-{
-    widget->setStatusTip(hint);
-    widget->setToolTip(hint);
-}
-
 void SetStatusHint(QWidget* widget, const QString& hint)
 {
     widget->setStatusTip(hint);
@@ -29,7 +23,7 @@ QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height)
     return label;
 }
 
-QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStringList& headings,
+QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QList<TTrKey>& headings,
                       int columns)
 {
     auto* grid =
@@ -40,7 +34,7 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStr
     if (headings.isEmpty())
         grid->horizontalHeader()->setVisible(false);
     else
-        grid->setHorizontalHeaderLabels(headings);
+        BindHeadings(grid, headings);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
 }

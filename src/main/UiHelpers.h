@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Translation.h"
+
 #include <QString>
 #include <Qt>
 
@@ -8,16 +10,20 @@ class QTableWidget;
 class QTableWidgetItem;
 class QWidget;
 
-// Sets a control's hint: its status-bar text and tool tip.
-void SetHint(QWidget* widget, const QString& hint);
 // Sets the status-bar text alone, for containers whose hint shows over their empty parts.
 void SetStatusHint(QWidget* widget, const QString& hint);
+// Binds a text property of object (see BindText) and gives object back.
+template <class T> T* Bound(T* object, const char* property, TTrKey text)
+{
+    BindText(object, property, text);
+    return object;
+}
 
 // A label that shows a picture, with a minimum size for its placeholder.
 QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height);
 
 // A read-only grid; headings empty means no heading row.
-QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QStringList& headings,
+QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QList<TTrKey>& headings,
                       int columns = 0);
 
 // The text shown over empty parts of the window.
@@ -32,4 +38,3 @@ QString CellText(const QTableWidget* grid, int row, int column);
 // A result page's note on parts without a list price (lblUnpriced, hidden while empty).
 QLabel* NewUnpricedNote(QWidget* page);
 void ShowUnpricedNote(QWidget* page, const QStringList& partNumbers);
-

@@ -1,3 +1,4 @@
+#include "base/Translate.h"
 #include "documents/DatasheetPdf.h"
 #include "main/TfrmMain.h"
 #include "platform/Languages.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -64,6 +64,23 @@ int RunQuote(int argc, char* argv[])
     return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err, WriteDatasheetPdf);
 }
 
+// "ferrolyn --help": the usage, in the user's language.
+int RunHelp(int argc, char* argv[])
+{
+    return RunCommand(argc, argv, [](const QStringList&, QIODevice& out, QIODevice&) {
+        out.write(Tr("Main",
+                     "Usage: ferrolyn [OPEN ORDER.fyn]\n"
+                     "       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] "
+                     "[--strict] [--datasheets DIR]\n"
+                     "       ferrolyn --register-common-files FOLDER\n"
+                     "Without arguments, opens the configurator; with OPEN and an order "
+                     "file, opens that order.\n"
+                     "'ferrolyn quote --help' describes quoting a CSV file of assemblies.\n")
+                      .toUtf8());
+        return 0;
+    });
+}
+
 // "ferrolyn --register-common-files FOLDER": the launcher's registration.
 int RunRegister(int argc, char* argv[])
 {
@@ -76,17 +93,8 @@ int RunRegister(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs("Usage: ferrolyn [OPEN ORDER.fyn]\n"
-                   "       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] "
-                   "[--strict] [--datasheets DIR]\n"
-                   "       ferrolyn --register-common-files FOLDER\n"
-                   "Without arguments, opens the configurator; with OPEN and an order file, opens "
-                   "that order.\n"
-                   "'ferrolyn quote --help' describes quoting a CSV file of assemblies.\n",
-                   stdout);
-        return 0;
-    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+        return RunHelp(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "quote") == 0)
         return RunQuote(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--register-common-files") == 0)

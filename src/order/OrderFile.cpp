@@ -4,6 +4,7 @@
 #include "base/LineFormat.h"
 #include "base/SafeFile.h"
 #include "base/SectionedFile.h"
+#include "base/Translate.h"
 #include "Order.h"
 #include "pricing/Currencies.h"
 
@@ -122,6 +123,25 @@ TOrderFileExtras ExtrasOf(const TSectionedFile& file, const TSectionedFile::Sect
     return extras;
 }
 
+// A Header key as a problem names it: "company name", "proposal number".
+QString HeaderFieldName(const char* key)
+{
+    const QLatin1String name(key);
+    if (name == QLatin1String("Company Name"))
+        return Tr("OrderFile", "company name");
+    if (name == QLatin1String("Author"))
+        return Tr("OrderFile", "author");
+    if (name == QLatin1String("Date"))
+        return Tr("OrderFile", "date");
+    if (name == QLatin1String("Job Number"))
+        return Tr("OrderFile", "job number");
+    if (name == QLatin1String("Proposal Number"))
+        return Tr("OrderFile", "proposal number");
+    if (name == QLatin1String("Currency"))
+        return Tr("OrderFile", "currency");
+    return name.toString().toLower();
+}
+
 // A text from the file quoted in a problem, cut short when it is long.
 QString Quoted(const QString& text)
 {
@@ -188,33 +208,33 @@ bool OrderFileFits(const QList<TOrderLine>& orderLines, const TOrderInfo& info)
 void WriteOrderFile(const QString& path, const QList<TOrderLine>& orderLines,
                     const TOrderInfo& info)
 {
-    WriteFileAtomically(path, OrderFileBytes(orderLines, info), QStringLiteral("order file"));
+    WriteFileAtomically(path, OrderFileBytes(orderLines, info), Tr("OrderFile", "order file"));
 }
 
 TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileName)
 {
     if (lines.size() > MaxOrderFileLines)
         throw TDataError(
-            QStringLiteral("Cannot open the order file \"%1\": it has more than %2 lines.")
+            Tr("OrderFile", "Cannot open the order file \"%1\": it has more than %2 lines.")
                 .arg(fileName)
                 .arg(MaxOrderFileLines));
     const TSectionedFile file(lines, TSectionedFile::TBlankLines::Keep);
     const TSectionedFile::Section* site = FindSection(file, SiteSection);
     if (!site)
-        throw TDataError(QStringLiteral("\"%1\" is not an order file.").arg(fileName));
+        throw TDataError(Tr("OrderFile", "\"%1\" is not an order file.").arg(fileName));
 
     TOrderFileContents contents;
     if (const TSectionedFile::Section* header = FindSection(file, HeaderSection)) {
         const auto value = [header, &fileName](const char* key) {
             const QString text = header->Value(QLatin1String(key)).trimmed();
             if (text.size() > MaxOrderFieldLength)
-                throw TDataError(
-                    QStringLiteral("Cannot open the order file \"%1\": line %2: the %3 is longer "
-                                   "than %4 characters.")
-                        .arg(fileName)
-                        .arg(header->LineOf(QLatin1String(key)))
-                        .arg(QString::fromLatin1(key).toLower())
-                        .arg(MaxOrderFieldLength));
+                throw TDataError(Tr("OrderFile",
+                                    "Cannot open the order file \"%1\": line %2: the %3 is longer "
+                                    "than %4 characters.")
+                                     .arg(fileName)
+                                     .arg(header->LineOf(QLatin1String(key)))
+                                     .arg(HeaderFieldName(key))
+                                     .arg(MaxOrderFieldLength));
             return text;
         };
         contents.CurrencyCode = value("Currency");
@@ -227,31 +247,31 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         if (IsBlankLine(entry.Text))
             continue;
         const auto bad = [&entry, &fileName](const QString& reason) {
-            return TDataError(QStringLiteral("Cannot open the order file \"%1\": line %2: %3.")
+            return TDataError(Tr("OrderFile", "Cannot open the order file \"%1\": line %2: %3.")
                                   .arg(fileName)
                                   .arg(entry.Line)
                                   .arg(reason));
         };
         if (!entry.Text.contains(QLatin1Char('=')))
-            throw bad(QStringLiteral("no '=' before the item's fields"));
+            throw bad(Tr("OrderFile", "no '=' before the item's fields"));
         const QString& value = entry.Value;
         if (value.count(QLatin1Char('|')) < ItemFieldCount)
-            throw bad(QStringLiteral("fewer than six fields"));
+            throw bad(Tr("OrderFile", "fewer than six fields"));
         for (int field = 1; field <= ItemFieldCount; ++field)
             if (GetField(value, field).size() > MaxOrderFieldLength)
-                throw bad(QStringLiteral("field %1 is longer than %2 characters")
+                throw bad(Tr("OrderFile", "field %1 is longer than %2 characters")
                               .arg(field)
                               .arg(MaxOrderFieldLength));
         const QString quantityText = GetField(value, 1);
         double quantity = 0;
         if (!ParseQuantity(NormalisedDataNumber(quantityText), quantity))
-            throw bad(QStringLiteral("the quantity %1 is not a number from 0 to 1000000000")
+            throw bad(Tr("OrderFile", "the quantity %1 is not a number from 0 to 1000000000")
                           .arg(Quoted(quantityText)));
         const QString priceText = GetField(value, 6);
         const QString price = NormalisedDataNumber(priceText);
         double ignored = 0;
         if (!ParsePrice(price, ignored))
-            throw bad(QStringLiteral("the price %1 is not a number from 0 to 1000000000")
+            throw bad(Tr("OrderFile", "the price %1 is not a number from 0 to 1000000000")
                           .arg(Quoted(priceText)));
         const QString kind =
             GetField(value, 3).isEmpty() ? QStringLiteral("2") : QStringLiteral("1");
@@ -267,21 +287,21 @@ TOrderFileContents ReadOrderFile(const QString& path)
     const QFileInfo info(path);
     const auto failed = [&path](const QString& reason) {
         return TDataError(
-            QStringLiteral("Cannot open the order file \"%1\": %2").arg(Shown(path), reason));
+            Tr("OrderFile", "Cannot open the order file \"%1\": %2").arg(Shown(path), reason));
     };
     if (!info.exists())
-        throw failed(QStringLiteral("it does not exist."));
+        throw failed(Tr("OrderFile", "it does not exist."));
     if (info.isDir())
-        throw failed(QStringLiteral("it is a folder."));
+        throw failed(Tr("OrderFile", "it is a folder."));
     if (!info.isFile())
-        throw failed(QStringLiteral("it is not a regular file."));
+        throw failed(Tr("OrderFile", "it is not a regular file."));
     if (info.size() > MaxOrderFileSize)
-        throw failed(QStringLiteral("it is far too large to be an order file."));
+        throw failed(Tr("OrderFile", "it is far too large to be an order file."));
     const TTextBuffer text(ReadRegularFile(path, MaxOrderFileSize));
     // Counted before any line is decoded.
     qsizetype count = 0;
     text.ForEachLine([&count](QByteArrayView, int) { return ++count <= MaxOrderFileLines; });
     if (count > MaxOrderFileLines)
-        throw failed(QStringLiteral("it has more than %1 lines.").arg(MaxOrderFileLines));
+        throw failed(Tr("OrderFile", "it has more than %1 lines.").arg(MaxOrderFileLines));
     return ParseOrderFile(text.Lines(), info.fileName());
 }

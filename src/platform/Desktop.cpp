@@ -1,9 +1,11 @@
 #include "Desktop.h"
 
 #include "base/SafeFile.h"
+#include "base/Translate.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
@@ -45,9 +47,27 @@ QPixmap Placeholder(const QSize& size)
     painter.setPen(QColor(0xb0, 0xb0, 0xb0));
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("No picture"));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, Tr("Desktop", "No picture"));
     return pixmap;
 }
+
+// Draws a label's placeholder again when the language changes.
+class TPlaceholderRedraw : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (event->type() == QEvent::LanguageChange && label != nullptr &&
+            label->property(Desktop::PlaceholderProperty).toBool())
+            label->setPixmap(Placeholder(label->pixmap().size()));
+        return false;
+    }
+};
+
+const QString PlaceholderRedrawName = QStringLiteral("PlaceholderRedraw");
 
 } // namespace
 
@@ -91,6 +111,11 @@ bool ShowPicture(QLabel* label, const QString& path)
                            ? label->minimumSize()
                            : QSize(120, 90);
     label->setPixmap(Placeholder(size));
+    if (label->findChild<QObject*>(PlaceholderRedrawName, Qt::FindDirectChildrenOnly) == nullptr) {
+        auto* redraw = new TPlaceholderRedraw(label);
+        redraw->setObjectName(PlaceholderRedrawName);
+        label->installEventFilter(redraw);
+    }
     return false;
 }
 

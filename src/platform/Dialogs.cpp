@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "base/Translate.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -26,13 +28,13 @@ QString Caption(Dialogs::TIcon icon)
 {
     switch (icon) {
     case Dialogs::TIcon::Error:
-        return QStringLiteral("Error");
+        return Tr("Dialogs", "Error");
     case Dialogs::TIcon::Warning:
-        return QStringLiteral("Warning");
+        return Tr("Dialogs", "Warning");
     case Dialogs::TIcon::Information:
-        return QStringLiteral("Information");
+        return Tr("Dialogs", "Information");
     case Dialogs::TIcon::Confirmation:
-        return QStringLiteral("Confirm");
+        return Tr("Dialogs", "Confirm");
     }
     return {};
 }

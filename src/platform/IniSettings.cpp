@@ -3,6 +3,7 @@
 #include "base/DataError.h"
 #include "base/SafeFile.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -401,10 +402,10 @@ TIniSettings TIniSettings::ReadFile(const QString& path)
 
 void TIniSettings::UpdateFile(const QString& path, const std::function<bool(TIniSettings&)>& change)
 {
-    WithFileLock(path, QStringLiteral("settings file"), [&] {
+    WithFileLock(path, Tr("IniSettings", "settings file"), [&] {
         TIniSettings settings = ReadFile(path);
         if (change(settings))
-            WriteFileAtomically(path, settings.Bytes(), QStringLiteral("settings file"));
+            WriteFileAtomically(path, settings.Bytes(), Tr("IniSettings", "settings file"));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "base/DataError.h"
+#include "base/Translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,19 +37,20 @@ QString ExistingFolderOf(const QString& path)
 int RegisterCommonFiles(const QString& folder, QIODevice& out, QIODevice& err)
 {
     const QString settings = AppPaths::CommonFilesSettingsFile();
-    const QString cannot = QStringLiteral("The common-files folder is not registered: ");
+    const QString cannot = Tr("Registration", "The common-files folder is not registered: %1");
 #ifdef Q_OS_UNIX
     // Whatever would be made or changed lies in this folder: it must be the user's own.
     const QString existing = ExistingFolderOf(QFileInfo(settings).absolutePath());
     if (QFileInfo(existing).ownerId() != ::getuid()) {
-        Write(err, cannot + QStringLiteral("%1 belongs to another user; run Ferrolyn as that user.")
-                                .arg(QDir::toNativeSeparators(existing)));
+        Write(err, cannot.arg(
+                       Tr("Registration", "%1 belongs to another user; run Ferrolyn as that user.")
+                           .arg(QDir::toNativeSeparators(existing))));
         return 1;
     }
 #endif
     const AppPaths::TCommonFilesKey key = AppPaths::ReadCommonFilesKey();
     if (!key.Problem.isEmpty()) {
-        Write(err, cannot + key.Problem);
+        Write(err, cannot.arg(key.Problem));
         return 1;
     }
     if (key.ValueExists)
@@ -57,10 +59,10 @@ int RegisterCommonFiles(const QString& folder, QIODevice& out, QIODevice& err)
     try {
         AppPaths::WriteCommonFilesPath(path);
     } catch (const TDataError& error) {
-        Write(err, cannot + error.FullText());
+        Write(err, cannot.arg(error.FullText()));
         return 1;
     }
-    Write(out, QStringLiteral("Registered the common-files folder %1 in %2.")
+    Write(out, Tr("Registration", "Registered the common-files folder %1 in %2.")
                    .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(settings)));
     return 0;
 }

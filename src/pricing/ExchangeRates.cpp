@@ -1,6 +1,7 @@
 #include "ExchangeRates.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 
 #include <QHash>
 
@@ -64,7 +65,8 @@ double TExchangeRates::ExchangeRate(const QString& code) const
     if (!rate.Found)
         return 1.0;
     if (!rate.Numeric)
-        throw TDataError(QStringLiteral("'%1' is not a valid floating point value").arg(rate.Text))
+        throw TDataError(
+            Tr("ExchangeRates", "'%1' is not a valid floating point value").arg(rate.Text))
             .At(FileName, rate.Line);
     return rate.Value;
 }
@@ -102,14 +104,15 @@ QList<TDataError> TExchangeRates::Problems() const
         const TRate& rate = Known[i];
         if (!rate.Found || (rate.Numeric && rate.Value >= MinExchangeRate))
             continue;
-        QString message = QStringLiteral("'%1' is not a valid floating point value").arg(rate.Text);
+        QString message =
+            Tr("ExchangeRates", "'%1' is not a valid floating point value").arg(rate.Text);
         if (rate.Numeric && rate.Value <= 0)
-            message = QStringLiteral("'%1' is not a valid exchange rate for %2: a rate must "
-                                     "be above zero.")
+            message = Tr("ExchangeRates", "'%1' is not a valid exchange rate for %2: a rate must "
+                                          "be above zero.")
                           .arg(rate.Text, OrderCode(i));
         else if (rate.Numeric)
-            message = QStringLiteral("'%1' is not a valid exchange rate for %2: a rate must "
-                                     "be at least 0.000000001.")
+            message = Tr("ExchangeRates", "'%1' is not a valid exchange rate for %2: a rate must "
+                                          "be at least 0.000000001.")
                           .arg(rate.Text, OrderCode(i));
         problems.append(TDataError(message).At(FileName, rate.Line));
     }

@@ -1,6 +1,7 @@
 #include "Prices.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "Currencies.h"
 
 #include <cmath>
@@ -90,7 +91,7 @@ TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, const TQuoteC
 {
     if (assembly.HasPartNumber) {
         const TAssemblyPrice price = AssemblyPriceInCurrency(assembly, currency);
-        return {QStringLiteral("Price ") + price.Label + QLatin1Char(':'), price.Text};
+        return {Tr("Prices", "Price %1:").arg(price.Label), price.Text};
     }
 
     // A cable that was never chosen has no prices looked up: it prices at 0.
@@ -100,5 +101,5 @@ TPriceRow AssemblyPriceRow(const TJumper& assembly, double length, const TQuoteC
         total += ConnectorPriceInCurrency(assembly.TopPrices, currency);
     if (assembly.BottomConnector != nullptr)
         total += ConnectorPriceInCurrency(assembly.BottomPrices, currency);
-    return {QStringLiteral("Price ") + cablePrice.Label + QLatin1Char(':'), PriceText(total)};
+    return {Tr("Prices", "Price %1:").arg(cablePrice.Label), PriceText(total)};
 }

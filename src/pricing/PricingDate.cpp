@@ -1,5 +1,7 @@
 #include "PricingDate.h"
 
+#include "base/Translate.h"
+
 #include <QLocale>
 
 namespace {
@@ -22,5 +24,5 @@ QString ShortDateText(const QDate& date)
 
 QString PricingDateCaption(const QString& dateText)
 {
-    return QStringLiteral("Your pricing database was last updated on: ") + dateText;
+    return Tr("PricingDate", "Your pricing database was last updated on: %1").arg(dateText);
 }

@@ -3,6 +3,7 @@
 #include "base/DataError.h"
 #include "base/LineFormat.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
 #include "catalog/Performance.h"
@@ -111,7 +112,7 @@ public:
                 if (text.compare(word, Qt::CaseInsensitive) == 0)
                     return i;
         }
-        Fail(QStringLiteral("%1: %2 is not one of %3.")
+        Fail(Tr("BatchQuote", "%1: %2 is not one of %3.")
                  .arg(column, Shown(text), names.join(QStringLiteral(", "))));
     }
 
@@ -129,10 +130,10 @@ public:
             text.replace(QLatin1Char(','), QLatin1Char('.'));
         double value = 0;
         if (!Plain.match(text).hasMatch() || !TryStrToFloat(text, value) || value <= 0)
-            Fail(QStringLiteral("%1: %2 is not a number greater than 0 (such as 12 or 2.5).")
+            Fail(Tr("BatchQuote", "%1: %2 is not a number greater than 0 (such as 12 or 2.5).")
                      .arg(column, Shown(text)));
         if (value > bound)
-            Fail(QStringLiteral("%1: %2 is above the largest value, %3.")
+            Fail(Tr("BatchQuote", "%1: %2 is above the largest value, %3.")
                      .arg(column, text, FloatToStr(bound)));
         if (written != nullptr)
             *written = text;
@@ -144,8 +145,9 @@ public:
     {
         for (qsizetype at = headings; at < Fields.size(); ++at)
             if (!Fields.at(at).trimmed().isEmpty())
-                Fail(QStringLiteral("the row has %1 cells, more than the %2 columns the first line "
-                                    "names.")
+                Fail(Tr("BatchQuote",
+                        "the row has %1 cells, more than the %2 columns the first line "
+                        "names.")
                          .arg(Fields.size())
                          .arg(headings));
     }
@@ -230,19 +232,19 @@ void FillPage1(TWizardModel& wizard, const TQuoteRequest& request, const QString
     if (!partNumber.isEmpty()) {
         const TTransmissionLine* known = lists.Cable(cables, partNumber);
         if (known == nullptr)
-            Fail(QStringLiteral("cable: there is no cable %1 in the catalog.")
+            Fail(Tr("BatchQuote", "cable: there is no cable %1 in the catalog.")
                      .arg(Shown(partNumber)));
         family = FamilyOf(known->CableType);
     }
     if (family == TCableFamily::EllipticalWaveguide && !wizard.WaveguideOffered())
-        Fail(QStringLiteral("cable: elliptical waveguide is offered for feeders only."));
+        Fail(Tr("BatchQuote", "cable: elliptical waveguide is offered for feeders only."));
     wizard.CableTypeClick(static_cast<int>(family));
     if (request.Feeder)
         wizard.FeederClick(static_cast<int>(request.FeederChoice));
     const TPage1Problem problem = wizard.Page1Next(request.LengthText, request.Length,
                                                    request.BeginFrequency, request.EndFrequency);
-    if (problem.Text == NoMatch)
-        Fail(QStringLiteral("begin_mhz, end_mhz: ") + NoMatch);
+    if (problem.NothingFits)
+        Fail(QStringLiteral("begin_mhz, end_mhz: ") + problem.Text);
     if (problem.Any())
         Fail(problem.Text);
 }
@@ -253,7 +255,7 @@ void WalkPage2(const TRow& row, TWizardModel& page, const TQuoteRequest& request
     page.Page2Show();
     const QString cable = row.Cell(QStringLiteral("cable"));
     if (!cable.isEmpty() && !page.PickCable(cable))
-        Fail(QStringLiteral("cable: %1 is not offered from %2 to %3 MHz.")
+        Fail(Tr("BatchQuote", "cable: %1 is not offered from %2 to %3 MHz.")
                  .arg(Shown(cable), FloatToStr(request.BeginFrequency),
                       FloatToStr(request.EndFrequency)));
 
@@ -263,18 +265,19 @@ void WalkPage2(const TRow& row, TWizardModel& page, const TQuoteRequest& request
     const int grade = row.Word(QStringLiteral("grade"),
                                {QStringLiteral("plated"), QStringLiteral("standard")}, -1);
     if (anyConnector && attachment >= 0 && !page.PickAttachment(attachment))
-        Fail(request.Feeder ? QStringLiteral("attachment: Prenvo is offered for jumpers only.")
-                            : QStringLiteral("attachment: this cable is not offered with Prenvo."));
+        Fail(request.Feeder
+                 ? Tr("BatchQuote", "attachment: Prenvo is offered for jumpers only.")
+                 : Tr("BatchQuote", "attachment: this cable is not offered with Prenvo."));
     // The Standard grade is offered with the regular attachment only, which a user picks first.
     if (anyConnector && grade == TWizardModel::Standard && attachment < 0 &&
         page.Attachment() == TWizardModel::Prenvo)
         page.PickAttachment(TWizardModel::Regular);
     if (anyConnector && grade >= 0 && !page.PickGrade(grade))
         Fail(grade == TWizardModel::Plated
-                 ? QStringLiteral("grade: this cable is not offered with plated connectors.")
+                 ? Tr("BatchQuote", "grade: this cable is not offered with plated connectors.")
              : page.Attachment() == TWizardModel::Prenvo
-                 ? QStringLiteral("grade: standard connectors are not offered with Prenvo.")
-                 : QStringLiteral("grade: this cable is not offered with standard connectors."));
+                 ? Tr("BatchQuote", "grade: standard connectors are not offered with Prenvo.")
+                 : Tr("BatchQuote", "grade: this cable is not offered with standard connectors."));
 
     const QString sides[2] = {QStringLiteral("top"), QStringLiteral("bottom")};
     for (int side = 0; side < 2; ++side) {
@@ -284,16 +287,16 @@ void WalkPage2(const TRow& row, TWizardModel& page, const TQuoteRequest& request
         const QString innerColumn = sides[side] + QStringLiteral("_inner");
         const QString text = row.Cell(interfaceColumn);
         if (!text.isEmpty() && !page.PickInterface(side, text))
-            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+            Fail(Tr("BatchQuote", "%1: %2 is not offered for these choices; the choices are: %3.")
                      .arg(interfaceColumn, Shown(text), Choices(shown.Interfaces)));
         const QString characteristics = row.Cell(characteristicsColumn);
         if (!characteristics.isEmpty() && !page.PickCharacteristics(side, characteristics))
-            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+            Fail(Tr("BatchQuote", "%1: %2 is not offered for these choices; the choices are: %3.")
                      .arg(characteristicsColumn, Shown(characteristics),
                           Choices(shown.CharacteristicsItems)));
         const QString inner = row.Cell(innerColumn);
         if (!inner.isEmpty() && !page.PickInner(side, inner))
-            Fail(QStringLiteral("%1: %2 is not offered for these choices; the choices are: %3.")
+            Fail(Tr("BatchQuote", "%1: %2 is not offered for these choices; the choices are: %3.")
                      .arg(innerColumn, Shown(inner), Choices(shown.InnerItems)));
     }
 }
@@ -321,14 +324,14 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, TBatchList
     request.EndFrequency =
         row.Number(QStringLiteral("end_mhz"), QStringLiteral("2200"), MaxTypedFrequency);
     if (request.BeginFrequency > request.EndFrequency)
-        Fail(QStringLiteral("end_mhz: ") + BandReversed);
+        Fail(QStringLiteral("end_mhz: ") + BandReversed.Text());
 
     const int feeder = row.Word(QStringLiteral("feeder_connectors"),
                                 {QStringLiteral("both"), QStringLiteral("top"),
                                  QStringLiteral("bottom"), QStringLiteral("none")},
                                 0);
     if (!request.Feeder && feeder != 0)
-        Fail(QStringLiteral("feeder_connectors: a jumper has both connectors."));
+        Fail(Tr("BatchQuote", "feeder_connectors: a jumper has both connectors."));
     request.FeederChoice = static_cast<TFeederChoice>(feeder);
     request.IncludeTop = feeder == 0 || feeder == 1;
     request.IncludeBottom = feeder == 0 || feeder == 2;
@@ -338,15 +341,17 @@ TQuoteRequest RequestOfRow(const TRow& row, const TCableList& cables, TBatchList
         if (!included && !(row.Cell(side) + row.Cell(side + QStringLiteral("_characteristics")) +
                            row.Cell(side + QStringLiteral("_inner")))
                               .isEmpty())
-            Fail(QStringLiteral("%1: the feeder has no %1 connector (feeder_connectors).")
-                     .arg(side));
+            Fail(side == QLatin1String("top")
+                     ? Tr("BatchQuote", "top: the feeder has no top connector (feeder_connectors).")
+                     : Tr("BatchQuote",
+                          "bottom: the feeder has no bottom connector (feeder_connectors)."));
     }
 
     const QString count = row.Cell(QStringLiteral("quantity"));
     bool whole = false;
     quantity = count.isEmpty() ? 1 : count.toLongLong(&whole);
     if (!count.isEmpty() && (!whole || quantity < 1 || quantity > MaxOrderQuantity))
-        Fail(QStringLiteral("quantity: %1 is not a whole number from 1 to %2.")
+        Fail(Tr("BatchQuote", "quantity: %1 is not a whole number from 1 to %2.")
                  .arg(Shown(count), FloatToStr(MaxOrderQuantity)));
 
     // A freshly started window with page 1 filled in and the row's picks made on page 2.
@@ -458,19 +463,21 @@ void CheckBatchHeadings(const TCsvTable& table)
                     distance = d;
                     nearest = column;
                 }
-            unknown.append(QStringLiteral("\"%1\" (is it %2?)").arg(name, nearest));
+            unknown.append(Tr("BatchQuote", "\"%1\" (is it %2?)").arg(name, nearest));
         }
-        throw TDataError(
-            QStringLiteral("The file has no column %1.%2 The first line must name the columns %3.")
-                .arg(missing.join(QStringLiteral(", ")),
-                     unknown.isEmpty() ? QString()
-                                       : QStringLiteral(" It has the unknown column %1.")
-                                             .arg(JoinBounded(unknown, QStringLiteral(", "))),
-                     BatchColumns().join(QLatin1Char(','))));
+        throw TDataError(Tr("BatchQuote",
+                            "The file has no column %1.%2 The first line must name the columns %3.")
+                             .arg(missing.join(QStringLiteral(", ")),
+                                  unknown.isEmpty()
+                                      ? QString()
+                                      : Tr("BatchQuote", " It has the unknown column %1.")
+                                            .arg(JoinBounded(unknown, QStringLiteral(", "))),
+                                  BatchColumns().join(QLatin1Char(','))));
     }
     if (table.Rows.size() > MaxBatchRows)
-        throw TDataError(QStringLiteral("The file has %1 rows; at most %2 assemblies can be quoted "
-                                        "at once.")
+        throw TDataError(Tr("BatchQuote",
+                            "The file has %1 rows; at most %2 assemblies can be quoted "
+                            "at once.")
                              .arg(table.Rows.size())
                              .arg(MaxBatchRows));
 }
@@ -500,10 +507,9 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
         request.CurrencyTag = tag;
         const TQuoteResult quote = QuoteAssembly(request, sources.Quote);
         if (!quote.Warning.isEmpty())
-            Fail((quote.Warning.startsWith(QLatin1String("No top")) ? QStringLiteral("top: ")
-                  : quote.Warning.startsWith(QLatin1String("No bottom"))
-                      ? QStringLiteral("bottom: ")
-                      : QStringLiteral("cable: ")) +
+            Fail((quote.WarningAbout == TQuoteWarning::Top      ? QStringLiteral("top: ")
+                  : quote.WarningAbout == TQuoteWarning::Bottom ? QStringLiteral("bottom: ")
+                                                                : QStringLiteral("cable: ")) +
                  quote.Warning);
         if (!quote.DataError.isEmpty())
             Fail(quote.DataError);
@@ -520,11 +526,11 @@ TBatchItem QuoteRow(const TRow& row, int line, qsizetype headings, const TBatchS
         item.ResultRows = ScaledResultRows(quote.OrderRows, item.Quantity);
         for (const TOrderLine& line : item.ResultRows) {
             if (line.Quantity.Value.value_or(0) > MaxOrderQuantity)
-                Fail(QStringLiteral("quantity: the order would hold %1 of %2, above the largest "
-                                    "quantity, %3.")
+                Fail(Tr("BatchQuote", "quantity: the order would hold %1 of %2, above the largest "
+                                      "quantity, %3.")
                          .arg(line.Quantity.Text, line.PartNumber, FloatToStr(MaxOrderQuantity)));
             if (line.UnitPrice.Value.value_or(0) > MaxUnitPrice)
-                Fail(QStringLiteral("The unit price of %1 is above %2.")
+                Fail(Tr("BatchQuote", "The unit price of %1 is above %2.")
                          .arg(line.PartNumber, FloatToStr(MaxUnitPrice)));
         }
         const QString unpriced = UnpricedNote(quote.Unpriced);

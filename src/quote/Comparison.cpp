@@ -1,6 +1,7 @@
 #include "Comparison.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "catalog/Performance.h"
 #include "pricing/Currencies.h"
 #include "pricing/ExchangeRates.h"
@@ -46,19 +47,20 @@ QList<TComparisonRow> ComparisonRows(const QList<const TTransmissionLine*>& cabl
 
 QStringList ComparisonHeadings(const TComparisonInput& input)
 {
-    const QString at = QStringLiteral("Attenuation at %1 MHz (dB/100 ft)");
-    return {QStringLiteral("Part Number"),
-            QStringLiteral("Description"),
-            QStringLiteral("Diameter"),
-            at.arg(FloatToStr(input.BeginFrequency)),
-            at.arg(FloatToStr((input.BeginFrequency + input.EndFrequency) / 2)),
-            at.arg(FloatToStr(input.EndFrequency)),
-            QStringLiteral("Total Attenuation at %1 MHz (dB)").arg(FloatToStr(input.EndFrequency)),
-            QStringLiteral("Average Power (kW)"),
-            QStringLiteral("Max Power (kW)"),
-            QStringLiteral("Price per %1 (%2)")
-                .arg(input.Metres ? QStringLiteral("m") : QStringLiteral("ft"),
-                     QuoteCurrency(input.CurrencyTag, input.RatesAvailable).Code)};
+    const QString at = Tr("Comparison", "Attenuation at %1 MHz (dB/100 ft)");
+    return {
+        Tr("Comparison", "Part Number"),
+        Tr("Comparison", "Description"),
+        Tr("Comparison", "Diameter"),
+        at.arg(FloatToStr(input.BeginFrequency)),
+        at.arg(FloatToStr((input.BeginFrequency + input.EndFrequency) / 2)),
+        at.arg(FloatToStr(input.EndFrequency)),
+        Tr("Comparison", "Total Attenuation at %1 MHz (dB)").arg(FloatToStr(input.EndFrequency)),
+        Tr("Comparison", "Average Power (kW)"),
+        Tr("Comparison", "Max Power (kW)"),
+        Tr("Comparison", "Price per %1 (%2)")
+            .arg(input.Metres ? QStringLiteral("m") : QStringLiteral("ft"),
+                 QuoteCurrency(input.CurrencyTag, input.RatesAvailable).Code)};
 }
 
 QStringList ComparisonTexts(const TComparisonRow& row)
@@ -72,7 +74,7 @@ QStringList ComparisonTexts(const TComparisonRow& row)
             FigureText(row.TotalAtEnd),
             FigureText(row.AveragePower),
             FigureText(row.MaxPower),
-            row.Priced ? FigureText(row.Price) : QStringLiteral("no list price")};
+            row.Priced ? FigureText(row.Price) : Tr("Comparison", "no list price")};
 }
 
 QList<double> ComparisonNumbers(const TComparisonRow& row)

@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 
 #include <QStringDecoder>
 
@@ -47,21 +48,20 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
     bool anything = false; // the row has any character
     const auto addField = [&] {
         if (fields.size() >= limits.Cells)
-            throw TDataError(QStringLiteral("Line %1: a row has more than %2 cells.")
-                                 .arg(rowLine)
-                                 .arg(limits.Cells));
+            throw TDataError(
+                Tr("Csv", "Line %1: a row has more than %2 cells.").arg(rowLine).arg(limits.Cells));
         QString text;
         if (!field.isEmpty()) {
             text = utf8(field);
             if (utf8.hasError())
-                throw TDataError(QStringLiteral("The file is not UTF-8 text."));
+                throw TDataError(Tr("Csv", "The file is not UTF-8 text."));
         }
         fields.append(text);
         field.clear();
     };
     const auto addByte = [&](char c) {
         if (field.size() >= limits.FieldBytes)
-            throw TDataError(QStringLiteral("Line %1: a cell is longer than %2 bytes.")
+            throw TDataError(Tr("Csv", "Line %1: a cell is longer than %2 bytes.")
                                  .arg(line)
                                  .arg(limits.FieldBytes));
         field += c;
@@ -73,7 +73,7 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
             if (table.Headings.isEmpty() && table.Rows.isEmpty())
                 table.Headings = fields;
             else if (table.Rows.size() >= limits.Rows)
-                throw TDataError(QStringLiteral("Line %1: the file has more than %2 rows.")
+                throw TDataError(Tr("Csv", "Line %1: the file has more than %2 rows.")
                                      .arg(rowLine)
                                      .arg(limits.Rows));
             else {
@@ -115,7 +115,7 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
             rowLine = line;
         } else if (closed) {
             throw TDataError(
-                QStringLiteral("Line %1: text after the closing quote of a field.").arg(line));
+                Tr("Csv", "Line %1: text after the closing quote of a field.").arg(line));
         } else if (c == '"' && field.isEmpty()) {
             quoted = true;
             anything = true;
@@ -125,7 +125,7 @@ TCsvTable ParseCsv(const QByteArray& bytes, const TCsvLimits& limits)
         }
     }
     if (quoted)
-        throw TDataError(QStringLiteral("Line %1: a quoted field is not closed.").arg(rowLine));
+        throw TDataError(Tr("Csv", "Line %1: a quoted field is not closed.").arg(rowLine));
     if (anything || !fields.isEmpty())
         endRow();
     return table;

@@ -3,6 +3,7 @@
 #include "base/LineFormat.h"
 #include "base/SafeFile.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 #include "catalog/Catalog.h"
 
 #include <QDir>
@@ -16,12 +17,12 @@ QString UnreadableFile(const QString& path)
         return {};
     const QString name = QDir::toNativeSeparators(path);
     if (!info.exists())
-        return QStringLiteral("\"%1\" is a link to nothing.").arg(name);
+        return Tr("Installation", "\"%1\" is a link to nothing.").arg(name);
     if (!info.isFile())
-        return QStringLiteral("\"%1\" is not a regular file.").arg(name);
+        return Tr("Installation", "\"%1\" is not a regular file.").arg(name);
     QFile file;
     if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty())
-        return QStringLiteral("\"%1\" cannot be read: %2").arg(name, reason);
+        return Tr("Installation", "\"%1\" cannot be read: %2").arg(name, reason);
     return {};
 }
 

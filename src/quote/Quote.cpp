@@ -1,6 +1,7 @@
 #include "Quote.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "pricing/Prices.h"
 
 namespace {
@@ -97,15 +98,14 @@ TMatchedConnectors MatchConnectors(const TTransmissionLine& cable, const TConnec
 QString PartsListIntro(bool feeder)
 {
     if (feeder)
-        return QStringLiteral("Below is a list of the part numbers that correspond to your "
-                              "specifications:");
-    return QStringLiteral("There is no standard part number that matches your selections.") + CR +
+        return Tr("Quote", "Below is a list of the part numbers that correspond to your "
+                           "specifications:");
+    return Tr("Quote", "There is no standard part number that matches your selections.") + CR + CR +
+           Tr("Quote", "Below is a list of the individual components that will make up your "
+                       "cable assembly,") +
            CR +
-           QStringLiteral("Below is a list of the individual components that will make up your "
-                          "cable assembly,") +
-           CR +
-           QStringLiteral("along with the charges to have the connectors attached to the cable (if "
-                          "applicable).");
+           Tr("Quote", "along with the charges to have the connectors attached to the cable (if "
+                       "applicable).");
 }
 
 TPartsList BuildPartsList(const TPartsListInput& input)

@@ -4,6 +4,7 @@
 #include "base/LineFormat.h"
 #include "base/SafeFile.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 #include "catalog/Catalog.h"
 #include "platform/AppPaths.h"
 #include "pricing/Currencies.h"
@@ -21,19 +22,24 @@
 
 namespace {
 
-const QString Usage = QStringLiteral(
-    "Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
-    "                      [--datasheets DIR]\n"
-    "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
-    "%1)\n"
-    "and writes one line per order line to OUT.csv or the standard output.\n"
-    "  -o OUT      write to this file instead of the standard output\n"
-    "  --json      write JSON instead of CSV\n"
-    "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
-    "  --strict    refuse a row with a part that has no list price (instead of\n"
-    "              quoting it at 0 with a warning)\n"
-    "  --datasheets DIR  write a datasheet PDF of every quoted row into DIR,\n"
-    "              named after its part number (or row-N)\n");
+// The usage, with the columns a file must name.
+QString Usage()
+{
+    return Tr("QuoteCommand",
+              "Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
+              "                      [--datasheets DIR]\n"
+              "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
+              "%1)\n"
+              "and writes one line per order line to OUT.csv or the standard output.\n"
+              "  -o OUT      write to this file instead of the standard output\n"
+              "  --json      write JSON instead of CSV\n"
+              "  --currency  the currency of the prices, such as EUR (USD when not given)\n"
+              "  --strict    refuse a row with a part that has no list price (instead of\n"
+              "              quoting it at 0 with a warning)\n"
+              "  --datasheets DIR  write a datasheet PDF of every quoted row into DIR,\n"
+              "              named after its part number (or row-N)\n")
+        .arg(BatchColumns().join(QLatin1Char(',')));
+}
 
 struct TOptions {
     QString Input;
@@ -57,7 +63,7 @@ TOptions ParseOptions(const QStringList& arguments)
         const QString& argument = arguments.at(i);
         const auto value = [&]() -> QString {
             if (i + 1 >= arguments.size())
-                throw TDataError(QStringLiteral("%1 needs a value.").arg(argument));
+                throw TDataError(Tr("QuoteCommand", "%1 needs a value.").arg(argument));
             return arguments.at(++i);
         };
         if (argument == QLatin1String("-o") || argument == QLatin1String("--output"))
@@ -71,12 +77,12 @@ TOptions ParseOptions(const QStringList& arguments)
         else if (argument == QLatin1String("--datasheets"))
             options.Datasheets = value();
         else if (argument.startsWith(QLatin1Char('-')) || !options.Input.isEmpty())
-            throw TDataError(QStringLiteral("Unknown argument \"%1\".").arg(argument));
+            throw TDataError(Tr("QuoteCommand", "Unknown argument \"%1\".").arg(argument));
         else
             options.Input = argument;
     }
     if (options.Input.isEmpty())
-        throw TDataError(QStringLiteral("Name the CSV file of assemblies to quote."));
+        throw TDataError(Tr("QuoteCommand", "Name the CSV file of assemblies to quote."));
     return options;
 }
 
@@ -90,11 +96,11 @@ TInstallation LoadForQuoting(QIODevice& err)
     if (!key.Problem.isEmpty())
         throw TDataError(key.Problem);
     if (!key.ValueExists || key.Path.isEmpty())
-        throw TDataError(QStringLiteral("The shared data folder is not registered: start "
-                                        "Ferrolyn once, or install it again."));
+        throw TDataError(Tr("QuoteCommand", "The shared data folder is not registered: start "
+                                            "Ferrolyn once, or install it again."));
     if (installation.MissingFile)
-        throw TDataError(QStringLiteral("One or more files needed to run this application "
-                                        "are missing: ") +
+        throw TDataError(Tr("QuoteCommand", "One or more files needed to run this application "
+                                            "are missing: ") +
                          (installation.MissingReason.isEmpty() ? *installation.MissingFile
                                                                : installation.MissingReason));
     if (installation.Error)
@@ -104,9 +110,10 @@ TInstallation LoadForQuoting(QIODevice& err)
                                  : installation.RatesError ? installation.RatesError->FullText()
                                                            : QString();
     if (!ratesProblem.isEmpty())
-        Write(err, QStringLiteral("The exchange rates cannot be read, so prices are in US "
-                                  "dollars only: %1\n")
-                       .arg(ratesProblem));
+        Write(err, Tr("QuoteCommand", "The exchange rates cannot be read, so prices are in US "
+                                      "dollars only: %1")
+                           .arg(ratesProblem) +
+                       QLatin1Char('\n'));
     if (const QString specs = SpecProblemsText(installation.SpecProblems, QStringLiteral("\n"));
         !specs.isEmpty())
         Write(err, specs + QLatin1Char('\n'));
@@ -124,16 +131,17 @@ int CurrencyTag(const TOptions& options, const TInstallation& installation)
 {
     const int tag = CurrencyTagOfCode(options.Currency);
     if (tag <= 0)
-        throw TDataError(QStringLiteral("\"%1\" is not a currency code such as USD or EUR.")
+        throw TDataError(Tr("QuoteCommand", "\"%1\" is not a currency code such as USD or EUR.")
                              .arg(options.Currency));
     if (!IsForeignTag(tag))
         return tag;
     if (!installation.RatesAvailable)
-        throw TDataError(QStringLiteral("No exchange rates are installed: prices can be given in "
-                                        "US dollars (USD) only."));
+        throw TDataError(Tr("QuoteCommand",
+                            "No exchange rates are installed: prices can be given in "
+                            "US dollars (USD) only."));
     if (!installation.Rates.Usable(CurrencyRateCode(tag)))
         throw TDataError(
-            QStringLiteral("The exchange rate of %1 cannot be used.").arg(CurrencyCode(tag)));
+            Tr("QuoteCommand", "The exchange rate of %1 cannot be used.").arg(CurrencyCode(tag)));
     return tag;
 }
 
@@ -143,9 +151,9 @@ void WriteDatasheets(const QList<TBatchItem>& items, const QString& folder,
                      const TDatasheetWriter& write)
 {
     if (!write)
-        throw TDataError(QStringLiteral("This program cannot draw datasheets."));
+        throw TDataError(Tr("QuoteCommand", "This program cannot draw datasheets."));
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
-        throw TDataError(QStringLiteral("The folder \"%1\" cannot be made.")
+        throw TDataError(Tr("QuoteCommand", "The folder \"%1\" cannot be made.")
                              .arg(QDir::toNativeSeparators(folder)));
     const QStringList names = DatasheetFileNames(items);
     qsizetype next = 0;
@@ -186,7 +194,7 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
                     const TDatasheetWriter& writeDatasheet)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        Write(out, Usage.arg(BatchColumns().join(QLatin1Char(','))));
+        Write(out, Usage());
         return 0;
     }
     QList<TBatchItem> items;
@@ -194,8 +202,7 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
     try {
         options = ParseOptions(arguments);
     } catch (const TDataError& error) {
-        Write(err, error.FullText() + QLatin1Char('\n') +
-                       Usage.arg(BatchColumns().join(QLatin1Char(','))));
+        Write(err, error.FullText() + QLatin1Char('\n') + Usage());
         return 2;
     }
     try {
@@ -206,24 +213,34 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         TBatchSources sources;
         sources.Cables = &installation.Cables;
         sources.Strict = options.Strict;
-        sources.Datasheets = !options.Datasheets.isEmpty();
-        if (sources.Datasheets)
+        const bool datasheets = !options.Datasheets.isEmpty();
+        if (datasheets)
             sources.PricingDate =
                 ShortDateText(LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate()));
         sources.Quote = {&installation.PriceList,     &installation.Rates,
                          installation.RatesAvailable, &jumpers,
                          installation.JumpersFile,    &installation.Specs};
-        items = QuoteBatch(table, sources, tag);
-        const QByteArray bytes = options.Json ? BatchJson(items) : BatchCsv(items);
+        QByteArray bytes;
+        {
+            // The output is data: its errors and warnings stay English in every language.
+            const TEnglishTexts english;
+            items = QuoteBatch(table, sources, tag);
+            bytes = options.Json ? BatchJson(items) : BatchCsv(items);
+        }
         if (options.Output.isEmpty()) {
             if (out.write(bytes) != bytes.size() || !Flushed(out))
-                throw TDataError(QStringLiteral("The quote could not be written to the standard "
-                                                "output: %1")
+                throw TDataError(Tr("QuoteCommand",
+                                    "The quote could not be written to the standard "
+                                    "output: %1")
                                      .arg(out.errorString()));
         } else
             WriteFileAtomically(options.Output, bytes, QStringLiteral("quote"));
-        if (sources.Datasheets)
-            WriteDatasheets(items, options.Datasheets, writeDatasheet);
+        // The datasheets are the customer's, in the user's language: the rows are quoted again
+        // for them outside the English texts.
+        if (datasheets) {
+            sources.Datasheets = true;
+            WriteDatasheets(QuoteBatch(table, sources, tag), options.Datasheets, writeDatasheet);
+        }
     } catch (const TDataError& error) {
         Write(err, error.FullText() + QLatin1Char('\n'));
         return 2;
@@ -233,10 +250,13 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         if (item.Error.isEmpty())
             continue;
         ++failed;
-        Write(err, QStringLiteral("Row %1: %2\n").arg(item.Row).arg(item.Error));
+        Write(err,
+              Tr("QuoteCommand", "Row %1: %2").arg(item.Row).arg(item.Error) + QLatin1Char('\n'));
     }
     if (failed > 0)
-        Write(err,
-              QStringLiteral("%1 of %2 rows could not be quoted.\n").arg(failed).arg(items.size()));
+        Write(
+            err,
+            Tr("QuoteCommand", "%1 of %2 rows could not be quoted.").arg(failed).arg(items.size()) +
+                QLatin1Char('\n'));
     return failed > 0 ? 1 : 0;
 }

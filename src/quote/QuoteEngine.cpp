@@ -2,30 +2,30 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "catalog/Performance.h"
 
 #include <optional>
 
 namespace {
 
-const QString NoCable = QStringLiteral("There is no cable to choose for these selections.");
-
 QString NoConnector(bool top)
 {
-    return QStringLiteral("No %1 connector of this cable matches your selections. Please choose "
-                          "another %1 connector.")
-        .arg(top ? QStringLiteral("top") : QStringLiteral("bottom"));
+    return top ? Tr("QuoteEngine", "No top connector of this cable matches your selections. "
+                                   "Please choose another top connector.")
+               : Tr("QuoteEngine", "No bottom connector of this cable matches your selections. "
+                                   "Please choose another bottom connector.");
 }
 
 // The chosen connector grade has no connector for a side: the one taken is of another grade.
 QString OtherGrade(const QString& gradeCode, bool top, bool bottom)
 {
-    const QString grade =
-        gradeCode == ConnectorGradeCode(0) ? QStringLiteral("Plated") : QStringLiteral("Standard");
-    const QString sides = top && bottom ? QStringLiteral("top or bottom connector")
-                          : top         ? QStringLiteral("top connector")
-                                        : QStringLiteral("bottom connector");
-    return QStringLiteral("The %1 grade has no such %2; a connector of another grade is used.")
+    const QString grade = gradeCode == ConnectorGradeCode(0) ? Tr("QuoteEngine", "Plated")
+                                                             : Tr("QuoteEngine", "Standard");
+    const QString sides = top && bottom ? Tr("QuoteEngine", "top or bottom connector")
+                          : top         ? Tr("QuoteEngine", "top connector")
+                                        : Tr("QuoteEngine", "bottom connector");
+    return Tr("QuoteEngine", "The %1 grade has no such %2; a connector of another grade is used.")
         .arg(grade, sides);
 }
 
@@ -183,8 +183,8 @@ QString UnpricedNote(const QStringList& partNumbers)
 {
     if (partNumbers.isEmpty())
         return QString();
-    return QStringLiteral("No list price for ") + partNumbers.join(QStringLiteral(", ")) +
-           QStringLiteral(": the total leaves them out.");
+    return Tr("QuoteEngine", "No list price for %1: the total leaves them out.")
+        .arg(partNumbers.join(QStringLiteral(", ")));
 }
 
 QString TQuoteResult::TotalText() const
@@ -198,7 +198,8 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
 {
     TQuoteResult quote;
     if (request.Cable == nullptr) {
-        quote.Warning = NoCable;
+        quote.Warning = Tr("QuoteEngine", "There is no cable to choose for these selections.");
+        quote.WarningAbout = TQuoteWarning::Cable;
         return quote;
     }
     const TTransmissionLine& cable = *request.Cable;
@@ -212,7 +213,9 @@ TQuoteResult QuoteAssembly(const TQuoteRequest& request, const TQuoteSources& so
     const bool top = request.IncludeTop;
     const bool bottom = request.IncludeBottom;
     if ((top && matched.Top == nullptr) || (bottom && matched.Bottom == nullptr)) {
-        quote.Warning = NoConnector(top && matched.Top == nullptr);
+        const bool noTop = top && matched.Top == nullptr;
+        quote.Warning = NoConnector(noTop);
+        quote.WarningAbout = noTop ? TQuoteWarning::Top : TQuoteWarning::Bottom;
         return quote;
     }
     const bool topOther = top && matched.TopOtherGrade;

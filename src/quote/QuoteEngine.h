@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Translate.h"
 #include "catalog/AsBuilt.h"
 #include "catalog/CatalogRecords.h"
 #include "catalog/ConnectorLists.h"
@@ -21,13 +22,17 @@
 // The wizard's choices at start-up, and what page 1 says when no cable fits.
 inline const QString DefaultInterface = QStringLiteral("7-16 DIN Male");
 inline const QString DefaultCableModel = QStringLiteral("KRV4-50B");
-inline const QString BandReversed =
-    QStringLiteral("Ending frequency must be greater than beginning frequency.");
-inline const QString NoMatch =
-    QStringLiteral("Sorry, there are no items that match your selection criteria.");
+inline constexpr TTrKey BandReversed =
+    TrKey("QuoteEngine", "Ending frequency must be greater than beginning frequency.");
+inline constexpr TTrKey NoMatch =
+    TrKey("QuoteEngine", "Sorry, there are no items that match your selection criteria.");
 
-// What a result page and the order's question say of parts without a list price.
-inline const QString AddUnpricedQuestion = QStringLiteral("Add it to the order anyway?");
+// What a result page and the order's question say of parts without a list price: a text in the
+// language shown when it is used.
+struct TAddUnpricedQuestion {
+    operator QString() const { return Tr("QuoteEngine", "Add it to the order anyway?"); }
+};
+inline constexpr TAddUnpricedQuestion AddUnpricedQuestion{};
 
 // The choices, as pages 1 and 2 hold them once the user presses Next on page 2.
 struct TQuoteRequest {
@@ -74,10 +79,14 @@ struct TQuoteLength {
     double PricingLength = 0; // in the page-1 unit, for a price built from parts
 };
 
+// What a quote's warning is about: no cable, or no connector for the top or bottom.
+enum class TQuoteWarning { None, Cable, Top, Bottom };
+
 struct TQuoteResult {
     TQuotePage Page = TQuotePage::None;
     // Why nothing was quoted: a warning about the choices, or a damaged data file (an error).
     QString Warning;
+    TQuoteWarning WarningAbout = TQuoteWarning::None;
     QString DataError;
     // A note for the status bar: a side's connector is of another grade than the chosen one.
     QString Hint;

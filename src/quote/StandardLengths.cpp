@@ -1,6 +1,7 @@
 #include "StandardLengths.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "catalog/Performance.h"
 
 namespace {
@@ -40,8 +41,9 @@ double NumberAt(const QString& row, int column)
 // The difference column: shortest general form and the unit.
 QString DifferenceText(double difference, bool metres)
 {
-    return UserLocale().toString(difference, 'g', 15) +
-           (metres ? QStringLiteral(" Meters") : QStringLiteral(" Feet"));
+    const QString number = UserLocale().toString(difference, 'g', 15);
+    return metres ? Tr("StandardLengths", "%1 Meters").arg(number)
+                  : Tr("StandardLengths", "%1 Feet").arg(number);
 }
 
 } // namespace
@@ -132,7 +134,8 @@ QList<QStringList> NearLengthRows(const QStringList& table, const TNearLengths& 
         length = 0;
 
     QList<QStringList> rows;
-    rows.append({QStringLiteral("Your Selection:"), BuildPartNumber(stem, lengthText, metres),
+    rows.append({Tr("StandardLengths", "Your Selection:"),
+                 BuildPartNumber(stem, lengthText, metres),
                  metres ? FormatFixed2(length * FeetPerMetre) : RegionalDigits(lengthText),
                  metres ? RegionalDigits(lengthText) : FormatFixed2(length / FeetPerMetre),
                  RegionalDigits(QStringLiteral("0"))});
@@ -145,7 +148,7 @@ QList<QStringList> NearLengthRows(const QStringList& table, const TNearLengths& 
         rows.append({description, stem + GetField(row, 1), GetField(row, 2), GetField(row, 3),
                      DifferenceText(difference, metres)});
     };
-    addCandidate(near.Shorter, QStringLiteral("A little shorter:"));
-    addCandidate(near.Longer, QStringLiteral("A little longer:"));
+    addCandidate(near.Shorter, Tr("StandardLengths", "A little shorter:"));
+    addCandidate(near.Longer, Tr("StandardLengths", "A little longer:"));
     return rows;
 }

@@ -1,20 +1,13 @@
 #include "WizardModel.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "catalog/Catalog.h"
 #include "catalog/ConnectorLists.h"
 
 #include <algorithm>
 
 namespace {
-
-const QString BadBeginning =
-    QStringLiteral("The beginning frequency must be a number greater than 0 MHz.");
-const QString BadEnding =
-    QStringLiteral("The ending frequency must be a number greater than 0 MHz.");
-const QString BadLength = QStringLiteral("The length must be a number greater than 0.");
-const QString FrequencyTooLarge = QStringLiteral("The frequency must be at most %1 MHz.");
-const QString LengthTooLarge = QStringLiteral("The length must be at most %1.");
 
 // The item of items equal to text without regard to case; empty when none is.
 QString Offered(const QStringList& items, const QString& text)
@@ -348,18 +341,23 @@ TPage1Problem TWizardModel::Page1Next(const QString& lengthText, double length,
     BeginValue = beginFrequency;
     EndValue = endFrequency;
     if (!(beginFrequency > 0))
-        return {BadBeginning, false};
+        return {Tr("WizardModel", "The beginning frequency must be a number greater than 0 MHz."),
+                false};
     if (!(endFrequency > 0))
-        return {BadEnding, false};
+        return {Tr("WizardModel", "The ending frequency must be a number greater than 0 MHz."),
+                false};
     if (beginFrequency > endFrequency)
-        return {BandReversed, true};
+        return {BandReversed.Text(), true};
     if (!(length > 0))
-        return {BadLength, false};
+        return {Tr("WizardModel", "The length must be a number greater than 0."), false};
     // Larger values give no sound figures or prices.
     if (beginFrequency > MaxTypedFrequency || endFrequency > MaxTypedFrequency)
-        return {FrequencyTooLarge.arg(FloatToStr(MaxTypedFrequency)), false};
+        return {Tr("WizardModel", "The frequency must be at most %1 MHz.")
+                    .arg(FloatToStr(MaxTypedFrequency)),
+                false};
     if (length > MaxTypedLength)
-        return {LengthTooLarge.arg(FloatToStr(MaxTypedLength)), false};
+        return {Tr("WizardModel", "The length must be at most %1.").arg(FloatToStr(MaxTypedLength)),
+                false};
 
     const TCableFamily family = static_cast<TCableFamily>(std::clamp(Family, 0, 2));
     const QString key = QStringLiteral("%1|%2|%3")
@@ -377,7 +375,7 @@ TPage1Problem TWizardModel::Page1Next(const QString& lengthText, double length,
             Cache->insert(key, Choices);
     }
     if (Choices->Matching().isEmpty())
-        return {NoMatch, false};
+        return {NoMatch.Text(), false, true};
     return {};
 }
 
@@ -388,11 +386,11 @@ void TWizardModel::Page2Show()
     for (TSide& side : Sides) {
         if (side.Included)
             continue;
-        side.Interfaces = {QStringLiteral("None")};
+        side.Interfaces = {Tr("WizardModel", "None")};
         side.Interface = side.Interfaces.first();
-        side.CharacteristicsItems = {QStringLiteral("N/A")};
+        side.CharacteristicsItems = {Tr("WizardModel", "N/A")};
         side.Characteristics = side.CharacteristicsItems.first();
-        side.InnerItems = {QStringLiteral("N/A")};
+        side.InnerItems = {Tr("WizardModel", "N/A")};
         side.Inner = side.InnerItems.first();
         side.Picture = QStringLiteral("noconnectors.gif");
         side.Label.clear();

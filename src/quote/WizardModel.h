@@ -21,6 +21,8 @@ struct TEditList {
 struct TPage1Problem {
     QString Text;
     bool Error = false;
+    // No cable fits the choices (Text is NoMatch).
+    bool NothingFits = false;
     bool Any() const { return !Text.isEmpty(); }
 };
 
@@ -96,6 +98,7 @@ public:
         QString Label;
         // The connector's picture file (in the images folder); empty for none.
         QString Picture;
+        // English, as the request takes it; the window shows its own caption in its place.
         QString Caption;
         QString InterfaceChoice;
         QString CharacteristicsChoice;

@@ -1,30 +1,40 @@
 #include "Datasheet.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 #include "catalog/Performance.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
-const QStringList FigureNames = {
-    QStringLiteral("Attenuation (dB/100 ft):"), QStringLiteral("Attenuation (dB/100 m):"),
-    QStringLiteral("Total Attenuation (dB):"),  QStringLiteral("Insertion Loss (dB):"),
-    QStringLiteral("Efficiency (%):"),          QStringLiteral("Max Power (kW):"),
-    QStringLiteral("Average Power (kW):")};
+constexpr TTrKey FigureNames[] = {
+    TrKey("Datasheet", "Attenuation (dB/100 ft):"), TrKey("Datasheet", "Attenuation (dB/100 m):"),
+    TrKey("Datasheet", "Total Attenuation (dB):"),  TrKey("Datasheet", "Insertion Loss (dB):"),
+    TrKey("Datasheet", "Efficiency (%):"),          TrKey("Datasheet", "Max Power (kW):"),
+    TrKey("Datasheet", "Average Power (kW):")};
 
+// Unknown figures read "n/a" in the user's language; a data text "n/a" is unknown too.
 QString Specified(const QString& text)
 {
-    return text.isEmpty() || text == QLatin1String("n/a") ? NotSpecified : text;
+    return text.isEmpty() || text == QLatin1String("n/a") || text == NotAvailableText()
+               ? QString(NotSpecified)
+               : text;
 }
 
 QString Shortest(double value)
 {
     return std::isfinite(value) ? UserLocale().toString(value, 'f', QLocale::FloatingPointShortest)
-                                : NotSpecified;
+                                : QString(NotSpecified);
 }
 
 } // namespace
+
+TNotSpecified::operator QString() const
+{
+    return Tr("Datasheet", "not specified");
+}
 
 TDatasheet DatasheetOf(const TQuoteResult& quote, const TQuoteRequest& request,
                        const QString& pricingDate)
@@ -62,8 +72,8 @@ TDatasheet DatasheetOf(const TQuoteResult& quote, const TQuoteRequest& request,
     sheet.PricingDate = pricingDate;
 
     const QStringList figures = PerformanceTexts(quote.Figures);
-    for (int i = 0; i < FigureNames.size(); ++i)
-        sheet.Figures.append({FigureNames.at(i), figures.value(i, QStringLiteral("n/a"))});
+    for (qsizetype i = 0; i < qsizetype(std::size(FigureNames)); ++i)
+        sheet.Figures.append({FigureNames[i].Text(), figures.value(i, NotAvailableText())});
 
     const TAsBuilt& built = quote.AsBuilt;
     sheet.AsBuiltHeadings = {QString()};
@@ -79,12 +89,12 @@ TDatasheet DatasheetOf(const TQuoteResult& quote, const TQuoteRequest& request,
     sheet.CurveReturnLoss = built.CurveReturnLoss;
 
     sheet.Mechanical = {
-        {QStringLiteral("Velocity factor:"), Shortest(built.VelocityFactor)},
-        {QStringLiteral("Minimum bend radius, single (mm):"), Shortest(built.BendRadiusMm)},
-        {QStringLiteral("Minimum bend radius, repeated (mm):"),
+        {Tr("Datasheet", "Velocity factor:"), Shortest(built.VelocityFactor)},
+        {Tr("Datasheet", "Minimum bend radius, single (mm):"), Shortest(built.BendRadiusMm)},
+        {Tr("Datasheet", "Minimum bend radius, repeated (mm):"),
          Shortest(built.BendRadiusRepeatedMm)},
-        {QStringLiteral("Weight (kg):"), Specified(FigureText(built.WeightKg))},
-        {QStringLiteral("Fire rating:"), Specified(built.FireRating)},
-        {QStringLiteral("PIM:"), Specified(PimText(built))}};
+        {Tr("Datasheet", "Weight (kg):"), Specified(FigureText(built.WeightKg))},
+        {Tr("Datasheet", "Fire rating:"), Specified(built.FireRating)},
+        {Tr("Datasheet", "PIM:"), Specified(PimText(built))}};
     return sheet;
 }

@@ -41,7 +41,11 @@ struct TDatasheet {
     QList<TLabelValue> Mechanical;
 };
 
-inline const QString NotSpecified = QStringLiteral("not specified");
+// "not specified", in the user's language when it is used as a text.
+struct TNotSpecified {
+    operator QString() const;
+};
+inline constexpr TNotSpecified NotSpecified;
 
 // The datasheet of the quote's assembly (a parts list or a summary), for the band and length of
 // its request; pricingDate as the result pages show it.

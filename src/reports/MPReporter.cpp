@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/SafeFile.h"
+#include "base/Translate.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintDialogs.h"
 
@@ -35,7 +36,11 @@ const QString CompanyName = QStringLiteral("VANTREL CORPORATION");
 const QString StreetAddress = QStringLiteral("4100 Meridian Parkway");
 const QString CityLine = QStringLiteral("Orland Hills, IL 60477");
 const QString WebSiteLine = QStringLiteral("www.vantrel.example");
-const QString ServiceLine = QStringLiteral("Customer Service Center: 1-800-555-0147");
+
+QString ServiceLine()
+{
+    return Tr("TMPReporter", "Customer Service Center: %1").arg(QStringLiteral("1-800-555-0147"));
+}
 
 } // namespace
 
@@ -48,7 +53,7 @@ QImage Logo()
 
 QStringList ReportContactLines()
 {
-    return {CompanyName, StreetAddress, CityLine, WebSiteLine, ServiceLine};
+    return {CompanyName, StreetAddress, CityLine, WebSiteLine, ServiceLine()};
 }
 
 TMPReporter::TMPReporter(QObject* parent) : QObject(parent) {}
@@ -73,7 +78,7 @@ bool TMPReporter::PrintReport(QWidget* parent)
     if (pdf.isEmpty()) {
         if (Render(&printer))
             return true;
-        Dialogs::Error(parent, QStringLiteral("The report could not be printed."));
+        Dialogs::Error(parent, Tr("TMPReporter", "The report could not be printed."));
         return false;
     }
     try {
@@ -82,17 +87,17 @@ bool TMPReporter::PrintReport(QWidget* parent)
             QDir(QDir::tempPath()).filePath(QStringLiteral("ferrolyn-XXXXXX.pdf")));
         if (!drawn.open())
             throw TDataError(
-                QStringLiteral("Cannot write a temporary file: %1").arg(drawn.errorString()));
+                Tr("TMPReporter", "Cannot write a temporary file: %1").arg(drawn.errorString()));
         drawn.close();
         printer.setOutputFileName(drawn.fileName());
         const bool rendered = Render(&printer);
         const QByteArray bytes = drawn.open() ? drawn.readAll() : QByteArray();
         // A PDF cut short (a full disk) lacks its end-of-file marker.
         if (!rendered || !bytes.startsWith("%PDF-") || !bytes.right(32).contains("%%EOF"))
-            throw TDataError(
-                QStringLiteral("Cannot write the PDF file \"%1\": the report could not be drawn.")
-                    .arg(QDir::toNativeSeparators(pdf)));
-        WriteFileAtomically(pdf, bytes, QStringLiteral("PDF file"));
+            throw TDataError(Tr("TMPReporter",
+                                "Cannot write the PDF file \"%1\": the report could not be drawn.")
+                                 .arg(QDir::toNativeSeparators(pdf)));
+        WriteFileAtomically(pdf, bytes, Tr("TMPReporter", "PDF file"));
     } catch (const TDataError& error) {
         Dialogs::Error(parent, error.FullText());
         return false;
@@ -132,7 +137,7 @@ void TMPReporter::DrawFrame(TEZPrint& ez)
     ez.TextOutAt(167, 939, StreetAddress);
     ez.TextOutAt(167, 951, CityLine);
     ez.TextOutAt(585, 930, WebSiteLine);
-    ez.TextOutAt(585, 945, ServiceLine);
+    ez.TextOutAt(585, 945, ServiceLine());
 
     const QImage logo = Logo();
     if (!logo.isNull())

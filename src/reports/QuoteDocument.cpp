@@ -1,25 +1,27 @@
 #include "QuoteDocument.h"
 
 #include "base/LineFormat.h"
+#include "base/Translate.h"
 
-namespace {
-
-const QString PriceOnRequest = QStringLiteral("Price on request");
-
-} // namespace
-
-QList<TLabelValue> OrderDetailRows(const TOrderDetails& details)
+QList<TLabelValue> OrderDetailRows(const TOrderDetails& details, qsizetype* dateRow)
 {
+    constexpr qsizetype DateCaption = 2;
     const QList<TLabelValue> captions = {
-        {QStringLiteral("Company:"), details.CompanyName},
-        {QStringLiteral("Prepared by:"), details.Author},
-        {QStringLiteral("Date:"), ShownOrderDate(details.Date)},
-        {QStringLiteral("Job Number:"), details.JobNumber},
-        {QStringLiteral("Proposal Number:"), details.ProposalNumber}};
+        {Tr("QuoteDocument", "Company:"), details.CompanyName},
+        {Tr("QuoteDocument", "Prepared by:"), details.Author},
+        {Tr("QuoteDocument", "Date:"), ShownOrderDate(details.Date)},
+        {Tr("QuoteDocument", "Job Number:"), details.JobNumber},
+        {Tr("QuoteDocument", "Proposal Number:"), details.ProposalNumber}};
+    if (dateRow != nullptr)
+        *dateRow = -1;
     QList<TLabelValue> rows;
-    for (const TLabelValue& detail : captions)
-        if (!detail.Value.trimmed().isEmpty())
-            rows.append(detail);
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (captions.at(i).Value.trimmed().isEmpty())
+            continue;
+        if (i == DateCaption && dateRow != nullptr)
+            *dateRow = rows.size();
+        rows.append(captions.at(i));
+    }
     return rows;
 }
 
@@ -27,28 +29,29 @@ TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails&
                                const QString& currencyCode)
 {
     TQuoteDocument quote;
-    quote.Title = QStringLiteral("Quotation");
+    quote.Title = Tr("QuoteDocument", "Quotation");
     quote.Details = OrderDetailRows(details);
 
-    const QString currency = QStringLiteral(" (") + currencyCode + QLatin1Char(')');
-    quote.Headings = {QStringLiteral("Qty."),
-                      QStringLiteral("UOM"),
-                      QStringLiteral("Part Number"),
-                      QStringLiteral("Description"),
-                      QStringLiteral("Unit Price") + currency,
-                      QStringLiteral("Extended") + currency};
+    quote.Headings = {Tr("QuoteDocument", "Qty."),
+                      Tr("QuoteDocument", "UOM"),
+                      Tr("QuoteDocument", "Part Number"),
+                      Tr("QuoteDocument", "Description"),
+                      Tr("QuoteDocument", "Unit Price (%1)").arg(currencyCode),
+                      Tr("QuoteDocument", "Extended (%1)").arg(currencyCode)};
+    const QString priceOnRequest = Tr("QuoteDocument", "Price on request");
     for (const QStringList& row : order.GridRows) {
         QStringList cells;
         for (int column = 0; column < QuoteColumnCount; ++column)
             cells.append(row.value(column).trimmed());
         double price = 0;
         if (!cells.at(2).isEmpty() && TryUserStrToFloat(cells.at(4), price) && price == 0) {
-            cells[4] = cells[5] = PriceOnRequest;
-            quote.TotalNote = QStringLiteral("The total leaves out the lines priced on request.");
+            cells[4] = cells[5] = priceOnRequest;
+            quote.TotalNote =
+                Tr("QuoteDocument", "The total leaves out the lines priced on request.");
         }
         quote.Rows.append(cells);
     }
-    quote.TotalLabel = QStringLiteral("Total") + currency + QLatin1Char(':');
+    quote.TotalLabel = Tr("QuoteDocument", "Total (%1):").arg(currencyCode);
     quote.Total = order.TotalValue.trimmed();
     quote.PricingDate = LastUpdateNotice(order);
     quote.Reminder = ReminderNotice(order);

@@ -29,7 +29,8 @@ struct TQuoteDocument {
 inline constexpr int QuoteColumnCount = 6;
 
 // The order's details that are not empty, each with its caption ("Company:"), the date as shown.
-QList<TLabelValue> OrderDetailRows(const TOrderDetails& details);
+// dateRow, when given, is set to the position of the date among them (-1 without a date).
+QList<TLabelValue> OrderDetailRows(const TOrderDetails& details, qsizetype* dateRow = nullptr);
 
 // The quote of an order: content as the outputs take it from the order page, the order's details
 // and the code of its currency ("USD"). A line with a part number priced 0.00 (a part without a

@@ -3,6 +3,7 @@
 #include "base/LineFormat.h"
 #include "base/SafeFile.h"
 #include "base/SectionedFile.h"
+#include "base/Translate.h"
 #include "quote/Csv.h"
 
 namespace {
@@ -19,10 +20,20 @@ const QChar CR = QLatin1Char('\r');
 const QChar Tab = QLatin1Char('\t');
 const QChar Blank = QLatin1Char(' ');
 
-const QString OrderTotalCaption = QStringLiteral("Order Total:");
-const QString ForeignCurrencyLabel = QStringLiteral("Foreign Currencies:");
-const QString ReminderLabel = QStringLiteral("Reminder:");
-const QString LastUpdateLabel = QStringLiteral("Last Update:");
+QString ForeignCurrencyLabel()
+{
+    return Tr("ResultContent", "Foreign Currencies:");
+}
+
+QString ReminderLabel()
+{
+    return Tr("ResultContent", "Reminder:");
+}
+
+QString LastUpdateLabel()
+{
+    return Tr("ResultContent", "Last Update:");
+}
 
 const QString TableStart = QStringLiteral("<P><TABLE BORDER = 3>");
 const QString NextTable = QStringLiteral("</P><P><TABLE BORDER = 3>");
@@ -54,9 +65,9 @@ QString TotalCaption(const TResultContent& content)
 {
     if (content.Kind != TContentKind::Order)
         return content.TotalLabel;
-    const QString suffix = OrderCurrencySuffix(content);
-    return suffix.isEmpty() ? OrderTotalCaption
-                            : QStringLiteral("Order Total") + suffix + QLatin1Char(':');
+    return OrderCurrencySuffix(content).isEmpty()
+               ? Tr("ResultContent", "Order Total:")
+               : Tr("ResultContent", "Order Total (%1):").arg(content.OrderCurrencyCode);
 }
 
 // The label/value rows after the grid: the summary's rows, the parts list's performance rows.
@@ -98,20 +109,21 @@ QString HtmlLabelValueRow(const QString& label, const QString& value)
 
 QString ForeignCurrencyNotice(const TResultContent& content)
 {
-    return QStringLiteral("Currencies other than United States Dollars($US) are provided for "
-                          "information purposes only and are based on exchange rates as of ") +
-           content.RatesDate;
+    return Tr("ResultContent", "Currencies other than United States Dollars($US) are provided for "
+                               "information purposes only and are based on exchange rates as of %1")
+        .arg(content.RatesDate);
 }
 
 QString ReminderNotice(const TResultContent& content)
 {
-    return QStringLiteral("Prices are subject to change without notice.  ") +
-           content.ReminderCaption;
+    return Tr("ResultContent", "Prices are subject to change without notice.  %1")
+        .arg(content.ReminderCaption);
 }
 
 QString LastUpdateNotice(const TResultContent& content)
 {
-    return QStringLiteral("Your pricing database was last updated on ") + content.LastUpdateDate;
+    return Tr("ResultContent", "Your pricing database was last updated on %1")
+        .arg(content.LastUpdateDate);
 }
 
 QString TextExport(const TResultContent& content)
@@ -130,16 +142,21 @@ QString TextExport(const TResultContent& content)
 
     if (content.ForeignCurrency)
         lines.append(ForeignCurrencyNotice(content));
-    lines.append(QStringLiteral("Reminder: ") + ReminderNotice(content));
+    lines.append(ReminderLabel() + Blank + ReminderNotice(content));
     lines.append(LastUpdateNotice(content));
     return FileText(lines);
 }
 
 QString HtmlExport(const TResultContent& content)
 {
-    QStringList lines{QStringLiteral("<HTML><HEAD><TITLE>Vantrel Jumper Results</TITLE></HEAD>"),
+    QStringList lines{QStringLiteral("<HTML><HEAD><TITLE>") +
+                          Escaped(Tr("ResultContent", "Vantrel Jumper Results")) +
+                          QStringLiteral("</TITLE></HEAD>"),
                       QStringLiteral("<BODY>"),
-                      QStringLiteral("<H1><CENTER>Jumper Results</CENTER></H1>"), TableStart};
+                      QStringLiteral("<H1><CENTER>") +
+                          Escaped(Tr("ResultContent", "Jumper Results")) +
+                          QStringLiteral("</CENTER></H1>"),
+                      TableStart};
     if (HasGrid(content)) {
         QString headings = QStringLiteral("<TR>");
         for (int column = 0; column < ColumnCount; ++column)
@@ -162,9 +179,9 @@ QString HtmlExport(const TResultContent& content)
         lines.append(HtmlLabelValueRow(row.Label, row.Value));
 
     if (content.ForeignCurrency)
-        lines.append(HtmlLabelValueRow(ForeignCurrencyLabel, ForeignCurrencyNotice(content)));
-    lines.append(HtmlLabelValueRow(ReminderLabel, ReminderNotice(content)));
-    lines.append(HtmlLabelValueRow(LastUpdateLabel, LastUpdateNotice(content)));
+        lines.append(HtmlLabelValueRow(ForeignCurrencyLabel(), ForeignCurrencyNotice(content)));
+    lines.append(HtmlLabelValueRow(ReminderLabel(), ReminderNotice(content)));
+    lines.append(HtmlLabelValueRow(LastUpdateLabel(), LastUpdateNotice(content)));
     lines.append(QStringLiteral("</TABLE></P></BODY></HTML>"));
     return FileText(lines);
 }
@@ -195,9 +212,9 @@ QString SpreadsheetExport(const TResultContent& content)
         lines.append(cell(row.Label) + Tab + cell(row.Value));
 
     if (content.ForeignCurrency)
-        lines.append(ForeignCurrencyLabel + Tab + ForeignCurrencyNotice(content));
-    lines.append(ReminderLabel + Tab + cell(ReminderNotice(content)));
-    lines.append(LastUpdateLabel + Tab + LastUpdateNotice(content));
+        lines.append(ForeignCurrencyLabel() + Tab + ForeignCurrencyNotice(content));
+    lines.append(ReminderLabel() + Tab + cell(ReminderNotice(content)));
+    lines.append(LastUpdateLabel() + Tab + LastUpdateNotice(content));
     // A spreadsheet reads numbers in ASCII digits only; the decimal separator stays the
     // regional one, as a spreadsheet of that region reads it.
     return AsciiDigits(FileText(lines));
@@ -218,8 +235,8 @@ QString ClipboardText(const TResultContent& content)
     text += CR;
 
     if (content.ForeignCurrency)
-        text += QStringLiteral("Foreign Currencies: ") + ForeignCurrencyNotice(content) + CR + CR;
-    text += QStringLiteral("Reminder: ") + ReminderNotice(content) + CR + CR;
+        text += ForeignCurrencyLabel() + Blank + ForeignCurrencyNotice(content) + CR + CR;
+    text += ReminderLabel() + Blank + ReminderNotice(content) + CR + CR;
     text += LastUpdateNotice(content) + CR;
     return text;
 }
@@ -244,10 +261,13 @@ QStringList ReportEntries(const TResultContent& content)
         break;
     case TContentKind::Order:
         for (const QStringList& row : content.GridRows)
-            entries.append(row.value(UnitColumn) + QStringLiteral("=Qty: ") +
-                           row.value(QuantityColumn) + QStringLiteral(",          Total Price") +
-                           OrderCurrencySuffix(content) + QStringLiteral(": ") +
-                           row.value(ExtendedColumn));
+            entries.append(row.value(UnitColumn) + is +
+                           (OrderCurrencySuffix(content).isEmpty()
+                                ? Tr("ResultContent", "Qty: %1,          Total Price: %2")
+                                      .arg(row.value(QuantityColumn), row.value(ExtendedColumn))
+                                : Tr("ResultContent", "Qty: %1,          Total Price (%2): %3")
+                                      .arg(row.value(QuantityColumn), content.OrderCurrencyCode,
+                                           row.value(ExtendedColumn))));
         entries.append(spacer);
         entries.append(TotalCaption(content) + is + content.TotalValue);
         break;
@@ -256,9 +276,10 @@ QStringList ReportEntries(const TResultContent& content)
         entries.append(spacer);
 
     if (content.ForeignCurrency)
-        entries.append(QStringLiteral("Foreign Currencies=") + ForeignCurrencyNotice(content));
-    entries.append(QStringLiteral("Reminder=") + ReminderNotice(content));
-    entries.append(QStringLiteral("Last Update=") + LastUpdateNotice(content));
+        entries.append(Tr("ResultContent", "Foreign Currencies") + is +
+                       ForeignCurrencyNotice(content));
+    entries.append(Tr("ResultContent", "Reminder") + is + ReminderNotice(content));
+    entries.append(Tr("ResultContent", "Last Update") + is + LastUpdateNotice(content));
     return entries;
 }
 
@@ -271,7 +292,7 @@ QByteArray ExportBytes(const QString& text)
 
 void WriteExportFile(const QString& path, const QString& text)
 {
-    WriteFileAtomically(path, ExportBytes(text), QStringLiteral("file"));
+    WriteFileAtomically(path, ExportBytes(text), Tr("ResultContent", "file"));
 }
 
 const QList<TLabelValue>& ContentLabelValueRows(const TResultContent& content)
@@ -288,8 +309,8 @@ QList<TLabelValue> ContentNotices(const TResultContent& content)
 {
     QList<TLabelValue> notices;
     if (content.ForeignCurrency)
-        notices.append({ForeignCurrencyLabel, ForeignCurrencyNotice(content)});
-    notices.append({ReminderLabel, ReminderNotice(content)});
-    notices.append({LastUpdateLabel, LastUpdateNotice(content)});
+        notices.append({ForeignCurrencyLabel(), ForeignCurrencyNotice(content)});
+    notices.append({ReminderLabel(), ReminderNotice(content)});
+    notices.append({LastUpdateLabel(), LastUpdateNotice(content)});
     return notices;
 }

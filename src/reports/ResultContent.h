@@ -10,6 +10,9 @@
 
 enum class TContentKind { FinalSummary, PartsList, Order };
 
+// The row of the final summary that holds the price.
+inline constexpr qsizetype SummaryPriceRow = 2;
+
 struct TLabelValue {
     QString Label;
     QString Value;
@@ -17,7 +20,7 @@ struct TLabelValue {
 
 struct TResultContent {
     TContentKind Kind = TContentKind::FinalSummary;
-    // Final summary: its ten rows.
+    // Final summary: its ten rows (the price at SummaryPriceRow).
     QList<TLabelValue> Rows;
     // Parts list and order: the six column headings as displayed, and six cells per grid row.
     QStringList Headings;

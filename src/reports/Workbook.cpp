@@ -3,6 +3,7 @@
 #include "base/DataError.h"
 #include "base/LineFormat.h"
 #include "base/SafeFile.h"
+#include "base/Translate.h"
 #include "reports/QuoteDocument.h"
 
 #include <QDate>
@@ -139,7 +140,7 @@ public:
     static void Check(lxw_error error)
     {
         if (error != LXW_NO_ERROR)
-            throw TDataError(QStringLiteral("Cannot make the workbook: %1")
+            throw TDataError(Tr("Workbook", "Cannot make the workbook: %1")
                                  .arg(QString::fromUtf8(lxw_strerror(error))));
     }
 
@@ -173,12 +174,14 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
 {
     lxw_row_t row = 0;
     if (content.Kind == TContentKind::Order) {
-        const QList<TLabelValue> rows = OrderDetailRows(details);
+        qsizetype dateRow = -1;
+        const QList<TLabelValue> rows = OrderDetailRows(details, &dateRow);
         const QDate date = QDate::fromString(details.Date, QStringLiteral("yyyy-MM-dd"));
-        for (const TLabelValue& detail : rows) {
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const TLabelValue& detail = rows.at(i);
             // The caption's column is as wide as its longest caption.
             sheet.Text(row, 0, detail.Label, sheet.Bold);
-            if (detail.Label == QLatin1String("Date:") && date.isValid())
+            if (i == dateRow && date.isValid())
                 sheet.Date(row, 2, date);
             else
                 sheet.Text(row, 2, detail.Value, nullptr, false);
@@ -223,9 +226,10 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
     }
 
     const QList<TLabelValue>& pairs = ContentLabelValueRows(content);
-    for (const TLabelValue& pair : pairs) {
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const TLabelValue& pair = pairs.at(i);
         sheet.Text(row, 0, pair.Label, sheet.Bold);
-        const bool money = pair.Label.startsWith(QStringLiteral("Price"));
+        const bool money = content.Kind == TContentKind::FinalSummary && i == SummaryPriceRow;
         // Multi-line values (the summary's description) keep their lines in one cell.
         if (pair.Value.contains(QLatin1Char('\r')) || pair.Value.contains(QLatin1Char('\n'))) {
             QString value = pair.Value;
@@ -257,7 +261,7 @@ QByteArray WorkbookBytes(const TResultContent& content, const TOrderDetails& det
 {
     QTemporaryDir folder;
     if (!folder.isValid())
-        throw TDataError(QStringLiteral("Cannot make the workbook: no temporary folder: %1")
+        throw TDataError(Tr("Workbook", "Cannot make the workbook: no temporary folder: %1")
                              .arg(folder.errorString()));
     const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("book.xlsx")));
     const QByteArray temporary = QFile::encodeName(folder.path());
@@ -266,11 +270,11 @@ QByteArray WorkbookBytes(const TResultContent& content, const TOrderDetails& det
     options.tmpdir = const_cast<char*>(temporary.constData());
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (book == nullptr)
-        throw TDataError(QStringLiteral("Cannot make the workbook."));
+        throw TDataError(Tr("Workbook", "Cannot make the workbook."));
     try {
         lxw_worksheet* sheet = workbook_add_worksheet(book, "Ferrolyn");
         if (sheet == nullptr)
-            throw TDataError(QStringLiteral("Cannot make the workbook."));
+            throw TDataError(Tr("Workbook", "Cannot make the workbook."));
         TSheet filled(book, sheet);
         Fill(filled, content, details, currencyCode);
     } catch (...) {
@@ -280,7 +284,7 @@ QByteArray WorkbookBytes(const TResultContent& content, const TOrderDetails& det
     TSheet::Check(workbook_close(book));
     QFile file(folder.filePath(QStringLiteral("book.xlsx")));
     if (!file.open(QIODevice::ReadOnly))
-        throw TDataError(QStringLiteral("Cannot make the workbook: %1").arg(file.errorString()));
+        throw TDataError(Tr("Workbook", "Cannot make the workbook: %1").arg(file.errorString()));
     return file.readAll();
 }
 
@@ -288,5 +292,5 @@ void WriteWorkbook(const QString& path, const TResultContent& content, const TOr
                    const QString& currencyCode)
 {
     WriteFileAtomically(path, WorkbookBytes(content, details, currencyCode),
-                        QStringLiteral("workbook"));
+                        Tr("Workbook", "workbook"));
 }

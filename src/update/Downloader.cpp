@@ -55,17 +55,17 @@ QString AnswerFailure(const QNetworkReply& reply, qint64 received)
         if (status != 200) {
             const QString reason =
                 reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-            return QStringLiteral("The server answered %1%2 instead of sending the file.")
+            return Tr("Downloader", "The server answered %1%2 instead of sending the file.")
                 .arg(status)
                 .arg(reason.isEmpty() ? QString() : QLatin1Char(' ') + reason);
         }
     }
     if (received == 0)
-        return QStringLiteral("The server sent an empty file.");
+        return Tr("Downloader", "The server sent an empty file.");
     // A connection closed early is not always reported as an error.
     const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() != received)
-        return QStringLiteral("The server sent %1 of the %2 bytes it announced.")
+        return Tr("Downloader", "The server sent %1 of the %2 bytes it announced.")
             .arg(received)
             .arg(length.toLongLong());
     return {};
@@ -95,7 +95,7 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 
     if (!source.isValid() || source.isRelative())
-        return {TFailure::Other, QStringLiteral("The download address is not valid."), 0};
+        return {TFailure::Other, Tr("Downloader", "The download address is not valid."), 0};
 
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
@@ -103,13 +103,13 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Only a regular file is replaced: a link to a device or a FIFO in its place is left alone.
     if (const QString reason = NotReplaceable(target); !reason.isEmpty())
         return {TFailure::Other,
-                QStringLiteral("The file %1 could not be written: %2")
+                Tr("Downloader", "The file %1 could not be written: %2")
                     .arg(QDir::toNativeSeparators(target), reason),
                 0};
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
     const auto diskFailure = [&file, &target] {
-        return QStringLiteral("The file %1 could not be written: %2")
+        return Tr("Downloader", "The file %1 could not be written: %2")
             .arg(QDir::toNativeSeparators(target), file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -126,9 +126,9 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Memory stays flat however large the body: the network waits while this much is unread.
     reply->setReadBufferSize(ReadBufferSize);
 
-    QProgressDialog progress(options.ProgressText, QStringLiteral("&Cancel"), 0, 0, parent);
+    QProgressDialog progress(options.ProgressText, Tr("Downloader", "&Cancel"), 0, 0, parent);
     progress.setObjectName(options.ProgressName);
-    progress.setWindowTitle(QStringLiteral("Quick Update"));
+    progress.setWindowTitle(Tr("Downloader", "Quick Update"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
@@ -146,7 +146,8 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
         reply->abort();
     };
     const auto tooLarge = [limit] {
-        return QStringLiteral("The download is larger than the limit of %1.").arg(SizeText(limit));
+        return Tr("Downloader", "The download is larger than the limit of %1.")
+            .arg(SizeText(limit));
     };
 
     // A body announced larger than the limit is refused before it arrives.
@@ -178,7 +179,7 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
         Qt::QueuedConnection);
     // Cancel, the close box and Escape all end the transfer at once.
     const auto cancel = [&] {
-        fail(QStringLiteral("The download was cancelled by the user."), TFailure::Cancelled);
+        fail(Tr("Downloader", "The download was cancelled by the user."), TFailure::Cancelled);
     };
     const QMetaObject::Connection cancelled1 =
         QObject::connect(&progress, &QProgressDialog::canceled, reply, cancel);
@@ -196,7 +197,7 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     if (failure.isEmpty() && reply->error() != QNetworkReply::NoError) {
         // Only the transfer timeout aborts without the user.
         if (reply->error() == QNetworkReply::OperationCanceledError) {
-            failure = QStringLiteral("The server sent nothing for %1 seconds.")
+            failure = Tr("Downloader", "The server sent nothing for %1 seconds.")
                           .arg(StallTimeoutMs / 1000);
             kind = TFailure::Connection;
         } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
@@ -206,8 +207,8 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
             kind = IsConnectionFailure(reply->error()) ? TFailure::Connection : TFailure::Other;
             failure =
                 kind == TFailure::Connection
-                    ? QStringLiteral("No connection to the server: %1").arg(reply->errorString())
-                    : QStringLiteral("The download failed: %1").arg(reply->errorString());
+                    ? Tr("Downloader", "No connection to the server: %1").arg(reply->errorString())
+                    : Tr("Downloader", "The download failed: %1").arg(reply->errorString());
         }
     }
     if (failure.isEmpty()) {

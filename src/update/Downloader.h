@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Translate.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -44,7 +46,7 @@ struct TDownloadOptions {
     std::function<QString(const uchar* data, qint64 size)> Check;
     // The progress dialog's object name and text.
     QString ProgressName = QLatin1String(DownloadProgressName);
-    QString ProgressText = QStringLiteral("Downloading the update...");
+    QString ProgressText = Tr("Downloader", "Downloading the update...");
 };
 TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString& target,
                              const TDownloadOptions& options = {});

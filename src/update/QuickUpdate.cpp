@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/TextBuffer.h"
+#include "base/Translate.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "TfrmUpdate.h"
@@ -28,8 +29,8 @@ int& ClosedDialogs()
 
 QString UpdateReminderMessage()
 {
-    return QStringLiteral("It appears you have not updated your application files lately. You "
-                          "can download the latest data files from here.");
+    return Tr("QuickUpdate", "It appears you have not updated your application files lately. You "
+                             "can download the latest data files from here.");
 }
 
 QUrl InstallerUrl()
@@ -75,8 +76,8 @@ bool Failed(QWidget* parent, const TDownloadResult& result)
     case TDownloadResult::TFailure::None:
         return true;
     case TDownloadResult::TFailure::Connection:
-        Dialogs::Error(parent, QStringLiteral("Unable to dowload files. Please make sure you "
-                                              "have an active Internet connection."));
+        Dialogs::Error(parent, Tr("QuickUpdate", "Unable to dowload files. Please make sure you "
+                                                 "have an active Internet connection."));
         break;
     case TDownloadResult::TFailure::Cancelled:
         // The user's own choice needs no message.
@@ -99,7 +100,7 @@ bool FetchSignature(QWidget* parent, const QUrl& source, QByteArray& signature)
     TDownloadOptions options;
     options.Limit = SignatureLimit;
     options.ProgressName = QLatin1String(SignatureProgressName);
-    options.ProgressText = QStringLiteral("Downloading the update's signature...");
+    options.ProgressText = Tr("QuickUpdate", "Downloading the update's signature...");
     const TDownloadResult result = DownloadFile(parent, address, path, options);
     if (result.HttpStatus == 404) {
         Dialogs::Error(parent, NoSignature);
@@ -141,9 +142,9 @@ bool DownloadAndInstall(QWidget* parent, const QUrl& source, const QString& targ
     const TDownloadResult result = DownloadFile(parent, source, target, options);
     if (!Failed(parent, result))
         return false;
-    Dialogs::Information(
-        parent, QStringLiteral("Update files have been downloaded. Press OK to continue with "
-                               "installation"));
+    Dialogs::Information(parent, Tr("QuickUpdate",
+                                    "Update files have been downloaded. Press OK to continue with "
+                                    "installation"));
     Dialogs::OpenUrl(QUrl::fromLocalFile(target));
     return true;
 }

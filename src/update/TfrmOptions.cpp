@@ -17,9 +17,9 @@
 TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Update Options"));
+    setWindowTitle(tr("Update Options"));
 
-    Label1 = new QLabel(QStringLiteral("Set days between each update"), this);
+    Label1 = new QLabel(tr("Set days between each update"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtDays = new QSpinBox(this);
     txtDays->setObjectName(QStringLiteral("txtDays"));
@@ -27,9 +27,9 @@ TfrmOptions::TfrmOptions(QWidget* parent) : QDialog(parent)
     txtDays->setValue(DefaultUpdateInterval);
     txtDays->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     Label1->setBuddy(txtDays);
-    cbxAutoUpdate = new QCheckBox(QStringLiteral("Do not use Auto Update"), this);
+    cbxAutoUpdate = new QCheckBox(tr("Do not use Auto Update"), this);
     cbxAutoUpdate->setObjectName(QStringLiteral("cbxAutoUpdate"));
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
 

@@ -40,21 +40,21 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text)
 TfrmUpdate::TfrmUpdate(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmUpdate"));
-    setWindowTitle(QStringLiteral("Quick Update"));
+    setWindowTitle(tr("Quick Update"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     lblMessage = WrappedLabel(this, "lblMessage",
-                              QStringLiteral("Before clicking the Update button, please make sure "
-                                             "you have an active Internet connection."));
+                              tr("Before clicking the Update button, please make sure you have an "
+                                 "active Internet connection."));
     Label2 = WrappedLabel(this, "Label2",
-                          QStringLiteral("It is recommended that you restart your application "
-                                         "after updated files have been installed."));
-    btnUpdate = Button(this, "btnUpdate", QStringLiteral("&Update"));
+                          tr("It is recommended that you restart your application after updated "
+                             "files have been installed."));
+    btnUpdate = Button(this, "btnUpdate", tr("&Update"));
     btnUpdate->setDefault(true);
-    btnCancel = Button(this, "btnCancel", QStringLiteral("&Cancel"));
-    btnOptions = Button(this, "btnOptions", QStringLiteral("&Options"));
+    btnCancel = Button(this, "btnCancel", tr("&Cancel"));
+    btnOptions = Button(this, "btnOptions", tr("&Options"));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblMessage);

@@ -3,6 +3,7 @@
 #include "base/DataError.h"
 #include "base/SafeFile.h"
 #include "base/SectionedFile.h"
+#include "base/Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,10 +66,9 @@ QByteArray ReadWholeFile(const QString& path)
     try {
         return ReadRegularFile(path, UpdateIniLimit, true);
     } catch (const TDataError& error) {
-        throw TDataError(
-            QStringLiteral("Cannot read the settings file \"%1\": %2")
-                .arg(QDir::toNativeSeparators(path),
-                     error.Message.mid(error.Message.indexOf(QStringLiteral(": ")) + 2)));
+        throw TDataError(Tr("UpdateIni", "Cannot read the settings file \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(path),
+                                  error.Reason.isEmpty() ? error.Message : error.Reason));
     }
 }
 
@@ -246,11 +246,11 @@ void WriteIniValuesLocked(const QString& path, const QString& section,
         bytes = Utf8Lines(texts);
         if (!ReadsAs(bytes, texts))
             throw TDataError(
-                QStringLiteral("Cannot write the settings file \"%1\" so that it reads back.")
+                Tr("UpdateIni", "Cannot write the settings file \"%1\" so that it reads back.")
                     .arg(QDir::toNativeSeparators(path)));
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteFileAtomically(path, bytes, QStringLiteral("settings file"));
+    WriteFileAtomically(path, bytes, Tr("UpdateIni", "settings file"));
 }
 
 } // namespace
@@ -259,7 +259,7 @@ void WriteIniValues(const QString& path, const QString& section,
                     const QList<QPair<QString, QString>>& values)
 {
     // Another running copy may write the file too: read, change and write under its lock.
-    WithFileLock(path, QStringLiteral("settings file"),
+    WithFileLock(path, Tr("UpdateIni", "settings file"),
                  [&] { WriteIniValuesLocked(path, section, values); });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Translate.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -30,11 +32,17 @@ std::optional<QByteArray> ParseSignature(const QByteArray& text);
 bool SignatureVerifies(const uchar* data, qint64 size, const QByteArray& signature,
                        const QList<QByteArray>& keys);
 
-// What a failed verification says, in sentences of their own.
-inline const QString NoUpdateKey = QStringLiteral(
+// What a failed verification says, in sentences of their own, in the user's language when used
+// as a text.
+struct TUpdateMessage : TTrKey {
+    operator QString() const { return Text(); }
+};
+inline constexpr TUpdateMessage NoUpdateKey{TrKey(
+    "UpdateSignature",
     "Updates cannot be verified: this installation has no update key. Install the new version by "
-    "hand from https://www.vantrel.example/.");
-inline const QString NoSignature =
-    QStringLiteral("The download could not be verified: the server offers no signature.");
-inline const QString SignatureMismatch = QStringLiteral(
-    "The download could not be verified: its signature does not match the maker's key.");
+    "hand from https://www.vantrel.example/.")};
+inline constexpr TUpdateMessage NoSignature{TrKey(
+    "UpdateSignature", "The download could not be verified: the server offers no signature.")};
+inline constexpr TUpdateMessage SignatureMismatch{
+    TrKey("UpdateSignature",
+          "The download could not be verified: its signature does not match the maker's key.")};

@@ -1,0 +1,366 @@
+#include "support/TestInstallation.h"
+
+#include "about/TfrmAbout.h"
+#include "documents/TfrmOrderDetails.h"
+#include "main/WindowPlacement.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/IniSettings.h"
+#include "platform/Languages.h"
+#include "platform/Translation.h"
+#include "update/TfrmOptions.h"
+#include "update/TfrmUpdate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Every text of the program's own, about 40 % longer and with accented letters; placeholders,
+// markup, accelerators and shortcuts kept. Qt's own texts are left as they are.
+class TPseudoTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QByteArray name(context);
+        if (name.size() > 1 && name[0] == 'Q' && QChar::isUpper(uchar(name[1])))
+            return {};
+        return Pseudo(QString::fromUtf8(source));
+    }
+
+    static QString Pseudo(const QString& text)
+    {
+        static const QString Plain = QStringLiteral("aeiouAEIOUcny");
+        static const QString Accented = QStringLiteral("áéíöüÁÉÍÖÜçñý");
+        QString result;
+        int letters = 0;
+        qsizetype i = 0;
+        const qsizetype end = text.contains(QLatin1Char('\t')) ? text.indexOf(QLatin1Char('\t'))
+                                                               : text.size();
+        while (i < end) {
+            const QChar c = text[i];
+            static const QRegularExpression Kept(
+                QStringLiteral("\\G(%L?\\d+|%L?n|<[^>]*>|&[a-z]+;|&#\\d+;)"));
+            const QRegularExpressionMatch kept = Kept.match(text, i);
+            if (kept.hasMatch()) {
+                result += kept.captured();
+                i += kept.capturedLength();
+                continue;
+            }
+            const qsizetype plain = Plain.indexOf(c);
+            result += plain >= 0 ? Accented[plain] : c;
+            letters += c.isLetterOrNumber() ? 1 : 0;
+            ++i;
+        }
+        if (letters > 0)
+            result += QLatin1Char(' ') + QString(qMax(1, letters * 2 / 5), QChar(0x00DF));
+        return result + text.mid(end);
+    }
+};
+
+// The languages a layout is checked in: English, each translation and the pseudo-language.
+QStringList LayoutLanguages()
+{
+    QStringList codes{QStringLiteral("en")};
+    for (const Languages::TLanguage& language : Languages::Translations())
+        codes.append(language.Code);
+    codes.append(QStringLiteral("pseudo"));
+    return codes;
+}
+
+// True when a column's heading does not fit its section: on one line, or within the header's
+// height where the header wraps its headings.
+bool HeadingCut(const QHeaderView* header, int column, const QString& text)
+{
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int width = header->sectionSize(column) - 2 * margin;
+    const QFontMetrics metrics = header->fontMetrics();
+    if (!(header->defaultAlignment() & Qt::TextWordWrap))
+        return metrics.horizontalAdvance(text) > width;
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, width, 10000), Qt::AlignCenter | Qt::TextWordWrap, text);
+    return needed.width() > width || needed.height() > header->height() - margin;
+}
+
+// What of window shows less than its text needs: labels, buttons, radio items, check boxes,
+// group titles, grid headings and menu titles.
+QStringList CutOff(QWidget* window)
+{
+    QStringList problems;
+    const auto name = [](const QObject* object, const QString& text) {
+        return QStringLiteral("%1 '%2'").arg(object->objectName(), text.left(60));
+    };
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        const bool cut = label->wordWrap()
+                             ? label->height() < label->heightForWidth(label->width())
+                             : label->width() < label->sizeHint().width();
+        if (cut)
+            problems << QStringLiteral("label ") + name(label, label->text());
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(window) && !button->text().isEmpty() &&
+            button->width() < button->sizeHint().width())
+            problems << QStringLiteral("button ") + name(button, button->text());
+    }
+    for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
+        if (group->isVisibleTo(window) && !group->title().isEmpty() &&
+            group->width() < group->minimumSizeHint().width())
+            problems << QStringLiteral("group ") + name(group, group->title());
+    }
+    for (QTableWidget* grid : window->findChildren<QTableWidget*>()) {
+        const QHeaderView* header = grid->horizontalHeader();
+        if (!grid->isVisibleTo(window) || header->isHidden())
+            continue;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QTableWidgetItem* item = grid->horizontalHeaderItem(column);
+            if (item != nullptr && !header->isSectionHidden(column) &&
+                HeadingCut(header, column, item->text()))
+                problems << QStringLiteral("heading ") + name(grid, item->text());
+        }
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (QAction* action : bar->actions())
+            if (action->isVisible() && bar->actionGeometry(action).right() >= bar->width())
+                problems << QStringLiteral("menu ") + name(action, action->text());
+    }
+    return problems;
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void translationsComplete();
+    void menuChangesTheLanguageAtOnce();
+    void nothingCutOff_data();
+    void nothingCutOff();
+
+private:
+    // Shows the program in a language: "en", a translation's code or "pseudo".
+    void Use(const QString& code);
+    // Every dialog the window opens of itself, and the window on each page.
+    QStringList CutOffEverywhere();
+
+    TWindowDriver Driver;
+    std::unique_ptr<TPseudoTranslator> Pseudo;
+};
+
+void TestTranslations::init()
+{
+    Driver.Prepare();
+}
+
+void TestTranslations::cleanup()
+{
+    Driver.Stop();
+    Use(QStringLiteral("en"));
+}
+
+void TestTranslations::Use(const QString& code)
+{
+    if (Pseudo != nullptr)
+        QCoreApplication::removeTranslator(Pseudo.get());
+    Pseudo.reset();
+    if (code != QLatin1String("pseudo")) {
+        Languages::Apply(code);
+        return;
+    }
+    Languages::Apply(QStringLiteral("en"));
+    Pseudo = std::make_unique<TPseudoTranslator>();
+    QCoreApplication::installTranslator(Pseudo.get());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        RetranslateBound(window);
+}
+
+// Each translation holds every text of the sources, finished, with the same placeholders and
+// accelerators as its source: lupdate brings a copy of it up to date with the sources first.
+void TestTranslations::translationsComplete()
+{
+    const QDir sources(QStringLiteral(FERROLYN_SOURCE_DIR));
+    QTemporaryDir work;
+    QStringList problems;
+    const QStringList tsFiles =
+        QDir(sources.filePath(QStringLiteral("translations")))
+            .entryList({QStringLiteral("ferrolyn_*.ts")}, QDir::Files);
+    QVERIFY(!tsFiles.isEmpty());
+    for (const QString& file : tsFiles) {
+        const QString copy = work.filePath(file);
+        QVERIFY(QFile::copy(sources.filePath(QStringLiteral("translations/") + file), copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(FERROLYN_LUPDATE),
+                      QString::fromUtf8(FERROLYN_LUPDATE_OPTIONS).split(QLatin1Char(' ')) +
+                          QStringList{sources.filePath(QStringLiteral("src")),
+                                      QStringLiteral("-ts"), copy});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+
+        QFile ts(copy);
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        QString context;
+        QString source;
+        static const QRegularExpression Placeholder(QStringLiteral("%L?(\\d+|n)"));
+        const auto placeholders = [](const QString& text) {
+            QStringList found;
+            for (const QRegularExpressionMatch& match : Placeholder.globalMatch(text))
+                found.append(match.captured());
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        static const QRegularExpression Accelerator(QStringLiteral("&[^& ]"));
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation")) {
+                const QString type = xml.attributes().value(QLatin1String("type")).toString();
+                if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                    continue;
+                const QString where = QStringLiteral("%1: %2 '%3'").arg(file, context, source);
+                const QString translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (type == QLatin1String("unfinished") || translation.trimmed().isEmpty())
+                    problems << where + QStringLiteral(": not translated");
+                else if (!source.contains(QLatin1String("%n")) &&
+                         placeholders(source) != placeholders(translation))
+                    problems << where + QStringLiteral(": placeholders differ");
+                else if (source.contains(Accelerator) != translation.contains(Accelerator))
+                    problems << where + QStringLiteral(": accelerator differs");
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::menuChangesTheLanguageAtOnce()
+{
+    Driver.Launch();
+    TfrmMain& w = Driver.W();
+    const auto texts = [&w] {
+        QStringList all;
+        for (const char* name : {"File1", "Language1"})
+            all << w.findChild<QMenu*>(QLatin1String(name))->title();
+        for (const char* name : {"Open1", "Exit1"})
+            all << w.findChild<QAction*>(QLatin1String(name))->text();
+        all << w.findChild<QGroupBox*>(QStringLiteral("rgApp"))->title()
+            << w.findChild<QAbstractButton*>(QStringLiteral("rgApp_0"))->text()
+            << w.findChild<QGroupBox*>(QStringLiteral("gbxLength"))->toolTip()
+            << w.findChild<QPushButton*>(QStringLiteral("btnNext"))->text();
+        return all;
+    };
+    const QStringList english = texts();
+    QCOMPARE(english, (QStringList{"&File", "&Language", "&Open", "E&xit", "Application:",
+                                   "Jumper", "Select a Length", "Next ->"}));
+
+    w.findChild<QAction*>(QStringLiteral("Language_de"))->trigger();
+    QCOMPARE(Languages::Current(), QStringLiteral("de"));
+    QCOMPARE(texts(), (QStringList{"&Datei", "&Sprache", "Ö&ffnen", "&Beenden", "Anwendung:",
+                                   "Jumper", "Länge wählen", "Weiter ->"}));
+    QCOMPARE(TIniSettings::ReadFile(AppPaths::WindowSettingsFile()).Value(QStringLiteral("Language")),
+             QStringLiteral("de"));
+    QCOMPARE(Languages::SavedChoice(), QStringLiteral("de"));
+    QVERIFY(w.findChild<QAction*>(QStringLiteral("Language_de"))->isChecked());
+
+    // Back to English: every text as it was.
+    w.findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
+    QCOMPARE(texts(), english);
+    w.findChild<QAction*>(QStringLiteral("SystemLanguage1"))->trigger();
+    QCOMPARE(Languages::SavedChoice(), QString());
+}
+
+void TestTranslations::nothingCutOff_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& code : LayoutLanguages())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestTranslations::nothingCutOff()
+{
+    QFETCH(QString, language);
+    Use(language);
+    Driver.Launch();
+    const QStringList problems = CutOffEverywhere();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+QStringList TestTranslations::CutOffEverywhere()
+{
+    TfrmMain& w = Driver.W();
+    w.show();
+    const QSize size(TWindowPlacement::DefaultWidth, TWindowPlacement::DefaultHeight);
+    w.resize(size);
+    QStringList problems;
+    const auto check = [&](QWidget* window, const QString& where) {
+        QApplication::processEvents();
+        if (window == &w && w.size() != size)
+            problems << QStringLiteral("%1: the window needs %2 x %3")
+                            .arg(where)
+                            .arg(w.width())
+                            .arg(w.height());
+        for (const QString& problem : CutOff(window))
+            problems << where + QStringLiteral(": ") + problem;
+    };
+    check(&w, QStringLiteral("page 1"));
+    Driver.Button("btnNext")->click();
+    check(&w, QStringLiteral("page 2"));
+    WhenModal(this, QStringLiteral("frmCompare"), [&](QWidget* dialog) {
+        check(dialog, QStringLiteral("cable comparison"));
+        dialog->close();
+    });
+    Driver.Button("btnCompare")->click();
+    Driver.Button("btnNext")->click();
+    check(&w, QStringLiteral("result page"));
+    for (const TPage page : {TPage::NoPN, TPage::NoLength, TPage::Final, TPage::Order}) {
+        w.ShowPage(page);
+        check(&w, QStringLiteral("page %1").arg(static_cast<int>(page)));
+    }
+    TfrmAbout about;
+    about.show();
+    check(&about, QStringLiteral("about"));
+    TfrmOptions options;
+    options.show();
+    check(&options, QStringLiteral("options"));
+    TfrmUpdate update;
+    update.show();
+    check(&update, QStringLiteral("update"));
+    TfrmOrderDetails details({});
+    details.show();
+    check(&details, QStringLiteral("order details"));
+    return problems;
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
