@@ -506,6 +506,21 @@ void TestBatchQuote::commandLine()
                  (QStringList{"1.38", "1.94", "2.38", "2.38", "1.10", "26.44", "-155", "2 x 20 W",
                               "22.73", "75.81", "4.55", "125"}));
 
+    // In German the output is the same data, byte for byte (its error texts included); what
+    // the command says on standard error is German.
+    QFile english(output);
+    QVERIFY(english.open(QIODevice::ReadOnly));
+    QProcess german;
+    QProcessEnvironment germanEnvironment = environment;
+    germanEnvironment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    german.setProcessEnvironment(germanEnvironment);
+    german.start(program, {QStringLiteral("quote"), input, QStringLiteral("--currency"),
+                           QStringLiteral("eur")});
+    QVERIFY(german.waitForFinished(60000));
+    QCOMPARE(german.readAllStandardOutput(), english.readAll());
+    const QByteArray said = german.readAllStandardError();
+    QVERIFY2(said.contains("Zeile 3: cable:"), said.constData());
+
     // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.
     TBatchItem formulas;
     formulas.Kind = "=1+1";

@@ -7,12 +7,14 @@
 #include "platform/Dialogs.h"
 #include "platform/IniSettings.h"
 #include "platform/Languages.h"
+#include "platform/RadioGroup.h"
 #include "platform/Translation.h"
 #include "update/TfrmOptions.h"
 #include "update/TfrmUpdate.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -22,6 +24,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -47,32 +50,38 @@ public:
         return Pseudo(QString::fromUtf8(source));
     }
 
+    // Each word about 40 % longer, as long compound words make it, its vowels accented.
     static QString Pseudo(const QString& text)
     {
         static const QString Plain = QStringLiteral("aeiouAEIOUcny");
         static const QString Accented = QStringLiteral("áéíöüÁÉÍÖÜçñý");
+        static const QRegularExpression Kept(
+            QStringLiteral("\\G(%L?\\d+|%L?n|<[^>]*>|&[a-z]+;|&#\\d+;)"));
         QString result;
-        int letters = 0;
-        qsizetype i = 0;
+        int word = 0;
+        const auto endWord = [&] {
+            result += QString((word * 2 + 4) / 5, QChar(0x00DF));
+            word = 0;
+        };
         const qsizetype end = text.contains(QLatin1Char('\t')) ? text.indexOf(QLatin1Char('\t'))
                                                                : text.size();
+        qsizetype i = 0;
         while (i < end) {
-            const QChar c = text[i];
-            static const QRegularExpression Kept(
-                QStringLiteral("\\G(%L?\\d+|%L?n|<[^>]*>|&[a-z]+;|&#\\d+;)"));
             const QRegularExpressionMatch kept = Kept.match(text, i);
             if (kept.hasMatch()) {
+                endWord();
                 result += kept.captured();
                 i += kept.capturedLength();
                 continue;
             }
+            const QChar c = text[i++];
+            if (!c.isLetter())
+                endWord();
             const qsizetype plain = Plain.indexOf(c);
             result += plain >= 0 ? Accented[plain] : c;
-            letters += c.isLetterOrNumber() ? 1 : 0;
-            ++i;
+            word += c.isLetter() ? 1 : 0;
         }
-        if (letters > 0)
-            result += QLatin1Char(' ') + QString(qMax(1, letters * 2 / 5), QChar(0x00DF));
+        endWord();
         return result + text.mid(end);
     }
 };
@@ -157,6 +166,7 @@ private slots:
     void cleanup();
     void translationsComplete();
     void menuChangesTheLanguageAtOnce();
+    void dataStaysEnglish();
     void nothingCutOff_data();
     void nothingCutOff();
 
@@ -242,7 +252,7 @@ void TestTranslations::translationsComplete()
             if (xml.name() == QLatin1String("name"))
                 context = xml.readElementText();
             else if (xml.name() == QLatin1String("source"))
-                source = xml.readElementText();
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             else if (xml.name() == QLatin1String("translation")) {
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
                 if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
@@ -259,7 +269,10 @@ void TestTranslations::translationsComplete()
                     problems << where + QStringLiteral(": accelerator differs");
             }
         }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY2(!xml.hasError(), qPrintable(QStringLiteral("%1 line %2: %3")
+                                                  .arg(file)
+                                                  .arg(xml.lineNumber())
+                                                  .arg(xml.errorString())));
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
@@ -300,6 +313,38 @@ void TestTranslations::menuChangesTheLanguageAtOnce()
     QCOMPARE(Languages::SavedChoice(), QString());
 }
 
+// The last-order file and update.ini hold the same bytes whatever the language shown.
+void TestTranslations::dataStaysEnglish()
+{
+    QList<QByteArray> english;
+    for (const QString& code : {QStringLiteral("en"), QStringLiteral("de")}) {
+        Driver.Stop();
+        Driver.Prepare();
+        Use(code);
+        Driver.Launch();
+        Driver.Group("rgCableType")->Button(1)->click();
+        Driver.Combo("cboLength")->setEditText(QStringLiteral("6"));
+        Driver.Button("btnNext")->click();
+        Driver.Button("btnNext")->click();
+        QCOMPARE(Driver.W().CurrentPage(), TPage::Final);
+        Driver.Button("btnNext")->click();
+        QCOMPARE(Driver.W().CurrentPage(), TPage::Order);
+        TfrmOptions options;
+        options.done(QDialog::Accepted);
+        QList<QByteArray> written;
+        for (const QString& path : {AppPaths::LastOrderFile(), AppPaths::UpdateIniFile()}) {
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            written.append(file.readAll());
+        }
+        QVERIFY(written.at(0).contains("KRV4-50B"));
+        if (code == QLatin1String("en"))
+            english = written;
+        else
+            QCOMPARE(written, english);
+    }
+}
+
 void TestTranslations::nothingCutOff_data()
 {
     QTest::addColumn<QString>("language");
@@ -334,6 +379,9 @@ QStringList TestTranslations::CutOffEverywhere()
             problems << where + QStringLiteral(": ") + problem;
     };
     check(&w, QStringLiteral("page 1"));
+    Driver.Group("rgApp")->Button(1)->click();
+    check(&w, QStringLiteral("page 1, feeder"));
+    Driver.Group("rgApp")->Button(0)->click();
     Driver.Button("btnNext")->click();
     check(&w, QStringLiteral("page 2"));
     WhenModal(this, QStringLiteral("frmCompare"), [&](QWidget* dialog) {

@@ -5,693 +5,693 @@
     <name>AsBuilt</name>
     <message>
         <source>Connector loss taken as %1 dB/√GHz for %2: no part data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steckverbinderdämpfung für %2 mit %1 dB/√GHz angesetzt: keine Teiledaten.</translation>
     </message>
     <message>
         <source>Insertion loss as built (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung konfektioniert (dB)</translation>
     </message>
     <message>
         <source>Maximum insertion loss in the band (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Einfügedämpfung im Band (dB)</translation>
     </message>
     <message>
         <source>Maximum VSWR</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximales VSWR</translation>
     </message>
     <message>
         <source>Minimum return loss (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale Rückflussdämpfung (dB)</translation>
     </message>
     <message>
         <source>PIM</source>
-        <translation type="unfinished"></translation>
+        <translation>PIM</translation>
     </message>
     <message>
         <source>Electrical length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Länge (m)</translation>
     </message>
     <message>
         <source>Delay (ns)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit (ns)</translation>
     </message>
     <message>
         <source>Weight (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (kg)</translation>
     </message>
     <message>
         <source>Minimum bend radius (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimaler Biegeradius (mm)</translation>
     </message>
 </context>
 <context>
     <name>Band</name>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Attenuation (dB/100 ft)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 ft)</translation>
     </message>
     <message>
         <source>Attenuation (dB/100 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 m)</translation>
     </message>
     <message>
         <source>Cable Total Attenuation (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdämpfung Kabel (dB)</translation>
     </message>
     <message>
         <source>Insertion Loss (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung (dB)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad (%)</translation>
     </message>
     <message>
         <source>Average Power (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastbarkeit (kW)</translation>
     </message>
     <message>
         <source>Figures at %1 MHz, the middle of %2–%3 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte bei %1 MHz, der Mitte von %2–%3 MHz</translation>
     </message>
 </context>
 <context>
     <name>BatchQuote</name>
     <message>
         <source>%1: %2 is not one of %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist keiner der Werte %3.</translation>
     </message>
     <message>
         <source>%1: %2 is not a number greater than 0 (such as 12 or 2.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist keine Zahl größer als 0 (wie 12 oder 2.5).</translation>
     </message>
     <message>
         <source>%1: %2 is above the largest value, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 liegt über dem Höchstwert %3.</translation>
     </message>
     <message>
         <source>the row has %1 cells, more than the %2 columns the first line names.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile hat %1 Zellen, mehr als die %2 Spalten der Kopfzeile.</translation>
     </message>
     <message>
         <source>cable: there is no cable %1 in the catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>cable: Kein Kabel %1 im Katalog.</translation>
     </message>
     <message>
         <source>cable: elliptical waveguide is offered for feeders only.</source>
-        <translation type="unfinished"></translation>
+        <translation>cable: Elliptischer Hohlleiter wird nur für Feeder angeboten.</translation>
     </message>
     <message>
         <source>cable: %1 is not offered from %2 to %3 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>cable: %1 wird von %2 bis %3 MHz nicht angeboten.</translation>
     </message>
     <message>
         <source>attachment: Prenvo is offered for jumpers only.</source>
-        <translation type="unfinished"></translation>
+        <translation>attachment: Prenvo wird nur für Jumper angeboten.</translation>
     </message>
     <message>
         <source>attachment: this cable is not offered with Prenvo.</source>
-        <translation type="unfinished"></translation>
+        <translation>attachment: Dieses Kabel wird nicht mit Prenvo angeboten.</translation>
     </message>
     <message>
         <source>grade: this cable is not offered with plated connectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>grade: Dieses Kabel wird nicht mit beschichteten Steckverbindern angeboten.</translation>
     </message>
     <message>
         <source>grade: standard connectors are not offered with Prenvo.</source>
-        <translation type="unfinished"></translation>
+        <translation>grade: Standard-Steckverbinder werden nicht mit Prenvo angeboten.</translation>
     </message>
     <message>
         <source>grade: this cable is not offered with standard connectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>grade: Dieses Kabel wird nicht mit Standard-Steckverbindern angeboten.</translation>
     </message>
     <message>
         <source>%1: %2 is not offered for these choices; the choices are: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 wird für diese Auswahl nicht angeboten; möglich sind: %3.</translation>
     </message>
     <message>
         <source>feeder_connectors: a jumper has both connectors.</source>
-        <translation type="unfinished"></translation>
+        <translation>feeder_connectors: Ein Jumper hat immer beide Steckverbinder.</translation>
     </message>
     <message>
         <source>top: the feeder has no top connector (feeder_connectors).</source>
-        <translation type="unfinished"></translation>
+        <translation>top: Der Feeder hat keinen oberen Steckverbinder (feeder_connectors).</translation>
     </message>
     <message>
         <source>bottom: the feeder has no bottom connector (feeder_connectors).</source>
-        <translation type="unfinished"></translation>
+        <translation>bottom: Der Feeder hat keinen unteren Steckverbinder (feeder_connectors).</translation>
     </message>
     <message>
         <source>quantity: %1 is not a whole number from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>quantity: %1 ist keine ganze Zahl von 1 bis %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (is it %2?)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; (gemeint: %2?)</translation>
     </message>
     <message>
         <source>The file has no column %1.%2 The first line must name the columns %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Spalte %1.%2 Die erste Zeile muss die Spalten %3 benennen.</translation>
     </message>
     <message>
         <source> It has the unknown column %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Unbekannte Spalte: %1.</translation>
     </message>
     <message>
         <source>The file has %1 rows; at most %2 assemblies can be quoted at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat %1 Zeilen; höchstens %2 Konfektionen können auf einmal angeboten werden.</translation>
     </message>
     <message>
         <source>quantity: the order would hold %1 of %2, above the largest quantity, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>quantity: Die Bestellung enthielte %1 von %2, mehr als die Höchstmenge %3.</translation>
     </message>
     <message>
         <source>The unit price of %1 is above %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stückpreis von %1 liegt über %2.</translation>
     </message>
 </context>
 <context>
     <name>Catalog</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value (from 0 to %2 here)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl (hier von 0 bis %2)</translation>
     </message>
 </context>
 <context>
     <name>Comparison</name>
     <message>
         <source>Attenuation at %1 MHz (dB/100 ft)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung bei %1 MHz (dB/100 ft)</translation>
     </message>
     <message>
         <source>Part Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelnummer</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>Total Attenuation at %1 MHz (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdämpfung bei %1 MHz (dB)</translation>
     </message>
     <message>
         <source>Average Power (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastbarkeit (kW)</translation>
     </message>
     <message>
         <source>Max Power (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzenleistung (kW)</translation>
     </message>
     <message>
         <source>Price per %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis pro %1 (%2)</translation>
     </message>
     <message>
         <source>no list price</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Listenpreis</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>Line %1: a row has more than %2 cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Ein Datensatz hat mehr als %2 Zellen.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>Line %1: a cell is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Eine Zelle ist länger als %2 Bytes.</translation>
     </message>
     <message>
         <source>Line %1: the file has more than %2 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Die Datei hat mehr als %2 Zeilen.</translation>
     </message>
     <message>
         <source>Line %1: text after the closing quote of a field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Text nach dem schließenden Anführungszeichen eines Feldes.</translation>
     </message>
     <message>
         <source>Line %1: a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Ein Feld in Anführungszeichen ist nicht geschlossen.</translation>
     </message>
 </context>
 <context>
     <name>Currencies</name>
     <message>
         <source>US Dollars (USD)</source>
-        <translation type="unfinished"></translation>
+        <translation>US-Dollar (USD)</translation>
     </message>
     <message>
         <source>South African Rand (ZAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Südafrikanischer Rand (ZAR)</translation>
     </message>
     <message>
         <source>Chinese Renminbi (RMB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesischer Renminbi (RMB)</translation>
     </message>
     <message>
         <source>Hong Kong Dollars (HKD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongkong-Dollar (HKD)</translation>
     </message>
     <message>
         <source>Indian Rupees (INR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indische Rupie (INR)</translation>
     </message>
     <message>
         <source>Japanese Yen (JPY)</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanischer Yen (JPY)</translation>
     </message>
     <message>
         <source>Korean Won (KRW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanischer Won (KRW)</translation>
     </message>
     <message>
         <source>Philippino Pesos (PHP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Philippinischer Peso (PHP)</translation>
     </message>
     <message>
         <source>Singapore Dollars (SGD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur-Dollar (SGD)</translation>
     </message>
     <message>
         <source>Taiwan Dollars (TWD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taiwan-Dollar (TWD)</translation>
     </message>
     <message>
         <source>Austrian Schillings (ATS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Österreichischer Schilling (ATS)</translation>
     </message>
     <message>
         <source>Belgian Francs (BEF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgischer Franc (BEF)</translation>
     </message>
     <message>
         <source>Swiss Francs (CHF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweizer Franken (CHF)</translation>
     </message>
     <message>
         <source>German Deutch Marks (DEM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsche Mark (DEM)</translation>
     </message>
     <message>
         <source>Danish Krones (DKK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänische Krone (DKK)</translation>
     </message>
     <message>
         <source>Spanish Pesetas (ESP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanische Peseta (ESP)</translation>
     </message>
     <message>
         <source>Euros (EUR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Euro (EUR)</translation>
     </message>
     <message>
         <source>Finish Markkas (FIM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnische Mark (FIM)</translation>
     </message>
     <message>
         <source>French Franks (FRF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französischer Franc (FRF)</translation>
     </message>
     <message>
         <source>Pounds Sterling (GBP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfund Sterling (GBP)</translation>
     </message>
     <message>
         <source>Greek Drachmas (GRD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechische Drachme (GRD)</translation>
     </message>
     <message>
         <source>Irish Punts (IEP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Irisches Pfund (IEP)</translation>
     </message>
     <message>
         <source>Italian Lira (ITL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienische Lira (ITL)</translation>
     </message>
     <message>
         <source>Dutch Gilders (NLG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländischer Gulden (NLG)</translation>
     </message>
     <message>
         <source>Norwegian Krones (NOK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegische Krone (NOK)</translation>
     </message>
     <message>
         <source>Portugese Escudos (PTE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesischer Escudo (PTE)</translation>
     </message>
     <message>
         <source>Sweedish Krona (SEK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwedische Krone (SEK)</translation>
     </message>
     <message>
         <source>United Arib Emirates Dirhams (AED)</source>
-        <translation type="unfinished"></translation>
+        <translation>VAE-Dirham (AED)</translation>
     </message>
     <message>
         <source>Saudi Riyal (SAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saudi-Riyal (SAR)</translation>
     </message>
     <message>
         <source>Canadian Dollars (CAD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanadischer Dollar (CAD)</translation>
     </message>
     <message>
         <source>Mexican Pesos (MXP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mexikanischer Peso (MXP)</translation>
     </message>
     <message>
         <source>Australian Dollars (AUD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Australischer Dollar (AUD)</translation>
     </message>
     <message>
         <source>Indeonesian Rupiahs (IDR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesische Rupiah (IDR)</translation>
     </message>
     <message>
         <source>New Zealand Dollars (NZD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuseeland-Dollar (NZD)</translation>
     </message>
     <message>
         <source>Brazillian Real (BRL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilianischer Real (BRL)</translation>
     </message>
     <message>
         <source>Argentina Pesos (ARS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentinischer Peso (ARS)</translation>
     </message>
     <message>
         <source>Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrika</translation>
     </message>
     <message>
         <source>Asia</source>
-        <translation type="unfinished"></translation>
+        <translation>Asien</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Middle East</source>
-        <translation type="unfinished"></translation>
+        <translation>Naher Osten</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordamerika</translation>
     </message>
     <message>
         <source>Oceania</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozeanien</translation>
     </message>
     <message>
         <source>South America</source>
-        <translation type="unfinished"></translation>
+        <translation>Südamerika</translation>
     </message>
 </context>
 <context>
     <name>DataError</name>
     <message>
         <source>, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Zeile %1</translation>
     </message>
     <message>
         <source>and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere.</translation>
     </message>
 </context>
 <context>
     <name>Datasheet</name>
     <message>
         <source>Attenuation (dB/100 ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 ft):</translation>
     </message>
     <message>
         <source>Attenuation (dB/100 m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 m):</translation>
     </message>
     <message>
         <source>Total Attenuation (dB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdämpfung (dB):</translation>
     </message>
     <message>
         <source>Insertion Loss (dB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung (dB):</translation>
     </message>
     <message>
         <source>Efficiency (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad (%):</translation>
     </message>
     <message>
         <source>Max Power (kW):</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzenleistung (kW):</translation>
     </message>
     <message>
         <source>Average Power (kW):</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastbarkeit (kW):</translation>
     </message>
     <message>
         <source>not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angegeben</translation>
     </message>
     <message>
         <source>Velocity factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rel. Ausbreitungsgeschwindigkeit:</translation>
     </message>
     <message>
         <source>Minimum bend radius, single (mm):</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimaler Biegeradius, einmalig (mm):</translation>
     </message>
     <message>
         <source>Minimum bend radius, repeated (mm):</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimaler Biegeradius, wiederholt (mm):</translation>
     </message>
     <message>
         <source>Weight (kg):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (kg):</translation>
     </message>
     <message>
         <source>Fire rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandschutzklasse:</translation>
     </message>
     <message>
         <source>PIM:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIM:</translation>
     </message>
 </context>
 <context>
     <name>DatasheetPdf</name>
     <message>
         <source>Pricing date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisstand: %1</translation>
     </message>
     <message>
         <source>Performance at the middle of the band</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte in Bandmitte</translation>
     </message>
     <message>
         <source>Mechanical data</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanische Daten</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>(no connector)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Steckverbinder)</translation>
     </message>
     <message>
         <source>Not to scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht maßstabsgetreu.</translation>
     </message>
     <message>
         <source>Assembly as built</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertige Konfektion</translation>
     </message>
     <message>
         <source>Insertion loss as built and return-loss limit across the band</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung konfektioniert und Grenzwert der Rückflussdämpfung über das Band</translation>
     </message>
     <message>
         <source>Green: insertion loss as built (dB, left). Orange: return-loss limit (dB, right).</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün: Einfügedämpfung konfektioniert (dB, links). Orange: Grenzwert der Rückflussdämpfung (dB, rechts).</translation>
     </message>
     <message>
         <source>Datasheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt %1</translation>
     </message>
     <message>
         <source>datasheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt</translation>
     </message>
 </context>
 <context>
     <name>Desktop</name>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
 </context>
 <context>
     <name>Downloader</name>
     <message>
         <source>The server answered %1%2 instead of sending the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortete mit %1%2, statt die Datei zu senden.</translation>
     </message>
     <message>
         <source>The server sent an empty file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat eine leere Datei gesendet.</translation>
     </message>
     <message>
         <source>The server sent %1 of the %2 bytes it announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat %1 der angekündigten %2 Bytes gesendet.</translation>
     </message>
     <message>
         <source>The download address is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Download-Adresse ist ungültig.</translation>
     </message>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Quick Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktualisierung</translation>
     </message>
     <message>
         <source>The download is larger than the limit of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download überschreitet die Grenze von %1.</translation>
     </message>
     <message>
         <source>The download was cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download wurde vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>The server sent nothing for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat %1 Sekunden lang nichts gesendet.</translation>
     </message>
     <message>
         <source>No connection to the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum Server: %1</translation>
     </message>
     <message>
         <source>The download failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung wird heruntergeladen...</translation>
     </message>
 </context>
 <context>
     <name>ExchangeRates</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid exchange rate for %2: a rate must be above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein gültiger Wechselkurs für %2: Ein Kurs muss größer als null sein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid exchange rate for %2: a rate must be at least 0.000000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein gültiger Wechselkurs für %2: Ein Kurs muss mindestens 0.000000001 betragen.</translation>
     </message>
 </context>
 <context>
     <name>IniSettings</name>
     <message>
         <source>settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei</translation>
     </message>
 </context>
 <context>
     <name>Installation</name>
     <message>
         <source>&quot;%1&quot; is a link to nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist eine Verknüpfung ins Leere.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>KeyIndex</name>
     <message>
         <source>The file holds more entries than can be indexed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält mehr Einträge, als indiziert werden können.</translation>
     </message>
 </context>
 <context>
     <name>Languages</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The language could not be remembered for the next start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht für den nächsten Start gespeichert werden: %1</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
 </context>
 <context>
     <name>LineFormat</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Ganzzahl</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
 </context>
 <context>
@@ -703,157 +703,162 @@
 Without arguments, opens the configurator; with OPEN and an order file, opens that order.
 &apos;ferrolyn quote --help&apos; describes quoting a CSV file of assemblies.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: ferrolyn [OPEN ORDER.fyn]
+        ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+        ferrolyn --register-common-files FOLDER
+Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei diese Bestellung.
+&apos;ferrolyn quote --help&apos; beschreibt die Angebotserstellung für eine CSV-Datei mit Konfektionen.
+</translation>
     </message>
 </context>
 <context>
     <name>OrderFile</name>
     <message>
         <source>company name</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenname</translation>
     </message>
     <message>
         <source>author</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter</translation>
     </message>
     <message>
         <source>date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>job number</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsnummer</translation>
     </message>
     <message>
         <source>proposal number</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotsnummer</translation>
     </message>
     <message>
         <source>currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>order file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestelldatei</translation>
     </message>
     <message>
         <source>Cannot open the order file &quot;%1&quot;: it has more than %2 lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestelldatei &quot;%1&quot; kann nicht geöffnet werden: Die Datei hat mehr als %2 Zeilen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an order file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Bestelldatei.</translation>
     </message>
     <message>
         <source>Cannot open the order file &quot;%1&quot;: line %2: the %3 is longer than %4 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestelldatei &quot;%1&quot; kann nicht geöffnet werden: Zeile %2: %3 ist länger als %4 Zeichen.</translation>
     </message>
     <message>
         <source>Cannot open the order file &quot;%1&quot;: line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestelldatei &quot;%1&quot; kann nicht geöffnet werden: Zeile %2: %3.</translation>
     </message>
     <message>
         <source>no &apos;=&apos; before the item&apos;s fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein &apos;=&apos; vor den Feldern des Eintrags</translation>
     </message>
     <message>
         <source>fewer than six fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger als sechs Felder</translation>
     </message>
     <message>
         <source>field %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 ist länger als %2 Zeichen</translation>
     </message>
     <message>
         <source>the quantity %1 is not a number from 0 to 1000000000</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menge %1 ist keine Zahl von 0 bis 1000000000</translation>
     </message>
     <message>
         <source>the price %1 is not a number from 0 to 1000000000</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Preis %1 ist keine Zahl von 0 bis 1000000000</translation>
     </message>
     <message>
         <source>Cannot open the order file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestelldatei &quot;%1&quot; kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>it does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich um einen Ordner.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich nicht um eine reguläre Datei.</translation>
     </message>
     <message>
         <source>it is far too large to be an order file.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist viel zu groß für eine Bestelldatei.</translation>
     </message>
     <message>
         <source>it has more than %1 lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat mehr als %1 Zeilen.</translation>
     </message>
 </context>
 <context>
     <name>Performance</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
     <name>Prices</name>
     <message>
         <source>Price %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis %1:</translation>
     </message>
 </context>
 <context>
     <name>PricingDate</name>
     <message>
         <source>Your pricing database was last updated on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktualisierung Ihrer Preisdatenbank: %1</translation>
     </message>
 </context>
 <context>
     <name>QuickUpdate</name>
     <message>
         <source>It appears you have not updated your application files lately. You can download the latest data files from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Anwendungsdateien wurden offenbar länger nicht aktualisiert. Die neuesten Datendateien können Sie hier herunterladen.</translation>
     </message>
     <message>
         <source>Unable to dowload files. Please make sure you have an active Internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien können nicht heruntergeladen werden. Bitte stellen Sie sicher, dass eine Internetverbindung besteht.</translation>
     </message>
     <message>
         <source>Downloading the update&apos;s signature...</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur der Aktualisierung wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Update files have been downloaded. Press OK to continue with installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktualisierungsdateien wurden heruntergeladen. Klicken Sie auf OK, um mit der Installation fortzufahren</translation>
     </message>
 </context>
 <context>
     <name>Quote</name>
     <message>
         <source>Below is a list of the part numbers that correspond to your specifications:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachfolgend die Artikelnummern, die Ihren Vorgaben entsprechen:</translation>
     </message>
     <message>
         <source>There is no standard part number that matches your selections.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Standard-Artikelnummer entspricht Ihrer Auswahl.</translation>
     </message>
     <message>
         <source>Below is a list of the individual components that will make up your cable assembly,</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachfolgend die einzelnen Komponenten Ihrer Kabelkonfektion,</translation>
     </message>
     <message>
         <source>along with the charges to have the connectors attached to the cable (if applicable).</source>
-        <translation type="unfinished"></translation>
+        <translation>mit den Kosten für die Montage der Steckverbinder am Kabel (falls zutreffend).</translation>
     </message>
 </context>
 <context>
@@ -872,641 +877,656 @@ and writes one line per order line to OUT.csv or the standard output.
   --datasheets DIR  write a datasheet PDF of every quoted row into DIR,
               named after its part number (or row-N)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
+                       [--datasheets DIR]
+Kalkuliert jede Konfektion aus IN.csv (UTF-8, eine Kopfzeile mit den Spalten
+%1)
+und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
+  -o OUT      in diese Datei statt in die Standardausgabe schreiben
+  --json      JSON statt CSV schreiben
+  --currency  Währung der Preise, z. B. EUR (ohne Angabe USD)
+  --strict    Zeilen mit einem Teil ohne Listenpreis ablehnen (statt sie
+              mit einer Warnung zu 0 zu kalkulieren)
+  --datasheets DIR  ein Datenblatt-PDF jeder kalkulierten Zeile in DIR schreiben,
+              benannt nach ihrer Artikelnummer (oder row-N)
+</translation>
     </message>
     <message>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 benötigt einen Wert.</translation>
     </message>
     <message>
         <source>Unknown argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Argument &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Name the CSV file of assemblies to quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die CSV-Datei mit den zu kalkulierenden Konfektionen an.</translation>
     </message>
     <message>
         <source>The shared data folder is not registered: start Ferrolyn once, or install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gemeinsame Datenordner ist nicht registriert: Starten Sie Ferrolyn einmal oder installieren Sie es erneut.</translation>
     </message>
     <message>
         <source>One or more files needed to run this application are missing: </source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere zum Ausführen dieser Anwendung benötigte Dateien fehlen: </translation>
     </message>
     <message>
         <source>The exchange rates cannot be read, so prices are in US dollars only: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wechselkurse können nicht gelesen werden, daher gibt es Preise nur in US-Dollar: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a currency code such as USD or EUR.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Währungscode wie USD oder EUR.</translation>
     </message>
     <message>
         <source>No exchange rates are installed: prices can be given in US dollars (USD) only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wechselkurse installiert: Preise können nur in US-Dollar (USD) angegeben werden.</translation>
     </message>
     <message>
         <source>The exchange rate of %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs für %1 kann nicht verwendet werden.</translation>
     </message>
     <message>
         <source>This program cannot draw datasheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm kann keine Datenblätter erstellen.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner &quot;%1&quot; kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The quote could not be written to the standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot konnte nicht in die Standardausgabe geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1 of %2 rows could not be quoted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeilen konnten nicht kalkuliert werden.</translation>
     </message>
 </context>
 <context>
     <name>QuoteDocument</name>
     <message>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Job Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsnummer:</translation>
     </message>
     <message>
         <source>Proposal Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotsnummer:</translation>
     </message>
     <message>
         <source>Quotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>Qty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>UOM</source>
-        <translation type="unfinished"></translation>
+        <translation>ME</translation>
     </message>
     <message>
         <source>Part Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelnummer</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Unit Price (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stückpreis (%1)</translation>
     </message>
     <message>
         <source>Extended (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtpreis (%1)</translation>
     </message>
     <message>
         <source>Price on request</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis auf Anfrage</translation>
     </message>
     <message>
         <source>The total leaves out the lines priced on request.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe enthält keine Positionen mit Preis auf Anfrage.</translation>
     </message>
     <message>
         <source>Total (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe (%1):</translation>
     </message>
 </context>
 <context>
     <name>QuoteEngine</name>
     <message>
         <source>No top connector of this cable matches your selections. Please choose another top connector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein oberer Steckverbinder dieses Kabels entspricht Ihrer Auswahl. Bitte wählen Sie einen anderen oberen Steckverbinder.</translation>
     </message>
     <message>
         <source>No bottom connector of this cable matches your selections. Please choose another bottom connector.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein unterer Steckverbinder dieses Kabels entspricht Ihrer Auswahl. Bitte wählen Sie einen anderen unteren Steckverbinder.</translation>
     </message>
     <message>
         <source>Plated</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschichtet</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>top or bottom connector</source>
-        <translation type="unfinished"></translation>
+        <translation>oberen oder unteren Steckverbinder</translation>
     </message>
     <message>
         <source>top connector</source>
-        <translation type="unfinished"></translation>
+        <translation>oberen Steckverbinder</translation>
     </message>
     <message>
         <source>bottom connector</source>
-        <translation type="unfinished"></translation>
+        <translation>unteren Steckverbinder</translation>
     </message>
     <message>
         <source>The %1 grade has no such %2; a connector of another grade is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausführung %1 hat keinen solchen %2; es wird ein Steckverbinder einer anderen Ausführung verwendet.</translation>
     </message>
     <message>
         <source>No list price for %1: the total leaves them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Listenpreis für %1: in der Summe nicht enthalten.</translation>
     </message>
     <message>
         <source>There is no cable to choose for these selections.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Auswahl gibt es kein passendes Kabel.</translation>
     </message>
     <message>
         <source>Ending frequency must be greater than beginning frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endfrequenz muss größer als die Anfangsfrequenz sein.</translation>
     </message>
     <message>
         <source>Sorry, there are no items that match your selection criteria.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leider entsprechen keine Artikel Ihren Auswahlkriterien.</translation>
     </message>
     <message>
         <source>Add it to the order anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem zur Bestellung hinzufügen?</translation>
     </message>
 </context>
 <context>
     <name>QuotePdf</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Cannot write the PDF file &quot;%1&quot;: the %2 could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei &quot;%1&quot; kann nicht geschrieben werden: das %2 konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei</translation>
     </message>
     <message>
         <source>Quotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>The quote could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
     <name>Registration</name>
     <message>
         <source>The common-files folder is not registered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für gemeinsame Dateien ist nicht registriert: %1</translation>
     </message>
     <message>
         <source>%1 belongs to another user; run Ferrolyn as that user.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört einem anderen Benutzer; führen Sie Ferrolyn als dieser Benutzer aus.</translation>
     </message>
     <message>
         <source>Registered the common-files folder %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für gemeinsame Dateien %1 in %2 registriert.</translation>
     </message>
 </context>
 <context>
     <name>ResultContent</name>
     <message>
         <source>Foreign Currencies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fremdwährungen:</translation>
     </message>
     <message>
         <source>Reminder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis:</translation>
     </message>
     <message>
         <source>Last Update:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktualisierung:</translation>
     </message>
     <message>
         <source>Order Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellsumme:</translation>
     </message>
     <message>
         <source>Order Total (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellsumme (%1):</translation>
     </message>
     <message>
         <source>Currencies other than United States Dollars($US) are provided for information purposes only and are based on exchange rates as of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise in anderen Währungen als US-Dollar ($US) dienen nur zur Information und beruhen auf den Wechselkursen vom %1</translation>
     </message>
     <message>
         <source>Prices are subject to change without notice.  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisänderungen ohne Ankündigung vorbehalten.  %1</translation>
     </message>
     <message>
         <source>Your pricing database was last updated on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Preisdatenbank wurde zuletzt am %1 aktualisiert</translation>
     </message>
     <message>
         <source>Vantrel Jumper Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel-Jumper-Ergebnisse</translation>
     </message>
     <message>
         <source>Jumper Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Jumper-Ergebnisse</translation>
     </message>
     <message>
         <source>Qty: %1,          Total Price: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge: %1,          Gesamtpreis: %2</translation>
     </message>
     <message>
         <source>Qty: %1,          Total Price (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge: %1,          Gesamtpreis (%2): %3</translation>
     </message>
     <message>
         <source>Foreign Currencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Fremdwährungen</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Last Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktualisierung</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich um einen Ordner.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich nicht um eine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot write the %1 &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; kann nicht geschrieben werden: %3</translation>
     </message>
     <message>
         <source>only part of it could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nur ein Teil konnte geschrieben werden</translation>
     </message>
     <message>
         <source>its folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>another running copy of Ferrolyn keeps it locked.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere laufende Ferrolyn-Instanz hält die Datei gesperrt.</translation>
     </message>
     <message>
         <source>its folder cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner ist nicht beschreibbar.</translation>
     </message>
 </context>
 <context>
     <name>Specs</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value (from %2 to %3 here)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl (hier von %2 bis %3)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a VSWR range (low-high:VSWR in MHz, such as 698-960:1.15)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist kein VSWR-Bereich (von-bis:VSWR in MHz, z. B. 698-960:1.15)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a part data line (part number=fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Teiledatenzeile (Artikelnummer=Felder)</translation>
     </message>
     <message>
         <source>Some part data cannot be read; the parts it concerns show n/a:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Teiledaten können nicht gelesen werden; die betroffenen Teile zeigen k. A.:</translation>
     </message>
 </context>
 <context>
     <name>StandardLengths</name>
     <message>
         <source>%1 Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Meter</translation>
     </message>
     <message>
         <source>%1 Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fuß</translation>
     </message>
     <message>
         <source>Your Selection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Auswahl:</translation>
     </message>
     <message>
         <source>A little shorter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas kürzer:</translation>
     </message>
     <message>
         <source>A little longer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas länger:</translation>
     </message>
 </context>
 <context>
     <name>TAsBuiltPanel</name>
     <message>
         <source>Assembly as built, with the connectors fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfektion wie gefertigt, mit montierten Steckverbindern</translation>
     </message>
     <message>
         <source>Datas&amp;heet PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenb&amp;latt-PDF...</translation>
     </message>
 </context>
 <context>
     <name>TBandPanel</name>
     <message>
         <source>Save Chart as &amp;PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als &amp;PNG speichern...</translation>
     </message>
     <message>
         <source>Save Chart as &amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als &amp;SVG speichern...</translation>
     </message>
     <message>
         <source>Cable total</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel gesamt</translation>
     </message>
     <message>
         <source>Insertion loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung</translation>
     </message>
     <message>
         <source>Avg. power</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastbarkeit</translation>
     </message>
     <message>
         <source>Middle of the band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandmitte</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Loss (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB)</translation>
     </message>
     <message>
         <source>Average (kW)</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastbarkeit (kW)</translation>
     </message>
     <message>
         <source>%1 MHz
 Cable total attenuation: %2 dB
 Insertion loss: %3 dB
 Average power: %4 kW</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MHz
+Gesamtdämpfung Kabel: %2 dB
+Einfügedämpfung: %3 dB
+Belastbarkeit: %4 kW</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>SVG Images (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bilder (*.svg)</translation>
     </message>
     <message>
         <source>PNG Images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>Cannot draw the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
 </context>
 <context>
     <name>TBandPanels</name>
     <message>
         <source>Co&amp;mpare...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen...</translation>
     </message>
 </context>
 <context>
     <name>TDatasheetActions</name>
     <message>
         <source>Datas&amp;heet PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenb&amp;latt-PDF...</translation>
     </message>
     <message>
         <source>Save Datasheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblatt als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>TImportAssemblies</name>
     <message>
         <source>&amp;Import Assemblies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfektionen &amp;importieren...</translation>
     </message>
     <message>
         <source>Import Assemblies</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfektionen importieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file has no assemblies to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Konfektionen zum Importieren.</translation>
     </message>
     <message>
         <source>Quoting the assemblies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfektionen werden kalkuliert...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>its unit price or quantity would be above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stückpreis oder Menge läge über %1.</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>These assemblies cannot be added: the order would be too large to save. Import them in smaller parts or into a new order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Konfektionen können nicht hinzugefügt werden: Die Bestellung wäre zu groß zum Speichern. Importieren Sie sie in kleineren Teilen oder in eine neue Bestellung.</translation>
     </message>
     <message>
         <source>%1 of %2 rows were added to the order.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeilen wurden zur Bestellung hinzugefügt.</translation>
     </message>
     <message>
         <source> The order is in %1: they were added at their prices in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Bestellung ist in %1: Die Zeilen wurden zu ihren Preisen in %1 hinzugefügt.</translation>
     </message>
     <message>
         <source>%1 of %2 rows could not be added to the order:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeilen konnten nicht zur Bestellung hinzugefügt werden:</translation>
     </message>
     <message>
         <source>Notes on the rows added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise zu den hinzugefügten Zeilen:</translation>
     </message>
 </context>
 <context>
     <name>TMPReporter</name>
     <message>
         <source>Customer Service Center: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenservice: %1</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Cannot write a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporäre Datei kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Cannot write the PDF file &quot;%1&quot;: the report could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei &quot;%1&quot; kann nicht geschrieben werden: der Bericht konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei</translation>
     </message>
 </context>
 <context>
     <name>TOrderDocument</name>
     <message>
         <source>The current order has changes that are not saved. Save them before opening another order?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Bestellung enthält ungespeicherte Änderungen. Vor dem Öffnen einer anderen Bestellung speichern?</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Untitled[*] - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt[*] - %1</translation>
     </message>
     <message>
         <source>Save Order As</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellung speichern unter</translation>
     </message>
     <message>
         <source>Save Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellung speichern</translation>
     </message>
     <message>
         <source>Ferrolyn Files (*.fyn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrolyn-Dateien (*.fyn)</translation>
     </message>
 </context>
 <context>
     <name>TQuoteActions</name>
     <message>
         <source>Order &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestell&amp;angaben...</translation>
     </message>
     <message>
         <source>Print Q&amp;uote...</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;gebot drucken...</translation>
     </message>
     <message>
         <source>Save Quote as PD&amp;F...</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>To an Excel &amp;Workbook (.xlsx)...</source>
-        <translation type="unfinished"></translation>
+        <translation>In eine Excel-&amp;Arbeitsmappe (.xlsx)...</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;gaben...</translation>
     </message>
     <message>
         <source>&amp;Quote PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebots-&amp;PDF...</translation>
     </message>
     <message>
         <source>Save Quote as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Excel Workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
     </message>
 </context>
 <context>
     <name>TextBuffer</name>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &quot;%1&quot; kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>it is a link to nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich um einen Verweis ins Leere.</translation>
     </message>
     <message>
         <source>it does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich um einen Ordner.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es handelt sich nicht um eine reguläre Datei.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, more than such a file holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 MB, mehr als eine solche Datei enthält.</translation>
     </message>
 </context>
 <context>
@@ -1525,55 +1545,68 @@ Every order is subject to a minimum charge of $50.00 net.
 For a quotation on a specific requirement, please contact your local Vantrel representative or sales office.
 
 All orders are subject to acceptance by Vantrel and are governed by Vantrel&apos;s terms and conditions of sale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingungen
+
+Preise und technische Daten in dieser Preisliste können ohne Ankündigung geändert werden.
+
+Die Preise gelten für Lieferung FOB Origin bei Bestellungen innerhalb der USA und EXW Werk bei internationalen Bestellungen. Exportverpackung, Versicherung, Steuern, Zölle und Abgaben sind nicht enthalten.
+
+Für bestimmte Paletten und für große Kabeltrommeln wird ein rückerstattbares Pfand berechnet.
+
+Für jede Bestellung gilt ein Mindestbestellwert von 50,00 $ netto.
+
+Für ein Angebot zu einer bestimmten Anforderung wenden Sie sich bitte an Ihre örtliche Vantrel-Vertretung oder Ihr Vertriebsbüro.
+
+Alle Bestellungen bedürfen der Annahme durch Vantrel und unterliegen den Verkaufsbedingungen von Vantrel.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Ferrolyn™
 RF cable assembly configurator and price calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrolyn™
+Konfigurator und Preisrechner für HF-Kabelkonfektionen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmCompare</name>
     <message>
         <source>Compare Cables</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel vergleichen</translation>
     </message>
     <message>
         <source>Tick up to %1 cables to draw their total attenuation at %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markieren Sie bis zu %1 Kabel, um ihre Gesamtdämpfung bei %2 %3 darzustellen.</translation>
     </message>
     <message>
         <source>&amp;Use This Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Kabel &amp;verwenden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>At most %1 cables are drawn: untick one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es werden höchstens %1 Kabel dargestellt: Entfernen Sie zuerst ein Häkchen.</translation>
     </message>
     <message>
         <source>Frequency (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Total attenuation (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdämpfung (dB)</translation>
     </message>
 </context>
 <context>
@@ -1582,439 +1615,441 @@ RF cable assembly configurator and price calculator</source>
         <source>These exchange rates cannot be used; their currencies are not offered:
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Wechselkurse können nicht verwendet werden; ihre Währungen werden nicht angeboten:
+
+</translation>
     </message>
     <message>
         <source>Ferrolyn Files (*.fyn)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrolyn-Dateien (*.fyn)</translation>
     </message>
     <message>
         <source>This field must contain a numeric value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld muss einen Zahlenwert enthalten.</translation>
     </message>
     <message>
         <source>This field cannot contain the character &apos;|&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld darf das Zeichen &apos;|&apos; nicht enthalten.</translation>
     </message>
     <message>
         <source>To delete items, highlight the rows you wish to delete<byte value="xd"/>by clicking the rowbar on the left.<byte value="xd"/>To delete multiple rows, hold down the Ctrl key while<byte value="xd"/>selecting each row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Positionen zu löschen, markieren Sie die Zeilen über<byte value="xd"/>die Zeilenleiste links.<byte value="xd"/>Um mehrere Zeilen zu löschen, halten Sie beim Auswählen<byte value="xd"/>die Strg-Taste gedrückt.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the selected items?<byte value="xd"/>This action can not be undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die ausgewählten Positionen wirklich löschen?<byte value="xd"/>Dies kann nicht rückgängig gemacht werden!</translation>
     </message>
     <message>
         <source>Qty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>UOM</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Part Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelnummer</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Extended</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtpreis</translation>
     </message>
     <message>
         <source>Parts List</source>
-        <translation type="unfinished"></translation>
+        <translation>Stückliste</translation>
     </message>
     <message>
         <source>Order Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellsumme:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>This item cannot be added to the order: its unit price or quantity would be above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Position kann nicht zur Bestellung hinzugefügt werden: Stückpreis oder Menge läge über %1.</translation>
     </message>
     <message>
         <source>The order is in %1: the item was added at its prices in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestellung ist in %1: Die Position wurde zu ihren Preisen in %1 hinzugefügt.</translation>
     </message>
     <message>
         <source>Prices in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise in %1</translation>
     </message>
     <message>
         <source>The quantity must be at most %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menge darf höchstens %1 betragen.</translation>
     </message>
     <message>
         <source>Ferrolyn cannot write to its program folder, so it keeps the last order and the order files in:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrolyn kann nicht in seinen Programmordner schreiben und legt die letzte Bestellung und die Bestelldateien daher hier ab:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>order file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestelldatei</translation>
     </message>
     <message>
         <source>The order&apos;s currency &quot;%1&quot; is not offered here: its prices are taken to be in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung &quot;%1&quot; der Bestellung wird hier nicht angeboten: Die Preise werden als Preise in %2 behandelt.</translation>
     </message>
     <message>
         <source>Open Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellung öffnen</translation>
     </message>
     <message>
         <source>No Order To View</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bestellung zum Anzeigen</translation>
     </message>
     <message>
         <source>The order on screen could not be written to the last-order file, which still holds an older order.<byte value="xd"/>Replace the order on screen with that older order?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Bestellung konnte nicht in die Datei der letzten Bestellung geschrieben werden; diese enthält noch eine ältere Bestellung.<byte value="xd"/>Die angezeigte Bestellung durch diese ältere Bestellung ersetzen?</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>HTML Files (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.html)</translation>
     </message>
     <message>
         <source>Excel Files (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Dateien (*.xls)</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung:</translation>
     </message>
     <message>
         <source>Jumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Jumper</translation>
     </message>
     <message>
         <source>Feeder</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeder</translation>
     </message>
     <message>
         <source>Select An Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung wählen</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Select a Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge wählen</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Frequencies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen:</translation>
     </message>
     <message>
         <source>Select Frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen wählen</translation>
     </message>
     <message>
         <source>Select A Beginning Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsfrequenz wählen</translation>
     </message>
     <message>
         <source>Select An Ending Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Endfrequenz wählen</translation>
     </message>
     <message>
         <source>Beginning Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsfrequenz:</translation>
     </message>
     <message>
         <source>Ending Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endfrequenz:</translation>
     </message>
     <message>
         <source>Cable Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabeltyp:</translation>
     </message>
     <message>
         <source>Air Coaxial</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftkoaxialkabel</translation>
     </message>
     <message>
         <source>Foam Coaxial</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaumkoaxialkabel</translation>
     </message>
     <message>
         <source>Elliptical Waveguide</source>
-        <translation type="unfinished"></translation>
+        <translation>Elliptischer Hohlleiter</translation>
     </message>
     <message>
         <source>Select A Cable Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabeltyp wählen</translation>
     </message>
     <message>
         <source>Connector Attachment(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steckverbindermontage</translation>
     </message>
     <message>
         <source>Both Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Steckverbinder</translation>
     </message>
     <message>
         <source>Top Connector ONLY</source>
-        <translation type="unfinished"></translation>
+        <translation>NUR oberer Steckverbinder</translation>
     </message>
     <message>
         <source>Bottom Connector ONLY</source>
-        <translation type="unfinished"></translation>
+        <translation>NUR unterer Steckverbinder</translation>
     </message>
     <message>
         <source>No Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Steckverbinder</translation>
     </message>
     <message>
         <source>Select A Type Of Feeder</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeder-Typ wählen</translation>
     </message>
     <message>
         <source>Connectors:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steckverbinder:</translation>
     </message>
     <message>
         <source>Include Top Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberen Steckverbinder einschließen</translation>
     </message>
     <message>
         <source>Include Bottom Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Unteren Steckverbinder einschließen</translation>
     </message>
     <message>
         <source>Top Jumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Jumper</translation>
     </message>
     <message>
         <source>Bottom Jumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Jumper</translation>
     </message>
     <message>
         <source>Main Feeder</source>
-        <translation type="unfinished"></translation>
+        <translation>Haupt-Feeder</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatsächlich</translation>
     </message>
     <message>
         <source>Mates To</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt zu</translation>
     </message>
     <message>
         <source>Top Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Steckverbinder</translation>
     </message>
     <message>
         <source>Bottom Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Steckverbinder</translation>
     </message>
     <message>
         <source>Top Connector Desc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Steckverbinder, Beschr.</translation>
     </message>
     <message>
         <source>Bottom Connector Desc</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Steckverbinder, Beschreibung</translation>
     </message>
     <message>
         <source>Special Characteristics:</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Merkmale:</translation>
     </message>
     <message>
         <source>Select special characteristics for top connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Merkmale für oberen Steckverbinder wählen</translation>
     </message>
     <message>
         <source>Select special characteristics for bottom connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Merkmale für unteren Steckverbinder wählen</translation>
     </message>
     <message>
         <source>Inner Connector Attachment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenleiteranschluss:</translation>
     </message>
     <message>
         <source>Select inner connector attachment for top connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenleiteranschluss für oberen Steckverbinder wählen</translation>
     </message>
     <message>
         <source>Select inner connector attachment for bottom connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenleiteranschluss für unteren Steckverbinder wählen</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>Select Cable Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelgröße wählen</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser:</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Connector Grade:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steckverbinder-Ausführung:</translation>
     </message>
     <message>
         <source>Plated</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschichtet</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Cable Grade:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelausführung:</translation>
     </message>
     <message>
         <source>Standard Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardkabel</translation>
     </message>
     <message>
         <source>Premium Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiumkabel</translation>
     </message>
     <message>
         <source>Flame Retardant Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Flammwidriges Kabel</translation>
     </message>
     <message>
         <source>Connector Attachment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steckverbindermontage:</translation>
     </message>
     <message>
         <source>Prenvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenvo</translation>
     </message>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Next -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter -&gt;</translation>
     </message>
     <message>
         <source>Click here to &amp;update your software</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken, um die Software zu &amp;aktualisieren</translation>
     </message>
     <message>
         <source>Qty</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>Attenuation (dB/100 ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 ft):</translation>
     </message>
     <message>
         <source>Attenuation (dB/100m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100m):</translation>
     </message>
     <message>
         <source>Total Attenuation (dB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdämpfung (dB):</translation>
     </message>
     <message>
         <source>Insertion Loss (dB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügedämpfung (dB):</translation>
     </message>
     <message>
         <source>Efficiency (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkungsgrad (%):</translation>
     </message>
     <message>
         <source>Max Power (kW):</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzenleistung (kW):</translation>
     </message>
     <message>
         <source>Average Power (kW):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Belastbarkeit (kW):</translation>
     </message>
     <message>
         <source>Part Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelnummer:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis:</translation>
     </message>
     <message>
         <source>Attenuation (dB/100 m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämpfung (dB/100 m):</translation>
     </message>
     <message>
         <source>Total ($US):</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe ($US):</translation>
     </message>
     <message>
         <source>To get the most of your Vantrel software, make sure to update regularly to get the latest pricing and product information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihre Vantrel-Software optimal zu nutzen, aktualisieren Sie sie regelmäßig, damit Sie stets die neuesten Preise und Produktinformationen haben.</translation>
     </message>
     <message>
         <source>The length you have selected is not a standard length for this jumper assembly, but there are some standard lengths available that are close to your selection.
@@ -2024,320 +2059,326 @@ Your jumper assembly can still be made with the length you originally selected, 
 Below is a list of standard lengths for the jumper assembly that you have selected that are close to the length you picked.
 
 You can either select one of these standard lengths, or you can keep your current selection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Länge ist keine Standardlänge für diese Jumper-Konfektion, es gibt jedoch Standardlängen in der Nähe Ihrer Auswahl.
+
+Ihre Jumper-Konfektion kann weiterhin in der ursprünglich gewählten Länge gefertigt werden. Standardlängen können jedoch die Fertigung beschleunigen, sodass Sie Ihre Bestellung schneller erhalten.
+
+Unten finden Sie eine Liste der Standardlängen für die gewählte Jumper-Konfektion, die nahe an der von Ihnen gewählten Länge liegen.
+
+Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibehalten.</translation>
     </message>
     <message>
         <source>Length (Feet)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (Fuß)</translation>
     </message>
     <message>
         <source>Length (Meters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (Meter)</translation>
     </message>
     <message>
         <source>Difference In Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Längendifferenz</translation>
     </message>
     <message>
         <source>Standard Lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardlängen</translation>
     </message>
     <message>
         <source>Keep Your Current Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Auswahl beibehalten</translation>
     </message>
     <message>
         <source>Select This Jumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Jumper wählen</translation>
     </message>
     <message>
         <source>Select A Jumper</source>
-        <translation type="unfinished"></translation>
+        <translation>Jumper wählen</translation>
     </message>
     <message>
         <source>Final Selection Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten der endgültigen Auswahl</translation>
     </message>
     <message>
         <source>To get the most of your Vantrel software, you should update regularly to get the latest pricing and product information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihre Vantrel-Software optimal zu nutzen, sollten Sie sie regelmäßig aktualisieren, damit Sie stets die neuesten Preise und Produktinformationen haben.</translation>
     </message>
     <message>
         <source>Price %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis %1</translation>
     </message>
     <message>
         <source>Total %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe %1:</translation>
     </message>
     <message>
         <source>Unable to locate Registry Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierungsschlüssel nicht gefunden</translation>
     </message>
     <message>
         <source>Unable to create path from Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad aus der Registrierung kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>The exchange rates cannot be read, so prices are shown in US dollars only.<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wechselkurse können nicht gelesen werden, daher werden die Preise nur in US-Dollar angezeigt.<byte value="xd"/></translation>
     </message>
     <message>
         <source>One or more files needed to run this application are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere Dateien, die zum Ausführen dieser Anwendung benötigt werden, fehlen.</translation>
     </message>
     <message>
         <source>Currencies other than the United States Dollars ($US)  are provided for information purposes only and are based on exchange rates as of: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Währungen als US-Dollar ($US) dienen nur zur Information und beruhen auf den Wechselkursen vom: %1.</translation>
     </message>
     <message>
         <source>&amp;Start Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu beginnen</translation>
     </message>
     <message>
         <source>Go back to the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zum Anfang.</translation>
     </message>
     <message>
         <source>&lt;- Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;- Zurück</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Vantrel Ferrolyn Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel Ferrolyn – Ergebnisse</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>To a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>In eine Textdatei</translation>
     </message>
     <message>
         <source>To an HTML Document</source>
-        <translation type="unfinished"></translation>
+        <translation>In ein HTML-Dokument</translation>
     </message>
     <message>
         <source>To an MS Excel Spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>In eine MS-Excel-Tabelle</translation>
     </message>
     <message>
         <source>&amp;Copy To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;View Last Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Bestellung anzeigen</translation>
     </message>
     <message>
         <source>&amp;Quick Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell&amp;aktualisierung</translation>
     </message>
     <message>
         <source>S&amp;tart Over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu beginnen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Currency Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungseinstellungen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Add To Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Bestellung</translation>
     </message>
     <message>
         <source>Add to Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Bestellung</translation>
     </message>
 </context>
 <context>
     <name>TfrmOptions</name>
     <message>
         <source>Update Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungsoptionen</translation>
     </message>
     <message>
         <source>Set days between each update</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage zwischen den Aktualisierungen festlegen</translation>
     </message>
     <message>
         <source>Do not use Auto Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine automatische Aktualisierung</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmOrderDetails</name>
     <message>
         <source>Order Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestellangaben</translation>
     </message>
     <message>
         <source>&amp;Company name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firmenname:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiter:</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;tum:</translation>
     </message>
     <message>
         <source>&amp;Job number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auftragsnummer:</translation>
     </message>
     <message>
         <source>&amp;Proposal number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebots&amp;nummer:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The date must be a date such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum muss die Form %1 haben.</translation>
     </message>
 </context>
 <context>
     <name>TfrmUpdate</name>
     <message>
         <source>Quick Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktualisierung</translation>
     </message>
     <message>
         <source>Before clicking the Update button, please make sure you have an active Internet connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie vor dem Klicken auf die Schaltfläche Aktualisieren sicher, dass eine Internetverbindung besteht.</translation>
     </message>
     <message>
         <source>It is recommended that you restart your application after updated files have been installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird empfohlen, die Anwendung nach der Installation aktualisierter Dateien neu zu starten.</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
 </context>
 <context>
     <name>UpdateIni</name>
     <message>
         <source>Cannot read the settings file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot write the settings file &quot;%1&quot; so that it reads back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei &quot;%1&quot; kann nicht so geschrieben werden, dass sie sich wieder lesen lässt.</translation>
     </message>
     <message>
         <source>settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei</translation>
     </message>
 </context>
 <context>
     <name>UpdateSignature</name>
     <message>
         <source>Updates cannot be verified: this installation has no update key. Install the new version by hand from https://www.vantrel.example/.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierungen können nicht geprüft werden: Diese Installation hat keinen Aktualisierungsschlüssel. Installieren Sie die neue Version manuell von https://www.vantrel.example/.</translation>
     </message>
     <message>
         <source>The download could not be verified: the server offers no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht geprüft werden: Der Server bietet keine Signatur an.</translation>
     </message>
     <message>
         <source>The download could not be verified: its signature does not match the maker&apos;s key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht geprüft werden: Seine Signatur passt nicht zum Schlüssel des Herstellers.</translation>
     </message>
 </context>
 <context>
     <name>WizardModel</name>
     <message>
         <source>The beginning frequency must be a number greater than 0 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfangsfrequenz muss eine Zahl größer als 0 MHz sein.</translation>
     </message>
     <message>
         <source>The ending frequency must be a number greater than 0 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endfrequenz muss eine Zahl größer als 0 MHz sein.</translation>
     </message>
     <message>
         <source>The length must be a number greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge muss eine Zahl größer als 0 sein.</translation>
     </message>
     <message>
         <source>The frequency must be at most %1 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz darf höchstens %1 MHz betragen.</translation>
     </message>
     <message>
         <source>The length must be at most %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge darf höchstens %1 betragen.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
     <name>Workbook</name>
     <message>
         <source>Cannot make the workbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe kann nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>Cannot make the workbook: no temporary folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe kann nicht erstellt werden: kein temporärer Ordner: %1</translation>
     </message>
     <message>
         <source>Cannot make the workbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsmappe</translation>
     </message>
 </context>
 </TS>

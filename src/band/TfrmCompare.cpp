@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -93,9 +94,16 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     // more than the rest of the dialog.
     grdCompare->horizontalHeader()->setResizeContentsPrecision(40);
     grdCompare->resizeColumnsToContents();
-    // The number columns as wide as their wrapped headings need.
-    for (int c = 2; c < ComparisonColumnCount; ++c)
-        grdCompare->setColumnWidth(c, c == 2 ? 66 : 88);
+    // The number columns as wide as their wrapped headings need, and never narrower than a
+    // heading's longest word (long compound words in some languages).
+    const QHeaderView* header = grdCompare->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 2; c < ComparisonColumnCount; ++c) {
+        int widest = 0;
+        for (const QString& word : headings.at(c).split(QLatin1Char(' ')))
+            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word) + margins + 4);
+        grdCompare->setColumnWidth(c, std::max(c == 2 ? 66 : 88, widest));
+    }
     grdCompare->setColumnWidth(1, std::min(grdCompare->columnWidth(1), 200));
     // The list's order until a heading is clicked.
     grdCompare->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

@@ -1,6 +1,7 @@
 #include "TfrmMain.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Translation.h"
 #include "pricing/Currencies.h"
 
 #include <QAction>
@@ -27,13 +28,15 @@ void TfrmMain::BuildCurrencyMenu()
         if (!region.isEmpty()) {
             QMenu*& submenu = regions[region];
             if (submenu == nullptr) {
-                submenu = CurrencySettings1->addMenu(region);
+                submenu = CurrencySettings1->addMenu(QString());
+                BindText(submenu, "title", CurrencyRegionKey(currency));
                 submenu->setObjectName(QString(region).remove(QLatin1Char(' ')) +
                                        QStringLiteral("1"));
             }
             menu = submenu;
         }
-        QAction* item = menu->addAction(QString::fromLatin1(currency.Caption));
+        QAction* item = menu->addAction(QString());
+        BindText(item, "text", CurrencyCaptionKey(currency));
         item->setObjectName(QString::fromLatin1(currency.Name));
         item->setData(currency.Tag);
         item->setCheckable(true);

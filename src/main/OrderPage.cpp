@@ -234,9 +234,8 @@ void TfrmMain::RecalcOrderTotals()
     ShowOrderTotal(totals);
 }
 
-void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
+void TfrmMain::ShowOrderCurrency()
 {
-    edtOrderTotal->setText(FormatFixed2(totals.Total));
     if (auto* currency = tsOrder->findChild<QLabel*>(QStringLiteral("lblOrderCurrency"))) {
         if (Order.Info.CurrencyTag > 0)
             BindText(currency, "text",
@@ -245,6 +244,12 @@ void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
         else
             currency->clear();
     }
+}
+
+void TfrmMain::ShowOrderTotal(const TOrderTotals& totals)
+{
+    edtOrderTotal->setText(FormatFixed2(totals.Total));
+    ShowOrderCurrency();
     // An order that never received anything is not written, so the last order of an earlier
     // run survives until this run has an order of its own.
     if (Order.Started)

@@ -198,6 +198,7 @@ QWidget* TfrmMain::BuildLengthsPage()
     grdLengths->setColumnWidth(1, 170);
     grdLengths->setColumnWidth(2, 110);
     grdLengths->setColumnWidth(3, 120);
+    FitHeadingWidths(grdLengths);
     grdLengths->setFixedHeight(grdLengths->horizontalHeader()->sizeHint().height() +
                                3 * DesignedRowHeight + 2 * grdLengths->frameWidth());
     grdLengths->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -340,6 +341,15 @@ void TfrmMain::ShowAssemblyPrice()
     PriceQuote(Quote, QuoteRequest, RatesAvailable, CurrentCurrencyTag());
     SetCell(grdFinal, 2, 0, Quote.Price.Label, Right);
     SetCell(grdFinal, 2, 1, Quote.Price.Value);
+}
+
+void TfrmMain::ShowTextsAgain()
+{
+    if (CurrentPage() == TPage::NoPN)
+        ShowPartsList();
+    else if (CurrentPage() == TPage::Final)
+        ShowFinalSummary();
+    ShowOrderCurrency();
 }
 
 void TfrmMain::RebuildFinalResultRow()

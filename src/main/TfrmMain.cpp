@@ -56,6 +56,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     new TImportAssemblies(*this);
     new TOrderDocument(*this);
     qApp->installEventFilter(this);
+    connect(Languages::Changes(), &TLanguageChanges::Changed, this, &TfrmMain::ShowTextsAgain);
     FormCreate(arguments);
 }
 

@@ -125,6 +125,8 @@ public:
     void ShowAssemblyPrice();
     // ResultRows: the order lines of the page shown.
     void RebuildFinalResultRow();
+    // After a language change: the texts the pages compute from what they show, again.
+    void ShowTextsAgain();
     // What ResultRows holds for the shown result page, priced in the currency of this tag.
     QList<TOrderLine> ResultRowsInCurrency(int tag);
     void ShowPricingDate(QLabel* label);
@@ -136,6 +138,7 @@ public:
     void FillOrderRow(int row, const QStringList& cells);
     // The order total, and the last-order file written.
     void ShowOrderTotal(const TOrderTotals& totals);
+    void ShowOrderCurrency();
     // A cell of the order grid changed, typed or spun.
     void grdOrderCellEdit(int row, int column);
     // Asked before a spin step is applied to a quantity: false refuses the new value.

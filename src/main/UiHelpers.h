@@ -29,6 +29,10 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QLis
 // The text shown over empty parts of the window.
 inline const QString CompanyHint = QStringLiteral("Vantrel Corporation");
 
+// Widens the grid's columns, from the widths they have now, wherever a heading needs more, and
+// again after each language change.
+void FitHeadingWidths(QTableWidget* grid);
+
 // Sets a grid cell's text, making the cell when it has none yet.
 QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString& text,
                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);

@@ -48,6 +48,12 @@ void Remove(std::unique_ptr<QTranslator>& translator)
 
 } // namespace
 
+TLanguageChanges* Changes()
+{
+    static TLanguageChanges changes;
+    return &changes;
+}
+
 QList<TLanguage> Translations()
 {
     QList<TLanguage> languages;
@@ -121,6 +127,7 @@ void Apply(const QString& choice)
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
         for (QWidget* window : QApplication::topLevelWidgets())
             RetranslateBound(window);
+    emit Changes()->Changed();
 }
 
 QString Current()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class QMenu;
@@ -9,7 +10,18 @@ class QWidget;
 // The language of the program's texts: the system's choice, English or a translation built into
 // the program, remembered in the program's own settings (key "Language": empty or missing for the
 // system's choice, "en" or a translation's code). Data written by the program stays English.
+// Tells, once a language change has set every bound text again, what must show texts it
+// computes anew.
+class TLanguageChanges : public QObject
+{
+    Q_OBJECT
+signals:
+    void Changed();
+};
+
 namespace Languages {
+
+TLanguageChanges* Changes();
 
 struct TLanguage {
     QString Code; // "de"
