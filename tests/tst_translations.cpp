@@ -29,8 +29,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -63,8 +63,8 @@ public:
             result += QString((word * 2 + 4) / 5, QChar(0x00DF));
             word = 0;
         };
-        const qsizetype end = text.contains(QLatin1Char('\t')) ? text.indexOf(QLatin1Char('\t'))
-                                                               : text.size();
+        const qsizetype end =
+            text.contains(QLatin1Char('\t')) ? text.indexOf(QLatin1Char('\t')) : text.size();
         qsizetype i = 0;
         while (i < end) {
             const QRegularExpressionMatch kept = Kept.match(text, i);
@@ -121,9 +121,8 @@ QStringList CutOff(QWidget* window)
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || label->text().isEmpty())
             continue;
-        const bool cut = label->wordWrap()
-                             ? label->height() < label->heightForWidth(label->width())
-                             : label->width() < label->sizeHint().width();
+        const bool cut = label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                                           : label->width() < label->sizeHint().width();
         if (cut)
             problems << QStringLiteral("label ") + name(label, label->text());
     }
@@ -214,19 +213,18 @@ void TestTranslations::translationsComplete()
     const QDir sources(QStringLiteral(FERROLYN_SOURCE_DIR));
     QTemporaryDir work;
     QStringList problems;
-    const QStringList tsFiles =
-        QDir(sources.filePath(QStringLiteral("translations")))
-            .entryList({QStringLiteral("ferrolyn_*.ts")}, QDir::Files);
+    const QStringList tsFiles = QDir(sources.filePath(QStringLiteral("translations")))
+                                    .entryList({QStringLiteral("ferrolyn_*.ts")}, QDir::Files);
     QVERIFY(!tsFiles.isEmpty());
     for (const QString& file : tsFiles) {
         const QString copy = work.filePath(file);
         QVERIFY(QFile::copy(sources.filePath(QStringLiteral("translations/") + file), copy));
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         QProcess lupdate;
-        lupdate.start(QStringLiteral(FERROLYN_LUPDATE),
-                      QString::fromUtf8(FERROLYN_LUPDATE_OPTIONS).split(QLatin1Char(' ')) +
-                          QStringList{sources.filePath(QStringLiteral("src")),
-                                      QStringLiteral("-ts"), copy});
+        lupdate.start(
+            QStringLiteral(FERROLYN_LUPDATE),
+            QString::fromUtf8(FERROLYN_LUPDATE_OPTIONS).split(QLatin1Char(' ')) +
+                QStringList{sources.filePath(QStringLiteral("src")), QStringLiteral("-ts"), copy});
         QVERIFY(lupdate.waitForFinished(120000));
         QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
 
@@ -270,9 +268,9 @@ void TestTranslations::translationsComplete()
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(QStringLiteral("%1 line %2: %3")
-                                                  .arg(file)
-                                                  .arg(xml.lineNumber())
-                                                  .arg(xml.errorString())));
+                                                 .arg(file)
+                                                 .arg(xml.lineNumber())
+                                                 .arg(xml.errorString())));
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
@@ -294,15 +292,16 @@ void TestTranslations::menuChangesTheLanguageAtOnce()
         return all;
     };
     const QStringList english = texts();
-    QCOMPARE(english, (QStringList{"&File", "&Language", "&Open", "E&xit", "Application:",
-                                   "Jumper", "Select a Length", "Next ->"}));
+    QCOMPARE(english, (QStringList{"&File", "&Language", "&Open", "E&xit", "Application:", "Jumper",
+                                   "Select a Length", "Next ->"}));
 
     w.findChild<QAction*>(QStringLiteral("Language_de"))->trigger();
     QCOMPARE(Languages::Current(), QStringLiteral("de"));
-    QCOMPARE(texts(), (QStringList{"&Datei", "&Sprache", "Ö&ffnen", "&Beenden", "Anwendung:",
-                                   "Jumper", "Länge wählen", "Weiter ->"}));
-    QCOMPARE(TIniSettings::ReadFile(AppPaths::WindowSettingsFile()).Value(QStringLiteral("Language")),
-             QStringLiteral("de"));
+    QCOMPARE(texts(), (QStringList{"&Datei", "&Sprache", "Ö&ffnen", "&Beenden",
+                                   "Anwendung:", "Jumper", "Länge wählen", "Weiter ->"}));
+    QCOMPARE(
+        TIniSettings::ReadFile(AppPaths::WindowSettingsFile()).Value(QStringLiteral("Language")),
+        QStringLiteral("de"));
     QCOMPARE(Languages::SavedChoice(), QStringLiteral("de"));
     QVERIFY(w.findChild<QAction*>(QStringLiteral("Language_de"))->isChecked());
 

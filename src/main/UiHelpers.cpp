@@ -51,9 +51,10 @@ void FitHeadingWidths(QTableWidget* grid)
         const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
         for (int column = 0; column < designed.size(); ++column) {
             const QTableWidgetItem* item = grid->horizontalHeaderItem(column);
-            const int needed = item == nullptr ? 0
-                                               : header->fontMetrics().horizontalAdvance(
-                                                     item->text()) + 2 * margin;
+            const int needed =
+                item == nullptr
+                    ? 0
+                    : header->fontMetrics().horizontalAdvance(item->text()) + 2 * margin;
             grid->setColumnWidth(column, qMax(designed.at(column), needed));
         }
     };

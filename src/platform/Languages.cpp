@@ -1,10 +1,10 @@
 #include "Languages.h"
 
 #include "AppPaths.h"
+#include "base/DataError.h"
 #include "Dialogs.h"
 #include "IniSettings.h"
 #include "Translation.h"
-#include "base/DataError.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -155,7 +155,7 @@ QMenu* AddLanguageMenu(QMenu* menu, QWidget* window)
                 SaveChoice(choice);
             } catch (const TDataError& error) {
                 Dialogs::Warning(window, Tr("Languages", "The language could not be remembered "
-                                                        "for the next start: %1")
+                                                         "for the next start: %1")
                                              .arg(error.FullText()));
             }
             Apply(choice);
