@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -50,38 +52,33 @@ public:
         return Pseudo(QString::fromUtf8(source));
     }
 
-    // Each word about 40 % longer, as long compound words make it, its vowels accented.
+    // The text about 40 % longer, its vowels accented: the extra letters make short words at
+    // its end (before a menu item's shortcut).
     static QString Pseudo(const QString& text)
     {
         static const QString Plain = QStringLiteral("aeiouAEIOUcny");
         static const QString Accented = QStringLiteral("áéíöüÁÉÍÖÜçñý");
         static const QRegularExpression Kept(
             QStringLiteral("\\G(%L?\\d+|%L?n|<[^>]*>|&[a-z]+;|&#\\d+;)"));
-        QString result;
-        int word = 0;
-        const auto endWord = [&] {
-            result += QString((word * 2 + 4) / 5, QChar(0x00DF));
-            word = 0;
-        };
         const qsizetype end =
             text.contains(QLatin1Char('\t')) ? text.indexOf(QLatin1Char('\t')) : text.size();
+        QString result;
+        int letters = 0;
         qsizetype i = 0;
         while (i < end) {
             const QRegularExpressionMatch kept = Kept.match(text, i);
             if (kept.hasMatch()) {
-                endWord();
                 result += kept.captured();
                 i += kept.capturedLength();
                 continue;
             }
             const QChar c = text[i++];
-            if (!c.isLetter())
-                endWord();
             const qsizetype plain = Plain.indexOf(c);
             result += plain >= 0 ? Accented[plain] : c;
-            word += c.isLetter() ? 1 : 0;
+            letters += c.isLetterOrNumber() ? 1 : 0;
         }
-        endWord();
+        for (int extra = (letters * 2 + 4) / 5; extra > 0; extra -= 4)
+            result += QLatin1Char(' ') + QString(qMin(extra, 4), QChar(0x00DF));
         return result + text.mid(end);
     }
 };
@@ -146,6 +143,15 @@ QStringList CutOff(QWidget* window)
                 HeadingCut(header, column, item->text()))
                 problems << QStringLiteral("heading ") + name(grid, item->text());
         }
+    }
+    // The pages scroll down in a small window, but never sideways at the default size.
+    for (QScrollArea* area : window->findChildren<QScrollArea*>()) {
+        if (area->isVisibleTo(window) && area->widget() != nullptr &&
+            area->widget()->minimumSizeHint().width() > area->viewport()->width())
+            problems << QStringLiteral("%1 needs %2 px across, has %3")
+                            .arg(area->objectName())
+                            .arg(area->widget()->minimumSizeHint().width())
+                            .arg(area->viewport()->width());
     }
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (QAction* action : bar->actions())
@@ -376,6 +382,13 @@ QStringList TestTranslations::CutOffEverywhere()
                             .arg(w.height());
         for (const QString& problem : CutOff(window))
             problems << where + QStringLiteral(": ") + problem;
+        // For a translator's review: FERROLYN_SHOTS=folder keeps a picture of each.
+        const QString shots = qEnvironmentVariable("FERROLYN_SHOTS");
+        if (!shots.isEmpty())
+            window->grab().save(
+                QDir(shots).filePath(QStringLiteral("%1-%2.png")
+                                         .arg(QString::fromLatin1(QTest::currentDataTag()), where)
+                                         .replace(' ', '-')));
     };
     check(&w, QStringLiteral("page 1"));
     Driver.Group("rgApp")->Button(1)->click();
@@ -392,7 +405,9 @@ QStringList TestTranslations::CutOffEverywhere()
     check(&w, QStringLiteral("result page"));
     for (const TPage page : {TPage::NoPN, TPage::NoLength, TPage::Final, TPage::Order}) {
         w.ShowPage(page);
-        check(&w, QStringLiteral("page %1").arg(static_cast<int>(page)));
+        check(&w, w.findChild<QStackedWidget*>(QStringLiteral("PageControl1"))
+                      ->currentWidget()
+                      ->objectName());
     }
     TfrmAbout about;
     about.show();

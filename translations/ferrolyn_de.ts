@@ -60,19 +60,19 @@
     </message>
     <message>
         <source>Cable Total Attenuation (dB)</source>
-        <translation>Gesamtdämpfung Kabel (dB)</translation>
+        <translation>Gesamt­dämpfung Kabel (dB)</translation>
     </message>
     <message>
         <source>Insertion Loss (dB)</source>
-        <translation>Einfügedämpfung (dB)</translation>
+        <translation>Einfüge­dämpfung (dB)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
-        <translation>Wirkungsgrad (%)</translation>
+        <translation>Wirkungs­grad (%)</translation>
     </message>
     <message>
         <source>Average Power (kW)</source>
-        <translation>Belastbarkeit (kW)</translation>
+        <translation>Belast­barkeit (kW)</translation>
     </message>
     <message>
         <source>Figures at %1 MHz, the middle of %2–%3 MHz</source>
@@ -197,19 +197,19 @@
     </message>
     <message>
         <source>Diameter</source>
-        <translation>Durchmesser</translation>
+        <translation>Durch­messer</translation>
     </message>
     <message>
         <source>Total Attenuation at %1 MHz (dB)</source>
-        <translation>Gesamtdämpfung bei %1 MHz (dB)</translation>
+        <translation>Gesamt­dämpfung bei %1 MHz (dB)</translation>
     </message>
     <message>
         <source>Average Power (kW)</source>
-        <translation>Belastbarkeit (kW)</translation>
+        <translation>Mittlere Belast­barkeit (kW)</translation>
     </message>
     <message>
         <source>Max Power (kW)</source>
-        <translation>Spitzenleistung (kW)</translation>
+        <translation>Spitzen­leistung (kW)</translation>
     </message>
     <message>
         <source>Price per %1 (%2)</source>

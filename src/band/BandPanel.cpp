@@ -20,6 +20,7 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QToolTip>
@@ -98,8 +99,7 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     QHeaderView* header = grdBand->horizontalHeader();
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->setSectionResizeMode(QHeaderView::Stretch);
-    header->setFixedHeight(3 * fontMetrics().lineSpacing() + 6);
-    grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
+    connect(header, &QHeaderView::sectionResized, this, [this] { FitHeadingHeight(); });
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < grdBand->columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
@@ -205,12 +205,34 @@ void TBandPanel::ShowTexts()
     QHeaderView* header = grdBand->horizontalHeader();
     int widest = 0;
     for (const QString& heading : headings)
-        for (const QString& word : heading.split(QLatin1Char(' ')))
-            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word));
+        widest = std::max(widest, LongestUnbreakable(header->fontMetrics(), heading));
     header->setMinimumSectionSize(widest + 6);
+    grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
     grdBand->setMinimumWidth(static_cast<int>(headings.size()) * (widest + 6) +
                              2 * grdBand->frameWidth());
     ShowRowTexts();
+}
+
+void TBandPanel::FitHeadingHeight()
+{
+    // Three lines of heading, or as many as the longest takes in its column.
+    const QHeaderView* header = grdBand->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int lineHeight = fontMetrics().lineSpacing();
+    int lines = 3;
+    for (int c = 0; c < grdBand->columnCount(); ++c) {
+        const QTableWidgetItem* item = grdBand->horizontalHeaderItem(c);
+        if (item == nullptr)
+            continue;
+        const QRect needed = header->fontMetrics().boundingRect(
+            QRect(0, 0, header->sectionSize(c) - 2 * margin, 10000),
+            Qt::AlignCenter | Qt::TextWordWrap, item->text());
+        lines = std::max(lines, qRound(double(needed.height()) / lineHeight));
+    }
+    if (header->height() == lines * lineHeight + 6)
+        return;
+    grdBand->horizontalHeader()->setFixedHeight(lines * lineHeight + 6);
+    grdBand->setFixedHeight(header->height() + 3 * BandRowHeight + 2 * grdBand->frameWidth());
 }
 
 void TBandPanel::ShowRowTexts()

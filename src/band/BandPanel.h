@@ -46,6 +46,8 @@ private:
     // The names, titles and headings, and the band's note and table, in the current language.
     void ShowTexts();
     void ShowRowTexts();
+    // The headings' height: what the longest needs in its column now.
+    void FitHeadingHeight();
     void SaveChart(bool svg);
     void ShowPointTip(const QPointF& point, bool state);
 

@@ -2,6 +2,7 @@
 
 #include "base/LineFormat.h"
 #include "catalog/Band.h"
+#include "platform/Translation.h"
 
 #include <QChart>
 #include <QChartView>
@@ -99,9 +100,7 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     const QHeaderView* header = grdCompare->horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int c = 2; c < ComparisonColumnCount; ++c) {
-        int widest = 0;
-        for (const QString& word : headings.at(c).split(QLatin1Char(' ')))
-            widest = std::max(widest, header->fontMetrics().horizontalAdvance(word) + margins + 4);
+        const int widest = LongestUnbreakable(header->fontMetrics(), headings.at(c)) + margins + 4;
         grdCompare->setColumnWidth(c, std::max(c == 2 ? 66 : 88, widest));
     }
     grdCompare->setColumnWidth(1, std::min(grdCompare->columnWidth(1), 200));

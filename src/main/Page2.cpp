@@ -31,6 +31,14 @@ QComboBox* NewList(const QString& name, QWidget* parent, TTrKey hint)
     return box;
 }
 
+// A caption that wraps rather than widen the page in a language of longer words.
+QLabel* WrappedLabel(QWidget* parent, TTrKey text)
+{
+    QLabel* label = Bound(new QLabel(parent), "text", text);
+    label->setWordWrap(true);
+    return label;
+}
+
 } // namespace
 
 QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, TTrKey title)
@@ -65,6 +73,7 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, TTrKey t
     side.lblDescription->setObjectName(top ? QStringLiteral("lblTopDescription")
                                            : QStringLiteral("lblBottomDescription"));
     side.lblDescription->setAlignment(Qt::AlignCenter);
+    side.lblDescription->setWordWrap(true);
     QFont bold = side.lblDescription->font();
     bold.setBold(true);
     side.lblDescription->setFont(bold);
@@ -75,15 +84,13 @@ QGroupBox* TfrmMain::BuildSideGroup(TSide& side, const QString& prefix, TTrKey t
     BindHint(side.img, connectorHint);
     layout->addWidget(side.img, 1);
 
-    layout->addWidget(
-        Bound(new QLabel(group), "text", TrKey("TfrmMain", "Special Characteristics:")));
+    layout->addWidget(WrappedLabel(group, TrKey("TfrmMain", "Special Characteristics:")));
     side.cboDescription =
         NewList(QStringLiteral("cbo%1Description").arg(prefix), group,
                 top ? TrKey("TfrmMain", "Select special characteristics for top connector")
                     : TrKey("TfrmMain", "Select special characteristics for bottom connector"));
     layout->addWidget(side.cboDescription);
-    layout->addWidget(
-        Bound(new QLabel(group), "text", TrKey("TfrmMain", "Inner Connector Attachment:")));
+    layout->addWidget(WrappedLabel(group, TrKey("TfrmMain", "Inner Connector Attachment:")));
     side.cboInner =
         NewList(QStringLiteral("cbo%1Inner").arg(prefix), group,
                 top ? TrKey("TfrmMain", "Select inner connector attachment for top connector")

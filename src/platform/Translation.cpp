@@ -1,6 +1,8 @@
 #include "Translation.h"
 
+#include <QFontMetrics>
 #include <QTableWidget>
+#include <QTextBoundaryFinder>
 #include <QVariant>
 
 namespace {
@@ -110,4 +112,21 @@ void RetranslateBound(QObject* root)
             BindText(object, property.constData(), text);
         }
     }
+}
+
+int LongestUnbreakable(const QFontMetrics& metrics, const QString& text)
+{
+    const QChar softHyphen(0x00AD);
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    int widest = 0;
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() != -1) {
+        QString piece = text.mid(start, breaks.position() - start).trimmed();
+        start = breaks.position();
+        if (piece.endsWith(softHyphen))
+            piece.back() = QLatin1Char('-');
+        piece.remove(softHyphen);
+        widest = std::max(widest, metrics.horizontalAdvance(piece));
+    }
+    return widest;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+class QFontMetrics;
 class QObject;
 class QTableWidget;
 class QWidget;
@@ -31,3 +32,7 @@ void BindHeadings(QTableWidget* grid, const QList<TTrKey>& headings);
 
 // Sets every bound text of root and its descendants again in the current language.
 void RetranslateBound(QObject* root);
+
+// The width of the longest piece of text that no line break can split: what a column whose
+// heading wraps needs at least (a soft hyphen, U+00AD, is a break that shows a hyphen).
+int LongestUnbreakable(const QFontMetrics& metrics, const QString& text);
