@@ -153,6 +153,17 @@ QStringList CutOff(QWidget* window)
                             .arg(area->widget()->minimumSizeHint().width())
                             .arg(area->viewport()->width());
     }
+    // Within a menu, each item's accelerator letter is its own.
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        QStringList taken;
+        for (QAction* action : menu->actions()) {
+            static const QRegularExpression Accelerator(QStringLiteral("&([^& ])"));
+            const QString key = Accelerator.match(action->text()).captured(1).toLower();
+            if (!key.isEmpty() && action->isVisible() && taken.contains(key))
+                problems << QStringLiteral("accelerator ") + name(menu, action->text());
+            taken << key;
+        }
+    }
     for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
         for (QAction* action : bar->actions())
             if (action->isVisible() && bar->actionGeometry(action).right() >= bar->width())

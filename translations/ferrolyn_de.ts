@@ -1467,7 +1467,7 @@ Belastbarkeit: %4 kW</translation>
     </message>
     <message>
         <source>Save Quote as PD&amp;F...</source>
-        <translation>Angebot als &amp;PDF speichern...</translation>
+        <translation>Angebot als PDF spei&amp;chern...</translation>
     </message>
     <message>
         <source>To an Excel &amp;Workbook (.xlsx)...</source>
@@ -2185,11 +2185,11 @@ Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibe
     </message>
     <message>
         <source>&amp;View Last Order</source>
-        <translation>&amp;Letzte Bestellung anzeigen</translation>
+        <translation>Le&amp;tzte Bestellung anzeigen</translation>
     </message>
     <message>
         <source>&amp;Quick Update</source>
-        <translation>Schnell&amp;aktualisierung</translation>
+        <translation>Sc&amp;hnellaktualisierung</translation>
     </message>
     <message>
         <source>S&amp;tart Over</source>

@@ -101,7 +101,12 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int c = 2; c < ComparisonColumnCount; ++c) {
         const int widest = LongestUnbreakable(header->fontMetrics(), headings.at(c)) + margins + 4;
-        grdCompare->setColumnWidth(c, std::max(c == 2 ? 66 : 88, widest));
+        // ... nor than the texts of its first rows ("no list price").
+        int cells = 0;
+        for (int r = 0; r < std::min(grdCompare->rowCount(), 40); ++r)
+            cells = std::max(cells, grdCompare->fontMetrics().horizontalAdvance(
+                                        grdCompare->item(r, c)->text()) + 12);
+        grdCompare->setColumnWidth(c, std::max({c == 2 ? 66 : 88, widest, cells}));
     }
     grdCompare->setColumnWidth(1, std::min(grdCompare->columnWidth(1), 200));
     // The list's order until a heading is clicked.
