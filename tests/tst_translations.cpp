@@ -259,6 +259,13 @@ void TestTranslations::translationsComplete()
             found.removeDuplicates();
             return found;
         };
+        // Line breaks and blanks at either end are the message's frame: a translation keeps them.
+        const auto ends = [](const QString& text) {
+            const QString trimmed = text.trimmed();
+            return trimmed.isEmpty() ? text
+                                     : text.left(text.indexOf(trimmed)) + QLatin1Char('|') +
+                                           text.mid(text.indexOf(trimmed) + trimmed.size());
+        };
         static const QRegularExpression Accelerator(QStringLiteral("&[^& ]"));
         while (!xml.atEnd()) {
             xml.readNext();
@@ -282,6 +289,8 @@ void TestTranslations::translationsComplete()
                     problems << where + QStringLiteral(": placeholders differ");
                 else if (source.contains(Accelerator) != translation.contains(Accelerator))
                     problems << where + QStringLiteral(": accelerator differs");
+                else if (ends(source) != ends(translation))
+                    problems << where + QStringLiteral(": begins or ends otherwise");
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(QStringLiteral("%1 line %2: %3")
