@@ -331,8 +331,33 @@ void TestTranslations::menuChangesTheLanguageAtOnce()
     QCOMPARE(Languages::SavedChoice(), QStringLiteral("de"));
     QVERIFY(w.findChild<QAction*>(QStringLiteral("Language_de"))->isChecked());
 
+    // A result page shows what it computed in the new language at once: the summary's row
+    // captions, its price caption, the band panel's headings and the as-built panel's rows.
+    Driver.Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Driver.Button("btnNext")->click();
+    Driver.Button("btnNext")->click();
+    QCOMPARE(w.CurrentPage(), TPage::Final);
+    const auto results = [&w] {
+        const auto cell = [&w](const char* grid, int row, int column) {
+            const QTableWidgetItem* item =
+                w.findChild<QTableWidget*>(QLatin1String(grid))->item(row, column);
+            return item != nullptr ? item->text() : QString();
+        };
+        const QTableWidget* band = w.findChild<QTableWidget*>(QStringLiteral("grdBand"));
+        return QStringList{cell("grdFinal", 0, 0), cell("grdFinal", 2, 0),
+                           band->horizontalHeaderItem(0)->text(), cell("grdAsBuilt", 0, 0)};
+    };
+    // Widgets that compute their texts hear of the change from the event loop.
+    QCoreApplication::processEvents();
+    QCOMPARE(results(), (QStringList{"Artikelnummer:", "Preis (USD):", "Frequenz (MHz)",
+                                     "Einfügedämpfung konfektioniert (dB)"}));
+
     // Back to English: every text as it was.
     w.findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(results(), (QStringList{"Part Number:", "Price (USD):", "Frequency (MHz)",
+                                     "Insertion loss as built (dB)"}));
+    w.ShowPage(TPage::Page1);
     QCOMPARE(texts(), english);
     w.findChild<QAction*>(QStringLiteral("SystemLanguage1"))->trigger();
     QCOMPARE(Languages::SavedChoice(), QString());
