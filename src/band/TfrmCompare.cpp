@@ -22,6 +22,8 @@ namespace {
 
 constexpr int RowIndexRole = Qt::UserRole;
 constexpr int SortRole = Qt::UserRole + 1;
+// The lines a heading may take.
+constexpr int HeadingLines = 4;
 
 // A cell that sorts by its number when it has one (undefined numbers last), else by its text.
 class TCompareItem : public QTableWidgetItem
@@ -67,7 +69,7 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     grdCompare->setSelectionMode(QAbstractItemView::SingleSelection);
     grdCompare->horizontalHeader()->setDefaultAlignment(
         Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    grdCompare->horizontalHeader()->setFixedHeight(4 * fontMetrics().lineSpacing() + 6);
+    grdCompare->horizontalHeader()->setFixedHeight(HeadingLines * fontMetrics().lineSpacing() + 6);
     grdCompare->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
 
     Filling = true;
@@ -95,18 +97,22 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
     // more than the rest of the dialog.
     grdCompare->horizontalHeader()->setResizeContentsPrecision(40);
     grdCompare->resizeColumnsToContents();
-    // The number columns as wide as their wrapped headings need, and never narrower than a
-    // heading's longest word (long compound words in some languages).
+    // The number columns as wide as their wrapped headings need in four lines at most (long
+    // compound words in some languages).
     const QHeaderView* header = grdCompare->horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int c = 2; c < ComparisonColumnCount; ++c) {
-        const int widest = LongestUnbreakable(header->fontMetrics(), headings.at(c)) + margins + 4;
+        const int designed = c == 2 ? 66 : 88;
+        const int widest =
+            WrappedWidth(header->fontMetrics(), headings.at(c), designed - margins, HeadingLines) +
+            margins;
         // ... nor than the texts of its first rows ("no list price").
         int cells = 0;
         for (int r = 0; r < std::min(grdCompare->rowCount(), 40); ++r)
-            cells = std::max(cells, grdCompare->fontMetrics().horizontalAdvance(
-                                        grdCompare->item(r, c)->text()) + 12);
-        grdCompare->setColumnWidth(c, std::max({c == 2 ? 66 : 88, widest, cells}));
+            cells = std::max(
+                cells,
+                grdCompare->fontMetrics().horizontalAdvance(grdCompare->item(r, c)->text()) + 12);
+        grdCompare->setColumnWidth(c, std::max({designed, widest, cells}));
     }
     grdCompare->setColumnWidth(1, std::min(grdCompare->columnWidth(1), 200));
     // The list's order until a heading is clicked.

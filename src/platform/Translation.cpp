@@ -130,3 +130,15 @@ int LongestUnbreakable(const QFontMetrics& metrics, const QString& text)
     }
     return widest;
 }
+
+int WrappedWidth(const QFontMetrics& metrics, const QString& text, int width, int lines)
+{
+    for (;; width += 2) {
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, width, lines * 100 * metrics.height()),
+                                 Qt::AlignCenter | Qt::TextWordWrap, text);
+        if ((needed.width() <= width && needed.height() <= lines * metrics.lineSpacing()) ||
+            width > 100 * metrics.height())
+            return width;
+    }
+}

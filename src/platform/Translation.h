@@ -36,3 +36,6 @@ void RetranslateBound(QObject* root);
 // The width of the longest piece of text that no line break can split: what a column whose
 // heading wraps needs at least (a soft hyphen, U+00AD, is a break that shows a hyphen).
 int LongestUnbreakable(const QFontMetrics& metrics, const QString& text);
+// The least width, from width on, at which text wraps into lines of that width and no more than
+// lines of them.
+int WrappedWidth(const QFontMetrics& metrics, const QString& text, int width, int lines);
