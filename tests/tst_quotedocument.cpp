@@ -3,6 +3,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
+#include "platform/Languages.h"
 #include "platform/PrintDialogs.h"
 #include "platform/RadioGroup.h"
 #include "reports/MPReporter.h"
@@ -110,6 +111,7 @@ private slots:
     void quotePdfKeepsToTheBody();
     void workbookOnEveryOutputPage();
     void datasheetPdf();
+    void chineseQuotePdf();
 
 private:
     void Open(const QString& text);
@@ -396,6 +398,22 @@ void TestQuoteDocument::datasheetPdf()
     // No price: a datasheet is not a quote.
     QVERIFY(!text.contains(grid->item(2, 1)->text()));
     QVERIFY(!text.contains(QStringLiteral("USD")));
+}
+
+// In Chinese the quote's texts and a Chinese company name are drawn and read back.
+void TestQuoteDocument::chineseQuotePdf()
+{
+    Languages::Apply(QStringLiteral("zh_CN"));
+    Open(OrderText(1, QStringLiteral("Company Name=\u534e\u5357\u94c1\u5854\r\n"), {}));
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("quote.pdf"));
+    FileDialogs::SetNextFileName(path);
+    Button("btnQuotePdf")->click();
+    Languages::Apply(QStringLiteral("en"));
+    const QString text = PdfPages(path).join(QLatin1Char('\n'));
+    for (const QString& expected :
+         {QStringLiteral("\u62a5\u4ef7\u5355"), // "Quotation"
+          QStringLiteral("\u534e\u5357\u94c1\u5854"), QStringLiteral("PN-001-X")})
+        QVERIFY2(text.contains(expected), qPrintable(text));
 }
 
 QTEST_MAIN(TestQuoteDocument)

@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -107,6 +108,18 @@ bool HeadingCut(const QHeaderView* header, int column, const QString& text)
     return needed.width() > width || needed.height() > header->height() - margin;
 }
 
+// True when the layout, or one nested in it, places widget.
+bool InLayout(const QLayout* layout, const QWidget* widget)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget ||
+            (item->layout() != nullptr && InLayout(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
 // What of window shows less than its text needs: labels, buttons, radio items, check boxes,
 // group titles, grid headings and menu titles.
 QStringList CutOff(QWidget* window)
@@ -143,6 +156,21 @@ QStringList CutOff(QWidget* window)
                 HeadingCut(header, column, item->text()))
                 problems << QStringLiteral("heading ") + name(grid, item->text());
         }
+    }
+    // Controls a layout places side by side never overlap.
+    for (QWidget* parent : window->findChildren<QWidget*>()) {
+        if (parent->layout() == nullptr || !parent->isVisibleTo(window))
+            continue;
+        QList<QWidget*> placed;
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(window) && !child->isWindow() &&
+                InLayout(parent->layout(), child))
+                placed.append(child);
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            for (qsizetype j = i + 1; j < placed.size(); ++j)
+                if (placed[i]->geometry().intersects(placed[j]->geometry()))
+                    problems << QStringLiteral("overlap %1 / %2")
+                                    .arg(placed[i]->objectName(), placed[j]->objectName());
     }
     // The pages scroll down in a small window, but never sideways at the default size.
     for (QScrollArea* area : window->findChildren<QScrollArea*>()) {
@@ -205,6 +233,7 @@ void TestTranslations::cleanup()
 {
     Driver.Stop();
     Use(QStringLiteral("en"));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 void TestTranslations::Use(const QString& code)
@@ -398,14 +427,21 @@ void TestTranslations::dataStaysEnglish()
 void TestTranslations::nothingCutOff_data()
 {
     QTest::addColumn<QString>("language");
-    for (const QString& code : LayoutLanguages())
-        QTest::newRow(qPrintable(code)) << code;
+    QTest::addColumn<bool>("mirrored");
+    for (const QString& code : LayoutLanguages()) {
+        QTest::newRow(qPrintable(code)) << code << false;
+        // As Qt's -reverse switch lays it out, right to left.
+        QTest::newRow(qPrintable(code + QStringLiteral("-mirrored"))) << code << true;
+    }
 }
 
 void TestTranslations::nothingCutOff()
 {
     QFETCH(QString, language);
+    QFETCH(bool, mirrored);
     Use(language);
+    if (mirrored)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     Driver.Launch();
     const QStringList problems = CutOffEverywhere();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));

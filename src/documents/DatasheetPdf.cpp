@@ -25,10 +25,7 @@ constexpr double ChartHeight = 190;
 
 QFont SheetFont(int pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
+    QFont font = DocumentFont(pixels, bold);
     // No ligatures: the PDF's text reads back as typed ("specified", not a ligature).
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;

@@ -32,15 +32,6 @@ constexpr int FooterPixels = 8;
 // Widths of the fixed columns; the description takes the rest.
 constexpr double FixedWidths[QuoteColumnCount] = {36, 36, 104, 0, 86, 86};
 
-QFont QuoteFont(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // The text broken into lines no wider than width: at blanks where it can, inside a word where a
 // word alone is wider; line breaks in the text are kept.
 QStringList WrappedLines(const QString& text, const QFontMetricsF& metrics, double width)
@@ -82,7 +73,7 @@ public:
     TQuotePainter(const TQuoteDocument& quote, QPagedPaintDevice* device, QPainter* painter,
                   int pageCount)
         : Quote(quote), Device(device), Painter(painter), PageCount(pageCount),
-          Body(QuoteFont(BodyPixels)), Bold(QuoteFont(HeadingPixels, true)),
+          Body(DocumentFont(BodyPixels)), Bold(DocumentFont(HeadingPixels, true)),
           BodyMetrics(Body, device), BoldMetrics(Bold, device)
     {
         const double scale = device->logicalDpiX() / 72.0;
@@ -167,7 +158,7 @@ private:
             Painter->drawImage(QRectF(Margin, top, width, height), logo);
         }
         if (first) {
-            const QFont title = QuoteFont(TitlePixels, true);
+            const QFont title = DocumentFont(TitlePixels, true);
             if (Painter != nullptr) {
                 Painter->setFont(title);
                 Painter->drawText(QRectF(Margin, top, PageWidth - 2 * Margin, 40),
@@ -188,7 +179,7 @@ private:
     // runs past the page's body continues on the next page.
     void PlaceDetails()
     {
-        const QFont caption = QuoteFont(BodyPixels, true);
+        const QFont caption = DocumentFont(BodyPixels, true);
         for (const TLabelValue& detail : Quote.Details) {
             bool first = true;
             for (const QString& line : WrappedLines(detail.Value, BodyMetrics, 300)) {
@@ -227,7 +218,7 @@ private:
         const double top = PageHeight - Margin - FooterHeight + 10;
         Painter->setPen(QPen(Qt::black, 0.8));
         Painter->drawLine(QPointF(Margin, top), QPointF(PageWidth - Margin, top));
-        const QFont font = QuoteFont(FooterPixels);
+        const QFont font = DocumentFont(FooterPixels);
         const QFontMetricsF metrics(font, Device);
         const QStringList contact = ReportContactLines();
         const double step = metrics.lineSpacing();
@@ -360,6 +351,17 @@ void PrepareWriter(QPdfWriter& writer)
 }
 
 } // namespace
+
+QFont DocumentFont(int pixels, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
 
 QPageSize QuotePaperSize()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+
 #include "reports/QuoteDocument.h"
 
 #include <QPageSize>
@@ -12,6 +14,10 @@ class QWidget;
 
 // The paper of the user's region: Letter in the Americas' Letter countries, A4 elsewhere.
 QPageSize QuotePaperSize();
+
+// The documents' font at this pixel size: DejaVu Sans for Latin, Greek and Cyrillic, and a
+// Chinese font for the scripts it lacks; a PDF embeds the glyphs it draws of each.
+QFont DocumentFont(int pixels, bool bold = false);
 
 // Draws the quote on device, page after page: the logo, the title and details on the first page,
 // the table with its heading on every page (descriptions and other cells wrapped, never cut; a
