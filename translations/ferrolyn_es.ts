@@ -1271,11 +1271,11 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     </message>
     <message>
         <source>Cable total</source>
-        <translation>Total del cable</translation>
+        <translation>Total cable</translation>
     </message>
     <message>
         <source>Insertion loss</source>
-        <translation>Pérdida de inserción</translation>
+        <translation>Inserción</translation>
     </message>
     <message>
         <source>Avg. power</source>

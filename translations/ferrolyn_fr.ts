@@ -1279,7 +1279,7 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     </message>
     <message>
         <source>Avg. power</source>
-        <translation>Puissance moyenne</translation>
+        <translation>Puiss. moy.</translation>
     </message>
     <message>
         <source>Middle of the band</source>
