@@ -521,6 +521,34 @@ void TestBatchQuote::commandLine()
     const QByteArray said = german.readAllStandardError();
     QVERIFY2(said.contains("Zeile 3: cable:"), said.constData());
 
+    // --archive records the quoted rows as one quote; "history" lists it.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                       Install->ProgramFolder() + QStringLiteral("/../data-home"));
+    const auto history = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        process.waitForFinished(60000);
+        return std::pair{process.readAllStandardOutput(), process.readAllStandardError()};
+    };
+    const QString number = QStringLiteral("Q-%1-00001").arg(QDate::currentDate().year());
+    QCOMPARE(history({QStringLiteral("quote"), input, QStringLiteral("--archive")}).second,
+             "Row 3: " + field(table.Rows.at(1), "error").toUtf8() +
+                 "\n1 of 3 rows could not "
+                 "be quoted.\nRecorded as quote " +
+                 number.toUtf8() + "/1.\n");
+    const QJsonArray listed =
+        QJsonDocument::fromJson(
+            history({QStringLiteral("history"), QStringLiteral("--json")}).first)
+            .array();
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed.first()[QLatin1String("number")].toString(), number);
+    QCOMPARE(listed.first()[QLatin1String("currency")].toString(), QStringLiteral("USD"));
+    QCOMPARE(listed.first()[QLatin1String("lines")].toInt(), 4);
+    QCOMPARE(
+        history({QStringLiteral("history"), QStringLiteral("--search"), QStringLiteral("x")}).first,
+        "number,revision,date,company,total,currency,lines\r\n");
+
     // Texts that a spreadsheet would run as formulas get an apostrophe; numbers never do.
     TBatchItem formulas;
     formulas.Kind = "=1+1";

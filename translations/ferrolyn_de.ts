@@ -636,6 +636,29 @@
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: ferrolyn history [--search TEXT] [--json]
+Lists the quote archive, newest first: number, revision, date, company, total, currency and lines.
+  --search TEXT  only quotes whose company, number, job or proposal number, author or part numbers contain TEXT
+  --json         write JSON instead of CSV
+</source>
+        <translation>Aufruf: ferrolyn history [--search TEXT] [--json]
+Listet das Angebotsarchiv, neueste zuerst: Nummer, Revision, Datum, Firma, Summe, Währung und Positionen.
+  --search TEXT  nur Angebote, deren Firma, Nummer, Auftrags- oder Angebotsnummer, Bearbeiter oder Artikelnummern TEXT enthalten
+  --json         JSON statt CSV schreiben
+</translation>
+    </message>
+    <message>
+        <source>Unknown argument &quot;%1&quot;.</source>
+        <translation>Unbekanntes Argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The list could not be written: %1</source>
+        <translation>Die Liste konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>IniSettings</name>
     <message>
         <source>settings file</source>
@@ -708,6 +731,12 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
         ferrolyn --register-common-files FOLDER
 Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei diese Bestellung.
 &apos;ferrolyn quote --help&apos; beschreibt die Angebotserstellung für eine CSV-Datei mit Konfektionen.
+</translation>
+    </message>
+    <message>
+        <source>&apos;ferrolyn history --help&apos; describes listing the quote archive.
+</source>
+        <translation>&apos;ferrolyn history --help&apos; beschreibt die Liste des Angebotsarchivs.
 </translation>
     </message>
 </context>
@@ -862,6 +891,25 @@ Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei di
     </message>
 </context>
 <context>
+    <name>QuoteArchive</name>
+    <message>
+        <source>The quote archive cannot be used: %1</source>
+        <translation>Das Angebotsarchiv kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>es ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made.</source>
+        <translation>sein Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Ferrolyn.</source>
+        <translation>es wurde von einer neueren Ferrolyn-Version angelegt.</translation>
+    </message>
+</context>
+<context>
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
@@ -946,6 +994,28 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
     <message>
         <source>%1 of %2 rows could not be quoted.</source>
         <translation>%1 von %2 Zeilen konnten nicht kalkuliert werden.</translation>
+    </message>
+    <message>
+        <source>  --archive   record the quoted rows as one quote in the quote archive
+</source>
+        <translation>  --archive   die kalkulierten Zeilen als ein Angebot im Angebotsarchiv ablegen
+</translation>
+    </message>
+    <message>
+        <source>The quote is too large to be recorded.</source>
+        <translation>Das Angebot ist zu groß, um abgelegt zu werden.</translation>
+    </message>
+    <message>
+        <source>No row was quoted: no quote was recorded.</source>
+        <translation>Keine Zeile wurde kalkuliert: kein Angebot abgelegt.</translation>
+    </message>
+    <message>
+        <source>The quote archive is not available.</source>
+        <translation>Das Angebotsarchiv ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Recorded as quote %1.</source>
+        <translation>Als Angebot %1 abgelegt.</translation>
     </message>
 </context>
 <context>

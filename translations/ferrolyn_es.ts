@@ -636,6 +636,29 @@
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: ferrolyn history [--search TEXT] [--json]
+Lists the quote archive, newest first: number, revision, date, company, total, currency and lines.
+  --search TEXT  only quotes whose company, number, job or proposal number, author or part numbers contain TEXT
+  --json         write JSON instead of CSV
+</source>
+        <translation>Uso: ferrolyn history [--search TEXT] [--json]
+Lista el archivo de cotizaciones, de la más reciente a la más antigua: número, revisión, fecha, empresa, total, moneda y líneas.
+  --search TEXT  solo las cotizaciones cuya empresa, número, n.º de trabajo o de propuesta, autor o referencias contengan TEXT
+  --json         escribir JSON en lugar de CSV
+</translation>
+    </message>
+    <message>
+        <source>Unknown argument &quot;%1&quot;.</source>
+        <translation>Argumento desconocido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The list could not be written: %1</source>
+        <translation>No se pudo escribir la lista: %1</translation>
+    </message>
+</context>
+<context>
     <name>IniSettings</name>
     <message>
         <source>settings file</source>
@@ -708,6 +731,12 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
      ferrolyn --register-common-files FOLDER
 Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese pedido.
 &apos;ferrolyn quote --help&apos; describe cómo cotizar un archivo CSV de conjuntos.
+</translation>
+    </message>
+    <message>
+        <source>&apos;ferrolyn history --help&apos; describes listing the quote archive.
+</source>
+        <translation>&apos;ferrolyn history --help&apos; describe la lista del archivo de cotizaciones.
 </translation>
     </message>
 </context>
@@ -862,6 +891,25 @@ Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese 
     </message>
 </context>
 <context>
+    <name>QuoteArchive</name>
+    <message>
+        <source>The quote archive cannot be used: %1</source>
+        <translation>No se puede usar el archivo de cotizaciones: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made.</source>
+        <translation>no se puede crear su carpeta.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Ferrolyn.</source>
+        <translation>lo creó una versión más reciente de Ferrolyn.</translation>
+    </message>
+</context>
+<context>
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
@@ -946,6 +994,28 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     <message>
         <source>%1 of %2 rows could not be quoted.</source>
         <translation>No se pudieron cotizar %1 de %2 filas.</translation>
+    </message>
+    <message>
+        <source>  --archive   record the quoted rows as one quote in the quote archive
+</source>
+        <translation>  --archive   guardar las filas cotizadas como una sola cotización en el archivo de cotizaciones
+</translation>
+    </message>
+    <message>
+        <source>The quote is too large to be recorded.</source>
+        <translation>La cotización es demasiado grande para guardarse.</translation>
+    </message>
+    <message>
+        <source>No row was quoted: no quote was recorded.</source>
+        <translation>No se cotizó ninguna fila: no se guardó ninguna cotización.</translation>
+    </message>
+    <message>
+        <source>The quote archive is not available.</source>
+        <translation>El archivo de cotizaciones no está disponible.</translation>
+    </message>
+    <message>
+        <source>Recorded as quote %1.</source>
+        <translation>Guardada como cotización %1.</translation>
     </message>
 </context>
 <context>

@@ -636,6 +636,29 @@
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: ferrolyn history [--search TEXT] [--json]
+Lists the quote archive, newest first: number, revision, date, company, total, currency and lines.
+  --search TEXT  only quotes whose company, number, job or proposal number, author or part numbers contain TEXT
+  --json         write JSON instead of CSV
+</source>
+        <translation>Utilisation : ferrolyn history [--search TEXT] [--json]
+Liste les devis archivés, du plus récent au plus ancien : numéro, révision, date, société, total, devise et lignes.
+  --search TEXT  seulement les devis dont la société, le numéro, le n° d&apos;affaire ou de proposition, l&apos;auteur ou les références contiennent TEXT
+  --json         écrire du JSON au lieu du CSV
+</translation>
+    </message>
+    <message>
+        <source>Unknown argument &quot;%1&quot;.</source>
+        <translation>Argument inconnu « %1 ».</translation>
+    </message>
+    <message>
+        <source>The list could not be written: %1</source>
+        <translation>La liste n&apos;a pas pu être écrite : %1</translation>
+    </message>
+</context>
+<context>
     <name>IniSettings</name>
     <message>
         <source>settings file</source>
@@ -708,6 +731,12 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
               ferrolyn --register-common-files FOLDER
 Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande, ouvre cette commande.
 «&#xa0;ferrolyn quote --help&#xa0;» décrit le chiffrage d&apos;un fichier CSV de cordons.
+</translation>
+    </message>
+    <message>
+        <source>&apos;ferrolyn history --help&apos; describes listing the quote archive.
+</source>
+        <translation>&apos;ferrolyn history --help&apos; décrit la liste des devis archivés.
 </translation>
     </message>
 </context>
@@ -862,6 +891,25 @@ Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande
     </message>
 </context>
 <context>
+    <name>QuoteArchive</name>
+    <message>
+        <source>The quote archive cannot be used: %1</source>
+        <translation>Les devis archivés ne peuvent pas être utilisés : %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made.</source>
+        <translation>son dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Ferrolyn.</source>
+        <translation>il a été créé par une version plus récente de Ferrolyn.</translation>
+    </message>
+</context>
+<context>
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
@@ -946,6 +994,28 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     <message>
         <source>%1 of %2 rows could not be quoted.</source>
         <translation>Lignes non chiffrées&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>  --archive   record the quoted rows as one quote in the quote archive
+</source>
+        <translation>  --archive   archiver les lignes chiffrées comme un seul devis
+</translation>
+    </message>
+    <message>
+        <source>The quote is too large to be recorded.</source>
+        <translation>Le devis est trop grand pour être archivé.</translation>
+    </message>
+    <message>
+        <source>No row was quoted: no quote was recorded.</source>
+        <translation>Aucune ligne n&apos;a été chiffrée : aucun devis archivé.</translation>
+    </message>
+    <message>
+        <source>The quote archive is not available.</source>
+        <translation>Les devis archivés ne sont pas disponibles.</translation>
+    </message>
+    <message>
+        <source>Recorded as quote %1.</source>
+        <translation>Archivé sous le devis %1.</translation>
     </message>
 </context>
 <context>

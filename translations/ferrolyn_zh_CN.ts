@@ -636,6 +636,29 @@
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Usage: ferrolyn history [--search TEXT] [--json]
+Lists the quote archive, newest first: number, revision, date, company, total, currency and lines.
+  --search TEXT  only quotes whose company, number, job or proposal number, author or part numbers contain TEXT
+  --json         write JSON instead of CSV
+</source>
+        <translation>用法：ferrolyn history [--search TEXT] [--json]
+列出报价单存档，最新的在前：编号、修订版、日期、公司、合计、货币和行数。
+  --search TEXT  仅列出公司、编号、项目编号、提案编号、制单人或料号包含 TEXT 的报价单
+  --json         输出 JSON 而非 CSV
+</translation>
+    </message>
+    <message>
+        <source>Unknown argument &quot;%1&quot;.</source>
+        <translation>未知参数“%1”。</translation>
+    </message>
+    <message>
+        <source>The list could not be written: %1</source>
+        <translation>无法写入列表：%1</translation>
+    </message>
+</context>
+<context>
     <name>IniSettings</name>
     <message>
         <source>settings file</source>
@@ -708,6 +731,12 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
       ferrolyn --register-common-files FOLDER
 不带参数时打开配置器；带 OPEN 和订单文件时打开该订单。
 &apos;ferrolyn quote --help&apos; 介绍如何为组件 CSV 文件报价。
+</translation>
+    </message>
+    <message>
+        <source>&apos;ferrolyn history --help&apos; describes listing the quote archive.
+</source>
+        <translation>&apos;ferrolyn history --help&apos; 说明如何列出报价单存档。
 </translation>
     </message>
 </context>
@@ -862,6 +891,25 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
     </message>
 </context>
 <context>
+    <name>QuoteArchive</name>
+    <message>
+        <source>The quote archive cannot be used: %1</source>
+        <translation>无法使用报价单存档：%1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made.</source>
+        <translation>无法创建其文件夹。</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Ferrolyn.</source>
+        <translation>它由更新版本的 Ferrolyn 创建。</translation>
+    </message>
+</context>
+<context>
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
@@ -946,6 +994,28 @@ and writes one line per order line to OUT.csv or the standard output.
     <message>
         <source>%1 of %2 rows could not be quoted.</source>
         <translation>%2 行中有 %1 行无法报价。</translation>
+    </message>
+    <message>
+        <source>  --archive   record the quoted rows as one quote in the quote archive
+</source>
+        <translation>  --archive   将已报价的行作为一份报价单存入报价单存档
+</translation>
+    </message>
+    <message>
+        <source>The quote is too large to be recorded.</source>
+        <translation>报价单过大，无法存档。</translation>
+    </message>
+    <message>
+        <source>No row was quoted: no quote was recorded.</source>
+        <translation>没有任何行被报价：未存档报价单。</translation>
+    </message>
+    <message>
+        <source>The quote archive is not available.</source>
+        <translation>报价单存档不可用。</translation>
+    </message>
+    <message>
+        <source>Recorded as quote %1.</source>
+        <translation>已存档为报价单 %1。</translation>
     </message>
 </context>
 <context>

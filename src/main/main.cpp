@@ -1,5 +1,7 @@
 #include "base/Translate.h"
 #include "documents/DatasheetPdf.h"
+#include "history/HistoryCommand.h"
+#include "history/QuoteArchive.h"
 #include "main/TfrmMain.h"
 #include "platform/Languages.h"
 #include "platform/Registration.h"
@@ -36,6 +38,12 @@ int RunCommand(int argc, char* argv[],
     return command(QCoreApplication::arguments().mid(2), out, err);
 }
 
+// "ferrolyn quote --archive" records in the user's quote archive.
+QString RecordInArchive(const QList<TOrderLine>& orderLines, int currencyTag)
+{
+    return RecordBatchQuote(orderLines, currencyTag, TQuoteArchive::DefaultPath());
+}
+
 // "ferrolyn quote ...": numbers read and written with '.' and ASCII digits whatever the regional
 // settings (the other categories stay the user's).
 int RunQuote(int argc, char* argv[])
@@ -51,7 +59,7 @@ int RunQuote(int argc, char* argv[])
     if (!datasheets)
         return RunCommand(argc, argv,
                           [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
-                              return RunQuoteCommand(arguments, out, err);
+                              return RunQuoteCommand(arguments, out, err, {}, RecordInArchive);
                           });
     // Datasheets are drawn with the window's fonts and painter, still without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -61,7 +69,8 @@ int RunQuote(int argc, char* argv[])
     QFile err;
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
         return 2;
-    return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err, WriteDatasheetPdf);
+    return RunQuoteCommand(QCoreApplication::arguments().mid(2), out, err, WriteDatasheetPdf,
+                           RecordInArchive);
 }
 
 // "ferrolyn --help": the usage, in the user's language.
@@ -76,6 +85,8 @@ int RunHelp(int argc, char* argv[])
                      "Without arguments, opens the configurator; with OPEN and an order "
                      "file, opens that order.\n"
                      "'ferrolyn quote --help' describes quoting a CSV file of assemblies.\n")
+                      .toUtf8());
+        out.write(Tr("Main", "'ferrolyn history --help' describes listing the quote archive.\n")
                       .toUtf8());
         return 0;
     });
@@ -99,6 +110,11 @@ int main(int argc, char* argv[])
         return RunQuote(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--register-common-files") == 0)
         return RunRegister(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "history") == 0)
+        return RunCommand(
+            argc, argv, [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
+                return RunHistoryCommand(arguments, out, err, TQuoteArchive::DefaultPath());
+            });
 
     QApplication app(argc, argv);
     NameApplication();

@@ -6,6 +6,7 @@
 #include "base/TextBuffer.h"
 #include "base/Translate.h"
 #include "catalog/Catalog.h"
+#include "order/OrderFile.h"
 #include "platform/AppPaths.h"
 #include "pricing/Currencies.h"
 #include "pricing/PricingDate.h"
@@ -38,7 +39,9 @@ QString Usage()
               "              quoting it at 0 with a warning)\n"
               "  --datasheets DIR  write a datasheet PDF of every quoted row into DIR,\n"
               "              named after its part number (or row-N)\n")
-        .arg(BatchColumns().join(QLatin1Char(',')));
+               .arg(BatchColumns().join(QLatin1Char(','))) +
+           Tr("QuoteCommand",
+              "  --archive   record the quoted rows as one quote in the quote archive\n");
 }
 
 struct TOptions {
@@ -48,6 +51,7 @@ struct TOptions {
     bool Strict = false;
     QString Currency = QStringLiteral("USD");
     QString Datasheets;
+    bool Archive = false;
 };
 
 void Write(QIODevice& device, const QString& text)
@@ -72,6 +76,8 @@ TOptions ParseOptions(const QStringList& arguments)
             options.Json = true;
         else if (argument == QLatin1String("--strict"))
             options.Strict = true;
+        else if (argument == QLatin1String("--archive"))
+            options.Archive = true;
         else if (argument == QLatin1String("--currency"))
             options.Currency = value();
         else if (argument == QLatin1String("--datasheets"))
@@ -190,8 +196,35 @@ QStringList DatasheetFileNames(const QList<TBatchItem>& items)
     return names;
 }
 
+namespace {
+
+// The quoted rows as one quote in the archive, as Import Assemblies would add them to an empty
+// order; its number goes to err.
+void RecordQuote(const QList<TBatchItem>& items, int tag, const TQuoteRecorder& record,
+                 QIODevice& err)
+{
+    QList<TOrderLine> lines;
+    for (const TBatchItem& item : items)
+        if (item.Error.isEmpty() && !AddResultRows(lines, item.ResultRows))
+            throw TDataError(Tr("QuoteCommand", "The quote is too large to be recorded."));
+    if (lines.isEmpty() || !OrderFileFits(lines, TOrderInfo{tag, {}, {}})) {
+        Write(err, (lines.isEmpty() ? Tr("QuoteCommand", "No row was quoted: no quote was "
+                                                         "recorded.")
+                                    : Tr("QuoteCommand", "The quote is too large to be "
+                                                         "recorded.")) +
+                       QLatin1Char('\n'));
+        return;
+    }
+    if (!record)
+        throw TDataError(Tr("QuoteCommand", "The quote archive is not available."));
+    Write(err,
+          Tr("QuoteCommand", "Recorded as quote %1.").arg(record(lines, tag)) + QLatin1Char('\n'));
+}
+
+} // namespace
+
 int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                    const TDatasheetWriter& writeDatasheet)
+                    const TDatasheetWriter& writeDatasheet, const TQuoteRecorder& record)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         Write(out, Usage());
@@ -205,10 +238,11 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         Write(err, error.FullText() + QLatin1Char('\n') + Usage());
         return 2;
     }
+    int tag = 0;
     try {
         TInstallation installation = LoadForQuoting(err);
         TJumperFile jumpers;
-        const int tag = CurrencyTag(options, installation);
+        tag = CurrencyTag(options, installation);
         const TCsvTable table = ReadBatchFile(options.Input);
         TBatchSources sources;
         sources.Cables = &installation.Cables;
@@ -258,5 +292,13 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
             err,
             Tr("QuoteCommand", "%1 of %2 rows could not be quoted.").arg(failed).arg(items.size()) +
                 QLatin1Char('\n'));
+    if (options.Archive) {
+        try {
+            RecordQuote(items, tag, record, err);
+        } catch (const TDataError& error) {
+            Write(err, error.FullText() + QLatin1Char('\n'));
+            return 2;
+        }
+    }
     return failed > 0 ? 1 : 0;
 }
