@@ -323,7 +323,7 @@ void TestOrder::orderFileLines()
 {
     const QList<TOrderLine> order = Order({"2|Each|FA-716-10| 10 ft\rassembly | 812.50|1|",
                                            "10.5|Feet|KRV4-50B|1/2 in. foam cable| 1.25|3|"});
-    QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}, {}}),
+    QCOMPARE(OrderFileLines(order, TOrderInfo{17, {}, {}, {}}),
              (QStringList{"[Header]", "Company Name=", "Author=", "Date=", "Job Number=",
                           "Proposal Number=", "File Name=", "File Path=", "Currency=EUR", ""} +
               SiteStart +
@@ -368,13 +368,13 @@ void TestOrder::writeThenRead()
     QCOMPARE(ReadOrderFile(path).OrderLines, Order({}));
 
     // The order's currency goes with it, by the code the result pages show.
-    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, {}, {}});
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, {}, {}, {}});
     QCOMPARE(ReadOrderFile(path).CurrencyCode, QString("RMB"));
     QVERIFY(ReadOrderFile(path).Details.IsEmpty()); // as files of older builds
 
     // So do its details: '|' and '=' as they are, a line break as a blank.
     const TOrderDetails details{"A|B = C", "Ann\nLee", "2026-12-07", "J-1", " P=2 "};
-    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, details, {}});
+    WriteOrderFile(path, Order({"1|Each|P|d|1.00|4|"}), TOrderInfo{3, details, {}, {}});
     QVERIFY(ReadBytes(path).startsWith("[Header]\r\nCompany Name=A|B = C\r\nAuthor=Ann Lee\r\n"
                                        "Date=2026-12-07\r\nJob Number=J-1\r\n"
                                        "Proposal Number=P=2\r\n"));
@@ -393,6 +393,17 @@ void TestOrder::keepsWhatItDoesNotUse_data()
                             "Ship To State/Province=\r\nShip To Country=\r\n";
     const QByteArray item = "1=2|Each||KRV4-50B|cable|1.25|\r\n\r\n";
     QTest::newRow("nothing else: byte for byte") << header + "\r\n" + site + item << QByteArray();
+    // A quote reference follows Currency=; one that is no reference opens all the same.
+    QTest::newRow("quote reference")
+        << header + "Quote=Q-2026-00042/2\r\n\r\n" + site + item << QByteArray();
+    QTest::newRow("quote reference first")
+        << "[Header]\r\nQuote=Q-2026-00042/2\r\n" + header.mid(10) + "\r\n" + site + item
+        << header + "Quote=Q-2026-00042/2\r\n\r\n" + site + item;
+    QTest::newRow("no quote reference")
+        << header + "Quote=42 / x\r\n\r\n" + site + item << QByteArray();
+    QTest::newRow("far too long a quote reference")
+        << header + "Quote=" + QByteArray(41, 'Q') + "\r\n\r\n" + site + item
+        << header + "\r\n" + site + item;
     QTest::newRow("all of it")
         << header +
                "Customer Ref=R-7; \"x\"\r\nRevision=3\r\n\r\n"
@@ -420,8 +431,9 @@ void TestOrder::keepsWhatItDoesNotUse()
     out.close();
     const TOrderFileContents contents = ReadOrderFile(path);
     QCOMPARE(contents.OrderLines.size(), 1);
-    WriteOrderFile(path, contents.OrderLines,
-                   TOrderInfo{CurrencyTagOfCode("EUR"), contents.Details, contents.Extras});
+    WriteOrderFile(
+        path, contents.OrderLines,
+        TOrderInfo{CurrencyTagOfCode("EUR"), contents.Details, contents.Extras, contents.Quote});
     QCOMPARE(ReadBytes(path), written.isEmpty() ? file : written);
 }
 

@@ -2,6 +2,8 @@
 #include "support/TestInstallation.h"
 
 #include "documents/OrderDocument.h"
+#include "history/QuoteArchive.h"
+#include "history/QuoteHistory.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
@@ -10,6 +12,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -45,6 +49,7 @@ private slots:
     void saveAndSaveAs();
     void titleNamesTheOrder();
     void safeDefaultsAndProposedNames();
+    void recordsQuotes();
 
 private:
     TOrderDocument& Document() { return *W().findChild<TOrderDocument*>(); }
@@ -67,6 +72,7 @@ void TestOrderDocument::init()
 void TestOrderDocument::cleanup()
 {
     Stop();
+    SetQuoteArchivePath(QString());
 }
 
 QString TestOrderDocument::Write(const QString& name, const QString& text)
@@ -229,6 +235,57 @@ void TestOrderDocument::safeDefaultsAndProposedNames()
     for (const FileDialogs::TShownDialog& dialog : shown)
         names.append(dialog.Name);
     QCOMPARE(names, (QStringList{"order.txt", "order.pdf", "KJ4-DMDM-PV-6.html"}));
+}
+
+// Saving and the quote PDF record the order as a quote: a number once, the next revision when
+// the order changed, nothing when it did not; a damaged archive leaves saving as it was.
+void TestOrderDocument::recordsQuotes()
+{
+    const QString archive = QDir(Install->ProgramFolder()).filePath(QStringLiteral("a/q.db"));
+    SetQuoteArchivePath(archive);
+    const QString number = QStringLiteral("Q-%1-00001").arg(QDate::currentDate().year());
+    const QString order = QDir(Install->ProgramFolder()).filePath(QStringLiteral("q.fyn"));
+    const auto saved = [&](const char* revision) {
+        return ReadAll(order).contains("\r\nCurrency=USD\r\nQuote=" + number.toUtf8() + "/" +
+                                       revision + "\r\n\r\n");
+    };
+    AddAssembly();
+    FileDialogs::SetNextFileName(order);
+    Action("Save1")->trigger();
+    QVERIFY(saved("1"));
+    QCOMPARE(Label("StatusPanel")->text(), "Recorded as quote " + number + ", revision 1.");
+    Action("Save1")->trigger();
+    QVERIFY(saved("1"));
+    Order()->item(0, 0)->setText(QStringLiteral("4"));
+    Action("Save1")->trigger();
+    QVERIFY(saved("2"));
+
+    // Reopened from its file and put in a PDF unchanged: revision 2, named on the PDF.
+    Open(order);
+    const QString pdf = QDir(Install->ProgramFolder()).filePath(QStringLiteral("q.pdf"));
+    FileDialogs::SetNextFileName(pdf);
+    Button("btnQuotePdf")->click();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    QVERIFY(text.readAllStandardOutput().contains("Quote " + number.toUtf8() + ", revision 2"));
+    QCOMPARE(TQuoteArchive(archive).Search(QString()).size(), 2);
+
+    // A damaged archive: the order is saved as before, and the status bar says why it was not
+    // recorded.
+    const QString damaged = QDir(Install->ProgramFolder()).filePath(QStringLiteral("bad.db"));
+    Install->WriteProgramFile(QStringLiteral("bad.db"), QString(4096, QLatin1Char('x')));
+    SetQuoteArchivePath(damaged);
+    Order()->item(0, 0)->setText(QStringLiteral("5"));
+    Action("Save1")->trigger();
+    QVERIFY(ReadAll(order).contains("\r\n1=5|Each|"));
+    QVERIFY(saved("2"));
+    QVERIFY2(
+        Label("StatusPanel")
+            ->text()
+            .startsWith("Not recorded in the quote history: The quote archive cannot be used: "),
+        qPrintable(Label("StatusPanel")->text()));
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
 }
 
 QTEST_MAIN(TestOrderDocument)

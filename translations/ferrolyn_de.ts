@@ -1080,6 +1080,10 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
         <source>Total (%1):</source>
         <translation>Summe (%1):</translation>
     </message>
+    <message>
+        <source>Quote %1, revision %2</source>
+        <translation>Angebot %1, Revision %2</translation>
+    </message>
 </context>
 <context>
     <name>QuoteEngine</name>
@@ -1134,6 +1138,17 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
     <message>
         <source>Add it to the order anyway?</source>
         <translation>Trotzdem zur Bestellung hinzufügen?</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistory</name>
+    <message>
+        <source>Recorded as quote %1, revision %2.</source>
+        <translation>Als Angebot %1, Revision %2 abgelegt.</translation>
+    </message>
+    <message>
+        <source>Not recorded in the quote history: %1</source>
+        <translation>Nicht im Angebotsverlauf abgelegt: %1</translation>
     </message>
 </context>
 <context>

@@ -1080,6 +1080,10 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
         <source>Total (%1):</source>
         <translation>Total (%1):</translation>
     </message>
+    <message>
+        <source>Quote %1, revision %2</source>
+        <translation>Cotización %1, revisión %2</translation>
+    </message>
 </context>
 <context>
     <name>QuoteEngine</name>
@@ -1134,6 +1138,17 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     <message>
         <source>Add it to the order anyway?</source>
         <translation>¿Añadirlo al pedido de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistory</name>
+    <message>
+        <source>Recorded as quote %1, revision %2.</source>
+        <translation>Guardada como cotización %1, revisión %2.</translation>
+    </message>
+    <message>
+        <source>Not recorded in the quote history: %1</source>
+        <translation>No se guardó en el historial de cotizaciones: %1</translation>
     </message>
 </context>
 <context>

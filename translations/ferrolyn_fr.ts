@@ -1080,6 +1080,10 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
         <source>Total (%1):</source>
         <translation>Total (%1)&#xa0;:</translation>
     </message>
+    <message>
+        <source>Quote %1, revision %2</source>
+        <translation>Devis %1, révision %2</translation>
+    </message>
 </context>
 <context>
     <name>QuoteEngine</name>
@@ -1134,6 +1138,17 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     <message>
         <source>Add it to the order anyway?</source>
         <translation>L&apos;ajouter quand même à la commande&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistory</name>
+    <message>
+        <source>Recorded as quote %1, revision %2.</source>
+        <translation>Archivé sous le devis %1, révision %2.</translation>
+    </message>
+    <message>
+        <source>Not recorded in the quote history: %1</source>
+        <translation>Non archivé dans l&apos;historique des devis : %1</translation>
     </message>
 </context>
 <context>

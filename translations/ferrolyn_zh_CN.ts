@@ -1080,6 +1080,10 @@ and writes one line per order line to OUT.csv or the standard output.
         <source>Total (%1):</source>
         <translation>合计（%1）：</translation>
     </message>
+    <message>
+        <source>Quote %1, revision %2</source>
+        <translation>报价单 %1，修订版 %2</translation>
+    </message>
 </context>
 <context>
     <name>QuoteEngine</name>
@@ -1134,6 +1138,17 @@ and writes one line per order line to OUT.csv or the standard output.
     <message>
         <source>Add it to the order anyway?</source>
         <translation>仍要将其添加到订单吗？</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistory</name>
+    <message>
+        <source>Recorded as quote %1, revision %2.</source>
+        <translation>已存档为报价单 %1，修订版 %2。</translation>
+    </message>
+    <message>
+        <source>Not recorded in the quote history: %1</source>
+        <translation>未存入报价单历史：%1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "OrderDocument.h"
 
+#include "history/QuoteHistory.h"
+
 #include "main/WindowHost.h"
 #include "order/OrderFile.h"
 #include "platform/AppPaths.h"
@@ -89,9 +91,11 @@ void TOrderDocument::ShowTitle()
 
 void TOrderDocument::OrderLoaded(const QString& path)
 {
-    // The last-order file is no file of the order's own: Save asks for one.
-    const bool lastOrder = QFileInfo(path).absoluteFilePath() ==
-                           QFileInfo(AppPaths::LastOrderFile()).absoluteFilePath();
+    // The last-order file (or an order from the archive) is no file of the order's own: Save
+    // asks for one.
+    const bool lastOrder = path.isEmpty() ||
+                           QFileInfo(path).absoluteFilePath() ==
+                               QFileInfo(AppPaths::LastOrderFile()).absoluteFilePath();
     File = lastOrder ? QString() : QFileInfo(path).absoluteFilePath();
     Saved = Bytes();
     ShowTitle();
@@ -140,6 +144,7 @@ bool TOrderDocument::SaveTo(bool ask)
         if (path.isEmpty())
             return false;
     }
+    RecordOrderQuote(Host, QFileInfo(path).absoluteFilePath());
     if (!Host.WriteOrderFile(path))
         return false;
     File = QFileInfo(path).absoluteFilePath();

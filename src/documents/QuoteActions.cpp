@@ -4,6 +4,7 @@
 
 #include "base/DataError.h"
 #include "documents/QuotePdf.h"
+#include "history/QuoteHistory.h"
 #include "documents/TfrmOrderDetails.h"
 #include "main/WindowHost.h"
 #include "platform/AppPaths.h"
@@ -87,7 +88,7 @@ QString TQuoteActions::OrderCurrencyCode() const
 TQuoteDocument TQuoteActions::Quote() const
 {
     return QuoteDocumentOf(Host.ResultContent(), Host.CurrentOrder().Info.Details,
-                           OrderCurrencyCode());
+                           OrderCurrencyCode(), Host.CurrentOrder().Info.Quote);
 }
 
 void TQuoteActions::OrderDetails1Click()
@@ -109,6 +110,7 @@ void TQuoteActions::SaveQuotePdf1Click()
         ProposedFileName(Host, QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
+    RecordOrderQuote(Host, path);
     const QString failure = WriteQuotePdf(Quote(), path);
     if (!failure.isEmpty())
         Dialogs::Error(&Window, failure);
@@ -117,7 +119,10 @@ void TQuoteActions::SaveQuotePdf1Click()
 void TQuoteActions::PrintQuote1Click()
 {
     if (Host.CurrentPage() == TPage::Order)
-        PrintQuote(&Window, Quote());
+        PrintQuote(&Window, [this] {
+            RecordOrderQuote(Host, QString());
+            return Quote();
+        });
 }
 
 void TQuoteActions::ToXlsx1Click()

@@ -429,12 +429,13 @@ QString WriteQuotePdf(const TQuoteDocument& quote, const QString& path)
     return WritePdfFile(QuotePdfBytes(quote), path, Tr("QuotePdf", "quote"));
 }
 
-bool PrintQuote(QWidget* parent, const TQuoteDocument& quote)
+bool PrintQuote(QWidget* parent, const std::function<TQuoteDocument()>& document)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QuotePaperSize());
     if (!PrintDialogs::Execute(parent, printer))
         return false;
+    const TQuoteDocument quote = document();
     const QString pdf =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     if (!pdf.isEmpty()) {

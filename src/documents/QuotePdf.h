@@ -40,6 +40,6 @@ QByteArray PdfBytes(const QString& title, const std::function<int(QPagedPaintDev
 // success, else the message to show (what: "quote", "datasheet").
 QString WritePdfFile(const QByteArray& bytes, const QString& path, const QString& what);
 
-// Prints the quote through the print dialog. False when cancelled or failed; a failure is
-// reported in a message.
-bool PrintQuote(QWidget* parent, const TQuoteDocument& quote);
+// Prints the quote, made by document once the print dialog is accepted, through the print
+// dialog. False when cancelled or failed; a failure is reported in a message.
+bool PrintQuote(QWidget* parent, const std::function<TQuoteDocument()>& document);

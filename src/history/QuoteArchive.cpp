@@ -227,7 +227,11 @@ QString TQuoteArchive::LoginName()
 TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTime& when,
                                       const QString& user)
 {
-    const QByteArray bytes = OrderFileBytes(record.OrderLines, record.Info);
+    // The order as its file holds it, without its own reference: the same order recorded from
+    // two revisions' files is the same.
+    TOrderInfo info = record.Info;
+    info.Quote.clear();
+    const QByteArray bytes = OrderFileBytes(record.OrderLines, info);
     const QString hash =
         QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     QStringList partNumbers;

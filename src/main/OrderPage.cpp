@@ -378,20 +378,32 @@ void TfrmMain::WriteLastOrder()
 bool TfrmMain::ReadOrderFile(const QString& path)
 {
     try {
-        const TOrderFileContents contents = ::ReadOrderFile(path);
-        Order.OrderLines = contents.OrderLines;
-        Order.Info = TOrderInfo();
-        Order.Info.Details = contents.Details;
-        Order.Info.Extras = contents.Extras;
-        Order.Started = true;
-        if (!Order.OrderLines.isEmpty())
-            Order.Info.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
-        emit WindowEvents->OrderLoaded(path);
+        TakeOrder(::ReadOrderFile(path), path);
         return true;
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
         return false;
     }
+}
+
+void TfrmMain::TakeOrder(const TOrderFileContents& contents, const QString& path)
+{
+    Order.OrderLines = contents.OrderLines;
+    Order.Info = TOrderInfo();
+    Order.Info.Details = contents.Details;
+    Order.Info.Extras = contents.Extras;
+    Order.Info.Quote = contents.Quote;
+    Order.Started = true;
+    if (!Order.OrderLines.isEmpty())
+        Order.Info.CurrencyTag = OrderFileCurrency(contents.CurrencyCode);
+    emit WindowEvents->OrderLoaded(path);
+}
+
+void TfrmMain::ShowOrder(const TOrderFileContents& contents)
+{
+    TakeOrder(contents, QString());
+    ShowPage(TPage::Order);
+    RefreshOrderGrid();
 }
 
 int TfrmMain::OrderFileCurrency(const QString& code)
@@ -485,6 +497,13 @@ void TfrmMain::SetOrderDetails(const TOrderDetails& details)
 {
     Order.Info.Details = details;
     // Kept with the order in the last-order file.
+    if (Order.Started)
+        RefreshOrderGrid();
+}
+
+void TfrmMain::SetOrderQuote(const QString& reference)
+{
+    Order.Info.Quote = reference;
     if (Order.Started)
         RefreshOrderGrid();
 }

@@ -63,6 +63,8 @@ public:
     void ShowNewOrder(const QList<TOrderLine>& lines, int currencyTag) override;
     void ShowStatus(const QString& text) override;
     void SetOrderDetails(const TOrderDetails& details) override;
+    void SetOrderQuote(const QString& reference) override;
+    void ShowOrder(const TOrderFileContents& contents) override;
     void AddOrderButtons(const QString& after, const QList<QWidget*>& buttons) override;
     void AddResultPanel(TPage page, QWidget* panel) override;
     void AddCableButton(QWidget* button) override;
@@ -147,6 +149,8 @@ public:
     // False (after an error message) when the file could not be read or written; the order is
     // then unchanged.
     bool ReadOrderFile(const QString& path);
+    // The order of a file's contents; path names where it came from (empty for no file).
+    void TakeOrder(const TOrderFileContents& contents, const QString& path);
     bool WriteOrderFile(const QString& path) override;
     void Open1Click() override;
     void ViewLastOrder1Click();

@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogRecords.h"
 #include "order/Order.h"
+#include "order/OrderFile.h"
 #include "quote/QuoteEngine.h"
 #include "quote/WizardModel.h"
 #include "reports/ResultContent.h"
@@ -64,6 +65,11 @@ public:
     // The order's details replaced; kept with the order (and in the last-order file once it has
     // lines).
     virtual void SetOrderDetails(const TOrderDetails& details) = 0;
+    // The quote the order was recorded as ("Q-2026-00042/2"); kept with the order as its details.
+    virtual void SetOrderQuote(const QString& reference) = 0;
+    // An order read from elsewhere than a file of its own (the quote archive) replaces the order,
+    // untitled, and the order page shows it.
+    virtual void ShowOrder(const TOrderFileContents& contents) = 0;
     // File > Open's own work: asks for an order file and opens it.
     virtual void Open1Click() = 0;
     // Writes the order to an order file; false (after an error message) when it cannot.

@@ -53,6 +53,9 @@ struct TOrderInfo {
     int CurrencyTag = 0;
     TOrderDetails Details;
     TOrderFileExtras Extras;
+    // The quote the order was recorded as in the quote archive, "Q-2026-00042/2" (as a file
+    // gave it); empty for an order never recorded.
+    QString Quote;
 };
 
 // A quantity or unit price of an order line: its text in the data format as it was given (order

@@ -85,6 +85,8 @@ QStringList FileStartLines(const TOrderInfo& info)
                          QStringLiteral("File Name="),
                          QStringLiteral("File Path="),
                          QStringLiteral("Currency=") + currency};
+    if (!info.Quote.isEmpty())
+        lines.append(line("Quote", info.Quote));
     lines += info.Extras.HeaderLines;
     lines.append(QString());
     lines.append(QLatin1Char('[') + SiteSection + QLatin1Char(']'));
@@ -98,7 +100,7 @@ QStringList FileStartLines(const TOrderInfo& info)
 const QStringList HeaderKeys = {
     QStringLiteral("Company Name"), QStringLiteral("Author"),          QStringLiteral("Date"),
     QStringLiteral("Job Number"),   QStringLiteral("Proposal Number"), QStringLiteral("File Name"),
-    QStringLiteral("File Path"),    QStringLiteral("Currency")};
+    QStringLiteral("File Path"),    QStringLiteral("Currency"),        QStringLiteral("Quote")};
 
 // What the file holds that the order does not use.
 TOrderFileExtras ExtrasOf(const TSectionedFile& file, const TSectionedFile::Section* header,
@@ -238,6 +240,9 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
             return text;
         };
         contents.CurrencyCode = value("Currency");
+        // A quote reference that is no reference is dropped, never an error.
+        const QString quote = header->Value(QStringLiteral("Quote")).trimmed();
+        contents.Quote = quote.size() <= MaxQuoteReferenceLength ? quote : QString();
         contents.Details = {value("Company Name"), value("Author"), value("Date"),
                             value("Job Number"), value("Proposal Number")};
     }

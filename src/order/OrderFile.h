@@ -10,7 +10,9 @@
 //   [Header]            Company Name=, Author=, Date= (yyyy-MM-dd), Job Number=,
 //                       Proposal Number= with the order's details (empty until confirmed),
 //                       File Name= and File Path= empty, then Currency= and the code of the
-//                       order's currency ("USD"; empty while the order has none)
+//                       order's currency ("USD"; empty while the order has none), and for an
+//                       order recorded in the quote archive Quote= and its number and revision
+//                       ("Q-2026-00042/2")
 //   (empty line)
 //   [SITE 001 LOM]      five site lines with empty values: Site Name=, Site Number=,
 //                       Ship To City=, Ship To State/Province=, Ship To Country=
@@ -39,12 +41,18 @@ bool OrderFileFits(const QList<TOrderLine>& orderLines, const TOrderInfo& info =
 void WriteOrderFile(const QString& path, const QList<TOrderLine>& orderLines,
                     const TOrderInfo& info = {});
 
+// The longest "Quote=" value kept from a file.
+inline constexpr qsizetype MaxQuoteReferenceLength = 40;
+
 struct TOrderFileContents {
     // The order: one line per item read (kind "1" when the item number is not empty, else "2").
     // Quantities and prices are in the data format ('.', ASCII digits).
     QList<TOrderLine> OrderLines;
     // The Header's "Currency=" value as written (trimmed); empty when there is none.
     QString CurrencyCode;
+    // The Header's "Quote=" value as written (trimmed); empty when there is none or it is far
+    // longer than a quote reference.
+    QString Quote;
     // The Header's details as written (trimmed); empty in files of older builds.
     TOrderDetails Details;
     // What the file holds that the order does not use.

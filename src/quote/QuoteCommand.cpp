@@ -207,7 +207,7 @@ void RecordQuote(const QList<TBatchItem>& items, int tag, const TQuoteRecorder& 
     for (const TBatchItem& item : items)
         if (item.Error.isEmpty() && !AddResultRows(lines, item.ResultRows))
             throw TDataError(Tr("QuoteCommand", "The quote is too large to be recorded."));
-    if (lines.isEmpty() || !OrderFileFits(lines, TOrderInfo{tag, {}, {}})) {
+    if (lines.isEmpty() || !OrderFileFits(lines, TOrderInfo{tag, {}, {}, {}})) {
         Write(err, (lines.isEmpty() ? Tr("QuoteCommand", "No row was quoted: no quote was "
                                                          "recorded.")
                                     : Tr("QuoteCommand", "The quote is too large to be "

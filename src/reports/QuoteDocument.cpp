@@ -26,11 +26,16 @@ QList<TLabelValue> OrderDetailRows(const TOrderDetails& details, qsizetype* date
 }
 
 TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,
-                               const QString& currencyCode)
+                               const QString& currencyCode, const QString& quoteReference)
 {
     TQuoteDocument quote;
     quote.Title = Tr("QuoteDocument", "Quotation");
     quote.Details = OrderDetailRows(details);
+    // "Q-2026-00042/2": the quote's number and revision, first among the details.
+    const QStringList reference = quoteReference.split(QLatin1Char('/'));
+    if (reference.size() == 2 && !reference.first().isEmpty() && !reference.last().isEmpty())
+        quote.Details.prepend({QString(), Tr("QuoteDocument", "Quote %1, revision %2")
+                                              .arg(reference.first(), reference.last())});
 
     quote.Headings = {Tr("QuoteDocument", "Qty."),
                       Tr("QuoteDocument", "UOM"),

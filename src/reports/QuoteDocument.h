@@ -36,7 +36,7 @@ QList<TLabelValue> OrderDetailRows(const TOrderDetails& details, qsizetype* date
 // and the code of its currency ("USD"). A line with a part number priced 0.00 (a part without a
 // list price) shows "Price on request" for its prices, and the total says it leaves them out.
 TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails& details,
-                               const QString& currencyCode);
+                               const QString& currencyCode, const QString& quoteReference = {});
 
 // Columns of numbers, right-aligned: quantity, unit price and extended price.
 bool IsQuoteNumberColumn(int column);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class TWindowHost;
+
+// Records the window's order as a quote in the user's quote archive, saved to file (empty when
+// it was printed), and keeps the quote's number and revision with the order. When the archive
+// cannot be used, the status bar says why and the order is left as it was: saving and printing
+// go on without the history.
+void RecordOrderQuote(TWindowHost& host, const QString& file);
+
+// Where the window's quote archive is: the user's unless set (tests set it).
+QString QuoteArchivePath();
+void SetQuoteArchivePath(const QString& path);
