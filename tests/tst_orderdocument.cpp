@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -50,6 +51,7 @@ private slots:
     void titleNamesTheOrder();
     void safeDefaultsAndProposedNames();
     void recordsQuotes();
+    void quoteHistory();
 
 private:
     TOrderDocument& Document() { return *W().findChild<TOrderDocument*>(); }
@@ -286,6 +288,57 @@ void TestOrderDocument::recordsQuotes()
             .startsWith("Not recorded in the quote history: The quote archive cannot be used: "),
         qPrintable(Label("StatusPanel")->text()));
     QVERIFY(Dialogs::TakeMessages().isEmpty());
+}
+
+// File > Quote History...: found by company as typed, exported, kept when Delete is answered No,
+// and opened as the order it was, with its details and its number.
+void TestOrderDocument::quoteHistory()
+{
+    const QString archivePath = QDir(Install->ProgramFolder()).filePath(QStringLiteral("q.db"));
+    SetQuoteArchivePath(archivePath);
+    {
+        TQuoteArchive archive(archivePath);
+        for (const char* company : {"Hilltop", "Riverside Site", "Harbour"}) {
+            TQuoteRecord record;
+            record.OrderLines = {MakeOrderLine("3", "Each", QStringLiteral("PN-%1").arg(company),
+                                               "Item", "10.00", "1")};
+            record.Info.CurrencyTag = 1;
+            record.Info.Details.CompanyName = QLatin1String(company);
+            archive.Record(record, QDateTime::currentDateTime(), QStringLiteral("ann"));
+        }
+    }
+    const QString number = QStringLiteral("Q-%1-00002").arg(QDate::currentDate().year());
+    const QString csv = QDir(Install->ProgramFolder()).filePath(QStringLiteral("h.csv"));
+    bool shown = false;
+    WhenModal(this, QStringLiteral("frmQuoteHistory"), [&](QWidget* dialog) {
+        auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdQuotes"));
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("Harbour")); // newest first
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtSearch"))
+            ->setText(QStringLiteral("RIVER"));
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->item(0, 0)->text(), number);
+        FileDialogs::SetNextFileName(csv);
+        dialog->findChild<QPushButton*>(QStringLiteral("btnExport"))->click();
+        Dialogs::SetNextAnswer(QMessageBox::No);
+        dialog->findChild<QPushButton*>(QStringLiteral("btnDelete"))->click();
+        const QList<Dialogs::TShownMessage> asked = Dialogs::TakeMessages();
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.first().DefaultButton, QMessageBox::No);
+        QCOMPARE(grid->rowCount(), 1);
+        dialog->findChild<QPushButton*>(QStringLiteral("btnOpen"))->click();
+        shown = true;
+    });
+    Action("QuoteHistory1")->trigger();
+    QVERIFY(shown);
+    QCOMPARE(ReadAll(csv).split('\n').value(1).trimmed(),
+             number.toUtf8() + ",1," + QDate::currentDate().toString(Qt::ISODate).toUtf8() +
+                 ",Riverside Site,,30.00,USD,1");
+    QCOMPARE(W().CurrentPage(), TPage::Order);
+    QCOMPARE(Order()->item(0, 2)->text(), QStringLiteral("PN-Riverside Site"));
+    QCOMPARE(W().CurrentOrder().Info.Details.CompanyName, QStringLiteral("Riverside Site"));
+    QCOMPARE(W().CurrentOrder().Info.Quote, number + QStringLiteral("/1"));
+    QCOMPARE(Document().FilePath(), QString());
 }
 
 QTEST_MAIN(TestOrderDocument)

@@ -2,6 +2,7 @@
 
 #include "about/TfrmAbout.h"
 #include "documents/TfrmOrderDetails.h"
+#include "history/TfrmQuoteHistory.h"
 #include "main/WindowPlacement.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -502,6 +503,10 @@ QStringList TestTranslations::CutOffEverywhere()
     TfrmOrderDetails details({});
     details.show();
     check(&details, QStringLiteral("order details"));
+    const QTemporaryDir archive;
+    TfrmQuoteHistory history(archive.filePath(QStringLiteral("q.db")));
+    history.show();
+    check(&history, QStringLiteral("quote history"));
     return problems;
 }
 

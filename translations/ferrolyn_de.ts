@@ -1584,6 +1584,13 @@ Belastbarkeit: %4 kW</translation>
     </message>
 </context>
 <context>
+    <name>TQuoteHistory</name>
+    <message>
+        <source>Quote Histo&amp;ry...</source>
+        <translation>Angebots&amp;verlauf...</translation>
+    </message>
+</context>
+<context>
     <name>TextBuffer</name>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
@@ -2357,6 +2364,77 @@ Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibe
     <message>
         <source>The date must be a date such as %1.</source>
         <translation>Das Datum muss die Form %1 haben.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuoteHistory</name>
+    <message>
+        <source>Quote History</source>
+        <translation>Angebotsverlauf</translation>
+    </message>
+    <message>
+        <source>Search by company, quote number, job or proposal number, author or part number</source>
+        <translation>Nach Firma, Angebotsnummer, Auftrags- oder Angebotsnummer, Bearbeiter oder Artikelnummer suchen</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Export Quote History</source>
+        <translation>Angebotsverlauf exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>quote history</source>
+        <translation>Angebotsverlauf</translation>
+    </message>
+    <message>
+        <source>Delete quote %1, revision %2, from the quote history? This cannot be undone.</source>
+        <translation>Angebot %1, Revision %2 aus dem Angebotsverlauf löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
 <context>

@@ -1584,6 +1584,13 @@ Potencia media: %4 kW</translation>
     </message>
 </context>
 <context>
+    <name>TQuoteHistory</name>
+    <message>
+        <source>Quote Histo&amp;ry...</source>
+        <translation>Historial de coti&amp;zaciones...</translation>
+    </message>
+</context>
+<context>
     <name>TextBuffer</name>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
@@ -2357,6 +2364,77 @@ Puede seleccionar una de estas longitudes estándar o mantener su selección act
     <message>
         <source>The date must be a date such as %1.</source>
         <translation>La fecha debe ser una fecha válida, como %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuoteHistory</name>
+    <message>
+        <source>Quote History</source>
+        <translation>Historial de cotizaciones</translation>
+    </message>
+    <message>
+        <source>Search by company, quote number, job or proposal number, author or part number</source>
+        <translation>Buscar por empresa, n.º de cotización, n.º de trabajo o de propuesta, autor o referencia</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Cotización</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Export Quote History</source>
+        <translation>Exportar historial de cotizaciones</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>quote history</source>
+        <translation>historial de cotizaciones</translation>
+    </message>
+    <message>
+        <source>Delete quote %1, revision %2, from the quote history? This cannot be undone.</source>
+        <translation>¿Eliminar la cotización %1, revisión %2, del historial de cotizaciones? No se puede deshacer.</translation>
     </message>
 </context>
 <context>

@@ -1584,6 +1584,13 @@ Puissance moyenne : %4 kW</translation>
     </message>
 </context>
 <context>
+    <name>TQuoteHistory</name>
+    <message>
+        <source>Quote Histo&amp;ry...</source>
+        <translation>His&amp;torique des devis...</translation>
+    </message>
+</context>
+<context>
     <name>TextBuffer</name>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
@@ -2357,6 +2364,77 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     <message>
         <source>The date must be a date such as %1.</source>
         <translation>La date doit être une date valide, par exemple %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuoteHistory</name>
+    <message>
+        <source>Quote History</source>
+        <translation>Historique des devis</translation>
+    </message>
+    <message>
+        <source>Search by company, quote number, job or proposal number, author or part number</source>
+        <translation>Rechercher par société, n° de devis, n° d&apos;affaire ou de proposition, auteur ou référence</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>Devis</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Révision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Export Quote History</source>
+        <translation>Exporter l&apos;historique des devis</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>quote history</source>
+        <translation>historique des devis</translation>
+    </message>
+    <message>
+        <source>Delete quote %1, revision %2, from the quote history? This cannot be undone.</source>
+        <translation>Supprimer le devis %1, révision %2, de l&apos;historique des devis ? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>

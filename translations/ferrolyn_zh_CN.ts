@@ -1584,6 +1584,13 @@ Average power: %4 kW</source>
     </message>
 </context>
 <context>
+    <name>TQuoteHistory</name>
+    <message>
+        <source>Quote Histo&amp;ry...</source>
+        <translation>报价单历史(&amp;R)...</translation>
+    </message>
+</context>
+<context>
     <name>TextBuffer</name>
     <message>
         <source>Cannot read file &quot;%1&quot;: %2</source>
@@ -2357,6 +2364,77 @@ You can either select one of these standard lengths, or you can keep your curren
     <message>
         <source>The date must be a date such as %1.</source>
         <translation>日期格式必须如 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmQuoteHistory</name>
+    <message>
+        <source>Quote History</source>
+        <translation>报价单历史</translation>
+    </message>
+    <message>
+        <source>Search by company, quote number, job or proposal number, author or part number</source>
+        <translation>按公司、报价单编号、项目或提案编号、制单人或料号搜索</translation>
+    </message>
+    <message>
+        <source>Quote</source>
+        <translation>报价单</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>修订版</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>制单人</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>行数</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>导出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Export Quote History</source>
+        <translation>导出报价单历史</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>quote history</source>
+        <translation>报价单历史</translation>
+    </message>
+    <message>
+        <source>Delete quote %1, revision %2, from the quote history? This cannot be undone.</source>
+        <translation>从报价单历史中删除报价单 %1（修订版 %2）？此操作无法撤销。</translation>
     </message>
 </context>
 <context>

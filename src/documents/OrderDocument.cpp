@@ -93,9 +93,9 @@ void TOrderDocument::OrderLoaded(const QString& path)
 {
     // The last-order file (or an order from the archive) is no file of the order's own: Save
     // asks for one.
-    const bool lastOrder = path.isEmpty() ||
-                           QFileInfo(path).absoluteFilePath() ==
-                               QFileInfo(AppPaths::LastOrderFile()).absoluteFilePath();
+    const bool lastOrder =
+        path.isEmpty() || QFileInfo(path).absoluteFilePath() ==
+                              QFileInfo(AppPaths::LastOrderFile()).absoluteFilePath();
     File = lastOrder ? QString() : QFileInfo(path).absoluteFilePath();
     Saved = Bytes();
     ShowTitle();
@@ -103,21 +103,24 @@ void TOrderDocument::OrderLoaded(const QString& path)
 
 void TOrderDocument::Open1Click()
 {
-    if (Modified()) {
-        switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderKey.Text(),
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                 QMessageBox::Save)) {
-        case QMessageBox::Save:
-            if (!SaveTo(false))
-                return;
-            break;
-        case QMessageBox::Discard:
-            break;
-        default:
-            return;
-        }
+    if (MayReplace())
+        Host.Open1Click();
+}
+
+bool TOrderDocument::MayReplace()
+{
+    if (!Modified())
+        return true;
+    switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderKey.Text(),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                             QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveTo(false);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
     }
-    Host.Open1Click();
 }
 
 bool TOrderDocument::Save1Click()

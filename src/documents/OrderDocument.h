@@ -33,6 +33,9 @@ public:
 
     // File > Open: asks first when the order has changes (Save, Discard, Cancel).
     void Open1Click();
+    // Before the order is replaced: true when it has no changes, or the user saved or discarded
+    // them when asked (Save, Discard, Cancel).
+    bool MayReplace();
     // File > Save and the order page's Save: to the order's own file, asking for one only when
     // it has none. File > Save As: always asks. False when nothing was saved.
     bool Save1Click();

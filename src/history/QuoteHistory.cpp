@@ -1,9 +1,19 @@
 #include "QuoteHistory.h"
 
-#include "QuoteArchive.h"
 #include "base/DataError.h"
+#include "base/TextBuffer.h"
 #include "base/Translate.h"
+#include "documents/OrderDocument.h"
 #include "main/WindowHost.h"
+#include "order/OrderFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Translation.h"
+#include "QuoteArchive.h"
+#include "TfrmQuoteHistory.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
 
 namespace {
 
@@ -40,5 +50,38 @@ void RecordOrderQuote(TWindowHost& host, const QString& file)
     } catch (const TDataError& error) {
         host.ShowStatus(
             Tr("QuoteHistory", "Not recorded in the quote history: %1").arg(error.FullText()));
+    }
+}
+
+TQuoteHistory::TQuoteHistory(TWindowHost& window) : QObject(&window.MainWindow()), Host(window)
+{
+    setObjectName(QStringLiteral("QuoteHistory"));
+    QMainWindow& main = Host.MainWindow();
+    QMenu* file = main.findChild<QMenu*>(QStringLiteral("File1"));
+    QuoteHistory1 = new QAction(file);
+    QuoteHistory1->setObjectName(QStringLiteral("QuoteHistory1"));
+    BindText(QuoteHistory1, "text", TrKey("TQuoteHistory", "Quote Histo&ry..."));
+    // Beside View Last Order: the orders of earlier days.
+    QAction* before = main.findChild<QAction*>(QStringLiteral("QuickUpdate1"));
+    file->insertAction(before, QuoteHistory1);
+    connect(QuoteHistory1, &QAction::triggered, this, &TQuoteHistory::QuoteHistory1Click);
+}
+
+void TQuoteHistory::QuoteHistory1Click()
+{
+    TfrmQuoteHistory dialog(QuoteArchivePath(), &Host.MainWindow());
+    if (dialog.exec() != QDialog::Accepted || !dialog.Chosen())
+        return;
+    auto* document = Host.MainWindow().findChild<TOrderDocument*>();
+    if (document != nullptr && !document->MayReplace())
+        return;
+    const TArchivedQuote& quote = *dialog.Chosen();
+    try {
+        TOrderFileContents contents =
+            ParseOrderFile(TextLines(quote.Order), quote.Reference.Number());
+        contents.Quote = quote.Reference.Text();
+        Host.ShowOrder(contents);
+    } catch (const TDataError& error) {
+        Dialogs::Error(&Host.MainWindow(), error.FullText());
     }
 }

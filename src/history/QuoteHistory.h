@@ -1,8 +1,27 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
+class QAction;
 class TWindowHost;
+
+// File > Quote History... (QuoteHistory1): the archive's quotes in a dialog; the one opened
+// replaces the order (after the question File > Open asks about changes not saved), untitled and
+// with its quote's number and revision.
+class TQuoteHistory : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TQuoteHistory(TWindowHost& window);
+
+    void QuoteHistory1Click();
+
+    QAction* QuoteHistory1 = nullptr;
+
+private:
+    TWindowHost& Host;
+};
 
 // Records the window's order as a quote in the user's quote archive, saved to file (empty when
 // it was printed), and keeps the quote's number and revision with the order. When the archive

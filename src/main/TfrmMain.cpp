@@ -5,6 +5,7 @@
 #include "documents/DatasheetActions.h"
 #include "documents/OrderDocument.h"
 #include "documents/QuoteActions.h"
+#include "history/QuoteHistory.h"
 #include "platform/AppPaths.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -55,6 +56,7 @@ TfrmMain::TfrmMain(const QStringList& arguments, QWidget* parent) : QMainWindow(
     new TWindowPlacement(*this);
     new TImportAssemblies(*this);
     new TOrderDocument(*this);
+    new TQuoteHistory(*this);
     qApp->installEventFilter(this);
     connect(Languages::Changes(), &TLanguageChanges::Changed, this, &TfrmMain::ShowTextsAgain);
     FormCreate(arguments);

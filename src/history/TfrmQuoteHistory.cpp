@@ -1,0 +1,228 @@
+#include "TfrmQuoteHistory.h"
+
+#include "base/DataError.h"
+#include "base/LineFormat.h"
+#include "base/SafeFile.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "quote/Csv.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum TColumn { ColNumber, ColRevision, ColDate, ColCompany, ColAuthor, ColTotal, ColLines };
+constexpr int SortRole = Qt::UserRole;
+
+// A cell that sorts by its key (a number, a date) rather than by the text it shows.
+class TSortedItem : public QTableWidgetItem
+{
+public:
+    TSortedItem(const QString& text, const QVariant& key) : QTableWidgetItem(text)
+    {
+        setData(SortRole, key);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return QVariant::compare(data(SortRole), other.data(SortRole)) < 0;
+    }
+};
+
+} // namespace
+
+TfrmQuoteHistory::TfrmQuoteHistory(const QString& archivePath, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmQuoteHistory"));
+    setWindowTitle(tr("Quote History"));
+    auto* layout = new QVBoxLayout(this);
+    edtSearch = new QLineEdit(this);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    edtSearch->setPlaceholderText(
+        tr("Search by company, quote number, job or proposal number, author or part number"));
+    edtSearch->setClearButtonEnabled(true);
+    layout->addWidget(edtSearch);
+
+    grdQuotes = new QTableWidget(0, 7, this);
+    grdQuotes->setObjectName(QStringLiteral("grdQuotes"));
+    grdQuotes->setHorizontalHeaderLabels({tr("Quote"), tr("Revision"), tr("Date"), tr("Company"),
+                                          tr("Author"), tr("Total"), tr("Lines")});
+    grdQuotes->verticalHeader()->setVisible(false);
+    grdQuotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdQuotes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdQuotes->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdQuotes->horizontalHeader()->setStretchLastSection(false);
+    grdQuotes->horizontalHeader()->setSectionResizeMode(ColCompany, QHeaderView::Stretch);
+    grdQuotes->setSortingEnabled(true);
+    layout->addWidget(grdQuotes, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const QString& caption) {
+        auto* pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(QLatin1String(name));
+        buttons->addWidget(pushButton);
+        return pushButton;
+    };
+    btnOpen = button("btnOpen", tr("&Open"));
+    btnExport = button("btnExport", tr("&Export..."));
+    btnDelete = button("btnDelete", tr("&Delete"));
+    buttons->addStretch(1);
+    QPushButton* btnClose = button("btnClose", tr("Close"));
+    layout->addLayout(buttons);
+    btnOpen->setDefault(true);
+
+    connect(edtSearch, &QLineEdit::textChanged, this, &TfrmQuoteHistory::Search);
+    connect(grdQuotes, &QTableWidget::itemSelectionChanged, this, &TfrmQuoteHistory::ShowButtons);
+    connect(grdQuotes, &QTableWidget::itemDoubleClicked, this, &TfrmQuoteHistory::btnOpenClick);
+    connect(btnOpen, &QPushButton::clicked, this, &TfrmQuoteHistory::btnOpenClick);
+    connect(btnExport, &QPushButton::clicked, this, &TfrmQuoteHistory::btnExportClick);
+    connect(btnDelete, &QPushButton::clicked, this, &TfrmQuoteHistory::btnDeleteClick);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    resize(760, 460);
+
+    try {
+        Archive = std::make_unique<TQuoteArchive>(archivePath);
+    } catch (const TDataError& error) {
+        auto* problem = new QLabel(error.FullText(), this);
+        problem->setObjectName(QStringLiteral("lblProblem"));
+        problem->setWordWrap(true);
+        layout->insertWidget(0, problem);
+        edtSearch->setEnabled(false);
+    }
+    Search();
+}
+
+TfrmQuoteHistory::~TfrmQuoteHistory() = default;
+
+void TfrmQuoteHistory::Search()
+{
+    Shown.clear();
+    if (Archive != nullptr) {
+        try {
+            Shown = Archive->Search(edtSearch->text());
+        } catch (const TDataError& error) {
+            Dialogs::Error(this, error.FullText());
+        }
+    }
+    const QLocale locale;
+    grdQuotes->setSortingEnabled(false);
+    grdQuotes->clearContents();
+    grdQuotes->setRowCount(int(Shown.size()));
+    for (int row = 0; row < Shown.size(); ++row) {
+        const TArchivedQuote& quote = Shown.at(row);
+        const QDateTime saved = quote.Saved.toLocalTime();
+        const QList<QTableWidgetItem*> cells = {
+            new TSortedItem(quote.Reference.Number(), quote.Reference.Number()),
+            new TSortedItem(locale.toString(quote.Reference.Revision), quote.Reference.Revision),
+            new TSortedItem(locale.toString(saved, QLocale::ShortFormat), saved),
+            new TSortedItem(quote.Details.CompanyName, quote.Details.CompanyName.toLower()),
+            new TSortedItem(quote.Details.Author, quote.Details.Author.toLower()),
+            new TSortedItem(locale.toString(quote.Total, 'f', 2) + QLatin1Char(' ') +
+                                quote.Currency,
+                            quote.Total),
+            new TSortedItem(locale.toString(quote.Lines), quote.Lines)};
+        for (int column = 0; column < cells.size(); ++column) {
+            cells.at(column)->setData(Qt::UserRole + 1, row);
+            if (column == ColRevision || column == ColTotal || column == ColLines)
+                cells.at(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdQuotes->setItem(row, column, cells.at(column));
+        }
+    }
+    grdQuotes->setSortingEnabled(true);
+    grdQuotes->resizeColumnsToContents();
+    grdQuotes->horizontalHeader()->setSectionResizeMode(ColCompany, QHeaderView::Stretch);
+    if (grdQuotes->rowCount() > 0)
+        grdQuotes->selectRow(0);
+    ShowButtons();
+}
+
+std::optional<TQuoteReference> TfrmQuoteHistory::Selected() const
+{
+    const QList<QTableWidgetItem*> items = grdQuotes->selectedItems();
+    if (items.isEmpty())
+        return std::nullopt;
+    const int index = items.first()->data(Qt::UserRole + 1).toInt();
+    if (index < 0 || index >= Shown.size())
+        return std::nullopt;
+    return Shown.at(index).Reference;
+}
+
+void TfrmQuoteHistory::ShowButtons()
+{
+    const bool chosen = Selected().has_value();
+    btnOpen->setEnabled(chosen);
+    btnDelete->setEnabled(chosen);
+    btnExport->setEnabled(!Shown.isEmpty());
+}
+
+void TfrmQuoteHistory::btnOpenClick()
+{
+    const std::optional<TQuoteReference> reference = Selected();
+    if (!reference || Archive == nullptr)
+        return;
+    try {
+        ChosenQuote = Archive->Find(*reference);
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
+        return;
+    }
+    if (ChosenQuote)
+        accept();
+}
+
+void TfrmQuoteHistory::btnExportClick()
+{
+    const QString path = FileDialogs::GetSaveFileName(
+        this, tr("Export Quote History"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        tr("CSV Files (*.csv)"), QStringLiteral("csv"), QStringLiteral("quote history.csv"));
+    if (path.isEmpty())
+        return;
+    // Data, as the command line's list is: '.' and ASCII digits, dates as yyyy-MM-dd.
+    QString text =
+        CsvLine({QStringLiteral("number"), QStringLiteral("revision"), QStringLiteral("date"),
+                 QStringLiteral("company"), QStringLiteral("author"), QStringLiteral("total"),
+                 QStringLiteral("currency"), QStringLiteral("lines")}) +
+        QStringLiteral("\r\n");
+    for (const TArchivedQuote& quote : std::as_const(Shown))
+        text +=
+            CsvLine({quote.Reference.Number(), QString::number(quote.Reference.Revision),
+                     quote.Saved.toLocalTime().date().toString(Qt::ISODate),
+                     SpreadsheetText(quote.Details.CompanyName),
+                     SpreadsheetText(quote.Details.Author), QString::number(quote.Total, 'f', 2),
+                     quote.Currency, QString::number(quote.Lines)}) +
+            QStringLiteral("\r\n");
+    try {
+        WriteFileAtomically(path, text.toUtf8(), tr("quote history"));
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
+    }
+}
+
+void TfrmQuoteHistory::btnDeleteClick()
+{
+    const std::optional<TQuoteReference> reference = Selected();
+    if (!reference || Archive == nullptr)
+        return;
+    if (Dialogs::Message(this, Dialogs::TIcon::Confirmation,
+                         tr("Delete quote %1, revision %2, from the quote history? This cannot "
+                            "be undone.")
+                             .arg(reference->Number())
+                             .arg(reference->Revision),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    try {
+        Archive->Remove(*reference);
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
+    }
+    Search();
+}
