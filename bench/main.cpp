@@ -1,6 +1,7 @@
 // ferrolyn_bench: writes a synthetic installation of a chosen size and measures start-up and
 // every wizard step of the real main window on it. Run with --help for the options.
 
+#include "ArchiveSteps.h"
 #include "BenchConfig.h"
 #include "CoreSteps.h"
 #include "Floor.h"
@@ -242,6 +243,9 @@ int RunBench(const TBenchConfig& config)
     std::printf("  wizard steps:\n");
     std::fflush(stdout);
     const QList<TStepResult> steps = MeasureWizardSteps(config, installation);
+    // The quote history: 100,000 quotes (a thousand in a smoke run), whatever the scale.
+    const QList<TStepResult> searches =
+        MeasureArchiveSearches(config.Tiny ? 1000 : 100000, std::max(config.Runs, 3));
 
     QList<TStepResult> all = {floor, decoded};
     all.append(startups);
@@ -249,6 +253,7 @@ int RunBench(const TBenchConfig& config)
     if (config.ProcessRuns > 0)
         all.append({childFloor, childConstruct, childToPage1});
     all.append(steps);
+    all.append(searches);
     PrintTable(all);
 
     const double dataMb = static_cast<double>(installation.TotalBytes) / (1024.0 * 1024.0);

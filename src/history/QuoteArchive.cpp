@@ -149,6 +149,7 @@ TQuoteArchive::TQuoteArchive(const QString& path)
             return TStatement(Connection, Path, sql).Run();
         };
         run(QStringLiteral("PRAGMA journal_mode=WAL"));
+        run(QStringLiteral("PRAGMA case_sensitive_like=ON"));
         run(QStringLiteral("BEGIN IMMEDIATE"));
         try {
             QSqlQuery versionQuery = run(QStringLiteral("PRAGMA user_version"));
@@ -160,9 +161,10 @@ TQuoteArchive::TQuoteArchive(const QString& path)
             if (version < 1)
                 run(QString::fromLatin1(SchemaVersion1));
             if (version < 2) {
-                // Version 2: a search column of its own, lower-cased, and the newest first.
-                run(QStringLiteral(
-                    "ALTER TABLE quotes ADD COLUMN search TEXT NOT NULL DEFAULT ''"));
+                // Version 2: what a search looks in, lower-cased, in a narrow table of its own
+                // (a scan of it never reads the orders), and the newest first.
+                run(QStringLiteral("CREATE TABLE quote_search (quote INTEGER PRIMARY KEY,"
+                                   " text TEXT NOT NULL)"));
                 QSqlQuery rows = run(QStringLiteral(
                     "SELECT rowid, year, sequence, company, author, job_number, proposal_number,"
                     " part_numbers FROM quotes"));
@@ -178,10 +180,11 @@ TQuoteArchive::TQuoteArchive(const QString& path)
                                              rows.value(7).toString())});
                 }
                 for (const auto& [row, text] : texts)
-                    TStatement(Connection, Path,
-                               QStringLiteral("UPDATE quotes SET search = ? WHERE rowid = ?"))
-                        .Bind(text)
+                    TStatement(
+                        Connection, Path,
+                        QStringLiteral("INSERT INTO quote_search (quote, text) VALUES (?, ?)"))
                         .Bind(row)
+                        .Bind(text)
                         .Run();
                 run(QStringLiteral("CREATE INDEX quotes_saved ON quotes (saved)"));
             }
@@ -275,8 +278,8 @@ TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTim
         statement(QStringLiteral("INSERT INTO quotes (year, sequence, revision, saved, user,"
                                  " company, author, quote_date, job_number, proposal_number,"
                                  " currency, total, lines, file, part_numbers, order_bytes,"
-                                 " order_hash, search)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+                                 " order_hash)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
             .Bind(reference.Year)
             .Bind(reference.Sequence)
             .Bind(reference.Revision)
@@ -294,6 +297,9 @@ TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTim
             .Bind(partNumbers.join(QLatin1Char('\n')))
             .Bind(QVariant(bytes))
             .Bind(hash)
+            .Run();
+        statement(QStringLiteral("INSERT INTO quote_search (quote, text) VALUES"
+                                 " (last_insert_rowid(), ?)"))
             .Bind(SearchText(reference.Year, reference.Sequence, details,
                              partNumbers.join(QLatin1Char('\n'))))
             .Run();
@@ -333,14 +339,17 @@ TArchivedQuote QuoteOfRow(const QSqlQuery& row)
 
 QList<TArchivedQuote> TQuoteArchive::Search(const QString& text, int limit) const
 {
+    // Both sides lower-cased: LIKE compares case-sensitively (set when the archive opens), which
+    // is the faster way.
     QString pattern = text.trimmed().toLower();
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
         .replace(QLatin1Char('%'), QLatin1String("\\%"))
         .replace(QLatin1Char('_'), QLatin1String("\\_"));
     QSqlQuery rows =
         TStatement(Connection, Path,
-                   QStringLiteral("SELECT %1 FROM quotes WHERE search LIKE ? ESCAPE '\\'"
-                                  " ORDER BY saved DESC, rowid DESC LIMIT ?")
+                   QStringLiteral("SELECT %1 FROM quote_search JOIN quotes ON quotes.rowid ="
+                                  " quote_search.quote WHERE quote_search.text LIKE ? ESCAPE '\\'"
+                                  " ORDER BY quotes.saved DESC, quotes.rowid DESC LIMIT ?")
                        .arg(Columns))
             .Bind(QLatin1Char('%') + pattern + QLatin1Char('%'))
             .Bind(limit)
@@ -370,13 +379,28 @@ std::optional<TArchivedQuote> TQuoteArchive::Find(const TQuoteReference& referen
 
 bool TQuoteArchive::Remove(const TQuoteReference& reference)
 {
-    QSqlQuery removed =
-        TStatement(
-            Connection, Path,
-            QStringLiteral("DELETE FROM quotes WHERE year = ? AND sequence = ? AND revision = ?"))
+    const auto statement = [this](const QString& sql) {
+        return TStatement(Connection, Path, sql);
+    };
+    statement(QStringLiteral("BEGIN IMMEDIATE")).Run();
+    try {
+        statement(QStringLiteral("DELETE FROM quote_search WHERE quote IN (SELECT rowid FROM"
+                                 " quotes WHERE year = ? AND sequence = ? AND revision = ?)"))
             .Bind(reference.Year)
             .Bind(reference.Sequence)
             .Bind(reference.Revision)
             .Run();
-    return removed.numRowsAffected() > 0;
+        const QSqlQuery removed =
+            statement(QStringLiteral(
+                          "DELETE FROM quotes WHERE year = ? AND sequence = ? AND revision = ?"))
+                .Bind(reference.Year)
+                .Bind(reference.Sequence)
+                .Bind(reference.Revision)
+                .Run();
+        statement(QStringLiteral("COMMIT")).Run();
+        return removed.numRowsAffected() > 0;
+    } catch (...) {
+        QSqlQuery(QSqlDatabase::database(Connection, false)).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Measure.h"
+
+#include <QList>
+
+// Searches of a quote archive of this many quotes (company, quote number, part number, and a
+// search that matches nothing), each timed runs times.
+QList<TStepResult> MeasureArchiveSearches(int quotes, int runs);
