@@ -339,6 +339,13 @@ void TestOrderDocument::quoteHistory()
     QCOMPARE(W().CurrentOrder().Info.Details.CompanyName, QStringLiteral("Riverside Site"));
     QCOMPARE(W().CurrentOrder().Info.Quote, number + QStringLiteral("/1"));
     QCOMPARE(Document().FilePath(), QString());
+
+    // Changed and saved: revision 2 of the same quote.
+    Order()->item(0, 0)->setText(QStringLiteral("4"));
+    const QString saved = QDir(Install->ProgramFolder()).filePath(QStringLiteral("r.fyn"));
+    FileDialogs::SetNextFileName(saved);
+    Action("Save1")->trigger();
+    QVERIFY(ReadAll(saved).contains("\r\nQuote=" + number.toUtf8() + "/2\r\n"));
 }
 
 QTEST_MAIN(TestOrderDocument)
