@@ -75,7 +75,8 @@ void TQuoteHistory::QuoteHistory1Click()
     auto* document = Host.MainWindow().findChild<TOrderDocument*>();
     if (document != nullptr && !document->MayReplace())
         return;
-    const TArchivedQuote& quote = *dialog.Chosen();
+    // A copy: Chosen() gives the dialog's choice by value.
+    const TArchivedQuote quote = *dialog.Chosen();
     try {
         TOrderFileContents contents =
             ParseOrderFile(TextLines(quote.Order), quote.Reference.Number());
