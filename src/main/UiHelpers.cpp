@@ -1,14 +1,12 @@
 #include "UiHelpers.h"
 
 #include "base/LineFormat.h"
-#include "platform/Languages.h"
 #include "quote/QuoteEngine.h"
 
 #include <QComboBox>
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QStyle>
 #include <QTableWidget>
 
 void SetStatusHint(QWidget* widget, const QString& hint)
@@ -39,27 +37,6 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QLis
         BindHeadings(grid, headings);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
-}
-
-void FitHeadingWidths(QTableWidget* grid)
-{
-    QList<int> designed;
-    for (int column = 0; column < grid->columnCount(); ++column)
-        designed.append(grid->columnWidth(column));
-    const auto fit = [grid, designed] {
-        const QHeaderView* header = grid->horizontalHeader();
-        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-        for (int column = 0; column < designed.size(); ++column) {
-            const QTableWidgetItem* item = grid->horizontalHeaderItem(column);
-            const int needed =
-                item == nullptr
-                    ? 0
-                    : header->fontMetrics().horizontalAdvance(item->text()) + 2 * margin;
-            grid->setColumnWidth(column, qMax(designed.at(column), needed));
-        }
-    };
-    fit();
-    QObject::connect(Languages::Changes(), &TLanguageChanges::Changed, grid, fit);
 }
 
 QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString& text,

@@ -12,12 +12,6 @@ class QWidget;
 
 // Sets the status-bar text alone, for containers whose hint shows over their empty parts.
 void SetStatusHint(QWidget* widget, const QString& hint);
-// Binds a text property of object (see BindText) and gives object back.
-template <class T> T* Bound(T* object, const char* property, TTrKey text)
-{
-    BindText(object, property, text);
-    return object;
-}
 
 // A label that shows a picture, with a minimum size for its placeholder.
 QLabel* NewPicture(const QString& name, QWidget* parent, int width, int height);
@@ -28,10 +22,6 @@ QTableWidget* NewGrid(const QString& name, QWidget* parent, int rows, const QLis
 
 // The text shown over empty parts of the window.
 inline const QString CompanyHint = QStringLiteral("Vantrel Corporation");
-
-// Widens the grid's columns, from the widths they have now, wherever a heading needs more, and
-// again after each language change.
-void FitHeadingWidths(QTableWidget* grid);
 
 // Sets a grid cell's text, making the cell when it has none yet.
 QTableWidgetItem* SetCell(QTableWidget* grid, int row, int column, const QString& text,

@@ -1,6 +1,10 @@
 #include "Translation.h"
 
+#include "Languages.h"
+
 #include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextBoundaryFinder>
 #include <QVariant>
@@ -141,4 +145,25 @@ int WrappedWidth(const QFontMetrics& metrics, const QString& text, int width, in
             width > 100 * metrics.height())
             return width;
     }
+}
+
+void FitHeadingWidths(QTableWidget* grid)
+{
+    QList<int> designed;
+    for (int column = 0; column < grid->columnCount(); ++column)
+        designed.append(grid->columnWidth(column));
+    const auto fit = [grid, designed] {
+        const QHeaderView* header = grid->horizontalHeader();
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int column = 0; column < designed.size(); ++column) {
+            const QTableWidgetItem* item = grid->horizontalHeaderItem(column);
+            const int needed =
+                item == nullptr
+                    ? 0
+                    : header->fontMetrics().horizontalAdvance(item->text()) + 2 * margin;
+            grid->setColumnWidth(column, qMax(designed.at(column), needed));
+        }
+    };
+    fit();
+    QObject::connect(Languages::Changes(), &TLanguageChanges::Changed, grid, fit);
 }

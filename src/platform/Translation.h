@@ -25,10 +25,20 @@ void BindText(QObject* object, const char* property, const TTrText& text);
 void BindText(QObject* object, const char* property, TTrKey key);
 // A control's hint: its status-bar text and tool tip.
 void BindHint(QWidget* widget, TTrKey hint);
+// Binds a text property of object (see BindText) and gives object back.
+template <class T> T* Bound(T* object, const char* property, TTrKey text)
+{
+    BindText(object, property, text);
+    return object;
+}
 // A container's status-bar text alone.
 void BindStatusHint(QWidget* widget, TTrKey hint);
 // A grid's column headings.
 void BindHeadings(QTableWidget* grid, const QList<TTrKey>& headings);
+
+// Widens the grid's columns, from the widths they have now, wherever a heading needs more, and
+// again after each language change.
+void FitHeadingWidths(QTableWidget* grid);
 
 // Sets every bound text of root and its descendants again in the current language.
 void RetranslateBound(QObject* root);
