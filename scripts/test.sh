@@ -8,6 +8,14 @@ jobs="$(nproc)"
 
 bash "$root/scripts/deps.sh"
 
+# The test servers (tests/pgserver.sh) are stopped and removed whatever happens.
+stop_servers() {
+    for build in build-test build-asan; do
+        bash "$root/tests/pgserver.sh" stop "$root/$build/tests/pgserver.state" || true
+    done
+}
+trap stop_servers EXIT
+
 run_suite() {
     local dir="$1"
     shift

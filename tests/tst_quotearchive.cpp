@@ -1,5 +1,6 @@
 #include "base/DataError.h"
 #include "history/QuoteArchive.h"
+#include "history/TeamArchive.h"
 #include "order/OrderFile.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,11 +40,50 @@ QStringList References(const QList<TArchivedQuote>& quotes)
     return texts;
 }
 
-// A worker of twoCopiesAtOnce: records count quotes in the archive at path.
-int RecordMany(const QString& path, int count)
+// The folder of the test server's socket, when the tests run against a server
+// (FERROLYN_TEST_PGSERVER names the state file of tests/pgserver.sh).
+QString ServerFolder()
+{
+    QFile state(qEnvironmentVariable("FERROLYN_TEST_PGSERVER"));
+    if (state.fileName().isEmpty() || !state.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(state.readLine()).trimmed();
+}
+
+TArchiveServer Server(const QString& database, const QString& user = "ferrolyn_admin",
+                      const QString& password = "admin-secret")
+{
+    TArchiveServer server;
+    server.Host = ServerFolder();
+    server.Database = database;
+    server.User = user;
+    server.Password = password;
+    return server;
+}
+
+// Takes the test server away ("pause") or brings it back ("resume").
+bool ServerAction(const char* action)
+{
+    return QProcess::execute(QStringLiteral("bash"),
+                             {qEnvironmentVariable("FERROLYN_PGSERVER_SCRIPT"),
+                              QLatin1String(action),
+                              qEnvironmentVariable("FERROLYN_TEST_PGSERVER")}) == 0;
+}
+
+// The archive named by where: "server:<database>" or a file.
+std::unique_ptr<TQuoteArchive> OpenAt(const QString& where)
+{
+    if (where.startsWith(QLatin1String("server:")))
+        return std::make_unique<TQuoteArchive>(Server(where.mid(7)));
+    return std::make_unique<TQuoteArchive>(where);
+}
+
+// A worker of twoCopiesAtOnce: records count quotes in the archive where names.
+int RecordMany(const QString& where, int count)
 {
     try {
-        TQuoteArchive archive(path);
+        std::unique_ptr<TQuoteArchive> opened = OpenAt(where);
+        TQuoteArchive& archive = *opened;
         for (int n = 0; n < count; ++n)
             archive.Record(
                 Order(QStringLiteral("Worker"), QStringLiteral("PN"), QString::number(n + 1)), When,
@@ -70,15 +111,45 @@ private slots:
     void twoCopiesAtOnce();
     void refusesWhatIsNoArchive_data();
     void refusesWhatIsNoArchive();
+    void serverRefuses_data();
+    void serverRefuses();
+    void heldWhileServerAway();
+    void serverStoppedMidRecord();
 
 private:
     QString Path() const { return Dir->filePath(QStringLiteral("quotes.db")); }
+    // Where the archive under test is: a fresh database of the test server, or a file.
+    QString Where() const { return Database.isEmpty() ? Path() : "server:" + Database; }
+    std::unique_ptr<TQuoteArchive> Open() const { return OpenAt(Where()); }
+    TArchiveSetting Setting() const
+    {
+        return {true, Server(Database.isEmpty() ? QStringLiteral("quotes_test") : Database)};
+    }
     std::unique_ptr<QTemporaryDir> Dir;
+    QString Database;
+    int Databases = 0;
 };
 
 void TestQuoteArchive::init()
 {
     Dir = std::make_unique<QTemporaryDir>();
+    Database.clear();
+    if (ServerFolder().isEmpty())
+        return;
+    // Each test on a database of its own.
+    Database =
+        QStringLiteral("quotes_%1_%2").arg(QCoreApplication::applicationPid()).arg(++Databases);
+    const auto removeAdmin = qScopeGuard([] { QSqlDatabase::removeDatabase("admin"); });
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "admin");
+        admin.setHostName(ServerFolder());
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        admin.setUserName(QStringLiteral("ferrolyn_admin"));
+        admin.setPassword(QStringLiteral("admin-secret"));
+        QVERIFY2(admin.open(), qPrintable(admin.lastError().text()));
+        QSqlQuery create(admin);
+        QVERIFY2(create.exec("CREATE DATABASE " + Database), qPrintable(create.lastError().text()));
+    }
 }
 
 void TestQuoteArchive::references_data()
@@ -113,7 +184,8 @@ void TestQuoteArchive::references()
 // revision; a reference the archive does not hold starts a new quote.
 void TestQuoteArchive::recordsAndRevises()
 {
-    TQuoteArchive archive(Path());
+    std::unique_ptr<TQuoteArchive> opened = Open();
+    TQuoteArchive& archive = *opened;
     const TQuoteReference first =
         archive.Record(Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), QStringLiteral("2")),
                        When, QStringLiteral("ann"));
@@ -133,9 +205,10 @@ void TestQuoteArchive::recordsAndRevises()
                          When, QStringLiteral("ann"))
                  .Text(),
              QStringLiteral("Q-2026-00001/2"));
-    const TQuoteReference unknown = archive.Record(
-        Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), QStringLiteral("3"), {2026, 77, 1}),
-        When, QStringLiteral("ann"));
+    const TQuoteReference unknown =
+        archive.Record(Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), QStringLiteral("3"),
+                             {2026, 77, 1, QString()}),
+                       When, QStringLiteral("ann"));
     QCOMPARE(unknown.Text(), QStringLiteral("Q-2026-00002/1"));
     QCOMPARE(References(archive.Search(QString())),
              (QStringList{"Q-2026-00002/1", "Q-2026-00001/2", "Q-2026-00001/1"}));
@@ -175,7 +248,8 @@ void TestQuoteArchive::searches()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, found);
-    TQuoteArchive archive(Path());
+    std::unique_ptr<TQuoteArchive> opened = Open();
+    TQuoteArchive& archive = *opened;
     archive.Record(Order(QStringLiteral("Stadtwerke München"), QStringLiteral("KRV4-50B"),
                          QStringLiteral("1")),
                    When, QStringLiteral("ann"));
@@ -188,6 +262,8 @@ void TestQuoteArchive::searches()
 // An archive of the first schema is brought up to date, and its quotes are found.
 void TestQuoteArchive::migratesFromVersion1()
 {
+    if (!Database.isEmpty())
+        QSKIP("a file archive's migration");
     {
         QSqlDatabase database =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
@@ -224,16 +300,17 @@ void TestQuoteArchive::migratesFromVersion1()
 }
 
 // Two copies of the program recording at the same moment: every record kept, no number twice.
+// On a server each records 1,000.
 void TestQuoteArchive::twoCopiesAtOnce()
 {
-    {
-        const TQuoteArchive made(Path()); // before the workers start
-    }
+    const int each = Database.isEmpty() ? 200 : 1000;
+    Open(); // made before the workers start
     QList<QProcess*> workers;
     for (int n = 0; n < 2; ++n) {
         auto* worker = new QProcess(this);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("FERROLYN_ARCHIVE_WORKER"), Path());
+        environment.insert(QStringLiteral("FERROLYN_ARCHIVE_WORKER"), Where());
+        environment.insert(QStringLiteral("FERROLYN_ARCHIVE_COUNT"), QString::number(each));
         worker->setProcessEnvironment(environment);
         worker->start(QCoreApplication::applicationFilePath(), {});
         workers.append(worker);
@@ -242,13 +319,13 @@ void TestQuoteArchive::twoCopiesAtOnce()
         QVERIFY(worker->waitForFinished(120000));
         QVERIFY2(worker->exitCode() == 0, worker->readAllStandardError().constData());
     }
-    const QList<TArchivedQuote> quotes = TQuoteArchive(Path()).Search(QString(), 1000);
-    QCOMPARE(quotes.size(), 400);
+    const QList<TArchivedQuote> quotes = Open()->Search(QString(), 5000);
+    QCOMPARE(quotes.size(), 2 * each);
     QSet<int> sequences;
     for (const TArchivedQuote& quote : quotes)
         sequences.insert(quote.Reference.Sequence);
-    QCOMPARE(sequences.size(), 400);
-    QVERIFY(sequences.contains(1) && sequences.contains(400));
+    QCOMPARE(sequences.size(), 2 * each);
+    QVERIFY(sequences.contains(1) && sequences.contains(2 * each));
 }
 
 void TestQuoteArchive::refusesWhatIsNoArchive_data()
@@ -265,6 +342,8 @@ void TestQuoteArchive::refusesWhatIsNoArchive_data()
 void TestQuoteArchive::refusesWhatIsNoArchive()
 {
     QFETCH(QString, kind);
+    if (!Database.isEmpty())
+        QSKIP("a file archive's checks");
     const QByteArray garbage(4096, 'x');
     if (kind == QLatin1String("damaged")) {
         QFile file(Path());
@@ -300,12 +379,148 @@ void TestQuoteArchive::refusesWhatIsNoArchive()
     }
 }
 
+void TestQuoteArchive::serverRefuses_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("says");
+    using TKind = TArchiveServerError::TKind;
+    QTest::newRow("wrong password")
+        << "" << 5432 << "ferrolyn_admin"
+        << "wrong"
+        << "" << int(TKind::Password) << "refused user \"ferrolyn_admin\": the password is wrong";
+    QTest::newRow("unknown user") << "" << 5432 << "nobody_here"
+                                  << "x"
+                                  << "" << int(TKind::Password) << "refused user";
+    QTest::newRow("no database") << "" << 5432 << "ferrolyn_admin"
+                                 << "admin-secret"
+                                 << "no_such_db" << int(TKind::NoDatabase)
+                                 << "has no database \"no_such_db\"";
+    QTest::newRow("no right to make the tables")
+        << "" << 5432 << "engineer"
+        << "engineer-secret"
+        << "" << int(TKind::Other) << "user \"engineer\" may not";
+    QTest::newRow("nothing listening")
+        << "127.0.0.1" << 1 << "ann"
+        << "x"
+        << "db" << int(TKind::Unreachable) << "no server answers at 127.0.0.1, port 1";
+    QTest::newRow("no socket") << "/nonexistent-folder" << 5432 << "ann"
+                               << "x"
+                               << "db" << int(TKind::Unreachable) << "no server answers";
+    QTest::newRow("unknown host") << "no-such-host.invalid" << 5432 << "ann"
+                                  << "x"
+                                  << "db" << int(TKind::UnknownHost)
+                                  << "the host \"no-such-host.invalid\" is not known";
+}
+
+// Each way a server can fail to be used is said plainly.
+void TestQuoteArchive::serverRefuses()
+{
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(QString, database);
+    QFETCH(int, kind);
+    QFETCH(QString, says);
+    if (host.isEmpty() && Database.isEmpty())
+        QSKIP("needs the test server");
+    TArchiveServer server = Server(database.isEmpty() ? Database : database, user, password);
+    if (!host.isEmpty())
+        server.Host = host;
+    server.Port = port;
+    try {
+        TQuoteArchive archive(server);
+        QFAIL("connected");
+    } catch (const TArchiveServerError& error) {
+        QVERIFY2(error.FullText().contains(says), qPrintable(error.FullText()));
+        QVERIFY(error.FullText().startsWith("The quote archive cannot be used: "));
+        QCOMPARE(int(error.Kind), kind);
+    }
+}
+
+// Records made while the server is away wait on this computer with local numbers, revisions of
+// them too; the next record sends them, oldest first, and each gets a server number. A file
+// carrying a local number already sent becomes the next revision of its server quote.
+void TestQuoteArchive::heldWhileServerAway()
+{
+    if (Database.isEmpty())
+        QSKIP("needs the test server");
+    const TArchiveSetting setting = Setting();
+    const auto record = [&](const QString& quantity, const TQuoteReference& reference) {
+        return RecordQuote(
+            setting, Path(),
+            Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), quantity, reference), When,
+            QStringLiteral("ann"), QStringLiteral("ann.lee"));
+    };
+    QVERIFY(ServerAction("pause"));
+    const TRecorded first = record("1", {});
+    const TRecorded second = record("2", first.Reference);
+    const TRecorded unchanged = record("2", second.Reference);
+    QVERIFY(ServerAction("resume"));
+    QVERIFY(first.Held);
+    QCOMPARE(first.ProblemKind, TArchiveServerError::TKind::Unreachable);
+    QCOMPARE(first.Reference.Text(), QStringLiteral("L-ann.lee-1/1"));
+    QCOMPARE(second.Reference.Text(), QStringLiteral("L-ann.lee-1/2"));
+    QCOMPARE(unchanged.Reference.Text(), QStringLiteral("L-ann.lee-1/2"));
+    QCOMPARE(References(TQuoteArchive(Path()).Waiting()),
+             (QStringList{"L-ann.lee-1/1", "L-ann.lee-1/2"}));
+
+    const TRecorded next = record("3", {});
+    QVERIFY2(!next.Held, qPrintable(next.Problem));
+    QCOMPARE(next.Sent, 2);
+    QCOMPARE(next.Reference.Text(), QStringLiteral("Q-2026-00002/1"));
+    const QList<TArchivedQuote> onServer = Open()->Search(QString());
+    QCOMPARE(References(onServer),
+             (QStringList{"Q-2026-00002/1", "Q-2026-00001/2", "Q-2026-00001/1"}));
+    QCOMPARE(onServer.at(1).OtherNumber, QStringLiteral("L-ann.lee-1/2"));
+    TQuoteArchive local(Path());
+    QVERIFY(local.Waiting().isEmpty());
+    QCOMPARE(local.Find(second.Reference)->OtherNumber, QStringLiteral("Q-2026-00001/2"));
+
+    // The file of the second local record, changed and saved again.
+    QCOMPARE(record("4", second.Reference).Reference.Text(), QStringLiteral("Q-2026-00001/3"));
+    QCOMPARE(record("4", second.Reference).Reference.Text(), QStringLiteral("Q-2026-00001/3"));
+}
+
+// The server goes away in the middle of a record: nothing half-made stays on it, the record
+// waits here and is sent, with its server number, once the server is back.
+void TestQuoteArchive::serverStoppedMidRecord()
+{
+    if (Database.isEmpty())
+        QSKIP("needs the test server");
+    bool stopped = false;
+    TQuoteArchive::BeforeCommit = [&stopped] {
+        stopped = ServerAction("pause");
+    };
+    const TRecorded recorded =
+        RecordQuote(Setting(), Path(), Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), "1"),
+                    When, QStringLiteral("ann"), QStringLiteral("ann"));
+    TQuoteArchive::BeforeCommit = nullptr;
+    QVERIFY(stopped);
+    QVERIFY(ServerAction("resume"));
+    QVERIFY(recorded.Held);
+    QCOMPARE(recorded.Reference.Text(), QStringLiteral("L-ann-1/1"));
+    QVERIFY(Open()->Search(QString()).isEmpty());
+
+    QCOMPARE(SendWaitingQuotes(Setting(), Path()), 1);
+    QCOMPARE(SendWaitingQuotes(Setting(), Path()), 0);
+    const QList<TArchivedQuote> onServer = Open()->Search(QString());
+    QCOMPARE(References(onServer), QStringList{"Q-2026-00001/1"});
+    QCOMPARE(onServer.first().OtherNumber, QStringLiteral("L-ann-1/1"));
+    QCOMPARE(onServer.first().User, QStringLiteral("ann"));
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QString worker = qEnvironmentVariable("FERROLYN_ARCHIVE_WORKER");
     if (!worker.isEmpty())
-        return RecordMany(worker, 200);
+        return RecordMany(worker, qEnvironmentVariableIntValue("FERROLYN_ARCHIVE_COUNT"));
     TestQuoteArchive test;
     return QTest::qExec(&test, argc, argv);
 }

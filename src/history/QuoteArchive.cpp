@@ -40,10 +40,11 @@ QString NumberText(int year, int sequence)
 
 // What a search looks in, lower-cased: the number, company, author, job and proposal numbers and
 // the part numbers, a line each.
-QString SearchText(int year, int sequence, const TOrderDetails& details, const QString& partNumbers)
+QString SearchText(const QString& number, const TOrderDetails& details, const QString& partNumbers)
 {
-    return QStringList{NumberText(year, sequence), details.CompanyName,    details.Author,
-                       details.JobNumber,          details.ProposalNumber, partNumbers}
+    return QStringList{
+        number,     details.CompanyName, details.Author, details.JobNumber, details.ProposalNumber,
+        partNumbers}
         .join(QLatin1Char('\n'))
         .toLower();
 }
@@ -53,10 +54,23 @@ TDataError ArchiveError(const QString& reason)
     return TDataError(Tr("QuoteArchive", "The quote archive cannot be used: %1").arg(reason));
 }
 
+// A failure the database reported, with its own text as the reason; naming the file of a file
+// archive (file is empty for a server's).
+TDataError ArchiveFailure(const QString& reported, const QString& file)
+{
+    TDataError error = ArchiveError(reported);
+    error.Reason = reported;
+    if (!file.isEmpty())
+        error.At(file, 0);
+    return error;
+}
+
 } // namespace
 
 QString TQuoteReference::Number() const
 {
+    if (IsLocal())
+        return QStringLiteral("L-%1-%2").arg(Login).arg(Sequence);
     return NumberText(Year, Sequence);
 }
 
@@ -68,62 +82,245 @@ QString TQuoteReference::Text() const
 std::optional<TQuoteReference> TQuoteReference::Parse(const QString& text)
 {
     static const QRegularExpression Form(QStringLiteral("^Q-(\\d{4})-(\\d{5,9})/(\\d{1,9})$"));
-    const QRegularExpressionMatch match = Form.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    TQuoteReference reference{match.captured(1).toInt(), match.captured(2).toInt(),
-                              match.captured(3).toInt()};
+    static const QRegularExpression LocalForm(
+        QStringLiteral("^L-([A-Za-z0-9._-]{1,20})-(\\d{1,9})/(\\d{1,9})$"));
+    TQuoteReference reference;
+    if (const QRegularExpressionMatch match = Form.match(text.trimmed()); match.hasMatch())
+        reference = {match.captured(1).toInt(), match.captured(2).toInt(),
+                     match.captured(3).toInt(), QString()};
+    else if (const QRegularExpressionMatch local = LocalForm.match(text.trimmed());
+             local.hasMatch())
+        reference = {0, local.captured(2).toInt(), local.captured(3).toInt(), local.captured(1)};
     if (!reference.IsValid())
         return std::nullopt;
     return reference;
+}
+
+QString TQuoteReference::LocalLogin(const QString& login)
+{
+    QString text;
+    for (const QChar c : login.left(20))
+        text += (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('.') ||
+                        c == QLatin1Char('_') || c == QLatin1Char('-')
+                    ? c
+                    : QLatin1Char('_');
+    return text.isEmpty() ? QStringLiteral("user") : text;
+}
+
+QString TArchiveServer::Key() const
+{
+    return QStringLiteral("%1@%2:%3/%4").arg(User, Host).arg(Port).arg(Database);
 }
 
 // --- The database ---------------------------------------------------------------------------
 
 namespace {
 
-// A statement run on the archive's connection; a failure throws naming the archive.
+// A statement run on the archive's connection; a failure throws naming the archive. One with
+// values is prepared; one without is run as it is (a server prepares only queries and changes
+// of rows, not the making of tables).
 class TStatement
 {
 public:
-    TStatement(const QString& connection, const QString& path, const QString& sql)
-        : Query(QSqlDatabase::database(connection, false)), Path(path)
+    TStatement(const QString& connection, const QString& where, const QString& sql)
+        : Query(QSqlDatabase::database(connection, false)), Sql(sql), Where(where)
     {
-        if (!Query.prepare(sql))
-            Fail();
     }
 
     TStatement& Bind(const QVariant& value)
     {
-        Query.addBindValue(value);
+        Values.append(value);
         return *this;
     }
     // A text, empty rather than NULL when it is a null string.
     TStatement& Bind(const QString& text)
     {
-        Query.addBindValue(text.isNull() ? QStringLiteral("") : text);
+        Values.append(text.isNull() ? QStringLiteral("") : text);
         return *this;
     }
 
     // The query, run (a statement runs once).
     QSqlQuery Run()
     {
-        if (!Query.exec())
-            Fail();
+        if (Values.isEmpty()) {
+            if (!Query.exec(Sql))
+                Fail();
+        } else {
+            if (!Query.prepare(Sql))
+                Fail();
+            for (const QVariant& value : std::as_const(Values))
+                Query.addBindValue(value);
+            if (!Query.exec())
+                Fail();
+        }
         return std::move(Query);
     }
 
 private:
-    [[noreturn]] void Fail() const { throw ArchiveError(Query.lastError().text()).At(Path, 0); }
+    [[noreturn]] void Fail() const { throw ArchiveFailure(Query.lastError().text(), Where); }
 
     QSqlQuery Query;
-    QString Path;
+    QString Sql;
+    QList<QVariant> Values;
+    QString Where;
 };
+
+// A LIKE pattern matching text anywhere, with '\' escaping its wildcards.
+QString ContainsPattern(const QString& text)
+{
+    QString pattern = text;
+    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QLatin1Char('%') + pattern + QLatin1Char('%');
+}
+
+// Why the server cannot be used, said plainly, from what its client library reported.
+TArchiveServerError ServerError(const TArchiveServer& server, const QString& reported)
+{
+    using TKind = TArchiveServerError::TKind;
+    const auto has = [&reported](const char* text) {
+        return reported.contains(QLatin1String(text), Qt::CaseInsensitive);
+    };
+    TKind kind = TKind::Other;
+    QString reason;
+    if (has("password authentication failed") || has("no password supplied") ||
+        (has("role") && has("does not exist"))) {
+        kind = TKind::Password;
+        reason = Tr("QuoteArchive", "the server refused user \"%1\": the password is wrong or "
+                                    "missing.")
+                     .arg(server.User);
+    } else if (has("database") && has("does not exist")) {
+        kind = TKind::NoDatabase;
+        reason = Tr("QuoteArchive", "the server has no database \"%1\".").arg(server.Database);
+    } else if (has("could not translate host name")) {
+        kind = TKind::UnknownHost;
+        reason = Tr("QuoteArchive", "the host \"%1\" is not known.").arg(server.Host);
+    } else if (has("timeout expired") || has("timed out")) {
+        kind = TKind::TimedOut;
+        reason = Tr("QuoteArchive", "the server at %1 did not answer within %2 seconds.")
+                     .arg(server.Host)
+                     .arg(server.TimeoutSeconds);
+    } else if (has("connection refused") || has("no such file or directory") ||
+               has("network is unreachable") || has("no route to host")) {
+        kind = TKind::Unreachable;
+        reason = Tr("QuoteArchive", "no server answers at %1, port %2. Is it running, and are "
+                                    "the host and port right?")
+                     .arg(server.Host)
+                     .arg(server.Port);
+    } else if (has("permission denied")) {
+        reason = Tr("QuoteArchive", "user \"%1\" may not use the archive's tables, or may not "
+                                    "make them on first use: %2")
+                     .arg(server.User, reported.simplified());
+    } else {
+        reason = reported.simplified();
+    }
+    return TArchiveServerError(kind, ArchiveError(reason).Message);
+}
 
 } // namespace
 
+// The columns a record writes.
+struct TQuoteArchive::TRow {
+    int Year = 0; // the year it was saved in, local time
+    QString Saved;
+    QString User;
+    TOrderDetails Details;
+    QString Currency;
+    double Total = 0;
+    int Lines = 0;
+    QString File;
+    QString PartNumbers;
+    QByteArray Bytes;
+    QString Hash;
+};
+
+namespace {
+
+// What a record writes of an order: the order as its file holds it, without its own reference,
+// so that the same order recorded from two revisions' files is the same.
+auto RowOf(const TQuoteRecord& record, const QDateTime& when)
+{
+    struct TValues {
+        int Year;
+        QString Saved;
+        QString Currency;
+        double Total;
+        QString PartNumbers;
+        QByteArray Bytes;
+        QString Hash;
+    };
+    TOrderInfo info = record.Info;
+    info.Quote.clear();
+    const QByteArray bytes = OrderFileBytes(record.OrderLines, info);
+    QStringList partNumbers;
+    for (const TOrderLine& line : record.OrderLines)
+        if (!line.PartNumber.isEmpty())
+            partNumbers.append(line.PartNumber);
+    return TValues{
+        when.toLocalTime().date().year(),
+        when.toUTC().toString(Qt::ISODateWithMs),
+        record.Info.CurrencyTag > 0 ? CurrencyCode(record.Info.CurrencyTag) : QString(),
+        OrderTotals(record.OrderLines).Total,
+        partNumbers.join(QLatin1Char('\n')),
+        bytes,
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())};
+}
+
+const char* const QuoteColumns =
+    "year, sequence, revision, saved, \"user\", company, author, quote_date, job_number,"
+    " proposal_number, currency, total, lines, file, local_number, order_bytes";
+const char* const OutboxColumns =
+    "0, sequence, revision, saved, \"user\", company, author, quote_date, job_number,"
+    " proposal_number, currency, total, lines, file, '', order_bytes, login, sent_year,"
+    " sent_sequence, sent_revision, part_numbers, order_hash, base_year, base_sequence";
+
+TArchivedQuote QuoteOfRow(const QSqlQuery& row)
+{
+    TArchivedQuote quote;
+    quote.Reference = {row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(), QString()};
+    quote.Saved = QDateTime::fromString(row.value(3).toString(), Qt::ISODateWithMs);
+    quote.User = row.value(4).toString();
+    quote.Details.CompanyName = row.value(5).toString();
+    quote.Details.Author = row.value(6).toString();
+    quote.Details.Date = row.value(7).toString();
+    quote.Details.JobNumber = row.value(8).toString();
+    quote.Details.ProposalNumber = row.value(9).toString();
+    quote.Currency = row.value(10).toString();
+    quote.Total = row.value(11).toDouble();
+    quote.Lines = row.value(12).toInt();
+    quote.File = row.value(13).toString();
+    quote.OtherNumber = row.value(14).toString();
+    quote.Order = row.value(15).toByteArray();
+    return quote;
+}
+
+// A held record, from a row of OutboxColumns.
+TArchivedQuote HeldOfRow(const QSqlQuery& row)
+{
+    TArchivedQuote quote = QuoteOfRow(row);
+    quote.Reference.Login = row.value(16).toString();
+    quote.Waiting = row.value(17).toInt() == 0;
+    if (!quote.Waiting)
+        quote.OtherNumber = TQuoteReference{row.value(17).toInt(), row.value(18).toInt(),
+                                            row.value(19).toInt(), QString()}
+                                .Text();
+    return quote;
+}
+
+} // namespace
+
+QString TQuoteArchive::Sql(QString text) const
+{
+    return text
+        .replace(QLatin1String("%ID%"), Server ? QLatin1String("id") : QLatin1String("rowid"))
+        .replace(QLatin1String("%BLOB%"), Server ? QLatin1String("BYTEA") : QLatin1String("BLOB"))
+        .replace(QLatin1String("%REAL%"),
+                 Server ? QLatin1String("DOUBLE PRECISION") : QLatin1String("REAL"));
+}
+
 TQuoteArchive::TQuoteArchive(const QString& path)
-    : Path(path),
+    : Where(path),
       Connection(QStringLiteral("quote-archive-%1").arg(Connections.fetchAndAddRelaxed(1)))
 {
     // Only a regular file is opened as the archive: a link, a folder or a device in its place is
@@ -145,59 +342,172 @@ TQuoteArchive::TQuoteArchive(const QString& path)
         throw ArchiveError(reason).At(path, 0);
     }
     try {
-        const auto run = [this](const QString& sql) {
-            return TStatement(Connection, Path, sql).Run();
-        };
-        run(QStringLiteral("PRAGMA journal_mode=WAL"));
-        run(QStringLiteral("PRAGMA case_sensitive_like=ON"));
-        run(QStringLiteral("BEGIN IMMEDIATE"));
-        try {
-            QSqlQuery versionQuery = run(QStringLiteral("PRAGMA user_version"));
-            const int version = versionQuery.next() ? versionQuery.value(0).toInt() : 0;
-            if (version > SchemaVersion)
-                throw ArchiveError(Tr("QuoteArchive", "it was made by a newer version of "
-                                                      "Ferrolyn."))
-                    .At(path, 0);
-            if (version < 1)
-                run(QString::fromLatin1(SchemaVersion1));
-            if (version < 2) {
-                // Version 2: what a search looks in, lower-cased, in a narrow table of its own
-                // (a scan of it never reads the orders), and the newest first.
-                run(QStringLiteral("CREATE TABLE quote_search (quote INTEGER PRIMARY KEY,"
-                                   " text TEXT NOT NULL)"));
-                QSqlQuery rows = run(QStringLiteral(
-                    "SELECT rowid, year, sequence, company, author, job_number, proposal_number,"
-                    " part_numbers FROM quotes"));
-                QList<std::pair<qint64, QString>> texts;
-                while (rows.next()) {
-                    TOrderDetails details;
-                    details.CompanyName = rows.value(3).toString();
-                    details.Author = rows.value(4).toString();
-                    details.JobNumber = rows.value(5).toString();
-                    details.ProposalNumber = rows.value(6).toString();
-                    texts.append({rows.value(0).toLongLong(),
-                                  SearchText(rows.value(1).toInt(), rows.value(2).toInt(), details,
-                                             rows.value(7).toString())});
-                }
-                for (const auto& [row, text] : texts)
-                    TStatement(
-                        Connection, Path,
-                        QStringLiteral("INSERT INTO quote_search (quote, text) VALUES (?, ?)"))
-                        .Bind(row)
-                        .Bind(text)
-                        .Run();
-                run(QStringLiteral("CREATE INDEX quotes_saved ON quotes (saved)"));
-            }
-            if (version < SchemaVersion)
-                run(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
-            run(QStringLiteral("COMMIT"));
-        } catch (...) {
-            QSqlQuery(QSqlDatabase::database(Connection, false)).exec(QStringLiteral("ROLLBACK"));
-            throw;
-        }
+        TStatement(Connection, Where, QStringLiteral("PRAGMA journal_mode=WAL")).Run();
+        TStatement(Connection, Where, QStringLiteral("PRAGMA case_sensitive_like=ON")).Run();
+        Migrate();
     } catch (...) {
         QSqlDatabase::database(Connection, false).close();
         QSqlDatabase::removeDatabase(Connection);
+        throw;
+    }
+}
+
+TQuoteArchive::TQuoteArchive(const TArchiveServer& server)
+    : Where(),
+      Connection(QStringLiteral("quote-archive-%1").arg(Connections.fetchAndAddRelaxed(1))),
+      Server(true)
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        throw TArchiveServerError(
+            TArchiveServerError::TKind::NoDriver,
+            ArchiveError(Tr("QuoteArchive", "Qt's PostgreSQL driver is not installed (Debian "
+                                            "package libqt6sql6-psql)."))
+                .Message);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), Connection);
+        database.setHostName(server.Host);
+        database.setPort(server.Port);
+        database.setDatabaseName(server.Database);
+        database.setUserName(server.User);
+        database.setPassword(server.Password);
+        // Neither a server away nor one that stops answering holds a save for long.
+        const int milliseconds = server.TimeoutSeconds * 1000;
+        database.setConnectOptions(
+            QStringLiteral("connect_timeout=%1;tcp_user_timeout=%2;options='-c statement_timeout=%3"
+                           " -c lock_timeout=%3 -c client_encoding=UTF8'")
+                .arg(std::max(2, server.TimeoutSeconds))
+                .arg(milliseconds)
+                .arg(milliseconds * 3));
+        if (!database.open()) {
+            const QString reported = database.lastError().databaseText() + QLatin1Char(' ') +
+                                     database.lastError().driverText();
+            database = QSqlDatabase();
+            QSqlDatabase::removeDatabase(Connection);
+            throw ServerError(server, reported);
+        }
+    }
+    try {
+        Migrate();
+    } catch (const TDataError& error) {
+        QSqlDatabase::database(Connection, false).close();
+        QSqlDatabase::removeDatabase(Connection);
+        if (error.Reason.isEmpty())
+            throw TArchiveServerError(TArchiveServerError::TKind::Other, error.Message);
+        throw ServerError(server, error.Reason);
+    }
+}
+
+void TQuoteArchive::Migrate()
+{
+    const auto run = [this](const QString& sql) {
+        return TStatement(Connection, Where, Sql(sql)).Run();
+    };
+    QSqlDatabase database = QSqlDatabase::database(Connection, false);
+    const auto exec = [&](const QString& sql) {
+        QSqlQuery query(database);
+        if (!query.exec(sql))
+            throw ArchiveFailure(query.lastError().text(), Where);
+        return query;
+    };
+    exec(Server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        int version = 0;
+        if (Server) {
+            // Two copies making the schema on first use: one makes it, the other waits.
+            run(QStringLiteral("SELECT pg_advisory_xact_lock(726001)"));
+            QSqlQuery made =
+                run(QStringLiteral("SELECT to_regclass('archive_schema') IS NOT NULL"));
+            if (made.next() && made.value(0).toBool()) {
+                QSqlQuery current = run(QStringLiteral("SELECT MAX(version) FROM archive_schema"));
+                version = current.next() ? current.value(0).toInt() : 0;
+            }
+        } else {
+            QSqlQuery current = run(QStringLiteral("PRAGMA user_version"));
+            version = current.next() ? current.value(0).toInt() : 0;
+        }
+        if (version > SchemaVersion) {
+            TDataError error =
+                ArchiveError(Tr("QuoteArchive", "it was made by a newer version of Ferrolyn."));
+            throw Where.isEmpty() ? error : error.At(Where, 0);
+        }
+        if (version < 1)
+            // The first schema: one row per revision of a quote.
+            run(QStringLiteral(
+                    "CREATE TABLE quotes (%1"
+                    " year INTEGER NOT NULL, sequence INTEGER NOT NULL, revision INTEGER NOT NULL,"
+                    " saved TEXT NOT NULL, \"user\" TEXT NOT NULL,"
+                    " company TEXT NOT NULL, author TEXT NOT NULL, quote_date TEXT NOT NULL,"
+                    " job_number TEXT NOT NULL, proposal_number TEXT NOT NULL,"
+                    " currency TEXT NOT NULL, total %REAL% NOT NULL, lines INTEGER NOT NULL,"
+                    " file TEXT NOT NULL, part_numbers TEXT NOT NULL, order_bytes %BLOB% NOT NULL,"
+                    " order_hash TEXT NOT NULL, PRIMARY KEY (year, sequence, revision))")
+                    .arg(Server ? QStringLiteral("id BIGSERIAL UNIQUE,") : QString()));
+        if (version < 2) {
+            // Version 2: what a search looks in, lower-cased, in a narrow table of its own (a
+            // scan of it never reads the orders), and the newest first.
+            run(Server ? QStringLiteral("CREATE TABLE quote_search (quote BIGINT PRIMARY KEY,"
+                                        " text TEXT NOT NULL)")
+                       : QStringLiteral("CREATE TABLE quote_search (quote INTEGER PRIMARY KEY,"
+                                        " text TEXT NOT NULL)"));
+            QSqlQuery rows = run(QStringLiteral(
+                "SELECT %ID%, year, sequence, company, author, job_number, proposal_number,"
+                " part_numbers FROM quotes"));
+            QList<std::pair<qint64, QString>> texts;
+            while (rows.next()) {
+                TOrderDetails details;
+                details.CompanyName = rows.value(3).toString();
+                details.Author = rows.value(4).toString();
+                details.JobNumber = rows.value(5).toString();
+                details.ProposalNumber = rows.value(6).toString();
+                texts.append({rows.value(0).toLongLong(),
+                              SearchText(NumberText(rows.value(1).toInt(), rows.value(2).toInt()),
+                                         details, rows.value(7).toString())});
+            }
+            for (const auto& [row, text] : texts)
+                TStatement(Connection, Where,
+                           QStringLiteral("INSERT INTO quote_search (quote, text) VALUES (?, ?)"))
+                    .Bind(row)
+                    .Bind(text)
+                    .Run();
+            run(QStringLiteral("CREATE INDEX quotes_saved ON quotes (saved)"));
+        }
+        if (version < 3) {
+            // Version 3: a counter per year, the local number a record sent late had, and (in a
+            // file) the records waiting for the team's server.
+            run(QStringLiteral(
+                "ALTER TABLE quotes ADD COLUMN local_number TEXT NOT NULL DEFAULT ''"));
+            run(QStringLiteral("CREATE TABLE quote_numbers (year INTEGER PRIMARY KEY,"
+                               " last_sequence INTEGER NOT NULL)"));
+            run(QStringLiteral("INSERT INTO quote_numbers (year, last_sequence)"
+                               " SELECT year, MAX(sequence) FROM quotes GROUP BY year"));
+            if (!Server)
+                run(QStringLiteral(
+                    "CREATE TABLE outbox (login TEXT NOT NULL, sequence INTEGER NOT NULL,"
+                    " revision INTEGER NOT NULL, saved TEXT NOT NULL, \"user\" TEXT NOT NULL,"
+                    " company TEXT NOT NULL, author TEXT NOT NULL, quote_date TEXT NOT NULL,"
+                    " job_number TEXT NOT NULL, proposal_number TEXT NOT NULL,"
+                    " currency TEXT NOT NULL, total REAL NOT NULL, lines INTEGER NOT NULL,"
+                    " file TEXT NOT NULL, part_numbers TEXT NOT NULL, order_bytes BLOB NOT NULL,"
+                    " order_hash TEXT NOT NULL, base_year INTEGER NOT NULL,"
+                    " base_sequence INTEGER NOT NULL, sent_year INTEGER NOT NULL DEFAULT 0,"
+                    " sent_sequence INTEGER NOT NULL DEFAULT 0,"
+                    " sent_revision INTEGER NOT NULL DEFAULT 0, search_text TEXT NOT NULL,"
+                    " PRIMARY KEY (login, sequence, revision))"));
+        }
+        if (version < SchemaVersion) {
+            if (!Server)
+                run(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
+            else {
+                if (version == 0)
+                    run(QStringLiteral("CREATE TABLE archive_schema (version INTEGER NOT NULL)"));
+                run(QStringLiteral("DELETE FROM archive_schema"));
+                run(QStringLiteral("INSERT INTO archive_schema (version) VALUES (%1)")
+                        .arg(SchemaVersion));
+            }
+        }
+        exec(QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery(database).exec(QStringLiteral("ROLLBACK"));
         throw;
     }
 }
@@ -209,6 +519,11 @@ TQuoteArchive::~TQuoteArchive()
         database.close();
     }
     QSqlDatabase::removeDatabase(Connection);
+}
+
+bool TQuoteArchive::OnServer() const
+{
+    return Server;
 }
 
 QString TQuoteArchive::DefaultPath()
@@ -227,131 +542,159 @@ QString TQuoteArchive::LoginName()
     return QStringLiteral("unknown");
 }
 
-TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTime& when,
-                                      const QString& user)
-{
-    // The order as its file holds it, without its own reference: the same order recorded from
-    // two revisions' files is the same.
-    TOrderInfo info = record.Info;
-    info.Quote.clear();
-    const QByteArray bytes = OrderFileBytes(record.OrderLines, info);
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-    QStringList partNumbers;
-    for (const TOrderLine& line : record.OrderLines)
-        if (!line.PartNumber.isEmpty())
-            partNumbers.append(line.PartNumber);
-    const auto statement = [this](const QString& sql) {
-        return TStatement(Connection, Path, sql);
-    };
+namespace {
 
-    statement(QStringLiteral("BEGIN IMMEDIATE")).Run();
+// Runs body in one transaction of the archive's connection: committed when it returns, rolled
+// back when it throws.
+template <typename TBody>
+auto InTransaction(const QString& connection, const QString& where, bool server, TBody body)
+{
+    QSqlDatabase database = QSqlDatabase::database(connection, false);
+    QSqlQuery begin(database);
+    if (!begin.exec(server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
+        throw ArchiveFailure(begin.lastError().text(), where);
     try {
-        TQuoteReference reference;
-        if (record.Reference.IsValid()) {
-            QSqlQuery latest =
-                statement(QStringLiteral("SELECT revision, order_hash FROM quotes WHERE year = ?"
-                                         " AND sequence = ? ORDER BY revision DESC LIMIT 1"))
-                    .Bind(record.Reference.Year)
-                    .Bind(record.Reference.Sequence)
-                    .Run();
-            if (latest.next()) {
-                reference = {record.Reference.Year, record.Reference.Sequence,
-                             latest.value(0).toInt()};
-                if (latest.value(1).toString() == hash) {
-                    statement(QStringLiteral("COMMIT")).Run();
-                    return reference;
-                }
-                ++reference.Revision;
-            }
-        }
-        if (!reference.IsValid()) {
-            const int year = when.toLocalTime().date().year();
-            QSqlQuery last =
-                statement(
-                    QStringLiteral("SELECT COALESCE(MAX(sequence), 0) FROM quotes WHERE year = ?"))
-                    .Bind(year)
-                    .Run();
-            reference = {year, (last.next() ? last.value(0).toInt() : 0) + 1, 1};
-        }
-        const TOrderDetails& details = record.Info.Details;
-        statement(QStringLiteral("INSERT INTO quotes (year, sequence, revision, saved, user,"
-                                 " company, author, quote_date, job_number, proposal_number,"
-                                 " currency, total, lines, file, part_numbers, order_bytes,"
-                                 " order_hash)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
-            .Bind(reference.Year)
-            .Bind(reference.Sequence)
-            .Bind(reference.Revision)
-            .Bind(when.toUTC().toString(Qt::ISODateWithMs))
-            .Bind(user)
-            .Bind(details.CompanyName)
-            .Bind(details.Author)
-            .Bind(details.Date)
-            .Bind(details.JobNumber)
-            .Bind(details.ProposalNumber)
-            .Bind(record.Info.CurrencyTag > 0 ? CurrencyCode(record.Info.CurrencyTag) : QString())
-            .Bind(OrderTotals(record.OrderLines).Total)
-            .Bind(int(record.OrderLines.size()))
-            .Bind(record.File)
-            .Bind(partNumbers.join(QLatin1Char('\n')))
-            .Bind(QVariant(bytes))
-            .Bind(hash)
-            .Run();
-        statement(QStringLiteral("INSERT INTO quote_search (quote, text) VALUES"
-                                 " (last_insert_rowid(), ?)"))
-            .Bind(SearchText(reference.Year, reference.Sequence, details,
-                             partNumbers.join(QLatin1Char('\n'))))
-            .Run();
-        statement(QStringLiteral("COMMIT")).Run();
-        return reference;
+        auto result = body();
+        QSqlQuery commit(database);
+        if (!commit.exec(QStringLiteral("COMMIT")))
+            throw ArchiveFailure(commit.lastError().text(), where);
+        return result;
     } catch (...) {
-        QSqlQuery(QSqlDatabase::database(Connection, false)).exec(QStringLiteral("ROLLBACK"));
+        QSqlQuery(database).exec(QStringLiteral("ROLLBACK"));
         throw;
     }
 }
 
-namespace {
+} // namespace
 
-const QString Columns =
-    QStringLiteral("year, sequence, revision, saved, user, company, author, quote_date, job_number,"
-                   " proposal_number, currency, total, lines, file");
-
-TArchivedQuote QuoteOfRow(const QSqlQuery& row)
+TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTime& when,
+                                      const QString& user)
 {
-    TArchivedQuote quote;
-    quote.Reference = {row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt()};
-    quote.Saved = QDateTime::fromString(row.value(3).toString(), Qt::ISODateWithMs);
-    quote.User = row.value(4).toString();
-    quote.Details.CompanyName = row.value(5).toString();
-    quote.Details.Author = row.value(6).toString();
-    quote.Details.Date = row.value(7).toString();
-    quote.Details.JobNumber = row.value(8).toString();
-    quote.Details.ProposalNumber = row.value(9).toString();
-    quote.Currency = row.value(10).toString();
-    quote.Total = row.value(11).toDouble();
-    quote.Lines = row.value(12).toInt();
-    quote.File = row.value(13).toString();
-    return quote;
+    const auto values = RowOf(record, when);
+    TRow row{values.Year,
+             values.Saved,
+             user,
+             record.Info.Details,
+             values.Currency,
+             values.Total,
+             int(record.OrderLines.size()),
+             record.File,
+             values.PartNumbers,
+             values.Bytes,
+             values.Hash};
+    return RecordRow(row, record.Reference, QString());
 }
 
-} // namespace
+TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference& reference,
+                                         const QString& localNumber)
+{
+    const auto statement = [this](const QString& sql) {
+        return TStatement(Connection, Where, Sql(sql));
+    };
+    return InTransaction(Connection, Where, Server, [&] {
+        // A record sent again (its first sending was cut short after the commit): the same.
+        if (!localNumber.isEmpty()) {
+            QSqlQuery sent = statement(QStringLiteral("SELECT year, sequence, revision FROM quotes"
+                                                      " WHERE local_number = ? AND order_hash = ?"))
+                                 .Bind(localNumber)
+                                 .Bind(row.Hash)
+                                 .Run();
+            if (sent.next())
+                return TQuoteReference{sent.value(0).toInt(), sent.value(1).toInt(),
+                                       sent.value(2).toInt(), QString()};
+        }
+        TQuoteReference quote = reference;
+        if (quote.IsLocal()) {
+            // A file of a local quote this archive got from another computer.
+            QSqlQuery known = statement(QStringLiteral("SELECT year, sequence FROM quotes WHERE"
+                                                       " local_number LIKE ? ESCAPE '\\' ORDER BY"
+                                                       " year DESC, sequence DESC LIMIT 1"))
+                                  .Bind(ContainsPattern(quote.Number() + QLatin1Char('/')).mid(1))
+                                  .Run();
+            quote = known.next() ? TQuoteReference{known.value(0).toInt(), known.value(1).toInt(),
+                                                   1, QString()}
+                                 : TQuoteReference();
+        }
+        TQuoteReference result;
+        if (quote.IsValid()) {
+            if (Server)
+                statement(QStringLiteral("SELECT pg_advisory_xact_lock(?, ?)"))
+                    .Bind(quote.Year)
+                    .Bind(quote.Sequence)
+                    .Run();
+            QSqlQuery latest =
+                statement(QStringLiteral("SELECT revision, order_hash FROM quotes WHERE year = ?"
+                                         " AND sequence = ? ORDER BY revision DESC LIMIT 1"))
+                    .Bind(quote.Year)
+                    .Bind(quote.Sequence)
+                    .Run();
+            if (latest.next()) {
+                result = {quote.Year, quote.Sequence, latest.value(0).toInt(), QString()};
+                if (latest.value(1).toString() == row.Hash)
+                    return result;
+                ++result.Revision;
+            }
+        }
+        if (!result.IsValid()) {
+            QSqlQuery next =
+                statement(QStringLiteral("INSERT INTO quote_numbers (year, last_sequence)"
+                                         " VALUES (?, 1) ON CONFLICT (year) DO UPDATE SET"
+                                         " last_sequence = quote_numbers.last_sequence + 1"
+                                         " RETURNING last_sequence"))
+                    .Bind(row.Year)
+                    .Run();
+            result = {row.Year, next.next() ? next.value(0).toInt() : 0, 1, QString()};
+        }
+        QSqlQuery inserted =
+            statement(
+                QStringLiteral("INSERT INTO quotes (year, sequence, revision, saved, \"user\","
+                               " company, author, quote_date, job_number, proposal_number,"
+                               " currency, total, lines, file, part_numbers, order_bytes,"
+                               " order_hash, local_number) VALUES (?, ?, ?, ?, ?, ?, ?, ?,"
+                               " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING %ID%"))
+                .Bind(result.Year)
+                .Bind(result.Sequence)
+                .Bind(result.Revision)
+                .Bind(row.Saved)
+                .Bind(row.User)
+                .Bind(row.Details.CompanyName)
+                .Bind(row.Details.Author)
+                .Bind(row.Details.Date)
+                .Bind(row.Details.JobNumber)
+                .Bind(row.Details.ProposalNumber)
+                .Bind(row.Currency)
+                .Bind(row.Total)
+                .Bind(row.Lines)
+                .Bind(row.File)
+                .Bind(row.PartNumbers)
+                .Bind(QVariant(row.Bytes))
+                .Bind(row.Hash)
+                .Bind(localNumber)
+                .Run();
+        const qint64 id = inserted.next() ? inserted.value(0).toLongLong() : 0;
+        inserted.finish();
+        statement(QStringLiteral("INSERT INTO quote_search (quote, text) VALUES (?, ?)"))
+            .Bind(id)
+            .Bind(SearchText(result.Number(), row.Details, row.PartNumbers))
+            .Run();
+        if (Server && BeforeCommit)
+            BeforeCommit();
+        return result;
+    });
+}
 
 QList<TArchivedQuote> TQuoteArchive::Search(const QString& text, int limit) const
 {
-    // Both sides lower-cased: LIKE compares case-sensitively (set when the archive opens), which
-    // is the faster way.
-    QString pattern = text.trimmed().toLower();
-    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    // Both sides lower-cased: LIKE compares case-sensitively (set when a file archive opens),
+    // which is the faster way.
     QSqlQuery rows =
-        TStatement(Connection, Path,
-                   QStringLiteral("SELECT %1 FROM quote_search JOIN quotes ON quotes.rowid ="
-                                  " quote_search.quote WHERE quote_search.text LIKE ? ESCAPE '\\'"
-                                  " ORDER BY quotes.saved DESC, quotes.rowid DESC LIMIT ?")
-                       .arg(Columns))
-            .Bind(QLatin1Char('%') + pattern + QLatin1Char('%'))
+        TStatement(Connection, Where,
+                   Sql(QStringLiteral("SELECT %1 FROM quote_search JOIN quotes ON quotes.%ID% ="
+                                      " quote_search.quote WHERE quote_search.text LIKE ? ESCAPE"
+                                      " '\\' ORDER BY quotes.saved DESC, quotes.%ID% DESC LIMIT ?")
+                           .arg(QString::fromLatin1(QuoteColumns)
+                                    .replace(QLatin1String("order_bytes"), QLatin1String("''")))))
+            .Bind(ContainsPattern(text.trimmed().toLower()))
             .Bind(limit)
             .Run();
     QList<TArchivedQuote> quotes;
@@ -362,29 +705,43 @@ QList<TArchivedQuote> TQuoteArchive::Search(const QString& text, int limit) cons
 
 std::optional<TArchivedQuote> TQuoteArchive::Find(const TQuoteReference& reference) const
 {
-    QSqlQuery row = TStatement(Connection, Path,
-                               QStringLiteral("SELECT %1, order_bytes FROM quotes WHERE year = ?"
+    if (reference.IsLocal()) {
+        if (Server)
+            return std::nullopt;
+        QSqlQuery row = TStatement(Connection, Where,
+                                   QStringLiteral("SELECT %1 FROM outbox WHERE login = ? AND"
+                                                  " sequence = ? AND revision = ?")
+                                       .arg(QLatin1String(OutboxColumns)))
+                            .Bind(reference.Login)
+                            .Bind(reference.Sequence)
+                            .Bind(reference.Revision)
+                            .Run();
+        if (!row.next())
+            return std::nullopt;
+        return HeldOfRow(row);
+    }
+    QSqlQuery row = TStatement(Connection, Where,
+                               QStringLiteral("SELECT %1 FROM quotes WHERE year = ?"
                                               " AND sequence = ? AND revision = ?")
-                                   .arg(Columns))
+                                   .arg(QLatin1String(QuoteColumns)))
                         .Bind(reference.Year)
                         .Bind(reference.Sequence)
                         .Bind(reference.Revision)
                         .Run();
     if (!row.next())
         return std::nullopt;
-    TArchivedQuote quote = QuoteOfRow(row);
-    quote.Order = row.value(14).toByteArray();
-    return quote;
+    return QuoteOfRow(row);
 }
 
 bool TQuoteArchive::Remove(const TQuoteReference& reference)
 {
+    if (reference.IsLocal())
+        return false;
     const auto statement = [this](const QString& sql) {
-        return TStatement(Connection, Path, sql);
+        return TStatement(Connection, Where, Sql(sql));
     };
-    statement(QStringLiteral("BEGIN IMMEDIATE")).Run();
-    try {
-        statement(QStringLiteral("DELETE FROM quote_search WHERE quote IN (SELECT rowid FROM"
+    return InTransaction(Connection, Where, Server, [&] {
+        statement(QStringLiteral("DELETE FROM quote_search WHERE quote IN (SELECT %ID% FROM"
                                  " quotes WHERE year = ? AND sequence = ? AND revision = ?)"))
             .Bind(reference.Year)
             .Bind(reference.Sequence)
@@ -397,10 +754,164 @@ bool TQuoteArchive::Remove(const TQuoteReference& reference)
                 .Bind(reference.Sequence)
                 .Bind(reference.Revision)
                 .Run();
-        statement(QStringLiteral("COMMIT")).Run();
         return removed.numRowsAffected() > 0;
-    } catch (...) {
-        QSqlQuery(QSqlDatabase::database(Connection, false)).exec(QStringLiteral("ROLLBACK"));
-        throw;
+    });
+}
+
+// --- Records waiting for the server -----------------------------------------------------------
+
+TQuoteReference TQuoteArchive::Hold(const TQuoteRecord& record, const QDateTime& when,
+                                    const QString& user, const QString& login)
+{
+    const auto statement = [this](const QString& sql) {
+        return TStatement(Connection, Where, sql);
+    };
+    const auto values = RowOf(record, when);
+    const QString owner = TQuoteReference::LocalLogin(login);
+    return InTransaction(Connection, Where, false, [&] {
+        TQuoteReference result;
+        TQuoteReference base;
+        if (record.Reference.IsLocal()) {
+            QSqlQuery latest =
+                statement(QStringLiteral("SELECT revision, order_hash, base_year,"
+                                         " base_sequence FROM outbox WHERE login = ? AND"
+                                         " sequence = ? ORDER BY revision DESC LIMIT 1"))
+                    .Bind(record.Reference.Login)
+                    .Bind(record.Reference.Sequence)
+                    .Run();
+            if (latest.next()) {
+                result = {0, record.Reference.Sequence, latest.value(0).toInt(),
+                          record.Reference.Login};
+                if (latest.value(1).toString() == values.Hash)
+                    return result;
+                ++result.Revision;
+                base = {latest.value(2).toInt(), latest.value(3).toInt(), 1, QString()};
+            }
+        } else if (record.Reference.IsValid()) {
+            base = {record.Reference.Year, record.Reference.Sequence, 1, QString()};
+        }
+        if (!result.IsValid()) {
+            QSqlQuery last =
+                statement(
+                    QStringLiteral("SELECT COALESCE(MAX(sequence), 0) FROM outbox WHERE login = ?"))
+                    .Bind(owner)
+                    .Run();
+            result = {0, (last.next() ? last.value(0).toInt() : 0) + 1, 1, owner};
+        }
+        const TOrderDetails& details = record.Info.Details;
+        statement(QStringLiteral("INSERT INTO outbox (login, sequence, revision, saved, \"user\","
+                                 " company, author, quote_date, job_number, proposal_number,"
+                                 " currency, total, lines, file, part_numbers, order_bytes,"
+                                 " order_hash, base_year, base_sequence, search_text) VALUES (?,"
+                                 " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+            .Bind(result.Login)
+            .Bind(result.Sequence)
+            .Bind(result.Revision)
+            .Bind(values.Saved)
+            .Bind(user)
+            .Bind(details.CompanyName)
+            .Bind(details.Author)
+            .Bind(details.Date)
+            .Bind(details.JobNumber)
+            .Bind(details.ProposalNumber)
+            .Bind(values.Currency)
+            .Bind(values.Total)
+            .Bind(int(record.OrderLines.size()))
+            .Bind(record.File)
+            .Bind(values.PartNumbers)
+            .Bind(QVariant(values.Bytes))
+            .Bind(values.Hash)
+            .Bind(base.Year)
+            .Bind(base.Sequence)
+            .Bind(SearchText(result.Number(), details, values.PartNumbers))
+            .Run();
+        return result;
+    });
+}
+
+QList<TArchivedQuote> TQuoteArchive::Waiting(const QString& text) const
+{
+    if (Server)
+        return {};
+    QSqlQuery rows = TStatement(Connection, Where,
+                                QStringLiteral("SELECT %1 FROM outbox WHERE sent_year = 0 AND"
+                                               " search_text LIKE ? ESCAPE '\\' ORDER BY rowid")
+                                    .arg(QLatin1String(OutboxColumns)))
+                         .Bind(ContainsPattern(text.trimmed().toLower()))
+                         .Run();
+    QList<TArchivedQuote> quotes;
+    while (rows.next())
+        quotes.append(HeldOfRow(rows));
+    return quotes;
+}
+
+int TQuoteArchive::SendWaiting(TQuoteArchive& server)
+{
+    if (Server)
+        return 0;
+    QSqlQuery rows = TStatement(Connection, Where,
+                                QStringLiteral("SELECT %1 FROM outbox WHERE sent_year = 0"
+                                               " ORDER BY rowid")
+                                    .arg(QLatin1String(OutboxColumns)))
+                         .Run();
+    struct TWaiting {
+        TArchivedQuote Quote;
+        TRow Row;
+        TQuoteReference Base;
+    };
+    QList<TWaiting> waiting;
+    while (rows.next()) {
+        TArchivedQuote quote = HeldOfRow(rows);
+        TRow row{quote.Saved.toLocalTime().date().year(),
+                 rows.value(3).toString(),
+                 quote.User,
+                 quote.Details,
+                 quote.Currency,
+                 quote.Total,
+                 quote.Lines,
+                 quote.File,
+                 rows.value(20).toString(),
+                 rows.value(15).toByteArray(),
+                 rows.value(21).toString()};
+        const TQuoteReference base{rows.value(22).toInt(), rows.value(23).toInt(), 1, QString()};
+        waiting.append({std::move(quote), std::move(row), base});
     }
+    rows.finish();
+    int sent = 0;
+    for (const TWaiting& record : std::as_const(waiting)) {
+        // A later revision goes where the earlier ones went; the first to the quote it revises.
+        const TQuoteReference target = SentAs(record.Quote.Reference).value_or(record.Base);
+        const TQuoteReference number =
+            server.RecordRow(record.Row, target, record.Quote.Reference.Text());
+        TStatement(Connection, Where,
+                   QStringLiteral("UPDATE outbox SET sent_year = ?, sent_sequence = ?,"
+                                  " sent_revision = ? WHERE login = ? AND sequence = ? AND"
+                                  " revision = ?"))
+            .Bind(number.Year)
+            .Bind(number.Sequence)
+            .Bind(number.Revision)
+            .Bind(record.Quote.Reference.Login)
+            .Bind(record.Quote.Reference.Sequence)
+            .Bind(record.Quote.Reference.Revision)
+            .Run();
+        ++sent;
+    }
+    return sent;
+}
+
+std::optional<TQuoteReference> TQuoteArchive::SentAs(const TQuoteReference& local) const
+{
+    if (Server || !local.IsLocal())
+        return std::nullopt;
+    QSqlQuery sent = TStatement(Connection, Where,
+                                QStringLiteral("SELECT sent_year, sent_sequence, sent_revision"
+                                               " FROM outbox WHERE login = ? AND sequence = ? AND"
+                                               " sent_year > 0 ORDER BY revision DESC LIMIT 1"))
+                         .Bind(local.Login)
+                         .Bind(local.Sequence)
+                         .Run();
+    if (!sent.next())
+        return std::nullopt;
+    return TQuoteReference{sent.value(0).toInt(), sent.value(1).toInt(), sent.value(2).toInt(),
+                           QString()};
 }
