@@ -4,6 +4,7 @@
 #include "documents/OrderDocument.h"
 #include "history/QuoteArchive.h"
 #include "history/QuoteHistory.h"
+#include "history/TeamArchive.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
@@ -12,10 +13,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -52,6 +55,7 @@ private slots:
     void safeDefaultsAndProposedNames();
     void recordsQuotes();
     void quoteHistory();
+    void archiveOnAServer();
 
 private:
     TOrderDocument& Document() { return *W().findChild<TOrderDocument*>(); }
@@ -346,6 +350,105 @@ void TestOrderDocument::quoteHistory()
     FileDialogs::SetNextFileName(saved);
     Action("Save1")->trigger();
     QVERIFY(ReadAll(saved).contains("\r\nQuote=" + number.toUtf8() + "/2\r\n"));
+}
+
+namespace {
+
+// A keyring that never answers, as on a machine without one; it counts what it is given.
+class TNoKeyring : public TPasswordStore
+{
+public:
+    std::optional<QString> Read(const QString&) override { return std::nullopt; }
+    bool Write(const QString&, const QString& password) override
+    {
+        Given.append(password);
+        return false;
+    }
+    QStringList Given;
+};
+
+} // namespace
+
+// Options > Quote Archive... sets a team's server; Test Connection says what failed; without a
+// keyring the password is kept for the run and asked once in the next one, never written to the
+// settings. With the server away a save keeps the record here with a local number, on the file
+// and in Quote History, and the status bar says so in one line.
+void TestOrderDocument::archiveOnAServer()
+{
+    TNoKeyring keyring;
+    SetKeyring(&keyring);
+    const auto restore = qScopeGuard([] {
+        SetKeyring(nullptr);
+        ForgetAskedPasswords();
+    });
+    ForgetAskedPasswords();
+    SetQuoteArchivePath(QDir(Install->ProgramFolder()).filePath(QStringLiteral("a/q.db")));
+    const QString away = QDir(Install->ProgramFolder()).filePath(QStringLiteral("no-server"));
+    QString tested;
+    WhenModal(this, QStringLiteral("frmQuoteArchive"), [&](QWidget* dialog) {
+        QVERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("rbLocal"))->isChecked());
+        QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("edtHost"))->isEnabled());
+        dialog->findChild<QRadioButton*>(QStringLiteral("rbServer"))->setChecked(true);
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtHost"))->setText(away);
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtDatabase"))->setText("team");
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtUser"))->setText("ann");
+        dialog->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText("s3cret-word");
+        dialog->findChild<QPushButton*>(QStringLiteral("btnTest"))->click();
+        tested = dialog->findChild<QLabel*>(QStringLiteral("lblResult"))->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    });
+    Action("QuoteArchive1")->trigger();
+    QVERIFY2(tested.contains("no server answers at " + away), qPrintable(tested));
+    const TArchiveSetting setting = TArchiveSetting::Read(AppPaths::WindowSettingsFile());
+    QVERIFY(setting.OnServer);
+    QCOMPARE(setting.Server.Key(), QStringLiteral("ann@") + away + QStringLiteral(":5432/team"));
+    QVERIFY(!ReadAll(AppPaths::WindowSettingsFile()).contains("s3cret"));
+    QCOMPARE(keyring.Given, QStringList{"s3cret-word"});
+    QCOMPARE(Label("StatusPanel")->text(),
+             QStringLiteral("No keyring answered: the password is kept until Ferrolyn closes."));
+
+    const QString local = "L-" + TQuoteReference::LocalLogin(TQuoteArchive::LoginName()) + "-1";
+    const QString order = QDir(Install->ProgramFolder()).filePath(QStringLiteral("q.fyn"));
+    AddAssembly();
+    FileDialogs::SetNextFileName(order);
+    Action("Save1")->trigger();
+    QVERIFY(ReadAll(order).contains("\r\nQuote=" + local.toUtf8() + "/1\r\n"));
+    const QString status = Label("StatusPanel")->text();
+    QVERIFY2(status.startsWith("Kept on this computer as quote " + local +
+                               ", revision 1, not yet sent: The quote archive cannot be used: "
+                               "no server answers"),
+             qPrintable(status));
+    QVERIFY(!status.contains(QLatin1Char('\n')));
+
+    // The next run knows no password: it is asked once, when first needed.
+    ForgetAskedPasswords();
+    int asked = 0;
+    const auto answer = [&](QWidget* dialog) {
+        ++asked;
+        static_cast<QInputDialog*>(dialog)->setTextValue(QStringLiteral("again"));
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
+    Order()->item(0, 0)->setText(QStringLiteral("4"));
+    Action("Save1")->trigger();
+    QVERIFY(ReadAll(order).contains("\r\nQuote=" + local.toUtf8() + "/2\r\n"));
+    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
+    Order()->item(0, 0)->setText(QStringLiteral("5"));
+    Action("Save1")->trigger();
+    QCOMPARE(asked, 1);
+
+    bool shown = false;
+    WhenModal(this, QStringLiteral("frmQuoteHistory"), [&](QWidget* dialog) {
+        auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdQuotes"));
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(0, 0)->text(), local + " (not yet sent)");
+        QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("btnDelete"))->isEnabled());
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("lblProblem")) != nullptr);
+        shown = true;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Action("QuoteHistory1")->trigger();
+    QVERIFY(shown);
 }
 
 QTEST_MAIN(TestOrderDocument)

@@ -2,6 +2,7 @@
 
 #include "about/TfrmAbout.h"
 #include "documents/TfrmOrderDetails.h"
+#include "history/TfrmQuoteArchive.h"
 #include "history/TfrmQuoteHistory.h"
 #include "main/WindowPlacement.h"
 #include "platform/AppPaths.h"
@@ -504,9 +505,14 @@ QStringList TestTranslations::CutOffEverywhere()
     details.show();
     check(&details, QStringLiteral("order details"));
     const QTemporaryDir archive;
-    TfrmQuoteHistory history(archive.filePath(QStringLiteral("q.db")));
+    TfrmQuoteHistory history({}, archive.filePath(QStringLiteral("q.db")));
     history.show();
     check(&history, QStringLiteral("quote history"));
+    TArchiveSetting onServer;
+    onServer.OnServer = true;
+    TfrmQuoteArchive archiveSetting(onServer);
+    archiveSetting.show();
+    check(&archiveSetting, QStringLiteral("quote archive"));
     return problems;
 }
 

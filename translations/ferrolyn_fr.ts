@@ -657,6 +657,10 @@ Liste les devis archivés, du plus récent au plus ancien : numéro, révision, 
         <source>The list could not be written: %1</source>
         <translation>La liste n&apos;a pas pu être écrite : %1</translation>
     </message>
+    <message>
+        <source>%1 (kept on this computer, not yet sent: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IniSettings</name>
@@ -908,6 +912,34 @@ Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande
         <source>it was made by a newer version of Ferrolyn.</source>
         <translation>il a été créé par une version plus récente de Ferrolyn.</translation>
     </message>
+    <message>
+        <source>the server refused user &quot;%1&quot;: the password is wrong or missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server has no database &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the host &quot;%1&quot; is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server at %1 did not answer within %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no server answers at %1, port %2. Is it running, and are the host and port right?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user &quot;%1&quot; may not use the archive&apos;s tables, or may not make them on first use: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuoteCommand</name>
@@ -1149,6 +1181,34 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     <message>
         <source>Not recorded in the quote history: %1</source>
         <translation>Non archivé dans l&apos;historique des devis : %1</translation>
+    </message>
+    <message>
+        <source>Quote Archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password of user &quot;%1&quot; on the quote archive server %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept on this computer as quote %1, revision %2, not yet sent: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded as quote %1, revision %2. Quotes that waited on this computer, now sent: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quotes waiting on this computer for the quote archive server: %1. Not sent: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quotes that waited on this computer, now sent to the quote archive server: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1588,6 +1648,14 @@ Puissance moyenne : %4 kW</translation>
     <message>
         <source>Quote Histo&amp;ry...</source>
         <translation>His&amp;torique des devis...</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished">&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Quote Archive...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2367,6 +2435,61 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     </message>
 </context>
 <context>
+    <name>TfrmQuoteArchive</name>
+    <message>
+        <source>Quote Archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(as kept)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected: the quote archive on the server is ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the database and the user of the quote archive server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmQuoteHistory</name>
     <message>
         <source>Quote History</source>
@@ -2435,6 +2558,10 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     <message>
         <source>Delete quote %1, revision %2, from the quote history? This cannot be undone.</source>
         <translation>Supprimer le devis %1, révision %2, de l&apos;historique des devis ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>(not yet sent)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@ QString Usage()
 } // namespace
 
 int RunHistoryCommand(const QStringList& arguments, QIODevice& out, QIODevice& err,
-                      const QString& archivePath)
+                      const QString& archivePath, const TArchiveSetting& setting)
 {
     QString search;
     bool json = false;
@@ -49,7 +49,7 @@ int RunHistoryCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
     }
     QList<TArchivedQuote> quotes;
     try {
-        quotes = TQuoteArchive(archivePath).Search(search);
+        quotes = OpenQuoteArchive(setting, archivePath)->Search(search);
     } catch (const TDataError& error) {
         err.write((error.FullText() + QLatin1Char('\n')).toUtf8());
         return 2;
@@ -97,11 +97,16 @@ int RunHistoryCommand(const QStringList& arguments, QIODevice& out, QIODevice& e
 }
 
 QString RecordBatchQuote(const QList<TOrderLine>& orderLines, int currencyTag,
-                         const QString& archivePath)
+                         const QString& archivePath, const TArchiveSetting& setting)
 {
     TQuoteRecord record;
     record.OrderLines = orderLines;
     record.Info.CurrencyTag = currencyTag;
-    TQuoteArchive archive(archivePath);
-    return archive.Record(record, QDateTime::currentDateTime(), TQuoteArchive::LoginName()).Text();
+    const TRecorded recorded =
+        RecordQuote(setting, archivePath, record, QDateTime::currentDateTime(),
+                    TQuoteArchive::LoginName(), TQuoteArchive::LoginName());
+    if (!recorded.Held)
+        return recorded.Reference.Text();
+    return Tr("HistoryCommand", "%1 (kept on this computer, not yet sent: %2)")
+        .arg(recorded.Reference.Text(), recorded.Problem.simplified());
 }

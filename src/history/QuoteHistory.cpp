@@ -6,18 +6,67 @@
 #include "documents/OrderDocument.h"
 #include "main/WindowHost.h"
 #include "order/OrderFile.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Translation.h"
 #include "QuoteArchive.h"
+#include "TeamArchive.h"
+#include "TfrmQuoteArchive.h"
 #include "TfrmQuoteHistory.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QThread>
+#include <QTimer>
 
 namespace {
 
 QString ArchivePath;
+// Servers whose password was asked in this run, and the ones that refused what they were given.
+QSet<QString> Asked;
+QSet<QString> Refused;
+
+TArchiveSetting CurrentSetting()
+{
+    return TArchiveSetting::Read(AppPaths::WindowSettingsFile());
+}
+
+// The setting with the server's password for this run: the one known, else (once a run, and
+// again after the server refused it) asked.
+TArchiveSetting WithPassword(TArchiveSetting setting, QWidget* parent)
+{
+    if (!setting.OnServer)
+        return setting;
+    const QString key = setting.Server.Key();
+    if (!Refused.contains(key)) {
+        if (const std::optional<QString> known = KnownPassword(setting.Server)) {
+            setting.Server.Password = *known;
+            return setting;
+        }
+        if (Asked.contains(key))
+            return setting;
+    }
+    Asked.insert(key);
+    Refused.remove(key);
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgArchivePassword"));
+    dialog.setWindowTitle(Tr("QuoteHistory", "Quote Archive"));
+    dialog.setLabelText(
+        Tr("QuoteHistory", "Password of user \"%1\" on the quote archive server %2:")
+            .arg(setting.Server.User, setting.Server.Host));
+    dialog.setTextEchoMode(QLineEdit::Password);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const QString password = dialog.textValue();
+    if (ok && !password.isEmpty()) {
+        RememberPassword(setting.Server, password);
+        setting.Server.Password = password;
+    }
+    return setting;
+}
 
 } // namespace
 
@@ -31,6 +80,13 @@ void SetQuoteArchivePath(const QString& path)
     ArchivePath = path;
 }
 
+void ForgetAskedPasswords()
+{
+    Asked.clear();
+    Refused.clear();
+    ForgetPasswords();
+}
+
 void RecordOrderQuote(TWindowHost& host, const QString& file)
 {
     const TOrder& order = host.CurrentOrder();
@@ -39,14 +95,32 @@ void RecordOrderQuote(TWindowHost& host, const QString& file)
     record.Info = order.Info;
     record.File = file;
     record.Reference = TQuoteReference::Parse(order.Info.Quote).value_or(TQuoteReference());
+    const TArchiveSetting setting = WithPassword(CurrentSetting(), &host.MainWindow());
     try {
-        TQuoteArchive archive(QuoteArchivePath());
-        const TQuoteReference reference =
-            archive.Record(record, QDateTime::currentDateTime(), TQuoteArchive::LoginName());
+        const TRecorded recorded =
+            RecordQuote(setting, QuoteArchivePath(), record, QDateTime::currentDateTime(),
+                        TQuoteArchive::LoginName(), TQuoteArchive::LoginName());
+        const TQuoteReference& reference = recorded.Reference;
         host.SetOrderQuote(reference.Text());
-        host.ShowStatus(Tr("QuoteHistory", "Recorded as quote %1, revision %2.")
-                            .arg(reference.Number())
-                            .arg(reference.Revision));
+        if (recorded.Held) {
+            if (recorded.ProblemKind == TArchiveServerError::TKind::Password)
+                Refused.insert(setting.Server.Key());
+            host.ShowStatus(Tr("QuoteHistory", "Kept on this computer as quote %1, revision %2, "
+                                               "not yet sent: %3")
+                                .arg(reference.Number())
+                                .arg(reference.Revision)
+                                .arg(recorded.Problem.simplified()));
+        } else if (recorded.Sent > 0) {
+            host.ShowStatus(Tr("QuoteHistory", "Recorded as quote %1, revision %2. Quotes that "
+                                               "waited on this computer, now sent: %3.")
+                                .arg(reference.Number())
+                                .arg(reference.Revision)
+                                .arg(recorded.Sent));
+        } else {
+            host.ShowStatus(Tr("QuoteHistory", "Recorded as quote %1, revision %2.")
+                                .arg(reference.Number())
+                                .arg(reference.Revision));
+        }
     } catch (const TDataError& error) {
         host.ShowStatus(
             Tr("QuoteHistory", "Not recorded in the quote history: %1").arg(error.FullText()));
@@ -65,11 +139,89 @@ TQuoteHistory::TQuoteHistory(TWindowHost& window) : QObject(&window.MainWindow()
     QAction* before = main.findChild<QAction*>(QStringLiteral("QuickUpdate1"));
     file->insertAction(before, QuoteHistory1);
     connect(QuoteHistory1, &QAction::triggered, this, &TQuoteHistory::QuoteHistory1Click);
+
+    // Options, before About: where quotes are recorded.
+    QMenu* options = Bound(new QMenu(main.menuBar()), "title", TrKey("TQuoteHistory", "&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    options->menuAction()->setObjectName(QStringLiteral("Options1"));
+    main.menuBar()->insertMenu(main.findChild<QAction*>(QStringLiteral("Help1")), options);
+    QuoteArchive1 =
+        Bound(options->addAction(QString()), "text", TrKey("TQuoteHistory", "&Quote Archive..."));
+    QuoteArchive1->setObjectName(QStringLiteral("QuoteArchive1"));
+    connect(QuoteArchive1, &QAction::triggered, this, &TQuoteHistory::QuoteArchive1Click);
+
+    // Records that waited on this computer go to the server when the program starts, without
+    // holding the window up.
+    QTimer::singleShot(0, this, &TQuoteHistory::SendWaiting);
+}
+
+TQuoteHistory::~TQuoteHistory()
+{
+    if (Sender != nullptr) {
+        Sender->wait();
+        delete Sender;
+    }
+}
+
+void TQuoteHistory::SendWaiting()
+{
+    const TArchiveSetting setting = CurrentSetting();
+    const QString path = QuoteArchivePath();
+    if (!setting.OnServer || WaitingQuotes(path) == 0)
+        return;
+    TArchiveSetting known = setting;
+    known.Server.Password = KnownPassword(setting.Server).value_or(QString());
+    auto result = std::make_shared<std::pair<int, QString>>(0, QString());
+    Sender = QThread::create([known, path, result] {
+        try {
+            result->first = SendWaitingQuotes(known, path);
+        } catch (const TDataError& error) {
+            result->second = error.FullText().simplified();
+        }
+    });
+    connect(Sender, &QThread::finished, this, [this, path, result] {
+        if (!result->second.isEmpty())
+            Host.ShowStatus(Tr("QuoteHistory", "Quotes waiting on this computer for the quote "
+                                               "archive server: %1. Not sent: %2")
+                                .arg(WaitingQuotes(path))
+                                .arg(result->second));
+        else if (result->first > 0)
+            Host.ShowStatus(Tr("QuoteHistory", "Quotes that waited on this computer, now sent "
+                                               "to the quote archive server: %1.")
+                                .arg(result->first));
+    });
+    Sender->start();
+}
+
+bool TQuoteHistory::Sending() const
+{
+    return Sender != nullptr && !Sender->isFinished();
+}
+
+void TQuoteHistory::QuoteArchive1Click()
+{
+    TfrmQuoteArchive dialog(CurrentSetting(), &Host.MainWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const TArchiveSetting setting = dialog.Setting();
+    try {
+        setting.Write(AppPaths::WindowSettingsFile());
+    } catch (const TDataError& error) {
+        Dialogs::Error(&Host.MainWindow(), error.FullText());
+        return;
+    }
+    if (setting.OnServer && !dialog.Password().isEmpty()) {
+        Refused.remove(setting.Server.Key());
+        if (!RememberPassword(setting.Server, dialog.Password()))
+            Host.ShowStatus(Tr("QuoteHistory", "No keyring answered: the password is kept until "
+                                               "Ferrolyn closes."));
+    }
 }
 
 void TQuoteHistory::QuoteHistory1Click()
 {
-    TfrmQuoteHistory dialog(QuoteArchivePath(), &Host.MainWindow());
+    TfrmQuoteHistory dialog(WithPassword(CurrentSetting(), &Host.MainWindow()), QuoteArchivePath(),
+                            &Host.MainWindow());
     if (dialog.exec() != QDialog::Accepted || !dialog.Chosen())
         return;
     auto* document = Host.MainWindow().findChild<TOrderDocument*>();

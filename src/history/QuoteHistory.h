@@ -4,6 +4,7 @@
 #include <QString>
 
 class QAction;
+class QThread;
 class TWindowHost;
 
 // File > Quote History... (QuoteHistory1): the archive's quotes in a dialog; the one opened
@@ -14,21 +15,33 @@ class TQuoteHistory : public QObject
     Q_OBJECT
 public:
     explicit TQuoteHistory(TWindowHost& window);
+    ~TQuoteHistory() override;
 
     void QuoteHistory1Click();
+    void QuoteArchive1Click();
+    // True while the records that waited on this computer are being sent.
+    bool Sending() const;
 
     QAction* QuoteHistory1 = nullptr;
+    QAction* QuoteArchive1 = nullptr;
 
 private:
+    void SendWaiting();
+
     TWindowHost& Host;
+    QThread* Sender = nullptr;
 };
 
-// Records the window's order as a quote in the user's quote archive, saved to file (empty when
-// it was printed), and keeps the quote's number and revision with the order. When the archive
-// cannot be used, the status bar says why and the order is left as it was: saving and printing
-// go on without the history.
+// Records the window's order as a quote in the quote archive (this computer's, or the team's
+// server as Options > Quote Archive... sets it), saved to file (empty when it was printed), and
+// keeps the quote's number and revision with the order. A server that cannot be used leaves the
+// record waiting here with a local number, and the status bar says so in one line. When no
+// archive can be used, the status bar says why and the order is left as it was: saving and
+// printing go on without the history.
 void RecordOrderQuote(TWindowHost& host, const QString& file);
 
 // Where the window's quote archive is: the user's unless set (tests set it).
 QString QuoteArchivePath();
 void SetQuoteArchivePath(const QString& path);
+// Forgets the passwords given and asked in this run (tests start afresh).
+void ForgetAskedPasswords();

@@ -8,6 +8,7 @@
 #include "quote/Csv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,7 +40,9 @@ public:
 
 } // namespace
 
-TfrmQuoteHistory::TfrmQuoteHistory(const QString& archivePath, QWidget* parent) : QDialog(parent)
+TfrmQuoteHistory::TfrmQuoteHistory(const TArchiveSetting& setting, const QString& localPath,
+                                   QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmQuoteHistory"));
     setWindowTitle(tr("Quote History"));
@@ -88,15 +91,26 @@ TfrmQuoteHistory::TfrmQuoteHistory(const QString& archivePath, QWidget* parent) 
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 460);
 
+    QString problem;
     try {
-        Archive = std::make_unique<TQuoteArchive>(archivePath);
+        Archive = OpenQuoteArchive(setting, localPath);
     } catch (const TDataError& error) {
-        auto* problem = new QLabel(error.FullText(), this);
-        problem->setObjectName(QStringLiteral("lblProblem"));
-        problem->setWordWrap(true);
-        layout->insertWidget(0, problem);
-        edtSearch->setEnabled(false);
+        problem = error.FullText();
     }
+    try {
+        if (setting.OnServer && QFileInfo::exists(localPath))
+            Local = std::make_unique<TQuoteArchive>(localPath);
+    } catch (const TDataError& error) {
+        problem += (problem.isEmpty() ? QString() : QStringLiteral("\n")) + error.FullText();
+    }
+    if (!problem.isEmpty()) {
+        auto* label = new QLabel(problem, this);
+        label->setObjectName(QStringLiteral("lblProblem"));
+        label->setWordWrap(true);
+        layout->insertWidget(0, label);
+        edtSearch->setEnabled(Archive != nullptr || Local != nullptr);
+    }
+    OnServer = setting.OnServer;
     Search();
 }
 
@@ -105,12 +119,13 @@ TfrmQuoteHistory::~TfrmQuoteHistory() = default;
 void TfrmQuoteHistory::Search()
 {
     Shown.clear();
-    if (Archive != nullptr) {
-        try {
-            Shown = Archive->Search(edtSearch->text());
-        } catch (const TDataError& error) {
-            Dialogs::Error(this, error.FullText());
-        }
+    try {
+        if (Local != nullptr)
+            Shown = Local->Waiting(edtSearch->text());
+        if (Archive != nullptr)
+            Shown += Archive->Search(edtSearch->text());
+    } catch (const TDataError& error) {
+        Dialogs::Error(this, error.FullText());
     }
     const QLocale locale;
     grdQuotes->setSortingEnabled(false);
@@ -119,8 +134,14 @@ void TfrmQuoteHistory::Search()
     for (int row = 0; row < Shown.size(); ++row) {
         const TArchivedQuote& quote = Shown.at(row);
         const QDateTime saved = quote.Saved.toLocalTime();
+        // Both numbers of a quote that had a local one; a record still here, marked.
+        QString number = quote.Reference.Number();
+        if (quote.Waiting)
+            number += QLatin1Char(' ') + tr("(not yet sent)");
+        else if (!quote.OtherNumber.isEmpty())
+            number += QStringLiteral(" (") + quote.OtherNumber + QLatin1Char(')');
         const QList<QTableWidgetItem*> cells = {
-            new TSortedItem(quote.Reference.Number(), quote.Reference.Number()),
+            new TSortedItem(number, quote.Reference.Number()),
             new TSortedItem(locale.toString(quote.Reference.Revision), quote.Reference.Revision),
             new TSortedItem(locale.toString(saved, QLocale::ShortFormat), saved),
             new TSortedItem(quote.Details.CompanyName, quote.Details.CompanyName.toLower()),
@@ -144,32 +165,35 @@ void TfrmQuoteHistory::Search()
     ShowButtons();
 }
 
-std::optional<TQuoteReference> TfrmQuoteHistory::Selected() const
+const TArchivedQuote* TfrmQuoteHistory::Selected() const
 {
     const QList<QTableWidgetItem*> items = grdQuotes->selectedItems();
     if (items.isEmpty())
-        return std::nullopt;
+        return nullptr;
     const int index = items.first()->data(Qt::UserRole + 1).toInt();
     if (index < 0 || index >= Shown.size())
-        return std::nullopt;
-    return Shown.at(index).Reference;
+        return nullptr;
+    return &Shown.at(index);
 }
 
 void TfrmQuoteHistory::ShowButtons()
 {
-    const bool chosen = Selected().has_value();
-    btnOpen->setEnabled(chosen);
-    btnDelete->setEnabled(chosen);
+    const TArchivedQuote* chosen = Selected();
+    btnOpen->setEnabled(chosen != nullptr);
+    // On a team's server, one's own quotes only; a record waiting here, never.
+    btnDelete->setEnabled(chosen != nullptr && !chosen->Waiting &&
+                          (!OnServer || chosen->User == TQuoteArchive::LoginName()));
     btnExport->setEnabled(!Shown.isEmpty());
 }
 
 void TfrmQuoteHistory::btnOpenClick()
 {
-    const std::optional<TQuoteReference> reference = Selected();
-    if (!reference || Archive == nullptr)
+    const TArchivedQuote* chosen = Selected();
+    TQuoteArchive* archive = chosen != nullptr && chosen->Waiting ? Local.get() : Archive.get();
+    if (chosen == nullptr || archive == nullptr)
         return;
     try {
-        ChosenQuote = Archive->Find(*reference);
+        ChosenQuote = archive->Find(chosen->Reference);
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
         return;
@@ -209,9 +233,10 @@ void TfrmQuoteHistory::btnExportClick()
 
 void TfrmQuoteHistory::btnDeleteClick()
 {
-    const std::optional<TQuoteReference> reference = Selected();
-    if (!reference || Archive == nullptr)
+    const TArchivedQuote* chosen = Selected();
+    if (chosen == nullptr || !btnDelete->isEnabled() || Archive == nullptr)
         return;
+    const std::optional<TQuoteReference> reference = chosen->Reference;
     if (Dialogs::Message(this, Dialogs::TIcon::Confirmation,
                          tr("Delete quote %1, revision %2, from the quote history? This cannot "
                             "be undone.")

@@ -3,6 +3,7 @@
 #include "history/HistoryCommand.h"
 #include "history/QuoteArchive.h"
 #include "main/TfrmMain.h"
+#include "platform/AppPaths.h"
 #include "platform/Languages.h"
 #include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
@@ -38,10 +39,21 @@ int RunCommand(int argc, char* argv[],
     return command(QCoreApplication::arguments().mid(2), out, err);
 }
 
+// The quote archive the window uses (Options > Quote Archive...), with its server's password
+// from the keyring when one answers (else the server's own ways: ~/.pgpass, PGPASSWORD).
+TArchiveSetting ArchiveSetting()
+{
+    TArchiveSetting setting = TArchiveSetting::Read(AppPaths::WindowSettingsFile());
+    if (setting.OnServer)
+        setting.Server.Password = KnownPassword(setting.Server).value_or(QString());
+    return setting;
+}
+
 // "ferrolyn quote --archive" records in the user's quote archive.
 QString RecordInArchive(const QList<TOrderLine>& orderLines, int currencyTag)
 {
-    return RecordBatchQuote(orderLines, currencyTag, TQuoteArchive::DefaultPath());
+    return RecordBatchQuote(orderLines, currencyTag, TQuoteArchive::DefaultPath(),
+                            ArchiveSetting());
 }
 
 // "ferrolyn quote ...": numbers read and written with '.' and ASCII digits whatever the regional
@@ -113,7 +125,8 @@ int main(int argc, char* argv[])
     if (argc >= 2 && std::strcmp(argv[1], "history") == 0)
         return RunCommand(
             argc, argv, [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
-                return RunHistoryCommand(arguments, out, err, TQuoteArchive::DefaultPath());
+                return RunHistoryCommand(arguments, out, err, TQuoteArchive::DefaultPath(),
+                                         ArchiveSetting());
             });
 
     QApplication app(argc, argv);
