@@ -72,16 +72,56 @@ void FillArchive(const QString& path, int quotes)
     QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
 }
 
-} // namespace
-
-QList<TStepResult> MeasureArchiveSearches(int quotes, int runs)
+// The same quotes on a server, made there in two statements.
+void FillServerArchive(const TArchiveServer& server, int quotes)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("quotes.db"));
-    FillArchive(path, quotes);
-    TQuoteArchive archive(path);
+    {
+        const TQuoteArchive made(server); // the schema
+    }
+    {
+        QSqlDatabase database =
+            QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench-fill"));
+        database.setHostName(server.Host);
+        database.setPort(server.Port);
+        database.setDatabaseName(server.Database);
+        database.setUserName(server.User);
+        database.setPassword(server.Password);
+        if (!database.open())
+            BenchFailure(QStringLiteral("cannot open the server archive"));
+        QSqlQuery query(database);
+        const bool filled =
+            query.exec(QStringLiteral("TRUNCATE quotes, quote_search, quote_numbers")) &&
+            query.exec(
+                QStringLiteral(
+                    "INSERT INTO quotes (year, sequence, revision, saved, \"user\", company,"
+                    " author, quote_date, job_number, proposal_number, currency, total, lines,"
+                    " file, part_numbers, order_bytes, order_hash)"
+                    " SELECT 2020 + n * 6 / (%1 + 1), n, 1,"
+                    " to_char(timestamp '2020-01-01 08:00' + n * interval '10 minutes',"
+                    " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), 'bench',"
+                    " (ARRAY['Harbour Towers', 'Riverside Site', 'Hilltop Radio',"
+                    " 'Northern Grid', 'Metro Cell', 'Coastal Link'])[n %% 6 + 1] || ' ' ||"
+                    " (n %% 997), 'Ann Lee', '', 'J-' || n, 'P-' || (n * 7), 'USD', n * 1.5, 3,"
+                    " '', 'KJ4-DMDM-' || (n %% 50) || E'\\nKRV4-50B\\nV4DM-P',"
+                    " decode(repeat('6f', 2048), 'hex'), '' FROM generate_series(1, %1) n")
+                    .arg(quotes)
+                    .replace(QLatin1String("%%"), QLatin1String("%"))) &&
+            query.exec(QStringLiteral(
+                "INSERT INTO quote_search (quote, text) SELECT id, lower(concat_ws(E'\\n',"
+                " 'Q-' || year || '-' || lpad(sequence::text, 5, '0'), company, author,"
+                " job_number, proposal_number, part_numbers)) FROM quotes")) &&
+            query.exec(QStringLiteral("ANALYZE"));
+        if (!filled)
+            BenchFailure(QStringLiteral("cannot fill the server archive"));
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
+}
+
+QList<TStepResult> MeasureSearches(TQuoteArchive& archive, const QString& label, int quotes,
+                                   int runs)
+{
     QList<TStepResult> results;
-    const QString label = QStringLiteral("archive of %L1 quotes: search ").arg(quotes);
     const struct {
         const char* Name;
         QString Text;
@@ -102,4 +142,24 @@ QList<TStepResult> MeasureArchiveSearches(int quotes, int runs)
             }));
     }
     return results;
+}
+
+} // namespace
+
+QList<TStepResult> MeasureArchiveSearches(int quotes, int runs)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("quotes.db"));
+    FillArchive(path, quotes);
+    TQuoteArchive archive(path);
+    return MeasureSearches(archive, QStringLiteral("archive of %L1 quotes: search ").arg(quotes),
+                           quotes, runs);
+}
+
+QList<TStepResult> MeasureServerArchiveSearches(const TArchiveServer& server, int quotes, int runs)
+{
+    FillServerArchive(server, quotes);
+    TQuoteArchive archive(server);
+    return MeasureSearches(
+        archive, QStringLiteral("server archive of %L1 quotes: search ").arg(quotes), quotes, runs);
 }

@@ -244,8 +244,19 @@ int RunBench(const TBenchConfig& config)
     std::fflush(stdout);
     const QList<TStepResult> steps = MeasureWizardSteps(config, installation);
     // The quote history: 100,000 quotes (a thousand in a smoke run), whatever the scale.
-    const QList<TStepResult> searches =
+    QList<TStepResult> searches =
         MeasureArchiveSearches(config.Tiny ? 1000 : 100000, std::max(config.Runs, 3));
+    // A team's archive, when FERROLYN_BENCH_PGSERVER names the socket folder of a server made by
+    // tests/pgserver.sh (its user ferrolyn_admin and database quotes_test).
+    if (const QString folder = qEnvironmentVariable("FERROLYN_BENCH_PGSERVER"); !folder.isEmpty()) {
+        TArchiveServer server;
+        server.Host = folder;
+        server.Database = QStringLiteral("quotes_test");
+        server.User = QStringLiteral("ferrolyn_admin");
+        server.Password = QStringLiteral("admin-secret");
+        searches.append(MeasureServerArchiveSearches(server, config.Tiny ? 1000 : 100000,
+                                                     std::max(config.Runs, 3)));
+    }
 
     QList<TStepResult> all = {floor, decoded};
     all.append(startups);

@@ -449,6 +449,16 @@ void TestOrderDocument::archiveOnAServer()
     });
     Action("QuoteHistory1")->trigger();
     QVERIFY(shown);
+
+    // The next start tries to send what waits, without holding the window up, and says why not.
+    Window.reset();
+    Launch();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Label("StatusPanel")
+            ->text()
+            .startsWith("Quotes waiting on this computer for the quote archive server: "
+                        "3. Not sent: The quote archive cannot be used: no server"),
+        10000);
 }
 
 QTEST_MAIN(TestOrderDocument)

@@ -225,7 +225,9 @@ void TestQuoteArchive::recordsAndRevises()
         Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), QStringLiteral("3"));
     QCOMPARE(found->Order, OrderFileBytes(expected.OrderLines, expected.Info));
 
-    QVERIFY(archive.Remove(first));
+    // Only its own user's, when asked so.
+    QVERIFY(!archive.Remove(first, QStringLiteral("bo")));
+    QVERIFY(archive.Remove(first, QStringLiteral("ann")));
     QVERIFY(!archive.Remove(first));
     QVERIFY(!archive.Find(first));
 }

@@ -659,7 +659,7 @@ Listet das Angebotsarchiv, neueste zuerst: Nummer, Revision, Datum, Firma, Summe
     </message>
     <message>
         <source>%1 (kept on this computer, not yet sent: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (auf diesem Computer abgelegt, noch nicht gesendet: %2)</translation>
     </message>
 </context>
 <context>
@@ -914,31 +914,31 @@ Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei di
     </message>
     <message>
         <source>the server refused user &quot;%1&quot;: the password is wrong or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server weist den Benutzer &quot;%1&quot; ab; das Passwort ist falsch oder fehlt.</translation>
     </message>
     <message>
         <source>the server has no database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat keine Datenbank &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the host &quot;%1&quot; is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Host &quot;%1&quot; ist unbekannt.</translation>
     </message>
     <message>
         <source>the server at %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server %1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
     </message>
     <message>
         <source>no server answers at %1, port %2. Is it running, and are the host and port right?</source>
-        <translation type="unfinished"></translation>
+        <translation>unter %1, Port %2 antwortet kein Server. Läuft er, und sind Host und Port richtig?</translation>
     </message>
     <message>
         <source>user &quot;%1&quot; may not use the archive&apos;s tables, or may not make them on first use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Benutzer &quot;%1&quot; darf die Tabellen des Archivs nicht verwenden oder bei der ersten Verwendung nicht anlegen: %2</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
 </context>
 <context>
@@ -1184,31 +1184,31 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
     </message>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotsarchiv</translation>
     </message>
     <message>
         <source>Password of user &quot;%1&quot; on the quote archive server %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort des Benutzers &quot;%1&quot; auf dem Angebotsarchiv-Server %2:</translation>
     </message>
     <message>
         <source>Kept on this computer as quote %1, revision %2, not yet sent: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer als Angebot %1, Revision %2 abgelegt, noch nicht gesendet: %3</translation>
     </message>
     <message>
         <source>Recorded as quote %1, revision %2. Quotes that waited on this computer, now sent: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Angebot %1, Revision %2 abgelegt. Von diesem Computer nachgesendete Angebote: %3.</translation>
     </message>
     <message>
         <source>Quotes waiting on this computer for the quote archive server: %1. Not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer wartende Angebote für den Angebotsarchiv-Server: %1. Nicht gesendet: %2</translation>
     </message>
     <message>
         <source>Quotes that waited on this computer, now sent to the quote archive server: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Computer an den Angebotsarchiv-Server nachgesendete Angebote: %1.</translation>
     </message>
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund antwortete: Das Passwort bleibt bis zum Beenden von Ferrolyn gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1651,11 +1651,11 @@ Belastbarkeit: %4 kW</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished">&amp;Optionen</translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Quote Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Angebotsarchiv...</translation>
     </message>
 </context>
 <context>
@@ -2438,55 +2438,55 @@ Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibe
     <name>TfrmQuoteArchive</name>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebotsarchiv</translation>
     </message>
     <message>
         <source>On this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer</translation>
     </message>
     <message>
         <source>On a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem Server</translation>
     </message>
     <message>
         <source>(as kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gespeichert)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort:</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenbank:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;wort:</translation>
     </message>
     <message>
         <source>&amp;Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung &amp;testen</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird aufgebaut...</translation>
     </message>
     <message>
         <source>Connected: the quote archive on the server is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden: Das Angebotsarchiv auf dem Server ist bereit.</translation>
     </message>
     <message>
         <source>Enter the database and the user of the quote archive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Datenbank und den Benutzer des Angebotsarchiv-Servers ein.</translation>
     </message>
 </context>
 <context>
@@ -2561,7 +2561,7 @@ Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibe
     </message>
     <message>
         <source>(not yet sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>(noch nicht gesendet)</translation>
     </message>
 </context>
 <context>

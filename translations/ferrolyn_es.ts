@@ -659,7 +659,7 @@ Lista el archivo de cotizaciones, de la más reciente a la más antigua: número
     </message>
     <message>
         <source>%1 (kept on this computer, not yet sent: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (guardada en este equipo, aún sin enviar: %2)</translation>
     </message>
 </context>
 <context>
@@ -914,31 +914,31 @@ Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese 
     </message>
     <message>
         <source>the server refused user &quot;%1&quot;: the password is wrong or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor rechazó al usuario &quot;%1&quot;; la contraseña es incorrecta o falta.</translation>
     </message>
     <message>
         <source>the server has no database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no tiene ninguna base de datos &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the host &quot;%1&quot; is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce el host &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the server at %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor %1 no respondió en %2 segundos.</translation>
     </message>
     <message>
         <source>no server answers at %1, port %2. Is it running, and are the host and port right?</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún servidor responde en %1, puerto %2. ¿Está en marcha y son correctos el host y el puerto?</translation>
     </message>
     <message>
         <source>user &quot;%1&quot; may not use the archive&apos;s tables, or may not make them on first use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el usuario &quot;%1&quot; no puede usar las tablas del archivo o no puede crearlas en el primer uso: %2</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador PostgreSQL de Qt no está instalado (paquete Debian libqt6sql6-psql).</translation>
     </message>
 </context>
 <context>
@@ -1184,31 +1184,31 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     </message>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de cotizaciones</translation>
     </message>
     <message>
         <source>Password of user &quot;%1&quot; on the quote archive server %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del usuario &quot;%1&quot; en el servidor del archivo de cotizaciones %2:</translation>
     </message>
     <message>
         <source>Kept on this computer as quote %1, revision %2, not yet sent: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada en este equipo como cotización %1, revisión %2, aún sin enviar: %3</translation>
     </message>
     <message>
         <source>Recorded as quote %1, revision %2. Quotes that waited on this computer, now sent: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada como cotización %1, revisión %2. Cotizaciones que esperaban en este equipo, ya enviadas: %3.</translation>
     </message>
     <message>
         <source>Quotes waiting on this computer for the quote archive server: %1. Not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones en este equipo a la espera del servidor del archivo de cotizaciones: %1. Sin enviar: %2</translation>
     </message>
     <message>
         <source>Quotes that waited on this computer, now sent to the quote archive server: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotizaciones que esperaban en este equipo, ya enviadas al servidor del archivo de cotizaciones: %1.</translation>
     </message>
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún llavero respondió: la contraseña se conserva hasta que se cierre Ferrolyn.</translation>
     </message>
 </context>
 <context>
@@ -1651,11 +1651,11 @@ Potencia media: %4 kW</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished">&amp;Opciones</translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Quote Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo de cotizaciones...</translation>
     </message>
 </context>
 <context>
@@ -2438,55 +2438,55 @@ Puede seleccionar una de estas longitudes estándar o mantener su selección act
     <name>TfrmQuoteArchive</name>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de cotizaciones</translation>
     </message>
     <message>
         <source>On this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>En este equipo</translation>
     </message>
     <message>
         <source>On a server</source>
-        <translation type="unfinished"></translation>
+        <translation>En un servidor</translation>
     </message>
     <message>
         <source>(as kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(guardada)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puer&amp;to:</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de datos:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuario:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraseña:</translation>
     </message>
     <message>
         <source>&amp;Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probar conexión</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Connected: the quote archive on the server is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado: el archivo de cotizaciones del servidor está listo.</translation>
     </message>
     <message>
         <source>Enter the database and the user of the quote archive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique la base de datos y el usuario del servidor del archivo de cotizaciones.</translation>
     </message>
 </context>
 <context>
@@ -2561,7 +2561,7 @@ Puede seleccionar una de estas longitudes estándar o mantener su selección act
     </message>
     <message>
         <source>(not yet sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aún sin enviar)</translation>
     </message>
 </context>
 <context>

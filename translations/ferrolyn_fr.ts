@@ -659,7 +659,7 @@ Liste les devis archivés, du plus récent au plus ancien : numéro, révision, 
     </message>
     <message>
         <source>%1 (kept on this computer, not yet sent: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (conservé sur cet ordinateur, pas encore envoyé&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -914,31 +914,31 @@ Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande
     </message>
     <message>
         <source>the server refused user &quot;%1&quot;: the password is wrong or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a refusé l&apos;utilisateur «&#xa0;%1&#xa0;», mot de passe erroné ou absent.</translation>
     </message>
     <message>
         <source>the server has no database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a pas de base de données «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>the host &quot;%1&quot; is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;hôte «&#xa0;%1&#xa0;» est inconnu.</translation>
     </message>
     <message>
         <source>the server at %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur %1 n&apos;a pas répondu en %2 secondes.</translation>
     </message>
     <message>
         <source>no server answers at %1, port %2. Is it running, and are the host and port right?</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur ne répond sur %1, port %2. Est-il démarré, et l&apos;hôte et le port sont-ils corrects&#xa0;?</translation>
     </message>
     <message>
         <source>user &quot;%1&quot; may not use the archive&apos;s tables, or may not make them on first use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utilisateur «&#xa0;%1&#xa0;» ne peut pas utiliser les tables des devis archivés, ou ne peut pas les créer à la première utilisation&#xa0;: %2</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote PostgreSQL de Qt n&apos;est pas installé (paquet Debian libqt6sql6-psql).</translation>
     </message>
 </context>
 <context>
@@ -1184,31 +1184,31 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     </message>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis archivés</translation>
     </message>
     <message>
         <source>Password of user &quot;%1&quot; on the quote archive server %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de l&apos;utilisateur «&#xa0;%1&#xa0;» sur le serveur des devis archivés %2&#xa0;:</translation>
     </message>
     <message>
         <source>Kept on this computer as quote %1, revision %2, not yet sent: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé sur cet ordinateur sous le devis %1, révision %2, pas encore envoyé&#xa0;: %3</translation>
     </message>
     <message>
         <source>Recorded as quote %1, revision %2. Quotes that waited on this computer, now sent: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivé sous le devis %1, révision %2. Devis en attente sur cet ordinateur, désormais envoyés&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Quotes waiting on this computer for the quote archive server: %1. Not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis en attente sur cet ordinateur pour le serveur des devis archivés&#xa0;: %1. Non envoyés&#xa0;: %2</translation>
     </message>
     <message>
         <source>Quotes that waited on this computer, now sent to the quote archive server: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis en attente sur cet ordinateur, désormais envoyés au serveur des devis archivés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau de clés n&apos;a répondu&#xa0;: le mot de passe est conservé jusqu&apos;à la fermeture de Ferrolyn.</translation>
     </message>
 </context>
 <context>
@@ -1651,11 +1651,11 @@ Puissance moyenne : %4 kW</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished">&amp;Options</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Quote Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devis archivés...</translation>
     </message>
 </context>
 <context>
@@ -2438,55 +2438,55 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     <name>TfrmQuoteArchive</name>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis archivés</translation>
     </message>
     <message>
         <source>On this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur cet ordinateur</translation>
     </message>
     <message>
         <source>On a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur un serveur</translation>
     </message>
     <message>
         <source>(as kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(enregistré)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hôte&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ort&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de données&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester la connexion</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion...</translation>
     </message>
     <message>
         <source>Connected: the quote archive on the server is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté&#xa0;: le serveur des devis archivés est prêt.</translation>
     </message>
     <message>
         <source>Enter the database and the user of the quote archive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la base de données et l&apos;utilisateur du serveur des devis archivés.</translation>
     </message>
 </context>
 <context>
@@ -2561,7 +2561,7 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     </message>
     <message>
         <source>(not yet sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>(pas encore envoyé)</translation>
     </message>
 </context>
 <context>

@@ -659,7 +659,7 @@ Lists the quote archive, newest first: number, revision, date, company, total, c
     </message>
     <message>
         <source>%1 (kept on this computer, not yet sent: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（已保存在本机，尚未发送：%2）</translation>
     </message>
 </context>
 <context>
@@ -914,31 +914,31 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
     </message>
     <message>
         <source>the server refused user &quot;%1&quot;: the password is wrong or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了用户“%1”，密码错误或未提供。</translation>
     </message>
     <message>
         <source>the server has no database &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器上没有数据库“%1”。</translation>
     </message>
     <message>
         <source>the host &quot;%1&quot; is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法识别主机“%1”。</translation>
     </message>
     <message>
         <source>the server at %1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器 %1 在 %2 秒内未响应。</translation>
     </message>
     <message>
         <source>no server answers at %1, port %2. Is it running, and are the host and port right?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的端口 %2 上没有服务器响应。服务器是否在运行？主机和端口是否正确？</translation>
     </message>
     <message>
         <source>user &quot;%1&quot; may not use the archive&apos;s tables, or may not make them on first use: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>用户“%1”无权使用存档的数据表，或无权在首次使用时创建这些表：%2</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>未安装 Qt 的 PostgreSQL 驱动程序（Debian 软件包 libqt6sql6-psql）。</translation>
     </message>
 </context>
 <context>
@@ -1184,31 +1184,31 @@ and writes one line per order line to OUT.csv or the standard output.
     </message>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>报价单存档</translation>
     </message>
     <message>
         <source>Password of user &quot;%1&quot; on the quote archive server %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>报价单存档服务器 %2 上用户“%1”的密码：</translation>
     </message>
     <message>
         <source>Kept on this computer as quote %1, revision %2, not yet sent: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>已在本机保存为报价单 %1，修订版 %2，尚未发送：%3</translation>
     </message>
     <message>
         <source>Recorded as quote %1, revision %2. Quotes that waited on this computer, now sent: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>已存档为报价单 %1，修订版 %2。此前在本机等待的报价单现已发送：%3。</translation>
     </message>
     <message>
         <source>Quotes waiting on this computer for the quote archive server: %1. Not sent: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>本机等待发送到报价单存档服务器的报价单：%1。未发送：%2</translation>
     </message>
     <message>
         <source>Quotes that waited on this computer, now sent to the quote archive server: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>此前在本机等待的报价单现已发送到报价单存档服务器：%1。</translation>
     </message>
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有密钥环响应：密码将保留到 Ferrolyn 关闭为止。</translation>
     </message>
 </context>
 <context>
@@ -1651,11 +1651,11 @@ Average power: %4 kW</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished">选项(&amp;O)</translation>
+        <translation>选项(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Quote Archive...</source>
-        <translation type="unfinished"></translation>
+        <translation>报价单存档(&amp;Q)...</translation>
     </message>
 </context>
 <context>
@@ -2438,55 +2438,55 @@ You can either select one of these standard lengths, or you can keep your curren
     <name>TfrmQuoteArchive</name>
     <message>
         <source>Quote Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>报价单存档</translation>
     </message>
     <message>
         <source>On this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>在本机上</translation>
     </message>
     <message>
         <source>On a server</source>
-        <translation type="unfinished"></translation>
+        <translation>在服务器上</translation>
     </message>
     <message>
         <source>(as kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>（已保存）</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>主机(&amp;H)：</translation>
     </message>
     <message>
         <source>P&amp;ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库(&amp;D)：</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户(&amp;U)：</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码(&amp;W)：</translation>
     </message>
     <message>
         <source>&amp;Test Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>测试连接(&amp;T)</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在连接...</translation>
     </message>
     <message>
         <source>Connected: the quote archive on the server is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>已连接：服务器上的报价单存档已就绪。</translation>
     </message>
     <message>
         <source>Enter the database and the user of the quote archive server.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入报价单存档服务器的数据库和用户。</translation>
     </message>
 </context>
 <context>
@@ -2561,7 +2561,7 @@ You can either select one of these standard lengths, or you can keep your curren
     </message>
     <message>
         <source>(not yet sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>（尚未发送）</translation>
     </message>
 </context>
 <context>

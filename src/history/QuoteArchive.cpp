@@ -592,8 +592,13 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
         return TStatement(Connection, Where, Sql(sql));
     };
     return InTransaction(Connection, Where, Server, [&] {
-        // A record sent again (its first sending was cut short after the commit): the same.
+        // A record sent again (its first sending was cut short after the commit, or two copies
+        // send it at once): the same. The lock makes the second wait for the first.
         if (!localNumber.isEmpty()) {
+            if (Server)
+                statement(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"))
+                    .Bind(localNumber)
+                    .Run();
             QSqlQuery sent = statement(QStringLiteral("SELECT year, sequence, revision FROM quotes"
                                                       " WHERE local_number = ? AND order_hash = ?"))
                                  .Bind(localNumber)
@@ -733,27 +738,29 @@ std::optional<TArchivedQuote> TQuoteArchive::Find(const TQuoteReference& referen
     return QuoteOfRow(row);
 }
 
-bool TQuoteArchive::Remove(const TQuoteReference& reference)
+bool TQuoteArchive::Remove(const TQuoteReference& reference, const QString& onlyBy)
 {
     if (reference.IsLocal())
         return false;
+    const QString who = onlyBy.isEmpty() ? QString() : QStringLiteral(" AND \"user\" = ?");
     const auto statement = [this](const QString& sql) {
         return TStatement(Connection, Where, Sql(sql));
     };
     return InTransaction(Connection, Where, Server, [&] {
-        statement(QStringLiteral("DELETE FROM quote_search WHERE quote IN (SELECT %ID% FROM"
-                                 " quotes WHERE year = ? AND sequence = ? AND revision = ?)"))
-            .Bind(reference.Year)
-            .Bind(reference.Sequence)
-            .Bind(reference.Revision)
-            .Run();
-        const QSqlQuery removed =
-            statement(QStringLiteral(
-                          "DELETE FROM quotes WHERE year = ? AND sequence = ? AND revision = ?"))
-                .Bind(reference.Year)
-                .Bind(reference.Sequence)
-                .Bind(reference.Revision)
-                .Run();
+        TStatement search =
+            statement(QStringLiteral("DELETE FROM quote_search WHERE quote IN (SELECT %ID% FROM"
+                                     " quotes WHERE year = ? AND sequence = ? AND revision = ?%1)")
+                          .arg(who));
+        TStatement quote = statement(
+            QStringLiteral("DELETE FROM quotes WHERE year = ? AND sequence = ? AND revision = ?%1")
+                .arg(who));
+        for (TStatement* each : {&search, &quote}) {
+            each->Bind(reference.Year).Bind(reference.Sequence).Bind(reference.Revision);
+            if (!onlyBy.isEmpty())
+                each->Bind(onlyBy);
+        }
+        search.Run();
+        const QSqlQuery removed = quote.Run();
         return removed.numRowsAffected() > 0;
     });
 }

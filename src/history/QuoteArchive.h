@@ -141,8 +141,8 @@ public:
     QList<TArchivedQuote> Search(const QString& text, int limit = 10000) const;
     // One revision, with its order.
     std::optional<TArchivedQuote> Find(const TQuoteReference& reference) const;
-    // Removes one revision; false when there is none.
-    bool Remove(const TQuoteReference& reference);
+    // Removes one revision (recorded by onlyBy, unless that is empty); false when there is none.
+    bool Remove(const TQuoteReference& reference, const QString& onlyBy = QString());
 
     // --- Records waiting for the server (the file archive only) ---
     // Keeps the record with a local number of login: the next revision of the local quote the

@@ -245,7 +245,7 @@ void TfrmQuoteHistory::btnDeleteClick()
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
-        Archive->Remove(*reference);
+        Archive->Remove(*reference, OnServer ? TQuoteArchive::LoginName() : QString());
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
     }
