@@ -331,15 +331,17 @@ TQuoteArchive::TQuoteArchive(const QString& path)
     if (!QDir().mkpath(file.absolutePath()))
         throw ArchiveError(Tr("QuoteArchive", "its folder cannot be made.")).At(path, 0);
 
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Connection);
-    database.setDatabaseName(path);
-    // Another copy recording at the same moment holds the write lock for a few milliseconds.
-    database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
-    if (!database.open()) {
-        const QString reason = database.lastError().text();
-        database = QSqlDatabase();
-        QSqlDatabase::removeDatabase(Connection);
-        throw ArchiveError(reason).At(path, 0);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Connection);
+        database.setDatabaseName(path);
+        // Another copy recording at the same moment holds the write lock for a few milliseconds.
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+        if (!database.open()) {
+            const QString reason = database.lastError().text();
+            database = QSqlDatabase();
+            QSqlDatabase::removeDatabase(Connection);
+            throw ArchiveError(reason).At(path, 0);
+        }
     }
     try {
         TStatement(Connection, Where, QStringLiteral("PRAGMA journal_mode=WAL")).Run();

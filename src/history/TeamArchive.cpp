@@ -149,15 +149,25 @@ TRecorded RecordQuote(const TArchiveSetting& setting, const QString& localPath,
 {
     if (!setting.OnServer)
         return {TQuoteArchive(localPath).Record(record, when, user), false, QString(), 0, {}};
-    TQuoteArchive local(localPath);
+    // This computer's archive holds what waits for the server; a damaged one does not stop a
+    // record the server can take.
+    std::unique_ptr<TQuoteArchive> local;
+    QString localProblem;
+    try {
+        local = std::make_unique<TQuoteArchive>(localPath);
+    } catch (const TDataError& error) {
+        localProblem = error.FullText();
+    }
     TRecorded recorded;
     try {
         TQuoteArchive server(setting.Server);
-        recorded.Sent = local.SendWaiting(server);
         TQuoteRecord sent = record;
-        // A file of a local quote already sent: the next revision of the quote it became.
-        if (const std::optional<TQuoteReference> number = local.SentAs(record.Reference))
-            sent.Reference = *number;
+        if (local != nullptr) {
+            recorded.Sent = local->SendWaiting(server);
+            // A file of a local quote already sent: the next revision of the quote it became.
+            if (const std::optional<TQuoteReference> number = local->SentAs(record.Reference))
+                sent.Reference = *number;
+        }
         recorded.Reference = server.Record(sent, when, user);
         return recorded;
     } catch (const TArchiveServerError& error) {
@@ -166,7 +176,9 @@ TRecorded RecordQuote(const TArchiveSetting& setting, const QString& localPath,
     } catch (const TDataError& error) {
         recorded.Problem = error.FullText();
     }
-    recorded.Reference = local.Hold(record, when, user, login);
+    if (local == nullptr)
+        throw TDataError(recorded.Problem + QLatin1Char('\n') + localProblem);
+    recorded.Reference = local->Hold(record, when, user, login);
     recorded.Held = true;
     return recorded;
 }
