@@ -18,6 +18,11 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 QAtomicInt Connections;
@@ -541,6 +546,11 @@ QString TQuoteArchive::LoginName()
         if (!value.isEmpty())
             return value;
     }
+#ifdef Q_OS_UNIX
+    // A service or a cron job may run without them: the account's own name.
+    if (const passwd* account = getpwuid(geteuid()); account != nullptr && account->pw_name)
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     return QStringLiteral("unknown");
 }
 
@@ -712,32 +722,25 @@ QList<TArchivedQuote> TQuoteArchive::Search(const QString& text, int limit) cons
 
 std::optional<TArchivedQuote> TQuoteArchive::Find(const TQuoteReference& reference) const
 {
-    if (reference.IsLocal()) {
-        if (Server)
-            return std::nullopt;
-        QSqlQuery row = TStatement(Connection, Where,
-                                   QStringLiteral("SELECT %1 FROM outbox WHERE login = ? AND"
-                                                  " sequence = ? AND revision = ?")
-                                       .arg(QLatin1String(OutboxColumns)))
-                            .Bind(reference.Login)
-                            .Bind(reference.Sequence)
-                            .Bind(reference.Revision)
-                            .Run();
-        if (!row.next())
-            return std::nullopt;
-        return HeldOfRow(row);
-    }
-    QSqlQuery row = TStatement(Connection, Where,
-                               QStringLiteral("SELECT %1 FROM quotes WHERE year = ?"
-                                              " AND sequence = ? AND revision = ?")
-                                   .arg(QLatin1String(QuoteColumns)))
-                        .Bind(reference.Year)
-                        .Bind(reference.Sequence)
-                        .Bind(reference.Revision)
-                        .Run();
+    // A local number is one of the records held here for a server.
+    const bool held = reference.IsLocal();
+    if (held && Server)
+        return std::nullopt;
+    QSqlQuery row =
+        TStatement(Connection, Where,
+                   held ? QStringLiteral("SELECT %1 FROM outbox WHERE login = ? AND sequence = ?"
+                                         " AND revision = ?")
+                              .arg(QLatin1String(OutboxColumns))
+                        : QStringLiteral("SELECT %1 FROM quotes WHERE year = ? AND sequence = ?"
+                                         " AND revision = ?")
+                              .arg(QLatin1String(QuoteColumns)))
+            .Bind(held ? QVariant(reference.Login) : QVariant(reference.Year))
+            .Bind(reference.Sequence)
+            .Bind(reference.Revision)
+            .Run();
     if (!row.next())
         return std::nullopt;
-    return QuoteOfRow(row);
+    return held ? HeldOfRow(row) : QuoteOfRow(row);
 }
 
 bool TQuoteArchive::Remove(const TQuoteReference& reference, const QString& onlyBy)

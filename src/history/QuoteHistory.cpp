@@ -193,11 +193,6 @@ void TQuoteHistory::SendWaiting()
     Sender->start();
 }
 
-bool TQuoteHistory::Sending() const
-{
-    return Sender != nullptr && !Sender->isFinished();
-}
-
 void TQuoteHistory::QuoteArchive1Click()
 {
     TfrmQuoteArchive dialog(CurrentSetting(), &Host.MainWindow());

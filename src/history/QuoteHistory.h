@@ -19,8 +19,6 @@ public:
 
     void QuoteHistory1Click();
     void QuoteArchive1Click();
-    // True while the records that waited on this computer are being sent.
-    bool Sending() const;
 
     QAction* QuoteHistory1 = nullptr;
     QAction* QuoteArchive1 = nullptr;
