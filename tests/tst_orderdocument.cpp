@@ -56,6 +56,7 @@ private slots:
     void recordsQuotes();
     void quoteHistory();
     void archiveOnAServer();
+    void archiveOnARealServer();
 
 private:
     TOrderDocument& Document() { return *W().findChild<TOrderDocument*>(); }
@@ -358,13 +359,17 @@ namespace {
 class TNoKeyring : public TPasswordStore
 {
 public:
-    std::optional<QString> Read(const QString&) override { return std::nullopt; }
+    std::optional<QString> Read(const QString&) override
+    {
+        return Kept.isEmpty() ? std::nullopt : std::optional<QString>(Kept);
+    }
     bool Write(const QString&, const QString& password) override
     {
         Given.append(password);
         return false;
     }
     QStringList Given;
+    QString Kept;
 };
 
 } // namespace
@@ -420,22 +425,17 @@ void TestOrderDocument::archiveOnAServer()
              qPrintable(status));
     QVERIFY(!status.contains(QLatin1Char('\n')));
 
-    // The next run knows no password: it is asked once, when first needed.
+    // No password is asked while the server is away.
     ForgetAskedPasswords();
-    int asked = 0;
-    const auto answer = [&](QWidget* dialog) {
-        ++asked;
-        static_cast<QInputDialog*>(dialog)->setTextValue(QStringLiteral("again"));
-        static_cast<QDialog*>(dialog)->accept();
-    };
-    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
-    Order()->item(0, 0)->setText(QStringLiteral("4"));
-    Action("Save1")->trigger();
-    QVERIFY(ReadAll(order).contains("\r\nQuote=" + local.toUtf8() + "/2\r\n"));
-    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
-    Order()->item(0, 0)->setText(QStringLiteral("5"));
-    Action("Save1")->trigger();
-    QCOMPARE(asked, 1);
+    for (const char* quantity : {"4", "5"}) {
+        WhenModal(this, QStringLiteral("dlgArchivePassword"), [](QWidget* dialog) {
+            static_cast<QDialog*>(dialog)->reject();
+            QFAIL("asked for a password");
+        });
+        Order()->item(0, 0)->setText(QLatin1String(quantity));
+        Action("Save1")->trigger();
+    }
+    QVERIFY(ReadAll(order).contains("\r\nQuote=" + local.toUtf8() + "/3\r\n"));
 
     bool shown = false;
     WhenModal(this, QStringLiteral("frmQuoteHistory"), [&](QWidget* dialog) {
@@ -459,6 +459,69 @@ void TestOrderDocument::archiveOnAServer()
             .startsWith("Quotes waiting on this computer for the quote archive server: "
                         "3. Not sent: The quote archive cannot be used: no server"),
         10000);
+}
+
+// Against the test server (FERROLYN_TEST_PGSERVER names the state file of tests/pgserver.sh):
+// the keyring's password is refused, so it is asked, once; the record that waited for it goes
+// to the server at once; Quote History shows both its numbers and offers Delete for one's own.
+void TestOrderDocument::archiveOnARealServer()
+{
+    QFile state(qEnvironmentVariable("FERROLYN_TEST_PGSERVER"));
+    if (state.fileName().isEmpty() || !state.open(QIODevice::ReadOnly))
+        QSKIP("needs the test server");
+    TArchiveSetting setting;
+    setting.OnServer = true;
+    setting.Server.Host = QString::fromLocal8Bit(state.readLine()).trimmed();
+    setting.Server.Database = QStringLiteral("quotes_test");
+    setting.Server.User = QStringLiteral("ferrolyn_admin");
+    setting.Write(AppPaths::WindowSettingsFile());
+    TNoKeyring keyring;
+    keyring.Kept = QStringLiteral("an old password");
+    SetKeyring(&keyring);
+    const auto restore = qScopeGuard([] {
+        SetKeyring(nullptr);
+        ForgetAskedPasswords();
+    });
+    ForgetAskedPasswords();
+    SetQuoteArchivePath(QDir(Install->ProgramFolder()).filePath(QStringLiteral("a/q.db")));
+
+    int asked = 0;
+    const auto answer = [&](QWidget* dialog) {
+        ++asked;
+        static_cast<QInputDialog*>(dialog)->setTextValue(QStringLiteral("admin-secret"));
+        static_cast<QDialog*>(dialog)->accept();
+    };
+    const QString number = QStringLiteral("Q-%1-00001").arg(QDate::currentDate().year());
+    const QString order = QDir(Install->ProgramFolder()).filePath(QStringLiteral("q.fyn"));
+    AddAssembly();
+    FileDialogs::SetNextFileName(order);
+    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
+    Action("Save1")->trigger();
+    QCOMPARE(asked, 1);
+    QVERIFY(ReadAll(order).contains("\r\nQuote=" + number.toUtf8() + "/1\r\n"));
+    QCOMPARE(Label("StatusPanel")->text(), "Recorded as quote " + number + ", revision 1.");
+    Order()->item(0, 0)->setText(QStringLiteral("4"));
+    WhenModal(this, QStringLiteral("dlgArchivePassword"), answer);
+    Action("Save1")->trigger();
+    QCOMPARE(asked, 1);
+    QVERIFY(ReadAll(order).contains("\r\nQuote=" + number.toUtf8() + "/2\r\n"));
+    QCOMPARE(keyring.Given, QStringList{"admin-secret"});
+
+    bool shown = false;
+    WhenModal(this, QStringLiteral("frmQuoteHistory"), [&](QWidget* dialog) {
+        auto* grid = dialog->findChild<QTableWidget*>(QStringLiteral("grdQuotes"));
+        QCOMPARE(grid->rowCount(), 2);
+        grid->sortItems(1); // by revision
+        QVERIFY2(grid->item(0, 0)->text().startsWith(number + " (L-"),
+                 qPrintable(grid->item(0, 0)->text()));
+        QCOMPARE(grid->item(1, 0)->text(), number);
+        grid->selectRow(1);
+        QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("btnDelete"))->isEnabled());
+        shown = true;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Action("QuoteHistory1")->trigger();
+    QVERIFY(shown);
 }
 
 QTEST_MAIN(TestOrderDocument)

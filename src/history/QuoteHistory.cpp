@@ -26,46 +26,39 @@
 namespace {
 
 QString ArchivePath;
-// Servers whose password was asked in this run, and the ones that refused what they were given.
+// Servers whose password was asked in this run.
 QSet<QString> Asked;
-QSet<QString> Refused;
 
+// The archive setting, with its server's password when one is known in this run or kept in the
+// keyring.
 TArchiveSetting CurrentSetting()
 {
-    return TArchiveSetting::Read(AppPaths::WindowSettingsFile());
+    TArchiveSetting setting = TArchiveSetting::Read(AppPaths::WindowSettingsFile());
+    if (setting.OnServer)
+        setting.Server.Password = KnownPassword(setting.Server).value_or(QString());
+    return setting;
 }
 
-// The setting with the server's password for this run: the one known, else (once a run, and
-// again after the server refused it) asked.
-TArchiveSetting WithPassword(TArchiveSetting setting, QWidget* parent)
+// Asks for the server's password after it refused the one it was given (or none): once a run,
+// unless a password typed here was refused too. Nothing when the user gives none.
+std::optional<QString> AskPassword(const TArchiveServer& server, QWidget* parent)
 {
-    if (!setting.OnServer)
-        return setting;
-    const QString key = setting.Server.Key();
-    if (!Refused.contains(key)) {
-        if (const std::optional<QString> known = KnownPassword(setting.Server)) {
-            setting.Server.Password = *known;
-            return setting;
-        }
-        if (Asked.contains(key))
-            return setting;
-    }
+    const QString key = server.Key();
+    const bool refusedTyped = Asked.contains(key) && KnownPassword(server).has_value();
+    if (Asked.contains(key) && !refusedTyped)
+        return std::nullopt;
     Asked.insert(key);
-    Refused.remove(key);
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("dlgArchivePassword"));
     dialog.setWindowTitle(Tr("QuoteHistory", "Quote Archive"));
     dialog.setLabelText(
         Tr("QuoteHistory", "Password of user \"%1\" on the quote archive server %2:")
-            .arg(setting.Server.User, setting.Server.Host));
+            .arg(server.User, server.Host));
     dialog.setTextEchoMode(QLineEdit::Password);
-    const bool ok = dialog.exec() == QDialog::Accepted;
-    const QString password = dialog.textValue();
-    if (ok && !password.isEmpty()) {
-        RememberPassword(setting.Server, password);
-        setting.Server.Password = password;
-    }
-    return setting;
+    if (dialog.exec() != QDialog::Accepted || dialog.textValue().isEmpty())
+        return std::nullopt;
+    RememberPassword(server, dialog.textValue());
+    return dialog.textValue();
 }
 
 } // namespace
@@ -83,7 +76,6 @@ void SetQuoteArchivePath(const QString& path)
 void ForgetAskedPasswords()
 {
     Asked.clear();
-    Refused.clear();
     ForgetPasswords();
 }
 
@@ -95,16 +87,27 @@ void RecordOrderQuote(TWindowHost& host, const QString& file)
     record.Info = order.Info;
     record.File = file;
     record.Reference = TQuoteReference::Parse(order.Info.Quote).value_or(TQuoteReference());
-    const TArchiveSetting setting = WithPassword(CurrentSetting(), &host.MainWindow());
+    TArchiveSetting setting = CurrentSetting();
     try {
-        const TRecorded recorded =
-            RecordQuote(setting, QuoteArchivePath(), record, QDateTime::currentDateTime(),
-                        TQuoteArchive::LoginName(), TQuoteArchive::LoginName());
+        const auto recordIn = [&](const TArchiveSetting& archive) {
+            return RecordQuote(archive, QuoteArchivePath(), record, QDateTime::currentDateTime(),
+                               TQuoteArchive::LoginName(), TQuoteArchive::LoginName());
+        };
+        TRecorded recorded = recordIn(setting);
+        if (recorded.Held && recorded.ProblemKind == TArchiveServerError::TKind::Password) {
+            // The record waits here; with the password it is sent at once, and recording it
+            // again finds it sent.
+            if (const std::optional<QString> password =
+                    AskPassword(setting.Server, &host.MainWindow())) {
+                setting.Server.Password = *password;
+                record.Reference = recorded.Reference;
+                recorded = recordIn(setting);
+                recorded.Sent = std::max(0, recorded.Sent - 1);
+            }
+        }
         const TQuoteReference& reference = recorded.Reference;
         host.SetOrderQuote(reference.Text());
         if (recorded.Held) {
-            if (recorded.ProblemKind == TArchiveServerError::TKind::Password)
-                Refused.insert(setting.Server.Key());
             host.ShowStatus(Tr("QuoteHistory", "Kept on this computer as quote %1, revision %2, "
                                                "not yet sent: %3")
                                 .arg(reference.Number())
@@ -206,7 +209,6 @@ void TQuoteHistory::QuoteArchive1Click()
         return;
     }
     if (setting.OnServer && !dialog.Password().isEmpty()) {
-        Refused.remove(setting.Server.Key());
         if (!RememberPassword(setting.Server, dialog.Password()))
             Host.ShowStatus(Tr("QuoteHistory", "No keyring answered: the password is kept until "
                                                "Ferrolyn closes."));
@@ -215,8 +217,21 @@ void TQuoteHistory::QuoteArchive1Click()
 
 void TQuoteHistory::QuoteHistory1Click()
 {
-    TfrmQuoteHistory dialog(WithPassword(CurrentSetting(), &Host.MainWindow()), QuoteArchivePath(),
-                            &Host.MainWindow());
+    TArchiveSetting setting = CurrentSetting();
+    if (setting.OnServer) {
+        // A server that refuses the password known (or none): asked for it first.
+        try {
+            const TQuoteArchive tried(setting.Server);
+        } catch (const TArchiveServerError& error) {
+            if (error.Kind == TArchiveServerError::TKind::Password)
+                if (const std::optional<QString> password =
+                        AskPassword(setting.Server, &Host.MainWindow()))
+                    setting.Server.Password = *password;
+        } catch (const TDataError&) {
+            // Said in the dialog.
+        }
+    }
+    TfrmQuoteHistory dialog(setting, QuoteArchivePath(), &Host.MainWindow());
     if (dialog.exec() != QDialog::Accepted || !dialog.Chosen())
         return;
     auto* document = Host.MainWindow().findChild<TOrderDocument*>();
