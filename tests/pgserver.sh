@@ -42,10 +42,10 @@ pg_start() { as_pg "$bin/pg_ctl" -D "$dir/data" -l "$dir/log" -w -t 60 start >/d
 # Reads the folder back from the state file; refuses anything this script would not have made.
 read_state() {
     dir="$(head -n 1 -- "$state")"
-    case "$dir" in
-    /tmp/ferrolyn-pg.?*) ;;
-    *) echo "pgserver.sh: $state does not name a server folder: [$dir]" >&2; exit 1 ;;
-    esac
+    if ! [[ "$dir" =~ ^/tmp/ferrolyn-pg\.[A-Za-z0-9]{6}$ ]] || [ -L "$dir" ]; then
+        echo "pgserver.sh: $state does not name a server folder: [$dir]" >&2
+        exit 1
+    fi
 }
 
 do_stop() {

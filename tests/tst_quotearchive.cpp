@@ -115,6 +115,8 @@ private slots:
     void serverRefuses();
     void heldWhileServerAway();
     void serverStoppedMidRecord();
+    void refusedRecordWaitsAlone();
+    void teamOfEngineers();
 
 private:
     QString Path() const { return Dir->filePath(QStringLiteral("quotes.db")); }
@@ -230,6 +232,21 @@ void TestQuoteArchive::recordsAndRevises()
     QVERIFY(archive.Remove(first, QStringLiteral("ann")));
     QVERIFY(!archive.Remove(first));
     QVERIFY(!archive.Find(first));
+
+    // A revision once given is never given again, deleted or not.
+    QVERIFY(archive.Remove(changed));
+    QCOMPARE(archive
+                 .Record(Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), QStringLiteral("9"),
+                               first),
+                         When, QStringLiteral("ann"))
+                 .Text(),
+             QStringLiteral("Q-2026-00001/3"));
+    // The same record kept twice (its key known again) is kept once.
+    TQuoteRecord keyed = Order(QStringLiteral("Acme"), QStringLiteral("KJ4"), "11");
+    keyed.Key = QStringLiteral("key-1");
+    const TQuoteReference once = archive.Record(keyed, When, QStringLiteral("ann"));
+    QCOMPARE(archive.Record(keyed, When, QStringLiteral("ann")), once);
+    QCOMPARE(archive.Search(QString()).size(), 3);
 }
 
 void TestQuoteArchive::searches_data()
@@ -515,6 +532,64 @@ void TestQuoteArchive::serverStoppedMidRecord()
     QCOMPARE(References(onServer), QStringList{"Q-2026-00001/1"});
     QCOMPARE(onServer.first().OtherNumber, QStringLiteral("L-ann-1/1"));
     QCOMPARE(onServer.first().User, QStringLiteral("ann"));
+}
+
+// A held record the server refuses (a NUL character it cannot store) waits, with its later
+// revisions; the others are sent, and the next record is not held for it.
+void TestQuoteArchive::refusedRecordWaitsAlone()
+{
+    if (Database.isEmpty())
+        QSKIP("needs the test server");
+    const auto record = [&](const QString& company, const TQuoteReference& reference) {
+        return RecordQuote(Setting(), Path(), Order(company, "KJ4", "1", reference), When, "ann",
+                           "ann");
+    };
+    QVERIFY(ServerAction("pause"));
+    const TRecorded bad = record(QStringLiteral("Bad") + QChar(0), {});
+    record(QStringLiteral("Bad again") + QChar(0), bad.Reference);
+    record(QStringLiteral("Good"), {});
+    QVERIFY(ServerAction("resume"));
+    QCOMPARE(SendWaitingQuotes(Setting(), Path()), 1);
+    const TRecorded next = record(QStringLiteral("Next"), {});
+    QVERIFY2(!next.Held, qPrintable(next.Problem));
+    QCOMPARE(References(TQuoteArchive(Path()).Waiting()), (QStringList{"L-ann-1/1", "L-ann-1/2"}));
+    QCOMPARE(Open()->Search(QString()).size(), 2);
+}
+
+// A team as the README sets it up: a role owning the database, one login per engineer. The
+// first to connect makes the tables, for the team; the others record in them; Delete takes only
+// what this database user recorded, whatever login name a copy claims.
+void TestQuoteArchive::teamOfEngineers()
+{
+    if (Database.isEmpty())
+        QSKIP("needs the test server");
+    const QString team = Database + QStringLiteral("_team");
+    {
+        const auto removeAdmin = qScopeGuard([] { QSqlDatabase::removeDatabase("team"); });
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "team");
+        admin.setHostName(ServerFolder());
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        admin.setUserName(QStringLiteral("ferrolyn_admin"));
+        admin.setPassword(QStringLiteral("admin-secret"));
+        QVERIFY(admin.open());
+        for (const QString& sql :
+             {"CREATE ROLE " + team,
+              "CREATE ROLE " + team + "_ann LOGIN PASSWORD 'a' IN ROLE " + team,
+              "CREATE ROLE " + team + "_bob LOGIN PASSWORD 'b' IN ROLE " + team,
+              "CREATE DATABASE " + team + " OWNER " + team}) {
+            QSqlQuery query(admin);
+            QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        }
+    }
+    TQuoteArchive ann(Server(team, team + "_ann", "a"));
+    const TQuoteReference first =
+        ann.Record(Order(QStringLiteral("Acme"), "KJ4", "1"), When, QStringLiteral("ann"));
+    TQuoteArchive bob(Server(team, team + "_bob", "b"));
+    QCOMPARE(bob.Record(Order(QStringLiteral("Acme"), "KJ4", "2", first), When, "bob").Text(),
+             QStringLiteral("Q-2026-00001/2"));
+    QVERIFY(!bob.Remove(first, QStringLiteral("ann")));
+    QVERIFY(ann.Remove(first, QStringLiteral("ann")));
+    QCOMPARE(References(bob.Search(QString())), QStringList{"Q-2026-00001/2"});
 }
 
 int main(int argc, char* argv[])

@@ -940,6 +940,10 @@ Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei di
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
         <translation>der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
+    <message>
+        <source>the server has no user &quot;%1&quot;.</source>
+        <translation>der Server hat keinen Benutzer &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>QuoteCommand</name>
@@ -1209,6 +1213,10 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
         <translation>Kein Schlüsselbund antwortete: Das Passwort bleibt bis zum Beenden von Ferrolyn gespeichert.</translation>
+    </message>
+    <message>
+        <source>Quotes waiting on this computer for the quote archive server: %1. They are sent when the server is chosen again.</source>
+        <translation>Auf diesem Computer wartende Angebote für den Angebotsarchiv-Server: %1. Sie werden gesendet, sobald der Server wieder gewählt ist.</translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2570,10 @@ Sie können eine dieser Standardlängen wählen oder Ihre aktuelle Auswahl beibe
     <message>
         <source>(not yet sent)</source>
         <translation>(noch nicht gesendet)</translation>
+    </message>
+    <message>
+        <source>Quote %1, revision %2, was not deleted: it is gone, or it is not one of yours.</source>
+        <translation>Angebot %1, Revision %2 wurde nicht gelöscht: Es ist nicht mehr vorhanden oder nicht Ihres.</translation>
     </message>
 </context>
 <context>

@@ -940,6 +940,10 @@ Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese 
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
         <translation>el controlador PostgreSQL de Qt no está instalado (paquete Debian libqt6sql6-psql).</translation>
     </message>
+    <message>
+        <source>the server has no user &quot;%1&quot;.</source>
+        <translation>el servidor no tiene ningún usuario &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>QuoteCommand</name>
@@ -1209,6 +1213,10 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
         <translation>Ningún llavero respondió: la contraseña se conserva hasta que se cierre Ferrolyn.</translation>
+    </message>
+    <message>
+        <source>Quotes waiting on this computer for the quote archive server: %1. They are sent when the server is chosen again.</source>
+        <translation>Cotizaciones en este equipo a la espera del servidor del archivo de cotizaciones: %1. Se enviarán cuando se vuelva a elegir el servidor.</translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2570,10 @@ Puede seleccionar una de estas longitudes estándar o mantener su selección act
     <message>
         <source>(not yet sent)</source>
         <translation>(aún sin enviar)</translation>
+    </message>
+    <message>
+        <source>Quote %1, revision %2, was not deleted: it is gone, or it is not one of yours.</source>
+        <translation>La cotización %1, revisión %2, no se eliminó: ya no existe o no es suya.</translation>
     </message>
 </context>
 <context>

@@ -940,6 +940,10 @@ Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
         <translation>le pilote PostgreSQL de Qt n&apos;est pas installé (paquet Debian libqt6sql6-psql).</translation>
     </message>
+    <message>
+        <source>the server has no user &quot;%1&quot;.</source>
+        <translation>le serveur n&apos;a pas d&apos;utilisateur «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>QuoteCommand</name>
@@ -1209,6 +1213,10 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
         <translation>Aucun trousseau de clés n&apos;a répondu&#xa0;: le mot de passe est conservé jusqu&apos;à la fermeture de Ferrolyn.</translation>
+    </message>
+    <message>
+        <source>Quotes waiting on this computer for the quote archive server: %1. They are sent when the server is chosen again.</source>
+        <translation>Devis en attente sur cet ordinateur pour le serveur des devis archivés&#xa0;: %1. Ils seront envoyés quand le serveur sera de nouveau choisi.</translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2570,10 @@ Vous pouvez choisir l&apos;une de ces longueurs standard ou conserver votre sél
     <message>
         <source>(not yet sent)</source>
         <translation>(pas encore envoyé)</translation>
+    </message>
+    <message>
+        <source>Quote %1, revision %2, was not deleted: it is gone, or it is not one of yours.</source>
+        <translation>Le devis %1, révision %2, n&apos;a pas été supprimé&#xa0;: il n&apos;existe plus, ou ce n&apos;est pas l&apos;un des vôtres.</translation>
     </message>
 </context>
 <context>

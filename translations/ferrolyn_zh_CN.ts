@@ -940,6 +940,10 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
         <translation>未安装 Qt 的 PostgreSQL 驱动程序（Debian 软件包 libqt6sql6-psql）。</translation>
     </message>
+    <message>
+        <source>the server has no user &quot;%1&quot;.</source>
+        <translation>服务器上没有用户“%1”。</translation>
+    </message>
 </context>
 <context>
     <name>QuoteCommand</name>
@@ -1209,6 +1213,10 @@ and writes one line per order line to OUT.csv or the standard output.
     <message>
         <source>No keyring answered: the password is kept until Ferrolyn closes.</source>
         <translation>没有密钥环响应：密码将保留到 Ferrolyn 关闭为止。</translation>
+    </message>
+    <message>
+        <source>Quotes waiting on this computer for the quote archive server: %1. They are sent when the server is chosen again.</source>
+        <translation>本机等待发送到报价单存档服务器的报价单：%1。再次选择该服务器时将发送它们。</translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2570,10 @@ You can either select one of these standard lengths, or you can keep your curren
     <message>
         <source>(not yet sent)</source>
         <translation>（尚未发送）</translation>
+    </message>
+    <message>
+        <source>Quote %1, revision %2, was not deleted: it is gone, or it is not one of yours.</source>
+        <translation>报价单 %1（修订版 %2）未删除：它已不存在，或不是您的报价单。</translation>
     </message>
 </context>
 <context>

@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUuid>
 #include <QVariant>
 
 #include <functional>
@@ -170,13 +172,14 @@ private:
     QString Where;
 };
 
-// A LIKE pattern matching text anywhere, with '\' escaping its wildcards.
+// A LIKE pattern matching text anywhere, with '!' escaping its wildcards (ESCAPE '!': a
+// backslash would depend on the server's settings).
 QString ContainsPattern(const QString& text)
 {
     QString pattern = text;
-    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    pattern.replace(QLatin1Char('!'), QLatin1String("!!"))
+        .replace(QLatin1Char('%'), QLatin1String("!%"))
+        .replace(QLatin1Char('_'), QLatin1String("!_"));
     return QLatin1Char('%') + pattern + QLatin1Char('%');
 }
 
@@ -189,8 +192,9 @@ TArchiveServerError ServerError(const TArchiveServer& server, const QString& rep
     };
     TKind kind = TKind::Other;
     QString reason;
-    if (has("password authentication failed") || has("no password supplied") ||
-        (has("role") && has("does not exist"))) {
+    if (has("role") && has("does not exist")) {
+        reason = Tr("QuoteArchive", "the server has no user \"%1\".").arg(server.User);
+    } else if (has("password authentication failed") || has("no password supplied")) {
         kind = TKind::Password;
         reason = Tr("QuoteArchive", "the server refused user \"%1\": the password is wrong or "
                                     "missing.")
@@ -213,7 +217,7 @@ TArchiveServerError ServerError(const TArchiveServer& server, const QString& rep
                                     "the host and port right?")
                      .arg(server.Host)
                      .arg(server.Port);
-    } else if (has("permission denied")) {
+    } else if (has("permission denied") && !has("connection to server")) {
         reason = Tr("QuoteArchive", "user \"%1\" may not use the archive's tables, or may not "
                                     "make them on first use: %2")
                      .arg(server.User, reported.simplified());
@@ -238,38 +242,14 @@ struct TQuoteArchive::TRow {
     QString PartNumbers;
     QByteArray Bytes;
     QString Hash;
+    QString Key;
 };
 
 namespace {
 
-// What a record writes of an order: the order as its file holds it, without its own reference,
-// so that the same order recorded from two revisions' files is the same.
-auto RowOf(const TQuoteRecord& record, const QDateTime& when)
+QString NewRecordKey()
 {
-    struct TValues {
-        int Year;
-        QString Saved;
-        QString Currency;
-        double Total;
-        QString PartNumbers;
-        QByteArray Bytes;
-        QString Hash;
-    };
-    TOrderInfo info = record.Info;
-    info.Quote.clear();
-    const QByteArray bytes = OrderFileBytes(record.OrderLines, info);
-    QStringList partNumbers;
-    for (const TOrderLine& line : record.OrderLines)
-        if (!line.PartNumber.isEmpty())
-            partNumbers.append(line.PartNumber);
-    return TValues{
-        when.toLocalTime().date().year(),
-        when.toUTC().toString(Qt::ISODateWithMs),
-        record.Info.CurrencyTag > 0 ? CurrencyCode(record.Info.CurrencyTag) : QString(),
-        OrderTotals(record.OrderLines).Total,
-        partNumbers.join(QLatin1Char('\n')),
-        bytes,
-        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())};
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 const char* const QuoteColumns =
@@ -278,7 +258,7 @@ const char* const QuoteColumns =
 const char* const OutboxColumns =
     "0, sequence, revision, saved, \"user\", company, author, quote_date, job_number,"
     " proposal_number, currency, total, lines, file, '', order_bytes, login, sent_year,"
-    " sent_sequence, sent_revision, part_numbers, order_hash, base_year, base_sequence";
+    " sent_sequence, sent_revision, part_numbers, order_hash, record_key, base";
 
 TArchivedQuote QuoteOfRow(const QSqlQuery& row)
 {
@@ -315,11 +295,41 @@ TArchivedQuote HeldOfRow(const QSqlQuery& row)
 
 } // namespace
 
+TQuoteArchive::TRow TQuoteArchive::RowOf(const TQuoteRecord& record, const QDateTime& when,
+                                         const QString& user)
+{
+    // The order as its file holds it, without its own reference: the same order recorded from
+    // two revisions' files is the same.
+    TOrderInfo info = record.Info;
+    info.Quote.clear();
+    TRow row;
+    row.Year = when.toLocalTime().date().year();
+    row.Saved = when.toUTC().toString(Qt::ISODateWithMs);
+    row.User = user;
+    row.Details = record.Info.Details;
+    row.Currency = record.Info.CurrencyTag > 0 ? CurrencyCode(record.Info.CurrencyTag) : QString();
+    row.Total = OrderTotals(record.OrderLines).Total;
+    row.Lines = int(record.OrderLines.size());
+    row.File = record.File;
+    QStringList partNumbers;
+    for (const TOrderLine& line : record.OrderLines)
+        if (!line.PartNumber.isEmpty())
+            partNumbers.append(line.PartNumber);
+    row.PartNumbers = partNumbers.join(QLatin1Char('\n'));
+    row.Bytes = OrderFileBytes(record.OrderLines, info);
+    row.Hash = QString::fromLatin1(
+        QCryptographicHash::hash(row.Bytes, QCryptographicHash::Sha256).toHex());
+    row.Key = record.Key.isEmpty() ? NewRecordKey() : record.Key;
+    return row;
+}
+
 QString TQuoteArchive::Sql(QString text) const
 {
     return text
         .replace(QLatin1String("%ID%"), Server ? QLatin1String("id") : QLatin1String("rowid"))
         .replace(QLatin1String("%BLOB%"), Server ? QLatin1String("BYTEA") : QLatin1String("BLOB"))
+        .replace(QLatin1String("%WHO%"),
+                 Server ? QLatin1String("session_user") : QLatin1String("''"))
         .replace(QLatin1String("%REAL%"),
                  Server ? QLatin1String("DOUBLE PRECISION") : QLatin1String("REAL"));
 }
@@ -437,6 +447,17 @@ void TQuoteArchive::Migrate()
                 ArchiveError(Tr("QuoteArchive", "it was made by a newer version of Ferrolyn."));
             throw Where.isEmpty() ? error : error.At(Where, 0);
         }
+        if (Server && version < SchemaVersion) {
+            // The tables belong to the database's owner (a team's role) when the user making them
+            // is one of its members, so that every member may use them.
+            QSqlQuery owner = run(QStringLiteral(
+                "SELECT pg_get_userbyid(datdba), pg_has_role(current_user, datdba, 'MEMBER')"
+                " FROM pg_database WHERE datname = current_database()"));
+            if (owner.next() && owner.value(1).toBool())
+                run(QStringLiteral("SET LOCAL ROLE \"%1\"")
+                        .arg(owner.value(0).toString().replace(QLatin1Char('"'),
+                                                               QLatin1String("\"\""))));
+        }
         if (version < 1)
             // The first schema: one row per revision of a quote.
             run(QStringLiteral(
@@ -479,14 +500,25 @@ void TQuoteArchive::Migrate()
             run(QStringLiteral("CREATE INDEX quotes_saved ON quotes (saved)"));
         }
         if (version < 3) {
-            // Version 3: a counter per year, the local number a record sent late had, and (in a
-            // file) the records waiting for the team's server.
-            run(QStringLiteral(
-                "ALTER TABLE quotes ADD COLUMN local_number TEXT NOT NULL DEFAULT ''"));
+            // Version 3: counters of numbers and revisions (a number or a revision once given is
+            // never given again, deleted or not), each record's own key (a record sent twice is
+            // kept once), the local number a record sent late had, the database user who
+            // recorded it, and (in a file) the records waiting for the team's server.
+            for (const char* column : {"local_number", "record_key", "recorded_by"})
+                run(QStringLiteral("ALTER TABLE quotes ADD COLUMN %1 TEXT NOT NULL DEFAULT ''")
+                        .arg(QLatin1String(column)));
+            run(QStringLiteral("CREATE UNIQUE INDEX quotes_record_key ON quotes (record_key)"
+                               " WHERE record_key <> ''"));
             run(QStringLiteral("CREATE TABLE quote_numbers (year INTEGER PRIMARY KEY,"
                                " last_sequence INTEGER NOT NULL)"));
             run(QStringLiteral("INSERT INTO quote_numbers (year, last_sequence)"
                                " SELECT year, MAX(sequence) FROM quotes GROUP BY year"));
+            run(QStringLiteral("CREATE TABLE quote_revisions (year INTEGER NOT NULL,"
+                               " sequence INTEGER NOT NULL, last_revision INTEGER NOT NULL,"
+                               " PRIMARY KEY (year, sequence))"));
+            run(QStringLiteral("INSERT INTO quote_revisions (year, sequence, last_revision)"
+                               " SELECT year, sequence, MAX(revision) FROM quotes"
+                               " GROUP BY year, sequence"));
             if (!Server)
                 run(QStringLiteral(
                     "CREATE TABLE outbox (login TEXT NOT NULL, sequence INTEGER NOT NULL,"
@@ -495,10 +527,11 @@ void TQuoteArchive::Migrate()
                     " job_number TEXT NOT NULL, proposal_number TEXT NOT NULL,"
                     " currency TEXT NOT NULL, total REAL NOT NULL, lines INTEGER NOT NULL,"
                     " file TEXT NOT NULL, part_numbers TEXT NOT NULL, order_bytes BLOB NOT NULL,"
-                    " order_hash TEXT NOT NULL, base_year INTEGER NOT NULL,"
-                    " base_sequence INTEGER NOT NULL, sent_year INTEGER NOT NULL DEFAULT 0,"
+                    " order_hash TEXT NOT NULL, record_key TEXT NOT NULL, base TEXT NOT NULL,"
+                    " sent_year INTEGER NOT NULL DEFAULT 0,"
                     " sent_sequence INTEGER NOT NULL DEFAULT 0,"
-                    " sent_revision INTEGER NOT NULL DEFAULT 0, search_text TEXT NOT NULL,"
+                    " sent_revision INTEGER NOT NULL DEFAULT 0,"
+                    " send_problem TEXT NOT NULL DEFAULT '', search_text TEXT NOT NULL,"
                     " PRIMARY KEY (login, sequence, revision))"));
         }
         if (version < SchemaVersion) {
@@ -582,19 +615,7 @@ auto InTransaction(const QString& connection, const QString& where, bool server,
 TQuoteReference TQuoteArchive::Record(const TQuoteRecord& record, const QDateTime& when,
                                       const QString& user)
 {
-    const auto values = RowOf(record, when);
-    TRow row{values.Year,
-             values.Saved,
-             user,
-             record.Info.Details,
-             values.Currency,
-             values.Total,
-             int(record.OrderLines.size()),
-             record.File,
-             values.PartNumbers,
-             values.Bytes,
-             values.Hash};
-    return RecordRow(row, record.Reference, QString());
+    return RecordRow(RowOf(record, when, user), record.Reference, QString());
 }
 
 TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference& reference,
@@ -604,27 +625,24 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
         return TStatement(Connection, Where, Sql(sql));
     };
     return InTransaction(Connection, Where, Server, [&] {
-        // A record sent again (its first sending was cut short after the commit, or two copies
+        // A record kept already (its first sending was cut short after the commit, or two copies
         // send it at once): the same. The lock makes the second wait for the first.
-        if (!localNumber.isEmpty()) {
-            if (Server)
-                statement(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"))
-                    .Bind(localNumber)
-                    .Run();
-            QSqlQuery sent = statement(QStringLiteral("SELECT year, sequence, revision FROM quotes"
-                                                      " WHERE local_number = ? AND order_hash = ?"))
-                                 .Bind(localNumber)
-                                 .Bind(row.Hash)
-                                 .Run();
-            if (sent.next())
-                return TQuoteReference{sent.value(0).toInt(), sent.value(1).toInt(),
-                                       sent.value(2).toInt(), QString()};
-        }
+        if (Server)
+            statement(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext(?))"))
+                .Bind(row.Key)
+                .Run();
+        QSqlQuery kept = statement(QStringLiteral("SELECT year, sequence, revision FROM quotes"
+                                                  " WHERE record_key = ?"))
+                             .Bind(row.Key)
+                             .Run();
+        if (kept.next())
+            return TQuoteReference{kept.value(0).toInt(), kept.value(1).toInt(),
+                                   kept.value(2).toInt(), QString()};
         TQuoteReference quote = reference;
         if (quote.IsLocal()) {
             // A file of a local quote this archive got from another computer.
             QSqlQuery known = statement(QStringLiteral("SELECT year, sequence FROM quotes WHERE"
-                                                       " local_number LIKE ? ESCAPE '\\' ORDER BY"
+                                                       " local_number LIKE ? ESCAPE '!' ORDER BY"
                                                        " year DESC, sequence DESC LIMIT 1"))
                                   .Bind(ContainsPattern(quote.Number() + QLatin1Char('/')).mid(1))
                                   .Run();
@@ -639,17 +657,25 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
                     .Bind(quote.Year)
                     .Bind(quote.Sequence)
                     .Run();
-            QSqlQuery latest =
-                statement(QStringLiteral("SELECT revision, order_hash FROM quotes WHERE year = ?"
-                                         " AND sequence = ? ORDER BY revision DESC LIMIT 1"))
-                    .Bind(quote.Year)
-                    .Bind(quote.Sequence)
-                    .Run();
-            if (latest.next()) {
-                result = {quote.Year, quote.Sequence, latest.value(0).toInt(), QString()};
-                if (latest.value(1).toString() == row.Hash)
-                    return result;
-                ++result.Revision;
+            // The next revision follows the last one given, deleted or not; an unchanged order
+            // is its latest revision.
+            QSqlQuery last = statement(QStringLiteral("SELECT last_revision FROM quote_revisions"
+                                                      " WHERE year = ? AND sequence = ?"))
+                                 .Bind(quote.Year)
+                                 .Bind(quote.Sequence)
+                                 .Run();
+            if (last.next()) {
+                result = {quote.Year, quote.Sequence, last.value(0).toInt() + 1, QString()};
+                QSqlQuery latest =
+                    statement(QStringLiteral("SELECT revision, order_hash FROM quotes WHERE"
+                                             " year = ? AND sequence = ? ORDER BY revision"
+                                             " DESC LIMIT 1"))
+                        .Bind(quote.Year)
+                        .Bind(quote.Sequence)
+                        .Run();
+                if (latest.next() && latest.value(1).toString() == row.Hash)
+                    return TQuoteReference{quote.Year, quote.Sequence, latest.value(0).toInt(),
+                                           QString()};
             }
         }
         if (!result.IsValid()) {
@@ -667,8 +693,9 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
                 QStringLiteral("INSERT INTO quotes (year, sequence, revision, saved, \"user\","
                                " company, author, quote_date, job_number, proposal_number,"
                                " currency, total, lines, file, part_numbers, order_bytes,"
-                               " order_hash, local_number) VALUES (?, ?, ?, ?, ?, ?, ?, ?,"
-                               " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING %ID%"))
+                               " order_hash, local_number, record_key, recorded_by) VALUES"
+                               " (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+                               " %WHO%) RETURNING %ID%"))
                 .Bind(result.Year)
                 .Bind(result.Sequence)
                 .Bind(result.Revision)
@@ -687,9 +714,17 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
                 .Bind(QVariant(row.Bytes))
                 .Bind(row.Hash)
                 .Bind(localNumber)
+                .Bind(row.Key)
                 .Run();
         const qint64 id = inserted.next() ? inserted.value(0).toLongLong() : 0;
         inserted.finish();
+        statement(QStringLiteral("INSERT INTO quote_revisions (year, sequence, last_revision)"
+                                 " VALUES (?, ?, ?) ON CONFLICT (year, sequence) DO UPDATE SET"
+                                 " last_revision = excluded.last_revision"))
+            .Bind(result.Year)
+            .Bind(result.Sequence)
+            .Bind(result.Revision)
+            .Run();
         statement(QStringLiteral("INSERT INTO quote_search (quote, text) VALUES (?, ?)"))
             .Bind(id)
             .Bind(SearchText(result.Number(), row.Details, row.PartNumbers))
@@ -708,7 +743,7 @@ QList<TArchivedQuote> TQuoteArchive::Search(const QString& text, int limit) cons
         TStatement(Connection, Where,
                    Sql(QStringLiteral("SELECT %1 FROM quote_search JOIN quotes ON quotes.%ID% ="
                                       " quote_search.quote WHERE quote_search.text LIKE ? ESCAPE"
-                                      " '\\' ORDER BY quotes.saved DESC, quotes.%ID% DESC LIMIT ?")
+                                      " '!' ORDER BY quotes.saved DESC, quotes.%ID% DESC LIMIT ?")
                            .arg(QString::fromLatin1(QuoteColumns)
                                     .replace(QLatin1String("order_bytes"), QLatin1String("''")))))
             .Bind(ContainsPattern(text.trimmed().toLower()))
@@ -747,7 +782,12 @@ bool TQuoteArchive::Remove(const TQuoteReference& reference, const QString& only
 {
     if (reference.IsLocal())
         return false;
-    const QString who = onlyBy.isEmpty() ? QString() : QStringLiteral(" AND \"user\" = ?");
+    // On a server, one's own also means recorded by this database user.
+    const QString who =
+        onlyBy.isEmpty()
+            ? QString()
+            : QStringLiteral(" AND \"user\" = ?") +
+                  (Server ? QStringLiteral(" AND recorded_by = session_user") : QString());
     const auto statement = [this](const QString& sql) {
         return TStatement(Connection, Where, Sql(sql));
     };
@@ -778,29 +818,27 @@ TQuoteReference TQuoteArchive::Hold(const TQuoteRecord& record, const QDateTime&
     const auto statement = [this](const QString& sql) {
         return TStatement(Connection, Where, sql);
     };
-    const auto values = RowOf(record, when);
+    const TRow row = RowOf(record, when, user);
     const QString owner = TQuoteReference::LocalLogin(login);
     return InTransaction(Connection, Where, false, [&] {
         TQuoteReference result;
-        TQuoteReference base;
+        // What the first sending revises: the quote the record's reference names.
+        QString base = record.Reference.IsValid() ? record.Reference.Text() : QString();
         if (record.Reference.IsLocal()) {
-            QSqlQuery latest =
-                statement(QStringLiteral("SELECT revision, order_hash, base_year,"
-                                         " base_sequence FROM outbox WHERE login = ? AND"
-                                         " sequence = ? ORDER BY revision DESC LIMIT 1"))
-                    .Bind(record.Reference.Login)
-                    .Bind(record.Reference.Sequence)
-                    .Run();
+            QSqlQuery latest = statement(QStringLiteral("SELECT revision, order_hash, base FROM"
+                                                        " outbox WHERE login = ? AND sequence = ?"
+                                                        " ORDER BY revision DESC LIMIT 1"))
+                                   .Bind(record.Reference.Login)
+                                   .Bind(record.Reference.Sequence)
+                                   .Run();
             if (latest.next()) {
                 result = {0, record.Reference.Sequence, latest.value(0).toInt(),
                           record.Reference.Login};
-                if (latest.value(1).toString() == values.Hash)
+                if (latest.value(1).toString() == row.Hash)
                     return result;
                 ++result.Revision;
-                base = {latest.value(2).toInt(), latest.value(3).toInt(), 1, QString()};
+                base = latest.value(2).toString();
             }
-        } else if (record.Reference.IsValid()) {
-            base = {record.Reference.Year, record.Reference.Sequence, 1, QString()};
         }
         if (!result.IsValid()) {
             QSqlQuery last =
@@ -810,32 +848,31 @@ TQuoteReference TQuoteArchive::Hold(const TQuoteRecord& record, const QDateTime&
                     .Run();
             result = {0, (last.next() ? last.value(0).toInt() : 0) + 1, 1, owner};
         }
-        const TOrderDetails& details = record.Info.Details;
         statement(QStringLiteral("INSERT INTO outbox (login, sequence, revision, saved, \"user\","
                                  " company, author, quote_date, job_number, proposal_number,"
                                  " currency, total, lines, file, part_numbers, order_bytes,"
-                                 " order_hash, base_year, base_sequence, search_text) VALUES (?,"
-                                 " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+                                 " order_hash, record_key, base, search_text) VALUES (?, ?, ?,"
+                                 " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
             .Bind(result.Login)
             .Bind(result.Sequence)
             .Bind(result.Revision)
-            .Bind(values.Saved)
-            .Bind(user)
-            .Bind(details.CompanyName)
-            .Bind(details.Author)
-            .Bind(details.Date)
-            .Bind(details.JobNumber)
-            .Bind(details.ProposalNumber)
-            .Bind(values.Currency)
-            .Bind(values.Total)
-            .Bind(int(record.OrderLines.size()))
-            .Bind(record.File)
-            .Bind(values.PartNumbers)
-            .Bind(QVariant(values.Bytes))
-            .Bind(values.Hash)
-            .Bind(base.Year)
-            .Bind(base.Sequence)
-            .Bind(SearchText(result.Number(), details, values.PartNumbers))
+            .Bind(row.Saved)
+            .Bind(row.User)
+            .Bind(row.Details.CompanyName)
+            .Bind(row.Details.Author)
+            .Bind(row.Details.Date)
+            .Bind(row.Details.JobNumber)
+            .Bind(row.Details.ProposalNumber)
+            .Bind(row.Currency)
+            .Bind(row.Total)
+            .Bind(row.Lines)
+            .Bind(row.File)
+            .Bind(row.PartNumbers)
+            .Bind(QVariant(row.Bytes))
+            .Bind(row.Hash)
+            .Bind(row.Key)
+            .Bind(base)
+            .Bind(SearchText(result.Number(), row.Details, row.PartNumbers))
             .Run();
         return result;
     });
@@ -847,7 +884,7 @@ QList<TArchivedQuote> TQuoteArchive::Waiting(const QString& text) const
         return {};
     QSqlQuery rows = TStatement(Connection, Where,
                                 QStringLiteral("SELECT %1 FROM outbox WHERE sent_year = 0 AND"
-                                               " search_text LIKE ? ESCAPE '\\' ORDER BY rowid")
+                                               " search_text LIKE ? ESCAPE '!' ORDER BY rowid")
                                     .arg(QLatin1String(OutboxColumns)))
                          .Bind(ContainsPattern(text.trimmed().toLower()))
                          .Run();
@@ -857,7 +894,12 @@ QList<TArchivedQuote> TQuoteArchive::Waiting(const QString& text) const
     return quotes;
 }
 
-int TQuoteArchive::SendWaiting(TQuoteArchive& server)
+bool TQuoteArchive::Answers() const
+{
+    return QSqlQuery(QSqlDatabase::database(Connection, false)).exec(QStringLiteral("SELECT 1"));
+}
+
+int TQuoteArchive::SendWaiting(TQuoteArchive& server, const std::function<bool()>& stop)
 {
     if (Server)
         return 0;
@@ -867,46 +909,68 @@ int TQuoteArchive::SendWaiting(TQuoteArchive& server)
                                     .arg(QLatin1String(OutboxColumns)))
                          .Run();
     struct TWaiting {
-        TArchivedQuote Quote;
+        TQuoteReference Local;
         TRow Row;
-        TQuoteReference Base;
+        QString Base;
     };
     QList<TWaiting> waiting;
     while (rows.next()) {
-        TArchivedQuote quote = HeldOfRow(rows);
-        TRow row{quote.Saved.toLocalTime().date().year(),
-                 rows.value(3).toString(),
-                 quote.User,
-                 quote.Details,
-                 quote.Currency,
-                 quote.Total,
-                 quote.Lines,
-                 quote.File,
-                 rows.value(20).toString(),
-                 rows.value(15).toByteArray(),
-                 rows.value(21).toString()};
-        const TQuoteReference base{rows.value(22).toInt(), rows.value(23).toInt(), 1, QString()};
-        waiting.append({std::move(quote), std::move(row), base});
+        const TArchivedQuote quote = HeldOfRow(rows);
+        TRow row;
+        row.Year = quote.Saved.toLocalTime().date().year();
+        row.Saved = rows.value(3).toString();
+        row.User = quote.User;
+        row.Details = quote.Details;
+        row.Currency = quote.Currency;
+        row.Total = quote.Total;
+        row.Lines = quote.Lines;
+        row.File = quote.File;
+        row.PartNumbers = rows.value(20).toString();
+        row.Bytes = rows.value(15).toByteArray();
+        row.Hash = rows.value(21).toString();
+        row.Key = rows.value(22).toString();
+        waiting.append({quote.Reference, std::move(row), rows.value(23).toString()});
     }
     rows.finish();
     int sent = 0;
+    // Local quotes one of whose revisions the server refused: their later ones wait too, so that
+    // they stay revisions of the same quote.
+    QSet<QString> refused;
     for (const TWaiting& record : std::as_const(waiting)) {
+        if (stop && stop())
+            break;
+        if (refused.contains(record.Local.Number()))
+            continue;
         // A later revision goes where the earlier ones went; the first to the quote it revises.
-        const TQuoteReference target = SentAs(record.Quote.Reference).value_or(record.Base);
-        const TQuoteReference number =
-            server.RecordRow(record.Row, target, record.Quote.Reference.Text());
+        const TQuoteReference target =
+            SentAs(record.Local)
+                .value_or(TQuoteReference::Parse(record.Base).value_or(TQuoteReference()));
+        TQuoteReference number;
+        QString problem;
+        try {
+            number = server.RecordRow(record.Row, target, record.Local.Text());
+        } catch (const TDataError& error) {
+            // The server away: the rest waits for the next time. The server refusing this one:
+            // it waits, with the reason, and the others go on.
+            if (!server.Answers())
+                throw;
+            problem = error.Message;
+            refused.insert(record.Local.Number());
+        }
         TStatement(Connection, Where,
                    QStringLiteral("UPDATE outbox SET sent_year = ?, sent_sequence = ?,"
-                                  " sent_revision = ? WHERE login = ? AND sequence = ? AND"
-                                  " revision = ?"))
+                                  " sent_revision = ?, send_problem = ? WHERE login = ? AND"
+                                  " sequence = ? AND revision = ?"))
             .Bind(number.Year)
             .Bind(number.Sequence)
             .Bind(number.Revision)
-            .Bind(record.Quote.Reference.Login)
-            .Bind(record.Quote.Reference.Sequence)
-            .Bind(record.Quote.Reference.Revision)
+            .Bind(problem)
+            .Bind(record.Local.Login)
+            .Bind(record.Local.Sequence)
+            .Bind(record.Local.Revision)
             .Run();
-        ++sent;
+        if (problem.isEmpty())
+            ++sent;
     }
     return sent;
 }

@@ -63,6 +63,8 @@ struct TQuoteRecord {
     QString File;
     // The reference the order carries (from its file or the archive); an invalid one for none.
     TQuoteReference Reference;
+    // What makes the record itself known again when it is sent twice (a new one when empty).
+    QString Key;
 };
 
 // A team's archive on a PostgreSQL server.
@@ -141,7 +143,8 @@ public:
     QList<TArchivedQuote> Search(const QString& text, int limit = 10000) const;
     // One revision, with its order.
     std::optional<TArchivedQuote> Find(const TQuoteReference& reference) const;
-    // Removes one revision (recorded by onlyBy, unless that is empty); false when there is none.
+    // Removes one revision (recorded by onlyBy, unless that is empty, and on a server by this
+    // database user too); false when there is none.
     bool Remove(const TQuoteReference& reference, const QString& onlyBy = QString());
 
     // --- Records waiting for the server (the file archive only) ---
@@ -153,9 +156,10 @@ public:
     // The held records not yet sent whose search text contains text, oldest first.
     QList<TArchivedQuote> Waiting(const QString& text = QString()) const;
     // Sends the waiting records, oldest first, to the server archive; each gets its number there
-    // and is marked sent. Returns how many were sent; throws TDataError (the ones sent stay sent)
-    // when one cannot be.
-    int SendWaiting(TQuoteArchive& server);
+    // and is marked sent. One the server refuses waits on (and so do that local quote's later
+    // revisions) while the others go. Returns how many were sent; throws TDataError (the ones
+    // sent stay sent) when the server stops answering. Stops early when stop says so.
+    int SendWaiting(TQuoteArchive& server, const std::function<bool()>& stop = {});
     // The number the server gave the local quote (its latest revision sent); nothing when it has
     // not been sent.
     std::optional<TQuoteReference> SentAs(const TQuoteReference& local) const;
@@ -169,6 +173,9 @@ public:
 
 private:
     struct TRow;
+    static TRow RowOf(const TQuoteRecord& record, const QDateTime& when, const QString& user);
+    // True when the connection still answers.
+    bool Answers() const;
     TQuoteReference RecordRow(const TRow& row, const TQuoteReference& reference,
                               const QString& localNumber);
     void Migrate();

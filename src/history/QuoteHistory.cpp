@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSet>
 #include <QThread>
 #include <QTimer>
@@ -161,6 +162,8 @@ TQuoteHistory::TQuoteHistory(TWindowHost& window) : QObject(&window.MainWindow()
 TQuoteHistory::~TQuoteHistory()
 {
     if (Sender != nullptr) {
+        // The sending stops after the record it is at.
+        Stopping->store(true);
         Sender->wait();
         delete Sender;
     }
@@ -168,16 +171,20 @@ TQuoteHistory::~TQuoteHistory()
 
 void TQuoteHistory::SendWaiting()
 {
-    const TArchiveSetting setting = CurrentSetting();
     const QString path = QuoteArchivePath();
-    if (!setting.OnServer || WaitingQuotes(path) == 0)
+    if (!TArchiveSetting::Read(AppPaths::WindowSettingsFile()).OnServer || WaitingQuotes(path) == 0)
         return;
-    TArchiveSetting known = setting;
-    known.Server.Password = KnownPassword(setting.Server).value_or(QString());
+    // The keyring may be waited for: the window may be gone by then.
+    const QPointer<TQuoteHistory> alive(this);
+    const TArchiveSetting setting = CurrentSetting();
+    if (alive.isNull() || !setting.OnServer)
+        return;
     auto result = std::make_shared<std::pair<int, QString>>(0, QString());
-    Sender = QThread::create([known, path, result] {
+    std::shared_ptr<std::atomic<bool>> stopping = Stopping;
+    Sender = QThread::create([setting, path, result, stopping] {
         try {
-            result->first = SendWaitingQuotes(known, path);
+            result->first =
+                SendWaitingQuotes(setting, path, [stopping] { return stopping->load(); });
         } catch (const TDataError& error) {
             result->second = error.FullText().simplified();
         }
@@ -212,6 +219,12 @@ void TQuoteHistory::QuoteArchive1Click()
         if (!RememberPassword(setting.Server, dialog.Password()))
             Host.ShowStatus(Tr("QuoteHistory", "No keyring answered: the password is kept until "
                                                "Ferrolyn closes."));
+    } else if (!setting.OnServer) {
+        if (const int waiting = WaitingQuotes(QuoteArchivePath()); waiting > 0)
+            Host.ShowStatus(Tr("QuoteHistory", "Quotes waiting on this computer for the quote "
+                                               "archive server: %1. They are sent when the server "
+                                               "is chosen again.")
+                                .arg(waiting));
     }
 }
 

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+#include <memory>
+
 class QAction;
 class QThread;
 class TWindowHost;
@@ -27,7 +30,9 @@ private:
     void SendWaiting();
 
     TWindowHost& Host;
+    // The start's sending of the records that waited on this computer, and its stop.
     QThread* Sender = nullptr;
+    std::shared_ptr<std::atomic<bool>> Stopping = std::make_shared<std::atomic<bool>>(false);
 };
 
 // Records the window's order as a quote in the quote archive (this computer's, or the team's

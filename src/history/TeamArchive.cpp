@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTimer>
+#include <QUuid>
 
 #include <qt6keychain/keychain.h>
 
@@ -158,10 +159,15 @@ TRecorded RecordQuote(const TArchiveSetting& setting, const QString& localPath,
     } catch (const TDataError& error) {
         localProblem = error.FullText();
     }
+    // One key for both tries: a record the server kept although its answer was lost is known
+    // again when the held copy is sent.
+    TQuoteRecord keyed = record;
+    if (keyed.Key.isEmpty())
+        keyed.Key = QUuid::createUuid().toString(QUuid::WithoutBraces);
     TRecorded recorded;
     try {
         TQuoteArchive server(setting.Server);
-        TQuoteRecord sent = record;
+        TQuoteRecord sent = keyed;
         if (local != nullptr) {
             recorded.Sent = local->SendWaiting(server);
             // A file of a local quote already sent: the next revision of the quote it became.
@@ -178,12 +184,17 @@ TRecorded RecordQuote(const TArchiveSetting& setting, const QString& localPath,
     }
     if (local == nullptr)
         throw TDataError(recorded.Problem + QLatin1Char('\n') + localProblem);
-    recorded.Reference = local->Hold(record, when, user, login);
+    try {
+        recorded.Reference = local->Hold(keyed, when, user, login);
+    } catch (const TDataError& error) {
+        throw TDataError(recorded.Problem + QLatin1Char('\n') + error.FullText());
+    }
     recorded.Held = true;
     return recorded;
 }
 
-int SendWaitingQuotes(const TArchiveSetting& setting, const QString& localPath)
+int SendWaitingQuotes(const TArchiveSetting& setting, const QString& localPath,
+                      const std::function<bool()>& stop)
 {
     if (!setting.OnServer)
         return 0;
@@ -191,7 +202,7 @@ int SendWaitingQuotes(const TArchiveSetting& setting, const QString& localPath)
     if (local.Waiting().isEmpty())
         return 0;
     TQuoteArchive server(setting.Server);
-    return local.SendWaiting(server);
+    return local.SendWaiting(server, stop);
 }
 
 int WaitingQuotes(const QString& localPath)

@@ -59,8 +59,10 @@ TRecorded RecordQuote(const TArchiveSetting& setting, const QString& localPath,
                       const QString& login);
 
 // Sends the records waiting in the archive at localPath to the setting's server; returns how many
-// were sent. Throws TDataError when the server or the local archive cannot be used.
-int SendWaitingQuotes(const TArchiveSetting& setting, const QString& localPath);
+// were sent. Throws TDataError when the server or the local archive cannot be used. Stops early
+// when stop says so.
+int SendWaitingQuotes(const TArchiveSetting& setting, const QString& localPath,
+                      const std::function<bool()>& stop = {});
 // How many records wait in the archive at localPath (0 when it cannot be read).
 int WaitingQuotes(const QString& localPath);
 

@@ -116,12 +116,18 @@ TfrmQuoteHistory::TfrmQuoteHistory(const TArchiveSetting& setting, const QString
 
 TfrmQuoteHistory::~TfrmQuoteHistory() = default;
 
+TQuoteArchive* TfrmQuoteHistory::Held() const
+{
+    // This computer's archive, which is the one shown when quotes are recorded here.
+    return Local != nullptr ? Local.get() : OnServer ? nullptr : Archive.get();
+}
+
 void TfrmQuoteHistory::Search()
 {
     Shown.clear();
     try {
-        if (Local != nullptr)
-            Shown = Local->Waiting(edtSearch->text());
+        if (TQuoteArchive* held = Held())
+            Shown = held->Waiting(edtSearch->text());
         if (Archive != nullptr)
             Shown += Archive->Search(edtSearch->text());
     } catch (const TDataError& error) {
@@ -189,7 +195,7 @@ void TfrmQuoteHistory::ShowButtons()
 void TfrmQuoteHistory::btnOpenClick()
 {
     const TArchivedQuote* chosen = Selected();
-    TQuoteArchive* archive = chosen != nullptr && chosen->Waiting ? Local.get() : Archive.get();
+    TQuoteArchive* archive = chosen != nullptr && chosen->Waiting ? Held() : Archive.get();
     if (chosen == nullptr || archive == nullptr)
         return;
     try {
@@ -245,7 +251,11 @@ void TfrmQuoteHistory::btnDeleteClick()
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     try {
-        Archive->Remove(*reference, OnServer ? TQuoteArchive::LoginName() : QString());
+        if (!Archive->Remove(*reference, OnServer ? TQuoteArchive::LoginName() : QString()))
+            Dialogs::Error(this, tr("Quote %1, revision %2, was not deleted: it is gone, or it "
+                                    "is not one of yours.")
+                                     .arg(reference->Number())
+                                     .arg(reference->Revision));
     } catch (const TDataError& error) {
         Dialogs::Error(this, error.FullText());
     }

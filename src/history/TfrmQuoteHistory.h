@@ -30,13 +30,15 @@ public:
 private:
     void Search();
     const TArchivedQuote* Selected() const;
+    // Where the records waiting for a server are; none when it cannot be read.
+    TQuoteArchive* Held() const;
     void btnOpenClick();
     void btnExportClick();
     void btnDeleteClick();
     void ShowButtons();
 
     std::unique_ptr<TQuoteArchive> Archive;
-    // This computer's archive, for the records waiting for the server; none when not on one.
+    // This computer's archive, for the records waiting for the server, when on one.
     std::unique_ptr<TQuoteArchive> Local;
     QLineEdit* edtSearch = nullptr;
     QTableWidget* grdQuotes = nullptr;
