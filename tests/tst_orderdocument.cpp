@@ -428,7 +428,8 @@ void TestOrderDocument::archiveOnAServer()
     // No password is asked while the server is away.
     ForgetAskedPasswords();
     for (const char* quantity : {"4", "5"}) {
-        WhenModal(this, QStringLiteral("dlgArchivePassword"), [](QWidget* dialog) {
+        QObject watching; // the watch ends with the save
+        WhenModal(&watching, QStringLiteral("dlgArchivePassword"), [](QWidget* dialog) {
             static_cast<QDialog*>(dialog)->reject();
             QFAIL("asked for a password");
         });

@@ -146,6 +146,22 @@ public:
         return *this;
     }
 
+    // The columns saved ... order_hash of a record, in that order.
+    template <typename TRow> TStatement& BindRow(const TRow& row)
+    {
+        Bind(row.Saved).Bind(row.User);
+        const TOrderDetails& details = row.Details;
+        for (const QString& text : {details.CompanyName, details.Author, details.Date,
+                                    details.JobNumber, details.ProposalNumber, row.Currency})
+            Bind(text);
+        return Bind(row.Total)
+            .Bind(row.Lines)
+            .Bind(row.File)
+            .Bind(row.PartNumbers)
+            .Bind(QVariant(row.Bytes))
+            .Bind(row.Hash);
+    }
+
     // The query, run (a statement runs once).
     QSqlQuery Run()
     {
@@ -699,20 +715,7 @@ TQuoteReference TQuoteArchive::RecordRow(const TRow& row, const TQuoteReference&
                 .Bind(result.Year)
                 .Bind(result.Sequence)
                 .Bind(result.Revision)
-                .Bind(row.Saved)
-                .Bind(row.User)
-                .Bind(row.Details.CompanyName)
-                .Bind(row.Details.Author)
-                .Bind(row.Details.Date)
-                .Bind(row.Details.JobNumber)
-                .Bind(row.Details.ProposalNumber)
-                .Bind(row.Currency)
-                .Bind(row.Total)
-                .Bind(row.Lines)
-                .Bind(row.File)
-                .Bind(row.PartNumbers)
-                .Bind(QVariant(row.Bytes))
-                .Bind(row.Hash)
+                .BindRow(row)
                 .Bind(localNumber)
                 .Bind(row.Key)
                 .Run();
@@ -856,20 +859,7 @@ TQuoteReference TQuoteArchive::Hold(const TQuoteRecord& record, const QDateTime&
             .Bind(result.Login)
             .Bind(result.Sequence)
             .Bind(result.Revision)
-            .Bind(row.Saved)
-            .Bind(row.User)
-            .Bind(row.Details.CompanyName)
-            .Bind(row.Details.Author)
-            .Bind(row.Details.Date)
-            .Bind(row.Details.JobNumber)
-            .Bind(row.Details.ProposalNumber)
-            .Bind(row.Currency)
-            .Bind(row.Total)
-            .Bind(row.Lines)
-            .Bind(row.File)
-            .Bind(row.PartNumbers)
-            .Bind(QVariant(row.Bytes))
-            .Bind(row.Hash)
+            .BindRow(row)
             .Bind(row.Key)
             .Bind(base)
             .Bind(SearchText(result.Number(), row.Details, row.PartNumbers))
