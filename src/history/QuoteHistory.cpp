@@ -30,16 +30,6 @@ QString ArchivePath;
 // Servers whose password was asked in this run.
 QSet<QString> Asked;
 
-// The archive setting, with its server's password when one is known in this run or kept in the
-// keyring.
-TArchiveSetting CurrentSetting()
-{
-    TArchiveSetting setting = TArchiveSetting::Read(AppPaths::WindowSettingsFile());
-    if (setting.OnServer)
-        setting.Server.Password = KnownPassword(setting.Server).value_or(QString());
-    return setting;
-}
-
 // Asks for the server's password after it refused the one it was given (or none): once a run,
 // unless a password typed here was refused too. Nothing when the user gives none.
 std::optional<QString> AskPassword(const TArchiveServer& server, QWidget* parent)
@@ -88,7 +78,7 @@ void RecordOrderQuote(TWindowHost& host, const QString& file)
     record.Info = order.Info;
     record.File = file;
     record.Reference = TQuoteReference::Parse(order.Info.Quote).value_or(TQuoteReference());
-    TArchiveSetting setting = CurrentSetting();
+    TArchiveSetting setting = TArchiveSetting::Current();
     try {
         const auto recordIn = [&](const TArchiveSetting& archive) {
             return RecordQuote(archive, QuoteArchivePath(), record, QDateTime::currentDateTime(),
@@ -176,7 +166,7 @@ void TQuoteHistory::SendWaiting()
         return;
     // The keyring may be waited for: the window may be gone by then.
     const QPointer<TQuoteHistory> alive(this);
-    const TArchiveSetting setting = CurrentSetting();
+    const TArchiveSetting setting = TArchiveSetting::Current();
     if (alive.isNull() || !setting.OnServer)
         return;
     auto result = std::make_shared<std::pair<int, QString>>(0, QString());
@@ -205,7 +195,7 @@ void TQuoteHistory::SendWaiting()
 
 void TQuoteHistory::QuoteArchive1Click()
 {
-    TfrmQuoteArchive dialog(CurrentSetting(), &Host.MainWindow());
+    TfrmQuoteArchive dialog(TArchiveSetting::Current(), &Host.MainWindow());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TArchiveSetting setting = dialog.Setting();
@@ -230,7 +220,7 @@ void TQuoteHistory::QuoteArchive1Click()
 
 void TQuoteHistory::QuoteHistory1Click()
 {
-    TArchiveSetting setting = CurrentSetting();
+    TArchiveSetting setting = TArchiveSetting::Current();
     if (setting.OnServer) {
         // A server that refuses the password known (or none): asked for it first.
         try {

@@ -1,5 +1,6 @@
 #include "TeamArchive.h"
 
+#include "platform/AppPaths.h"
 #include "platform/IniSettings.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,14 @@ TArchiveSetting TArchiveSetting::Read(const QString& settingsFile)
     } catch (const TDataError&) {
         // An unreadable settings file: this computer's archive.
     }
+    return setting;
+}
+
+TArchiveSetting TArchiveSetting::Current()
+{
+    TArchiveSetting setting = Read(AppPaths::WindowSettingsFile());
+    if (setting.OnServer)
+        setting.Server.Password = KnownPassword(setting.Server).value_or(QString());
     return setting;
 }
 

@@ -13,6 +13,9 @@ struct TArchiveSetting {
     TArchiveServer Server; // its password is never part of the setting
 
     static TArchiveSetting Read(const QString& settingsFile);
+    // The setting of the program's settings file, with its server's password when one is known
+    // in this run or kept in the keyring.
+    static TArchiveSetting Current();
     // Throws TDataError naming the file when it cannot be written.
     void Write(const QString& settingsFile) const;
 };

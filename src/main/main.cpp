@@ -3,7 +3,6 @@
 #include "history/HistoryCommand.h"
 #include "history/QuoteArchive.h"
 #include "main/TfrmMain.h"
-#include "platform/AppPaths.h"
 #include "platform/Languages.h"
 #include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
@@ -39,21 +38,11 @@ int RunCommand(int argc, char* argv[],
     return command(QCoreApplication::arguments().mid(2), out, err);
 }
 
-// The quote archive the window uses (Options > Quote Archive...), with its server's password
-// from the keyring when one answers (else the server's own ways: ~/.pgpass, PGPASSWORD).
-TArchiveSetting ArchiveSetting()
-{
-    TArchiveSetting setting = TArchiveSetting::Read(AppPaths::WindowSettingsFile());
-    if (setting.OnServer)
-        setting.Server.Password = KnownPassword(setting.Server).value_or(QString());
-    return setting;
-}
-
 // "ferrolyn quote --archive" records in the user's quote archive.
 QString RecordInArchive(const QList<TOrderLine>& orderLines, int currencyTag)
 {
     return RecordBatchQuote(orderLines, currencyTag, TQuoteArchive::DefaultPath(),
-                            ArchiveSetting());
+                            TArchiveSetting::Current());
 }
 
 // "ferrolyn quote ...": numbers read and written with '.' and ASCII digits whatever the regional
@@ -126,7 +115,7 @@ int main(int argc, char* argv[])
         return RunCommand(
             argc, argv, [](const QStringList& arguments, QIODevice& out, QIODevice& err) {
                 return RunHistoryCommand(arguments, out, err, TQuoteArchive::DefaultPath(),
-                                         ArchiveSetting());
+                                         TArchiveSetting::Current());
             });
 
     QApplication app(argc, argv);
