@@ -9,6 +9,8 @@
 #include "SyntheticInstallation.h"
 #include "WindowSteps.h"
 
+#include "base/NumericLocale.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -405,6 +407,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     // As the program names itself, so that its per-user folders are the same.
+    KeepCNumericFormat();
     QApplication::setApplicationName(QStringLiteral("Ferrolyn"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
     if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)

@@ -7,6 +7,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 bash "$root/scripts/deps.sh"
+# The locales the tests run in; a test whose locale is missing fails rather than run in "C".
+bash "$root/scripts/locales.sh"
 
 # The test servers (tests/pgserver.sh) are stopped and removed whatever happens.
 stop_servers() {

@@ -122,6 +122,7 @@ private slots:
     void workbook_data();
     void workbook();
     void workbookPrintsWell();
+    void workbookNumbersInEveryRegion();
     void finalSummary();
     void partsList();
     void order();
@@ -637,6 +638,44 @@ void TestResultContent::workbookPrintsWell()
     QVERIFY(WorkbookCells(bytes).contains("C2 n:46363"));
     static const QRegularExpression firstColumn("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\"");
     QVERIFY(firstColumn.match(sheet).captured(1).toDouble() >= 16);
+    // No reminder to update: it speaks to the seller, not the buyer.
+    QVERIFY(!WorkbookCells(bytes).join(" ").contains("Prices are subject to change"));
+}
+
+void TestResultContent::workbookNumbersInEveryRegion()
+{
+    // An order as the page shows it in this region (a fractional quantity, a decimal comma where
+    // the region writes one).
+    TResultContent order = Order();
+    order.GridRows.append({"45.5", "Feet", "KRV4-50B", "cable", " 116.67", " 5308.49"});
+    order.TotalValue = " 5345.99";
+    for (QStringList& row : order.GridRows)
+        for (QString& text : row)
+            text = Local(text);
+    order.TotalValue = Local(order.TotalValue);
+    const QByteArray bytes = WorkbookBytes(order, {}, "USD");
+    const QString sheet = WorkbookPart(bytes, "xl/worksheets/sheet1.xml");
+
+    // Every number of the file, width and margin with '.' and ASCII digits.
+    static const QRegularExpression plain("^-?[0-9]+(\\.[0-9]+)?$");
+    static const QRegularExpression numbers(
+        "<v>([^<]*)</v>|(?:width|left|right|top|bottom|header|footer)=\"([^\"]*)\"");
+    int count = 0;
+    for (const auto& match : numbers.globalMatch(sheet)) {
+        const QString number = match.captured(1) + match.captured(2);
+        QVERIFY2(plain.match(number).hasMatch(), qPrintable(match.captured(0)));
+        ++count;
+    }
+    QVERIFY(count > 15);
+    QVERIFY2(sheet.contains("<pageMargins left=\"0.7\""), qPrintable(sheet));
+    const QStringList cells = WorkbookCells(bytes);
+    for (const char* cell : {"A4 n:45.5", "E4 n:116.67", "F4 n:5308.49", "F2 n:25"})
+        QVERIFY2(cells.contains(cell), qPrintable(cells.join(" | ")));
+    // The total's value is the sum of its rows.
+    static const QRegularExpression total("F5 f:SUM\\(F2:F4\\)=(.*)");
+    const QString value = cells.filter(total).value(0).section('=', 1);
+    bool ok = false;
+    QVERIFY2(qAbs(value.toDouble(&ok) - 5345.99) < 1e-6 && ok, qPrintable(cells.join(" | ")));
 }
 
 QTEST_GUILESS_MAIN(TestResultContent)

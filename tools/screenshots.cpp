@@ -9,6 +9,8 @@
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 
+#include "base/NumericLocale.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -77,6 +79,7 @@ int DrawIcon(const QString& svg, int size, const QString& png)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    KeepCNumericFormat();
     if (argc == 5 && QByteArray(argv[1]) == "--icon")
         return DrawIcon(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
                         QString::fromLocal8Bit(argv[4]));

@@ -120,11 +120,42 @@ void SortNumericStrings(QStringList& list)
         list[i] = items[static_cast<size_t>(i)].second;
 }
 
+namespace {
+thread_local int DataNumbersDepth = 0;
+} // namespace
+
+TDataNumbers::TDataNumbers()
+{
+    ++DataNumbersDepth;
+}
+
+TDataNumbers::~TDataNumbers()
+{
+    --DataNumbersDepth;
+}
+
+bool TDataNumbers::Active()
+{
+    return DataNumbersDepth > 0;
+}
+
 QLocale UserLocale()
 {
-    QLocale locale = QLocale::system();
+    QLocale locale = DataNumbersDepth > 0 ? QLocale::c() : QLocale::system();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
+}
+
+QString DocumentDateText(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    const QLocale locale = QLocale::system();
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // "yy" alone becomes "yyyy"; a format that has "yyyy" already keeps it.
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return locale.toString(date, format);
 }
 
 QString AsciiDigits(QStringView text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -43,8 +44,26 @@ bool IsSkippedLine(QChar first);
 // Sorts by numeric value; equal values keep their order, texts are not reformatted.
 void SortNumericStrings(QStringList& list);
 
-// The locale for everything the user sees and types: regional separators, no grouping.
+// The locale for everything the user sees and types: regional separators, no grouping. While a
+// TDataNumbers scope is active on the thread, "C" numbers instead ('.', ASCII digits).
 QLocale UserLocale();
+
+// Output that is data (the batch quote's CSV and JSON) is made from the same texts the window
+// shows; within this scope those texts carry '.' and ASCII digits whatever the regional settings.
+class TDataNumbers
+{
+public:
+    TDataNumbers();
+    ~TDataNumbers();
+    TDataNumbers(const TDataNumbers&) = delete;
+    TDataNumbers& operator=(const TDataNumbers&) = delete;
+
+    static bool Active();
+};
+
+// A date in the user's short format with its year in four digits ("12/8/2026", "08.12.2026"):
+// the dates of documents a customer files, where "08.12.26" would be ambiguous.
+QString DocumentDateText(const QDate& date);
 
 // Decimal digits of any script as ASCII digits, and ASCII digits as the user's regional digits.
 QString AsciiDigits(QStringView text);

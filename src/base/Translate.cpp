@@ -1,5 +1,7 @@
 #include "Translate.h"
 
+#include "base/LineFormat.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -18,7 +20,8 @@ QString Tr(const char* context, const char* source, const char* disambiguation, 
         return QCoreApplication::translate(context, source, disambiguation, n);
     QString text = QString::fromUtf8(source);
     if (n >= 0) {
-        text.replace(QLatin1String("%Ln"), QLocale().toString(n));
+        text.replace(QLatin1String("%Ln"),
+                     (TDataNumbers::Active() ? QLocale::c() : QLocale()).toString(n));
         text.replace(QLatin1String("%n"), QString::number(n));
     }
     return text;

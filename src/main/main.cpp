@@ -1,3 +1,4 @@
+#include "base/NumericLocale.h"
 #include "base/Translate.h"
 #include "documents/DatasheetPdf.h"
 #include "history/HistoryCommand.h"
@@ -17,9 +18,14 @@
 
 namespace {
 
-// Names the program and shows its texts in the user's language.
+// Names the program and shows its texts in the user's language. Called right after the
+// application object is made, which sets the C library's locale from the environment: the
+// number format goes back to "C" at once, so that no C library the program uses (libxlsxwriter,
+// printf, strtod) writes or reads a comma for a decimal point in a file. What the user sees
+// follows QLocale, which this does not touch.
 void NameApplication()
 {
+    KeepCNumericFormat();
     QCoreApplication::setApplicationName(QStringLiteral("Ferrolyn"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
     Languages::Apply(Languages::SavedChoice());
@@ -45,15 +51,10 @@ QString RecordInArchive(const QList<TOrderLine>& orderLines, int currencyTag)
                             TArchiveSetting::Current());
 }
 
-// "ferrolyn quote ...": numbers read and written with '.' and ASCII digits whatever the regional
-// settings (the other categories stay the user's).
+// "ferrolyn quote ...": its CSV and JSON carry '.' and ASCII digits whatever the regional
+// settings; its datasheets follow the user's format, as the window's do.
 int RunQuote(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsSet("LC_ALL")) {
-        qputenv("LANG", qgetenv("LC_ALL"));
-        qunsetenv("LC_ALL");
-    }
-    qputenv("LC_NUMERIC", "C");
     bool datasheets = false;
     for (int i = 2; i < argc; ++i)
         datasheets = datasheets || std::strcmp(argv[i], "--datasheets") == 0;

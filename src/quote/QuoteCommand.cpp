@@ -250,14 +250,16 @@ int RunQuoteCommand(const QStringList& arguments, QIODevice& out, QIODevice& err
         const bool datasheets = !options.Datasheets.isEmpty();
         if (datasheets)
             sources.PricingDate =
-                ShortDateText(LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate()));
+                DocumentDateText(LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate()));
         sources.Quote = {&installation.PriceList,     &installation.Rates,
                          installation.RatesAvailable, &jumpers,
                          installation.JumpersFile,    &installation.Specs};
         QByteArray bytes;
         {
-            // The output is data: its errors and warnings stay English in every language.
+            // The output is data: its errors and warnings stay English in every language, and
+            // its numbers are written with '.' and ASCII digits in every region.
             const TEnglishTexts english;
+            const TDataNumbers numbers;
             items = QuoteBatch(table, sources, tag);
             bytes = options.Json ? BatchJson(items) : BatchCsv(items);
         }

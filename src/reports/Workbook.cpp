@@ -2,6 +2,7 @@
 
 #include "base/DataError.h"
 #include "base/LineFormat.h"
+#include "base/NumericLocale.h"
 #include "base/SafeFile.h"
 #include "base/Translate.h"
 #include "reports/QuoteDocument.h"
@@ -243,15 +244,15 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
     }
     if (!pairs.isEmpty())
         ++row;
-    for (const TLabelValue& notice : ContentNotices(content)) {
+    for (const TLabelValue& notice : BuyerNotices(content)) {
         sheet.Text(row, 0, notice.Label, sheet.Bold, false);
         sheet.Text(row, 2, notice.Value, nullptr, false);
         ++row;
     }
     sheet.SetWidths();
-    sheet.PageSetup(headingRow,
-                    content.Kind == TContentKind::Order ? details.CompanyName : QString(),
-                    content.Kind == TContentKind::Order ? ShownOrderDate(details.Date) : QString());
+    sheet.PageSetup(
+        headingRow, content.Kind == TContentKind::Order ? details.CompanyName : QString(),
+        content.Kind == TContentKind::Order ? DocumentOrderDate(details.Date) : QString());
 }
 
 } // namespace
@@ -259,6 +260,8 @@ void Fill(TSheet& sheet, const TResultContent& content, const TOrderDetails& det
 QByteArray WorkbookBytes(const TResultContent& content, const TOrderDetails& details,
                          const QString& currencyCode)
 {
+    // libxlsxwriter writes every number, width and margin with the C library's printf.
+    const TCNumericScope numbers;
     QTemporaryDir folder;
     if (!folder.isValid())
         throw TDataError(Tr("Workbook", "Cannot make the workbook: no temporary folder: %1")
