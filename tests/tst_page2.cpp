@@ -151,6 +151,7 @@ void TestPage2::compareCables()
                 texts.append(grid->item(r, c)->text());
             return texts.join('|');
         };
+        QVERIFY(ChartLabelsInUserFormat(compare->chtCompare));
         seen << column(0) << column(4) << column(9) << compare->SelectedPartNumber()
              << compare->DrawnPartNumbers().join('|')
              << QString::number(

@@ -1,5 +1,6 @@
 #include "support/TestInstallation.h"
 
+#include "base/LineFormat.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTableWidget>
 #include <QTimer>
@@ -87,11 +89,17 @@ QList<TPdfWord> PdfWords(const QString& path, QList<double>& heights)
             heights.append(match.captured(2).toDouble());
             continue;
         }
+        // The word as the page holds it: pdftotext writes XML.
+        QString text = match.captured(7);
+        text.replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         const double x = match.captured(3).toDouble();
         const double y = match.captured(4).toDouble();
         words.append(
-            {match.captured(7),
-             QRectF(x, y, match.captured(5).toDouble() - x, match.captured(6).toDouble() - y),
+            {text, QRectF(x, y, match.captured(5).toDouble() - x, match.captured(6).toDouble() - y),
              int(heights.size()) - 1});
     }
     return words;
@@ -112,9 +120,13 @@ private slots:
     void workbookOnEveryOutputPage();
     void datasheetPdf();
     void chineseQuotePdf();
+    void quoteDateKept();
+    void documentsKeepTheirWords_data();
+    void documentsKeepTheirWords();
 
 private:
     void Open(const QString& text);
+    QString SaveDatasheet(const QString& name);
     void Details(const QStringList& values, const char* button);
     QString LastOrderText();
 };
@@ -270,7 +282,13 @@ void TestQuoteDocument::quotePdf()
         text.last().contains(
             QLocale::system().toString(total, 'f', 2).remove(QLocale::system().groupSeparator())),
         qPrintable(text.last()));
-    QVERIFY(text.last().contains(QStringLiteral("Prices are subject to change without notice.")));
+    // The date and the pricing date with four-digit years; no reminder to update, which speaks
+    // to the seller.
+    QVERIFY2(text.first().contains(DocumentDateText(QDate(2026, 12, 7))), qPrintable(text.first()));
+    static const QRegularExpression pricingDate(
+        QStringLiteral("Your pricing database was last updated on \\S*\\d{4}"));
+    QVERIFY2(pricingDate.match(text.last()).hasMatch(), qPrintable(text.last()));
+    QVERIFY(!all.contains(QStringLiteral("Prices are subject to change")));
     QCOMPARE(all.count(QStringLiteral("Price on request")), extra.isEmpty() ? 0 : 4);
     // A unit is never broken over two lines.
     QCOMPARE(all.contains(QStringLiteral("Meters")), !extra.isEmpty());
@@ -398,6 +416,120 @@ void TestQuoteDocument::datasheetPdf()
     // No price: a datasheet is not a quote.
     QVERIFY(!text.contains(grid->item(2, 1)->text()));
     QVERIFY(!text.contains(QStringLiteral("USD")));
+}
+
+// A quote without a date of the user's is dated the day of its first quote PDF; the date is kept
+// with the order, so a reprint on another day shows the same.
+void TestQuoteDocument::quoteDateKept()
+{
+    Open(OrderText(1));
+    QVERIFY(W().CurrentOrder().Info.Details.Date.isEmpty());
+    const QString path = QDir(Install->ProgramFolder()).filePath(QStringLiteral("dated.pdf"));
+    FileDialogs::SetNextFileName(path);
+    Button("btnQuotePdf")->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(W().CurrentOrder().Info.Details.Date, today);
+    QVERIFY(LastOrderText().contains("\r\nDate=" + today + "\r\n"));
+    const QString text = PdfPages(path).join(QLatin1Char('\n'));
+    QVERIFY2(text.contains(DocumentDateText(QDate::currentDate())), qPrintable(text));
+
+    // A date of the user's is never replaced.
+    Open(OrderText(1, QStringLiteral("Date=2025-01-31\r\n")));
+    FileDialogs::SetNextFileName(path);
+    Button("btnQuotePdf")->click();
+    QCOMPARE(W().CurrentOrder().Info.Details.Date, QStringLiteral("2025-01-31"));
+    QVERIFY(PdfPages(path).join(QLatin1Char('\n')).contains(DocumentDateText(QDate(2025, 1, 31))));
+}
+
+// The datasheet of the standard 6 ft jumper, saved as name in the program folder.
+QString TestQuoteDocument::SaveDatasheet(const QString& name)
+{
+    Group("rgCableType")->Button(1)->click();
+    Combo("cboLength")->setEditText(QStringLiteral("6"));
+    Button("btnNext")->click();
+    Button("btnNext")->click();
+    if (W().CurrentPage() != TPage::Final)
+        return {};
+    const QString path = QDir(Install->ProgramFolder()).filePath(name);
+    FileDialogs::SetNextFileName(path);
+    W().findChild<QWidget*>(QStringLiteral("tsFinal"))
+        ->findChild<QPushButton*>(QStringLiteral("btnDatasheet"))
+        ->click();
+    Dialogs::TakeOpenedUrls();
+    return path;
+}
+
+void TestQuoteDocument::documentsKeepTheirWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << QStringLiteral("de");
+    QTest::newRow("French") << QStringLiteral("fr");
+}
+
+// In every language, headings wrap between words (a word breaks only where it is wider than its
+// column), and no word of the quote PDF or the datasheet stands outside the page's margins.
+void TestQuoteDocument::documentsKeepTheirWords()
+{
+    QFETCH(QString, language);
+    Languages::Apply(language);
+    const auto cleanup = qScopeGuard([] { Languages::Apply(QStringLiteral("en")); });
+    const auto words = [](const QString& path, double margin, QSet<QString>& found) {
+        QList<double> heights;
+        const QList<TPdfWord> all = PdfWords(path, heights);
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        info.waitForFinished(30000);
+        static const QRegularExpression size(QStringLiteral("Page size:\\s+([0-9.]+) x"));
+        const double width =
+            size.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toDouble();
+        QVERIFY(width > 500 && !all.isEmpty());
+        for (const TPdfWord& word : all) {
+            found.insert(word.Text);
+            QVERIFY2(word.Box.left() >= margin - 1 && word.Box.right() <= width - margin + 1,
+                     qPrintable(QStringLiteral("\"%1\" at %2-%3 of %4")
+                                    .arg(word.Text)
+                                    .arg(word.Box.left())
+                                    .arg(word.Box.right())
+                                    .arg(width)));
+        }
+    };
+    const auto wholeWords = [](const QSet<QString>& found, const QStringList& texts) {
+        // Words part at blanks, non-breaking ones included ("proposition\u00a0:").
+        static const QRegularExpression blanks(QStringLiteral("[ \\x{00a0}\\x{202f}]+"));
+        for (const QString& text : texts)
+            for (const QString& word : text.split(blanks, Qt::SkipEmptyParts))
+                QVERIFY2(found.contains(word), qPrintable(word));
+    };
+
+    Open(OrderText(2, QStringLiteral("Company Name=Acme Towers\r\nAuthor=Ann Lee\r\n"
+                                     "Date=2026-12-07\r\nJob Number=J-7\r\n"
+                                     "Proposal Number=P-9\r\n")));
+    const QString quote = QDir(Install->ProgramFolder()).filePath(QStringLiteral("quote.pdf"));
+    FileDialogs::SetNextFileName(quote);
+    Button("btnQuotePdf")->click();
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    QSet<QString> found;
+    words(quote, 36, found);
+    const auto tr = [](const char* source) {
+        return QCoreApplication::translate("QuoteDocument", source);
+    };
+    wholeWords(found, {tr("Qty."), tr("UOM"), tr("Part Number"), tr("Description"),
+                       tr("Unit Price (%1)").arg("EUR"), tr("Extended (%1)").arg("EUR"),
+                       tr("Proposal Number:"), tr("Job Number:")});
+
+    Button("btnAdd")->click();
+    const QString sheet = SaveDatasheet(QStringLiteral("sheet.pdf"));
+    QVERIFY(!sheet.isEmpty());
+    found.clear();
+    words(sheet, 40, found);
+    const auto sheetTr = [](const char* source) {
+        return QCoreApplication::translate("DatasheetPdf", source);
+    };
+    wholeWords(found, {sheetTr("Insertion loss as built and return-loss limit across the band"),
+                       sheetTr("Assembly as built"), sheetTr("Mechanical data"),
+                       sheetTr("Green: insertion loss as built (dB, left). Orange: return-loss "
+                               "limit (dB, right).")});
 }
 
 // In Chinese the quote's texts and a Chinese company name are drawn and read back.

@@ -483,6 +483,7 @@ void TestQuotes::bandPanelFollowsTheResult()
         QCOMPARE(panel->AttenuationSeries->count(), TBandPanel::CurvePoints);
         QCOMPARE(panel->PowerSeries->count(), TBandPanel::CurvePoints);
         QCOMPARE(panel->MiddleSeries->count(), 1);
+        QVERIFY(ChartLabelsInUserFormat(panel->chtBand));
         QCOMPARE(panel->MiddleSeries->at(0).x(), 1500.0);
         QCOMPARE(Local(QString::number(panel->MiddleSeries->at(0).y(), 'f', 2)),
                  panel->grdBand->item(1, 3)->text());

@@ -111,6 +111,10 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
     auto* chart = new QChart;
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setBackgroundRoundness(0);
+    // Axis labels in the user's number format, as the table beside them ("0,4", not "0.4"). Qt
+    // Charts localizes a label format only when it gives a precision ("%.6g", not "%g").
+    chart->setLocale(UserLocale());
+    chart->setLocalizeNumbers(true);
     AttenuationSeries = new QLineSeries(chart);
     InsertionLossSeries = new QLineSeries(chart);
     PowerSeries = new QLineSeries(chart);
@@ -127,7 +131,7 @@ TBandPanel::TBandPanel(QWidget* parent) : QWidget(parent)
         made->setTitleFont(small);
         made->setLabelsFont(small);
         made->setTickCount(ticks);
-        made->setLabelFormat(QStringLiteral("%g"));
+        made->setLabelFormat(QStringLiteral("%.6g"));
         if (colour.isValid())
             made->setTitleBrush(colour);
         return made;

@@ -126,6 +126,10 @@ TfrmCompare::TfrmCompare(const QList<TComparisonRow>& rows, const TComparisonInp
 
     auto* chart = new QChart;
     chart->setMargins(QMargins(0, 0, 0, 0));
+    // Axis labels in the user's number format, as the table beside them. Qt Charts localizes a
+    // label format only when it gives a precision ("%.6g", not "%g").
+    chart->setLocale(UserLocale());
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignRight);
     chtCompare = new QChartView(chart, this);
     chtCompare->setObjectName(QStringLiteral("chtCompare"));
@@ -207,13 +211,13 @@ void TfrmCompare::Redraw()
     }
     auto* frequency = new QValueAxis;
     frequency->setTitleText(tr("Frequency (MHz)"));
-    frequency->setLabelFormat(QStringLiteral("%g"));
+    frequency->setLabelFormat(QStringLiteral("%.6g"));
     frequency->setRange(Input.BeginFrequency, Input.EndFrequency > Input.BeginFrequency
                                                   ? Input.EndFrequency
                                                   : Input.BeginFrequency + 1);
     auto* loss = new QValueAxis;
     loss->setTitleText(tr("Total attenuation (dB)"));
-    loss->setLabelFormat(QStringLiteral("%g"));
+    loss->setLabelFormat(QStringLiteral("%.6g"));
     chart->addAxis(frequency, Qt::AlignBottom);
     chart->addAxis(loss, Qt::AlignLeft);
     double high = 0;

@@ -1,5 +1,7 @@
 #include "DatasheetActions.h"
 
+#include "base/LineFormat.h"
+
 #include "documents/DatasheetPdf.h"
 #include "main/WindowHost.h"
 #include "platform/Dialogs.h"
@@ -58,7 +60,7 @@ void TDatasheetActions::PageShown()
 TDatasheet TDatasheetActions::Datasheet() const
 {
     return DatasheetOf(Host.CurrentQuote(), Host.CurrentRequest(),
-                       Host.ResultContent().LastUpdateDate);
+                       DocumentDateText(Host.ResultContent().LastUpdateDay));
 }
 
 void TDatasheetActions::DatasheetPdf1Click()

@@ -22,14 +22,8 @@ constexpr double RowGap = 2;
 constexpr double BlockGap = 14;
 constexpr double DrawingHeight = 70;
 constexpr double ChartHeight = 190;
-
-QFont SheetFont(int pixels, bool bold = false)
-{
-    QFont font = DocumentFont(pixels, bold);
-    // No ligatures: the PDF's text reads back as typed ("specified", not a ligature).
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
+// The captions' column of the label/value blocks and the as-built table.
+constexpr double LabelWidth = 220;
 
 // Lays the sheet out block by block, and draws it when it has a painter.
 class TSheetPainter
@@ -37,9 +31,9 @@ class TSheetPainter
 public:
     TSheetPainter(const TDatasheet& sheet, QPagedPaintDevice* device, QPainter* painter,
                   int pageCount)
-        : Sheet(sheet), Device(device), Painter(painter), PageCount(pageCount), Body(SheetFont(9)),
-          Bold(SheetFont(9, true)), Heading(SheetFont(11, true)), Title(SheetFont(16, true)),
-          Metrics(Body, device)
+        : Sheet(sheet), Device(device), Painter(painter), PageCount(pageCount),
+          Body(DocumentFont(9)), Bold(DocumentFont(9, true)), Heading(DocumentFont(11, true)),
+          Title(DocumentFont(16, true)), Metrics(Body, device)
     {
         const double scale = device->logicalDpiX() / 72.0;
         PageWidth = device->width() / scale;
@@ -54,30 +48,18 @@ public:
         Page = 1;
         Y = Margin;
         // The name wraps: an assembly without a part number is named by its description.
-        const QFontMetricsF titleMetrics(Title, Device);
-        const double titleWidth = PageWidth - 2 * Margin;
-        const double titleHeight =
-            titleMetrics.boundingRect(QRectF(0, 0, titleWidth, 10000), Qt::TextWordWrap, Sheet.Name)
-                .height();
-        Block(titleHeight + 8, [&] {
-            if (Painter != nullptr) {
-                Painter->setFont(Title);
-                Painter->drawText(QRectF(Margin, Y, titleWidth, titleHeight + 2), Qt::TextWordWrap,
-                                  Sheet.Name);
-            }
-            Y += titleHeight + 8;
-        });
+        Paragraph(Title, Sheet.Name, 8);
         for (const QString& line : Sheet.Description.split(QLatin1Char('\n')))
-            Block(Line, [&] { Text(Body, Margin, Y, line), Y += Line; });
-        Block(Line, [this] {
-            Text(Body, Margin, Y, Tr("DatasheetPdf", "Pricing date: %1").arg(Sheet.PricingDate));
-            Y += Line + BlockGap;
-        });
+            Paragraph(Body, line);
+        Paragraph(Body, Tr("DatasheetPdf", "Pricing date: %1").arg(Sheet.PricingDate), BlockGap);
         Block(DrawingHeight + BlockGap, [this] { Drawing(), Y += DrawingHeight + BlockGap; });
         LabelValues(Tr("DatasheetPdf", "Performance at the middle of the band"), Sheet.Figures);
         AsBuilt();
-        Block(ChartHeight + Line + BlockGap,
-              [this] { Chart(), Y += ChartHeight + Line + BlockGap; });
+        const QStringList chartTitle = Lines(Heading, Margin, ChartTitle());
+        const QStringList chartCaption = Lines(Body, Margin + 40, ChartCaption());
+        const double chartHeight = ChartHeight + (chartTitle.size() - 1) * LineHeight(Heading) +
+                                   (chartCaption.size() - 1) * Line + Line + BlockGap;
+        Block(chartHeight, [&] { Chart(chartTitle, chartCaption), Y += chartHeight; });
         LabelValues(Tr("DatasheetPdf", "Mechanical data"), Sheet.Mechanical);
         Footer();
         return Page;
@@ -99,6 +81,8 @@ private:
         draw();
     }
 
+    // One line of text at (x, y), no wider than width (to the page's right margin by default):
+    // a longer text is cut to what fits, never drawn past the page.
     void Text(const QFont& font, double x, double y, const QString& text,
               Qt::Alignment align = Qt::AlignLeft, double width = 0)
     {
@@ -107,7 +91,33 @@ private:
         Painter->setFont(font);
         const QFontMetricsF metrics(font, Device);
         const double w = width > 0 ? width : PageWidth - Margin - x;
-        Painter->drawText(QRectF(x, y, w, metrics.height() + 2), int(align | Qt::AlignTop), text);
+        Painter->drawText(QRectF(x, y, w, metrics.height() + 2), int(align | Qt::AlignTop),
+                          metrics.elidedText(text, Qt::ElideRight, w));
+    }
+
+    // The text's lines in font, wrapped between words to width (to the page's right margin by
+    // default).
+    QStringList Lines(const QFont& font, double x, const QString& text, double width = 0) const
+    {
+        const QFontMetricsF metrics(font, Device);
+        return WrappedLines(text, metrics, width > 0 ? width : PageWidth - Margin - x);
+    }
+
+    double LineHeight(const QFont& font) const
+    {
+        return std::max(Line, QFontMetricsF(font, Device).lineSpacing() + RowGap);
+    }
+
+    // A wrapped text at Y, kept on one page; Y moves below it.
+    void Paragraph(const QFont& font, const QString& text, double after = 0)
+    {
+        const QStringList lines = Lines(font, Margin, text);
+        const double step = LineHeight(font);
+        Block(lines.size() * step + after, [&] {
+            for (const QString& line : lines)
+                Text(font, Margin, Y, line), Y += step;
+            Y += after;
+        });
     }
 
     void Footer()
@@ -130,51 +140,83 @@ private:
         Painter->setPen(QPen(Qt::black, 1));
         Painter->setBrush(QColor(220, 220, 220));
         Painter->drawRect(QRectF(cableLeft, mid - 5, cableRight - cableLeft, 10));
+        // A connector's name, wrapped under it within the page's margins.
+        const double labelWidth = connector + 20;
+        const auto label = [&](double left, const QString& text) {
+            const QStringList lines = Lines(Body, left, text, labelWidth);
+            for (qsizetype i = 0; i < lines.size() && i < 2; ++i)
+                Text(Body, left, mid + 16 + i * Line, lines.at(i), Qt::AlignCenter, labelWidth);
+        };
         const auto end = [&](double left, const QString& name, bool right) {
+            const double labelLeft = right ? Margin + width - labelWidth : Margin;
             if (name.isEmpty()) {
-                Text(Body, left, mid + 16, Tr("DatasheetPdf", "(no connector)"), Qt::AlignCenter,
-                     connector);
+                label(labelLeft, Tr("DatasheetPdf", "(no connector)"));
                 return;
             }
             Painter->setBrush(QColor(170, 170, 170));
             Painter->drawRect(QRectF(left + (right ? 0 : 20), mid - 12, connector - 20, 24));
             Painter->drawRect(QRectF(right ? left + connector - 20 : left, mid - 7, 20, 14));
-            Text(Body, left - 10, mid + 16, name, Qt::AlignCenter, connector + 20);
+            label(labelLeft, name);
         };
         end(Margin, Sheet.TopInterface, false);
         end(cableRight, Sheet.BottomInterface, true);
         Text(Body, cableLeft, mid - 22, Sheet.CableCaption, Qt::AlignCenter,
              cableRight - cableLeft);
-        Text(Body, Margin, mid + 32, Tr("DatasheetPdf", "Not to scale."));
+        Text(Body, cableLeft + 20, mid + 16, Tr("DatasheetPdf", "Not to scale."), Qt::AlignCenter,
+             cableRight - cableLeft - 40);
+    }
+
+    // A block's heading, kept on the page with the line after it.
+    void BlockHeading(const QString& title, double after)
+    {
+        const QStringList lines = Lines(Heading, Margin, title);
+        const double step = LineHeight(Heading);
+        Block(lines.size() * step + 4 + after, [&] {
+            for (const QString& line : lines)
+                Text(Heading, Margin, Y, line), Y += step;
+            Y += 4;
+        });
     }
 
     void LabelValues(const QString& title, const QList<TLabelValue>& rows)
     {
-        Block(Line * 2, [&] { Text(Heading, Margin, Y, title), Y += Line + 4; });
-        for (const TLabelValue& row : rows)
-            Block(Line, [&] {
-                Text(Body, Margin, Y, row.Label);
-                Text(Body, Margin + 220, Y, row.Value);
-                Y += Line;
+        BlockHeading(title, Line);
+        for (const TLabelValue& row : rows) {
+            const QStringList labels = Lines(Body, Margin, row.Label, LabelWidth - 6);
+            const QStringList values = Lines(Body, Margin + LabelWidth, row.Value);
+            const qsizetype count = std::max(labels.size(), values.size());
+            Block(count * Line, [&] {
+                for (qsizetype i = 0; i < count; ++i) {
+                    Text(Body, Margin, Y, labels.value(i), Qt::AlignLeft, LabelWidth - 6);
+                    Text(Body, Margin + LabelWidth, Y, values.value(i));
+                    Y += Line;
+                }
             });
+        }
         Y += BlockGap;
     }
 
     void AsBuilt()
     {
-        const double nameWidth = 220;
+        const double nameWidth = LabelWidth;
         const double column = (PageWidth - 2 * Margin - nameWidth) / 3;
-        Block(Line * 3, [&] {
-            Text(Heading, Margin, Y, Tr("DatasheetPdf", "Assembly as built"));
-            Y += Line + 4;
-            for (int c = 1; c < Sheet.AsBuiltHeadings.size(); ++c)
-                Text(Bold, Margin + nameWidth + (c - 1) * column, Y, Sheet.AsBuiltHeadings.at(c),
-                     Qt::AlignRight, column);
-            Y += Line;
+        QList<QStringList> headings;
+        qsizetype headingLines = 1;
+        for (int c = 1; c < Sheet.AsBuiltHeadings.size(); ++c) {
+            headings.append(Lines(Bold, 0, Sheet.AsBuiltHeadings.at(c), column - 4));
+            headingLines = std::max(headingLines, headings.last().size());
+        }
+        BlockHeading(Tr("DatasheetPdf", "Assembly as built"), headingLines * Line + Line);
+        Block(headingLines * Line, [&] {
+            for (qsizetype c = 0; c < headings.size(); ++c)
+                for (qsizetype i = 0; i < headings.at(c).size(); ++i)
+                    Text(Bold, Margin + nameWidth + c * column, Y + i * Line, headings.at(c).at(i),
+                         Qt::AlignRight, column);
+            Y += headingLines * Line;
         });
         for (const TAsBuiltRow& row : Sheet.AsBuilt)
             Block(Line, [&] {
-                Text(Body, Margin, Y, row.Name);
+                Text(Body, Margin, Y, row.Name, Qt::AlignLeft, nameWidth - 6);
                 if (row.Values.size() == 1)
                     Text(Body, Margin + nameWidth, Y, row.Values.first(), Qt::AlignRight,
                          3 * column);
@@ -185,18 +227,32 @@ private:
                 Y += Line;
             });
         if (!Sheet.AsBuiltNote.isEmpty())
-            Block(Line, [&] { Text(Body, Margin, Y, Sheet.AsBuiltNote), Y += Line; });
+            Paragraph(Body, Sheet.AsBuiltNote);
         Y += BlockGap;
     }
 
-    // Insertion loss as built (left axis, dB) and the return-loss limit (right axis, dB).
-    void Chart()
+    static QString ChartTitle()
     {
-        Text(Heading, Margin, Y,
-             Tr("DatasheetPdf", "Insertion loss as built and return-loss limit across the band"));
+        return Tr("DatasheetPdf", "Insertion loss as built and return-loss limit across the band");
+    }
+
+    static QString ChartCaption()
+    {
+        return Tr("DatasheetPdf", "Green: insertion loss as built (dB, left). Orange: return-loss "
+                                  "limit (dB, right).");
+    }
+
+    // Insertion loss as built (left axis, dB) and the return-loss limit (right axis, dB), under
+    // its title's lines and over its caption's.
+    void Chart(const QStringList& title, const QStringList& caption)
+    {
+        const double titleStep = LineHeight(Heading);
+        for (qsizetype i = 0; i < title.size(); ++i)
+            Text(Heading, Margin, Y + i * titleStep, title.at(i));
         if (Painter == nullptr || Sheet.CurveMHz.size() < 2)
             return;
-        const QRectF plot(Margin + 40, Y + Line + 6, PageWidth - 2 * Margin - 80, ChartHeight - 40);
+        const QRectF plot(Margin + 40, Y + (title.size() - 1) * titleStep + Line + 6,
+                          PageWidth - 2 * Margin - 80, ChartHeight - 40);
         Painter->setPen(QPen(Qt::black, 0.5));
         Painter->setBrush(Qt::NoBrush);
         Painter->drawRect(plot);
@@ -251,9 +307,8 @@ private:
         Text(Body, plot.left(), plot.bottom() + 2, FloatToStr(f1) + QStringLiteral(" MHz"));
         Text(Body, plot.right() - 100, plot.bottom() + 2, FloatToStr(f2) + QStringLiteral(" MHz"),
              Qt::AlignRight, 100);
-        Text(Body, plot.left(), plot.bottom() + Line + 2,
-             Tr("DatasheetPdf", "Green: insertion loss as built (dB, left). Orange: return-loss "
-                                "limit (dB, right)."));
+        for (qsizetype i = 0; i < caption.size(); ++i)
+            Text(Body, plot.left(), plot.bottom() + Line + 2 + i * Line, caption.at(i));
     }
 
     const TDatasheet& Sheet;

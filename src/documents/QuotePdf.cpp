@@ -32,8 +32,8 @@ constexpr int FooterPixels = 8;
 // Widths of the fixed columns; the description takes the rest.
 constexpr double FixedWidths[QuoteColumnCount] = {36, 36, 104, 0, 86, 86};
 
-// The text broken into lines no wider than width: at blanks where it can, inside a word where a
-// word alone is wider; line breaks in the text are kept.
+} // namespace
+
 QStringList WrappedLines(const QString& text, const QFontMetricsF& metrics, double width)
 {
     QStringList lines;
@@ -67,6 +67,17 @@ QStringList WrappedLines(const QString& text, const QFontMetricsF& metrics, doub
     return lines;
 }
 
+namespace {
+
+// The width of the widest word of text.
+double WidestWord(const QString& text, const QFontMetricsF& metrics)
+{
+    double widest = 0;
+    for (const QString& word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest;
+}
+
 class TQuotePainter
 {
 public:
@@ -81,16 +92,20 @@ public:
         PageHeight = device->height() / scale;
         if (painter != nullptr)
             painter->scale(scale, scale);
-        // The units column as wide as its longest unit ("Meters" is never broken).
+        // The units column as wide as its longest unit ("Meters" is never broken), and every
+        // column as wide as the longest word of its heading ("Menge" is never broken either).
         double widths[QuoteColumnCount];
         std::copy(std::begin(FixedWidths), std::end(FixedWidths), widths);
-        const auto fit = [&](const QFontMetricsF& metrics, const QString& text) {
-            widths[1] = std::max(widths[1], metrics.horizontalAdvance(text) + 2 * CellPadding + 1);
+        const auto fit = [&](int column, double textWidth) {
+            widths[column] = std::max(widths[column], textWidth + 2 * CellPadding + 1);
         };
-        fit(BoldMetrics, Quote.Headings.value(1));
+        fit(1, BoldMetrics.horizontalAdvance(Quote.Headings.value(1)));
         for (const QStringList& row : Quote.Rows)
-            fit(BodyMetrics, row.value(1));
+            fit(1, BodyMetrics.horizontalAdvance(row.value(1)));
         widths[1] = std::min(widths[1], 120.0);
+        for (int column = 0; column < QuoteColumnCount; ++column)
+            if (column != 3)
+                fit(column, std::min(120.0, WidestWord(Quote.Headings.value(column), BoldMetrics)));
         double fixed = 0;
         for (const double width : widths)
             fixed += width;
@@ -102,6 +117,11 @@ public:
             x += Width[column];
         }
         LineHeight = BodyMetrics.lineSpacing();
+        // The details' captions as wide as the longest one ("Numéro de proposition :").
+        const QFontMetricsF captionMetrics(DocumentFont(BodyPixels, true), device);
+        for (const TLabelValue& detail : Quote.Details)
+            CaptionWidth = std::max(
+                CaptionWidth, std::min(200.0, captionMetrics.horizontalAdvance(detail.Label) + 8));
     }
 
     // Lays out (and draws, with a painter) the whole quote; the number of pages (0 for a paper
@@ -123,14 +143,12 @@ public:
             return 0;
         PlaceTotal();
         Y += LineHeight;
-        for (const QString& notice : {Quote.PricingDate, Quote.Reminder}) {
-            for (const QString& line : WrappedLines(notice, BodyMetrics, PageWidth - 2 * Margin)) {
-                if (Y + LineHeight > BodyBottom())
-                    NextPage();
-                Text(Body, Margin, Y, PageWidth - 2 * Margin, Qt::AlignLeft, line);
-                Y += LineHeight;
-            }
-            Y += LineHeight / 2;
+        for (const QString& line :
+             WrappedLines(Quote.PricingDate, BodyMetrics, PageWidth - 2 * Margin)) {
+            if (Y + LineHeight > BodyBottom())
+                NextPage();
+            Text(Body, Margin, Y, PageWidth - 2 * Margin, Qt::AlignLeft, line);
+            Y += LineHeight;
         }
         return Page;
     }
@@ -182,13 +200,14 @@ private:
         const QFont caption = DocumentFont(BodyPixels, true);
         for (const TLabelValue& detail : Quote.Details) {
             bool first = true;
-            for (const QString& line : WrappedLines(detail.Value, BodyMetrics, 300)) {
+            const double valueWidth = std::min(300.0, PageWidth - 2 * Margin - CaptionWidth);
+            for (const QString& line : WrappedLines(detail.Value, BodyMetrics, valueWidth)) {
                 if (Y + LineHeight > BodyBottom())
                     NextPage();
                 if (first)
-                    Text(caption, Margin, Y, 110, Qt::AlignLeft, detail.Label);
+                    Text(caption, Margin, Y, CaptionWidth, Qt::AlignLeft, detail.Label);
                 first = false;
-                Text(Body, Margin + 110, Y, 300, Qt::AlignLeft, line);
+                Text(Body, Margin + CaptionWidth, Y, valueWidth, Qt::AlignLeft, line);
                 Y += LineHeight;
             }
         }
@@ -333,6 +352,7 @@ private:
     double Left[QuoteColumnCount] = {};
     double Width[QuoteColumnCount] = {};
     double LineHeight = 12;
+    double CaptionWidth = 110;
     double Y = 0;
     int Page = 0;
     // Nothing but the heading is on the page yet.
@@ -360,6 +380,8 @@ QFont DocumentFont(int pixels, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(bold);
+    // No ligatures: the PDF's text reads back and is found as typed ("affaire", not "a\ufb00aire").
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -6,11 +6,17 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QWidget;
+
+// The text broken into lines no wider than width: at blanks where it can, inside a word only
+// where the word alone is wider; line breaks in the text are kept.
+QStringList WrappedLines(const QString& text, const QFontMetricsF& metrics, double width);
 
 // The paper of the user's region: Letter in the Americas' Letter countries, A4 elsewhere.
 QPageSize QuotePaperSize();
@@ -20,10 +26,10 @@ QPageSize QuotePaperSize();
 QFont DocumentFont(int pixels, bool bold = false);
 
 // Draws the quote on device, page after page: the logo, the title and details on the first page,
-// the table with its heading on every page (descriptions and other cells wrapped, never cut; a
-// row taller than a page continues on the next), the total, the pricing-date line and the
-// reminder, and on every page the footer's contact lines and "Page N of M". The number of pages;
-// 0 when the device cannot be painted on.
+// the table with its heading on every page (headings and cells wrapped between words, a column at
+// least as wide as its heading's longest word; a row taller than a page continues on the next),
+// the total and the pricing-date line, and on every page the footer's contact lines and "Page N of
+// M". The number of pages; 0 when the device cannot be painted on.
 int DrawQuote(const TQuoteDocument& quote, QPagedPaintDevice* device);
 
 // The quote as PDF bytes on the region's paper; empty when it cannot be drawn.

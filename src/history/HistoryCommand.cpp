@@ -102,6 +102,7 @@ QString RecordBatchQuote(const QList<TOrderLine>& orderLines, int currencyTag,
     TQuoteRecord record;
     record.OrderLines = orderLines;
     record.Info.CurrencyTag = currencyTag;
+    record.Info.Details.Date = QuoteDateToday();
     const TRecorded recorded =
         RecordQuote(setting, archivePath, record, QDateTime::currentDateTime(),
                     TQuoteArchive::LoginName(), TQuoteArchive::LoginName());

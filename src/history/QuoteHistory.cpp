@@ -72,6 +72,13 @@ void ForgetAskedPasswords()
 
 void RecordOrderQuote(TWindowHost& host, const QString& file)
 {
+    // A quote is dated: without a date of the user's, the day it is first recorded, saved as a
+    // PDF or printed becomes its date, kept with the order so that a reprint shows the same.
+    if (host.CurrentOrder().Info.Details.Date.isEmpty()) {
+        TOrderDetails details = host.CurrentOrder().Info.Details;
+        details.Date = QuoteDateToday();
+        host.SetOrderDetails(details);
+    }
     const TOrder& order = host.CurrentOrder();
     TQuoteRecord record;
     record.OrderLines = order.OrderLines;

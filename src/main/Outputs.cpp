@@ -96,10 +96,10 @@ TResultContent TfrmMain::ResultContent()
     content.RatesDate = RatesDate;
     content.ReminderCaption = lblReminder->text();
     // An order opened before any result page was shown still names the pricing date.
-    if (LastUpdateDate.isEmpty())
-        LastUpdateDate =
-            ShortDateText(LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate()));
-    content.LastUpdateDate = LastUpdateDate;
+    if (!LastUpdateDay.isValid())
+        LastUpdateDay = LastPriceUpdate(AppPaths::UpdateIniFile(), QDate::currentDate());
+    content.LastUpdateDate = ShortDateText(LastUpdateDay);
+    content.LastUpdateDay = LastUpdateDay;
     return content;
 }
 

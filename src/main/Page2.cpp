@@ -131,9 +131,11 @@ QWidget* TfrmMain::BuildPage2()
     cableLayout->addWidget(cboTLineData, 0, 1);
     cableLayout->addWidget(lblDiameter, 1, 0);
     cableLayout->addWidget(edtTlineSize, 1, 1);
-    cableLayout->addWidget(imgCable, 2, 0, 1, 2);
-    cableLayout->addWidget(imgPV, 3, 0, 1, 2);
-    cableLayout->setRowStretch(2, 1);
+    // Row 2 holds an add-on's button under the cable's data (AddCableButton), so that the group
+    // is no wider than its list.
+    cableLayout->addWidget(imgCable, 3, 0, 1, 2);
+    cableLayout->addWidget(imgPV, 4, 0, 1, 2);
+    cableLayout->setRowStretch(3, 1);
     cableLayout->setColumnStretch(1, 1);
 
     rgConnectorGrade =
@@ -366,7 +368,7 @@ void TfrmMain::AddCableButton(QWidget* button)
     if (cables == nullptr)
         return;
     button->setParent(cboTLineData->parentWidget());
-    cables->addWidget(button, 0, 2);
+    cables->addWidget(button, 2, 1, Qt::AlignLeft);
     QWidget::setTabOrder(cboTLineData, button);
 }
 

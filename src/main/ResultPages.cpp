@@ -118,6 +118,7 @@ QWidget* TfrmMain::BuildPartsListPage()
     grdJumper->setColumnWidth(2, 130);
     grdJumper->setColumnWidth(4, 100);
     grdJumper->setColumnWidth(5, 90);
+    FitHeadingWidths(grdJumper);
     grdJumper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BindHint(grdJumper, TrKey("TfrmMain", "Parts List"));
     layout->addWidget(grdJumper);
@@ -262,8 +263,8 @@ void TfrmMain::ShowPricingDate(QLabel* label)
 {
     const QDate today = QDate::currentDate();
     const QDate last = LastPriceUpdate(AppPaths::UpdateIniFile(), today);
-    LastUpdateDate = ShortDateText(last);
-    label->setText(PricingDateCaption(LastUpdateDate));
+    LastUpdateDay = last;
+    label->setText(PricingDateCaption(ShortDateText(last)));
     label->setStyleSheet(PricingDateStale(last, today) ? QStringLiteral("color: red")
                                                        : QStringLiteral("color: blue"));
 }

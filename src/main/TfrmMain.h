@@ -195,7 +195,7 @@ private:
     // rates (US dollars only without a rate file).
     TPriceList PriceList;
     TExchangeRates Rates;
-    QString LastUpdateDate;
+    QDate LastUpdateDay;
     // jumpers.dat, read again when it changes on disk, and the part data.
     TJumperFile JumperFile;
     TSpecData Specs;

@@ -83,7 +83,7 @@ public:
     // A panel right below a result page's figures (NoPN or Final), taking most of the room the
     // page has to spare.
     virtual void AddResultPanel(TPage page, QWidget* panel) = 0;
-    // A button beside page 2's cable list, next in the tab order.
+    // A button under page 2's cable list and diameter, next in the tab order after the list.
     virtual void AddCableButton(QWidget* button) = 0;
     // Chooses a cable of page 2's list as the user would; false when the list does not hold it.
     virtual bool ChooseCable(const QString& partNumber) = 0;

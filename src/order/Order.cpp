@@ -272,6 +272,17 @@ QString ShownOrderDate(const QString& dataDate)
     return date.isValid() ? UserLocale().toString(date, QLocale::ShortFormat) : dataDate;
 }
 
+QString DocumentOrderDate(const QString& dataDate)
+{
+    const QDate date = QDate::fromString(dataDate, DataDateFormat);
+    return date.isValid() ? DocumentDateText(date) : dataDate;
+}
+
+QString QuoteDateToday()
+{
+    return QDate::currentDate().toString(DataDateFormat);
+}
+
 std::optional<QString> DataOrderDate(const QString& typed)
 {
     const QString text = typed.trimmed();

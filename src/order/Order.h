@@ -30,6 +30,10 @@ struct TOrderDetails {
 // that format (or yyyy-MM-dd) as the details keep it; empty for an empty text, nullopt for a text
 // that is no date.
 QString ShownOrderDate(const QString& dataDate);
+// The same in the documents a customer receives: the year in four digits.
+QString DocumentOrderDate(const QString& dataDate);
+// Today as an order's details keep a date ("2026-12-08").
+QString QuoteDateToday();
 std::optional<QString> DataOrderDate(const QString& typed);
 
 // What an order holds beside its lines: the currency its prices are in, as a currency tag (0

@@ -9,7 +9,7 @@ QList<TLabelValue> OrderDetailRows(const TOrderDetails& details, qsizetype* date
     const QList<TLabelValue> captions = {
         {Tr("QuoteDocument", "Company:"), details.CompanyName},
         {Tr("QuoteDocument", "Prepared by:"), details.Author},
-        {Tr("QuoteDocument", "Date:"), ShownOrderDate(details.Date)},
+        {Tr("QuoteDocument", "Date:"), DocumentOrderDate(details.Date)},
         {Tr("QuoteDocument", "Job Number:"), details.JobNumber},
         {Tr("QuoteDocument", "Proposal Number:"), details.ProposalNumber}};
     if (dateRow != nullptr)
@@ -58,8 +58,12 @@ TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails&
     }
     quote.TotalLabel = Tr("QuoteDocument", "Total (%1):").arg(currencyCode);
     quote.Total = order.TotalValue.trimmed();
-    quote.PricingDate = LastUpdateNotice(order);
-    quote.Reminder = ReminderNotice(order);
+    // The pricing date with its year in four digits; the seller's reminder to update is not the
+    // buyer's business and stays out of the quote.
+    TResultContent dated = order;
+    if (order.LastUpdateDay.isValid())
+        dated.LastUpdateDate = DocumentDateText(order.LastUpdateDay);
+    quote.PricingDate = LastUpdateNotice(dated);
     return quote;
 }
 

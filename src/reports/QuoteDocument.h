@@ -8,8 +8,9 @@
 #include <QStringList>
 
 // The quote a customer receives for the order on the order page: its details, one row per item
-// with the prices in the order's currency, the total, and the report's pricing-date line and
-// reminder. Every text is as shown (regional format); nothing the user typed is interpreted.
+// with the prices in the order's currency, the total, and the report's pricing-date line (its
+// year in four digits). Every text is as shown (regional format); nothing the user typed is
+// interpreted.
 struct TQuoteDocument {
     QString Title;
     // The details that are not empty, each with its caption ("Company:").
@@ -23,7 +24,6 @@ struct TQuoteDocument {
     // Under the total when some line is priced on request; empty otherwise.
     QString TotalNote;
     QString PricingDate;
-    QString Reminder;
 };
 
 inline constexpr int QuoteColumnCount = 6;

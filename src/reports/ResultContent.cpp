@@ -305,6 +305,18 @@ QString ContentTotalCaption(const TResultContent& content)
     return TotalCaption(content);
 }
 
+QList<TLabelValue> BuyerNotices(const TResultContent& content)
+{
+    TResultContent dated = content;
+    if (content.LastUpdateDay.isValid())
+        dated.LastUpdateDate = DocumentDateText(content.LastUpdateDay);
+    QList<TLabelValue> notices;
+    if (content.ForeignCurrency)
+        notices.append({ForeignCurrencyLabel(), ForeignCurrencyNotice(content)});
+    notices.append({LastUpdateLabel(), LastUpdateNotice(dated)});
+    return notices;
+}
+
 QList<TLabelValue> ContentNotices(const TResultContent& content)
 {
     QList<TLabelValue> notices;

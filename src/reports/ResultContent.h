@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,7 +41,8 @@ struct TResultContent {
     bool ForeignCurrency = false; // a currency other than US dollars is chosen
     QString RatesDate;            // the date of the exchange rates
     QString ReminderCaption;      // the summary page's reminder label
-    QString LastUpdateDate;       // the pricing database's date
+    QString LastUpdateDate;       // the pricing database's date, as the result pages show it
+    QDate LastUpdateDay;          // the same date, for documents that write it in full
 };
 
 // The notice texts, without their labels.
@@ -53,6 +55,10 @@ QString LastUpdateNotice(const TResultContent& content);
 const QList<TLabelValue>& ContentLabelValueRows(const TResultContent& content);
 QString ContentTotalCaption(const TResultContent& content);
 QList<TLabelValue> ContentNotices(const TResultContent& content);
+// The notices of a document the buyer receives (the workbook): the foreign-currency notice and
+// the pricing date with its year in four digits; the reminder to update speaks to the seller and
+// is left out.
+QList<TLabelValue> BuyerNotices(const TResultContent& content);
 
 // The outputs. Files use CR LF after every line; the clipboard text uses a carriage return alone.
 // The HTML escapes &, <, > and " in every text it inserts. Line breaks inside a value (the final

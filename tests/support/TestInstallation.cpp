@@ -14,14 +14,20 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/LineFormat.h"
 #include "documents/OrderDocument.h"
 #include "platform/RadioGroup.h"
 #include <QAction>
+#include <QBuffer>
+#include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSvgGenerator>
 
 TTestInstallation::TTestInstallation()
 {
@@ -187,6 +193,47 @@ QString TTestInstallation::DefaultImageTable()
                           "7-16 DIN Male||Y|716dinm_pv.gif|\n"
                           "7-16 DIN Male|Y||716dinm_ra.gif|\n"
                           "N Male|||nm.gif|\n");
+}
+
+bool ChartLabelsInUserFormat(QChartView* view)
+{
+    // Qt Charts lays out its labels only in a window that is shown, and elides them when the
+    // chart is small: the window is shown large while the chart is drawn as SVG, whose <text>
+    // elements are what the user reads.
+    QWidget* window = view->window();
+    const bool hidden = !window->isVisible();
+    const QSize windowSize = window->size();
+    window->show();
+    window->resize(1600, 1200);
+    QApplication::processEvents();
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(view->size());
+        QPainter painter(&generator);
+        view->render(&painter);
+    }
+    window->resize(windowSize);
+    if (hidden)
+        window->hide();
+    QApplication::processEvents();
+    const QString point = UserLocale().decimalPoint();
+    const QString other = point == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
+    static const QRegularExpression text(QStringLiteral(">([^<>]*)</text>"));
+    const QRegularExpression local(QStringLiteral("\\d") + QRegularExpression::escape(point) +
+                                   QStringLiteral("\\d"));
+    const QRegularExpression foreign(QStringLiteral("\\d") + QRegularExpression::escape(other) +
+                                     QStringLiteral("\\d"));
+    bool found = false;
+    for (const QRegularExpressionMatch& match : text.globalMatch(QString::fromUtf8(svg.data()))) {
+        const QString label = match.captured(1).trimmed();
+        if (foreign.match(label).hasMatch())
+            return false;
+        found = found || local.match(label).hasMatch();
+    }
+    return found;
 }
 
 QStringList ComboItems(const QComboBox* box)

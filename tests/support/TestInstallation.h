@@ -11,6 +11,7 @@
 #include <memory>
 
 class QComboBox;
+class QChartView;
 class QLabel;
 class QPushButton;
 class TRadioGroup;
@@ -58,6 +59,10 @@ private:
 
 // Items of a combo box, in order.
 QStringList ComboItems(const QComboBox* box);
+
+// True when the chart's axis labels write their fractions with the user's decimal separator
+// ("0,4" in a comma locale) and some label has one.
+bool ChartLabelsInUserFormat(QChartView* view);
 
 // Runs action on the dialog named name once it is the active modal widget (within 5 s), while
 // context lives: for a dialog that an action about to be taken opens with exec().
