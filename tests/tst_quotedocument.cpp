@@ -416,6 +416,9 @@ void TestQuoteDocument::datasheetPdf()
     // No price: a datasheet is not a quote.
     QVERIFY(!text.contains(grid->item(2, 1)->text()));
     QVERIFY(!text.contains(QStringLiteral("USD")));
+    // The pricing date with its year in four digits.
+    static const QRegularExpression pricingDate(QStringLiteral("Pricing date: \\S*\\d{4}\\b"));
+    QVERIFY2(pricingDate.match(text).hasMatch(), qPrintable(text));
 }
 
 // A quote without a date of the user's is dated the day of its first quote PDF; the date is kept
