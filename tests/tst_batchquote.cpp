@@ -577,6 +577,24 @@ void TestBatchQuote::commandLine()
                                              "bottom: no connector")),
              qPrintable(sheet.left(200)));
     QVERIFY(!sheet.contains(QStringLiteral("EUR")) && !sheet.contains(QStringLiteral("USD")));
+    // Without XDG_RUNTIME_DIR the offscreen platform has nothing to say on standard error.
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    const auto quiet = history({QStringLiteral("quote"), input, QStringLiteral("--datasheets"),
+                                Install->ProgramFolder() + QStringLiteral("/sheets/quiet")});
+    QVERIFY2(!quiet.second.contains("QStandardPaths"), quiet.second.constData());
+
+    // Without a display, the window's start says so in one line and ends with 2 (Qt would abort);
+    // a named platform still starts it.
+    QProcess windowless;
+    windowless.setProcessEnvironment(environment);
+    windowless.start(program, {QStringLiteral("OPEN"), QStringLiteral("missing.fyn")});
+    QVERIFY(windowless.waitForFinished(60000));
+    QCOMPARE(windowless.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(windowless.exitCode(), 2);
+    QCOMPARE(windowless.readAllStandardError(),
+             QByteArray("Ferrolyn needs a display to open its window; 'ferrolyn quote' and "
+                        "'ferrolyn history' work without one.\n"));
+
     TBatchItem named;
     named.PartNumber = QStringLiteral("A/B C\u00e9");
     TBatchItem unnamed;

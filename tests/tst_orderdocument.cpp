@@ -13,12 +13,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -51,6 +53,8 @@ private slots:
     void openWithChanges_data();
     void openWithChanges();
     void saveAndSaveAs();
+    void closeWithChanges_data();
+    void closeWithChanges();
     void titleNamesTheOrder();
     void safeDefaultsAndProposedNames();
     void recordsQuotes();
@@ -162,11 +166,14 @@ void TestOrderDocument::saveAndSaveAs()
 {
     AddAssembly();
     const QString order = QDir(AppPaths::OrderFolder()).filePath(QStringLiteral("mine.fyn"));
+    QVERIFY(QDir().mkpath(AppPaths::OrderFolder()));
     FileDialogs::SetNextFileName(order);
     Action("Save1")->trigger();
     auto shown = FileDialogs::TakeShownDialogs();
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().Folder, AppPaths::OrderFolder());
+    // A new order is first saved in the user's Documents folder.
+    QCOMPARE(shown.first().Folder,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     QCOMPARE(shown.first().Name, QStringLiteral("order.fyn"));
     QVERIFY(ReadAll(order).contains("KJ4-DMDM-PV-6"));
 
@@ -192,7 +199,51 @@ void TestOrderDocument::saveAndSaveAs()
     QVERIFY(FileDialogs::TakeShownDialogs().isEmpty());
     QVERIFY(ReadAll(copy).contains("\r\n1=5|Each|"));
     QVERIFY(ReadAll(order).contains("\r\n1=4|Each|"));
-    QCOMPARE(Action("SaveAs1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    // Ctrl+Shift+S is Save As whatever the platform's theme.
+    QCOMPARE(Action("SaveAs1")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+    // Open and a new order's Save start where orders were last saved.
+    Action("Open1")->trigger();
+    shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(QDir(shown.first().Folder), QFileInfo(copy).absoluteDir());
+}
+
+void TestOrderDocument::closeWithChanges_data()
+{
+    openWithChanges_data();
+}
+
+// Exit, the window's close box and a logout ask as Open does when the order has changes.
+void TestOrderDocument::closeWithChanges()
+{
+    QFETCH(int, answer);
+    const QString first = Write(QStringLiteral("first.fyn"), OrderOf(QStringLiteral("FIRST")));
+    Open(first);
+    W().show();
+    // Nothing to lose: the window closes without a question.
+    QVERIFY(W().close());
+    QVERIFY(Dialogs::TakeMessages().isEmpty());
+    W().show();
+    AddAssembly();
+    const QByteArray before = ReadAll(first);
+
+    Dialogs::SetNextAnswer(QMessageBox::StandardButton(answer));
+    Action("Exit1")->trigger();
+    const QList<Dialogs::TShownMessage> asked = Dialogs::TakeMessages();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().Text, UnsavedOnCloseQuestion);
+    QCOMPARE(asked.first().DefaultButton, QMessageBox::Save);
+    QCOMPARE(W().isVisible(), answer == QMessageBox::Cancel);
+    QCOMPARE(ReadAll(first) != before, answer == QMessageBox::Save);
+    QCOMPARE(Document().Modified(), answer != QMessageBox::Save);
+    if (answer != QMessageBox::Cancel)
+        return;
+    // Cancel keeps the window and the order; the close box asks again.
+    Dialogs::SetNextAnswer(QMessageBox::Cancel);
+    QVERIFY(!W().close());
+    QCOMPARE(Dialogs::TakeMessages().size(), 1);
+    QVERIFY(W().isVisible());
 }
 
 void TestOrderDocument::titleNamesTheOrder()

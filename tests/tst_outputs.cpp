@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,6 +104,7 @@ void TestOutputs::ToPartsList()
 QString TestOutputs::Export(const char* action, const QString& name)
 {
     const QString path = QDir(Install->ProgramFolder()).filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     FileDialogs::SetNextFileName(path);
     Action(action)->trigger();
     return path;
@@ -157,6 +159,9 @@ void TestOutputs::exportsGoToTheirFolders_data()
 }
 // clang-format on
 
+// The first export starts in the user's Documents folder (made when missing), the next in the
+// folder the last export went to, which Ferrolyn.ini remembers; a remembered folder that is gone
+// gives Documents again.
 void TestOutputs::exportsGoToTheirFolders()
 {
     QFETCH(QString, action);
@@ -164,16 +169,29 @@ void TestOutputs::exportsGoToTheirFolders()
     QFETCH(QString, filter);
     QFETCH(QByteArray, start);
     Desktop::SetSpreadsheetAvailableOverride(true);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     Start();
     ToPartsList();
+    QVERIFY(QDir().mkpath(QDir(Install->ProgramFolder()).filePath(folder)));
     const QString path = Export(action.toLatin1().constData(), folder + QStringLiteral("/out.x"));
-    const auto shown = FileDialogs::TakeShownDialogs();
+    auto shown = FileDialogs::TakeShownDialogs();
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first().Save);
     QCOMPARE(shown.first().Filter, filter);
-    QCOMPARE(QDir(shown.first().Folder), QDir(QDir(Install->ProgramFolder()).filePath(folder)));
-    QVERIFY(QDir(shown.first().Folder).exists());
+    QCOMPARE(QDir(shown.first().Folder), QDir(documents));
+    QVERIFY(QDir(documents).exists());
     QVERIFY2(ReadAll(path).startsWith(start), ReadAll(path).left(80).constData());
+
+    // Every export kind then starts where this one went; the quote's documents do not.
+    Action("ToATextFile1")->trigger();
+    shown = FileDialogs::TakeShownDialogs();
+    QCOMPARE(QDir(shown.first().Folder), QFileInfo(path).absoluteDir());
+    const QByteArray settings = ReadAll(AppPaths::WindowSettingsFile());
+    QVERIFY2(settings.contains("[Folders]\nExports=" + QFileInfo(path).absolutePath().toUtf8()),
+             settings.constData());
+    QVERIFY(QDir(QFileInfo(path).absolutePath()).removeRecursively());
+    Action("ToATextFile1")->trigger();
+    QCOMPARE(QDir(FileDialogs::TakeShownDialogs().first().Folder), QDir(documents));
 }
 
 void TestOutputs::cancelledExportWritesNothing()
@@ -182,7 +200,7 @@ void TestOutputs::cancelledExportWritesNothing()
     ToSummary();
     Action("ToanHTMLDocument1")->trigger();
     QCOMPARE(FileDialogs::TakeShownDialogs().size(), 1);
-    QVERIFY(QDir(QDir(Install->ProgramFolder()).filePath(QStringLiteral("html")))
+    QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                 .entryList(QDir::Files)
                 .isEmpty());
     QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());

@@ -2,6 +2,7 @@
 
 #include "base/LineFormat.h"
 #include "platform/AppPaths.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "platform/Languages.h"
@@ -372,6 +373,24 @@ void TestQuoteDocument::workbookOnEveryOutputPage()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(2), QByteArray("PK"));
     QCOMPARE(Dialogs::TakeOpenedUrls(), QList<QUrl>{QUrl::fromLocalFile(path)});
+
+    // With no application for it, a message says where the document was saved; the same for a
+    // quote PDF.
+    Desktop::SetOpenerAvailableOverride(false);
+    for (const auto& [trigger, name] :
+         {std::pair<QAction*, const char*>{xlsx, "again.xlsx"},
+          std::pair<QAction*, const char*>{W().findChild<QAction*>("SaveQuotePdf1"), "q.pdf"}}) {
+        const QString saved = QDir(Install->ProgramFolder()).filePath(QLatin1String(name));
+        FileDialogs::SetNextFileName(saved);
+        trigger->trigger();
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(Dialogs::TakeOpenedUrls().isEmpty());
+        const auto said = Dialogs::TakeMessages();
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(said.first().Text, "Saved as " + QDir::toNativeSeparators(saved) +
+                                        ".\nNo application to open it was found on this computer.");
+    }
+    Desktop::SetOpenerAvailableOverride(true);
 
     // A workbook that cannot be written says so and leaves nothing.
     const QString folder = QDir(Install->ProgramFolder()).filePath(QStringLiteral("folder.xlsx"));

@@ -213,6 +213,7 @@ private slots:
     void translationsComplete();
     void menuChangesTheLanguageAtOnce();
     void dataStaysEnglish();
+    void desktopEntryInEveryLanguage();
     void nothingCutOff_data();
     void nothingCutOff();
 
@@ -514,6 +515,31 @@ QStringList TestTranslations::CutOffEverywhere()
     archiveSetting.show();
     check(&archiveSetting, QStringLiteral("quote archive"));
     return problems;
+}
+
+// The menu entry carries each of its texts in English and in every translation, as translated.
+void TestTranslations::desktopEntryInEveryLanguage()
+{
+    QFile file(QStringLiteral(FERROLYN_SOURCE_DIR) + QStringLiteral("/packaging/ferrolyn.desktop"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QList<Languages::TLanguage> languages = Languages::Translations();
+    QVERIFY(languages.size() >= 4);
+    for (const auto& [key, text] : Languages::DesktopEntryTexts()) {
+        QVERIFY2(lines.contains(key + QLatin1Char('=') + QString::fromUtf8(text.Source)),
+                 qPrintable(key));
+        QCOMPARE(
+            lines.filter(QRegularExpression(QLatin1Char('^') + key + QStringLiteral("\\["))).size(),
+            languages.size());
+        for (const Languages::TLanguage& language : languages) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(":/i18n/ferrolyn_%1.qm").arg(language.Code)));
+            const QString translated = translator.translate(text.Context, text.Source);
+            QVERIFY2(!translated.isEmpty(), qPrintable(language.Code + QLatin1Char(' ') + key));
+            const QString line = QStringLiteral("%1[%2]=%3").arg(key, language.Code, translated);
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        }
+    }
 }
 
 QTEST_MAIN(TestTranslations)

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cable Assembly Configurator</source>
+        <translation>Konfigurator für Kabelkonfektionen</translation>
+    </message>
+    <message>
+        <source>Configure and price RF coaxial cable assemblies</source>
+        <translation>HF-Koaxialkabelkonfektionen konfigurieren und kalkulieren</translation>
+    </message>
+    <message>
+        <source>coaxial;cable;assembly;RF;quote;</source>
+        <translation>Koaxial;Kabel;Konfektion;HF;Angebot;</translation>
+    </message>
+</context>
+<context>
     <name>AsBuilt</name>
     <message>
         <source>Connector loss taken as %1 dB/√GHz for %2: no part data.</source>
@@ -545,6 +560,12 @@
         <source>No picture</source>
         <translation>Kein Bild</translation>
     </message>
+    <message>
+        <source>Saved as %1.
+No application to open it was found on this computer.</source>
+        <translation>Gespeichert als %1.
+Auf diesem Computer wurde kein Programm gefunden, das die Datei öffnet.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -725,16 +746,22 @@ Listet das Angebotsarchiv, neueste zuerst: Nummer, Revision, Datum, Firma, Summe
     <name>Main</name>
     <message>
         <source>Usage: ferrolyn [OPEN ORDER.fyn]
-       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
        ferrolyn --register-common-files FOLDER
 Without arguments, opens the configurator; with OPEN and an order file, opens that order.
 &apos;ferrolyn quote --help&apos; describes quoting a CSV file of assemblies.
 </source>
         <translation>Aufruf: ferrolyn [OPEN ORDER.fyn]
-        ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+        ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
         ferrolyn --register-common-files FOLDER
 Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei diese Bestellung.
 &apos;ferrolyn quote --help&apos; beschreibt die Angebotserstellung für eine CSV-Datei mit Konfektionen.
+</translation>
+    </message>
+    <message>
+        <source>Ferrolyn needs a display to open its window; &apos;ferrolyn quote&apos; and &apos;ferrolyn history&apos; work without one.
+</source>
+        <translation>Ferrolyn braucht eine grafische Anzeige, um sein Fenster zu öffnen; „ferrolyn quote“ und „ferrolyn history“ funktionieren auch ohne.
 </translation>
     </message>
     <message>
@@ -949,7 +976,7 @@ Ohne Argumente öffnet sich der Konfigurator, mit OPEN und einer Bestelldatei di
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                      [--datasheets DIR]
+                      [--datasheets DIR] [--archive]
 Prices every assembly of IN.csv (UTF-8, a heading row naming the columns
 %1)
 and writes one line per order line to OUT.csv or the standard output.
@@ -962,7 +989,7 @@ and writes one line per order line to OUT.csv or the standard output.
               named after its part number (or row-N)
 </source>
         <translation>Aufruf: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                       [--datasheets DIR]
+                       [--datasheets DIR] [--archive]
 Kalkuliert jede Konfektion aus IN.csv (UTF-8, eine Kopfzeile mit den Spalten
 %1)
 und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
@@ -1586,6 +1613,10 @@ Belastbarkeit: %4 kW</translation>
     <message>
         <source>The current order has changes that are not saved. Save them before opening another order?</source>
         <translation>Die aktuelle Bestellung enthält ungespeicherte Änderungen. Vor dem Öffnen einer anderen Bestellung speichern?</translation>
+    </message>
+    <message>
+        <source>The current order has changes that are not saved. Save them before closing Ferrolyn?</source>
+        <translation>Die aktuelle Bestellung enthält ungespeicherte Änderungen. Vor dem Schließen von Ferrolyn speichern?</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cable Assembly Configurator</source>
+        <translation>Configurador de conjuntos de cable</translation>
+    </message>
+    <message>
+        <source>Configure and price RF coaxial cable assemblies</source>
+        <translation>Configure y cotice conjuntos de cable coaxial de RF</translation>
+    </message>
+    <message>
+        <source>coaxial;cable;assembly;RF;quote;</source>
+        <translation>coaxial;cable;conjunto;RF;cotización;</translation>
+    </message>
+</context>
+<context>
     <name>AsBuilt</name>
     <message>
         <source>Connector loss taken as %1 dB/√GHz for %2: no part data.</source>
@@ -545,6 +560,12 @@
         <source>No picture</source>
         <translation>Sin imagen</translation>
     </message>
+    <message>
+        <source>Saved as %1.
+No application to open it was found on this computer.</source>
+        <translation>Guardado como %1.
+No se encontró en este equipo ninguna aplicación para abrirlo.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -725,16 +746,22 @@ Lista el archivo de cotizaciones, de la más reciente a la más antigua: número
     <name>Main</name>
     <message>
         <source>Usage: ferrolyn [OPEN ORDER.fyn]
-       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
        ferrolyn --register-common-files FOLDER
 Without arguments, opens the configurator; with OPEN and an order file, opens that order.
 &apos;ferrolyn quote --help&apos; describes quoting a CSV file of assemblies.
 </source>
         <translation>Uso: ferrolyn [OPEN ORDER.fyn]
-     ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+     ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
      ferrolyn --register-common-files FOLDER
 Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese pedido.
 &apos;ferrolyn quote --help&apos; describe cómo cotizar un archivo CSV de conjuntos.
+</translation>
+    </message>
+    <message>
+        <source>Ferrolyn needs a display to open its window; &apos;ferrolyn quote&apos; and &apos;ferrolyn history&apos; work without one.
+</source>
+        <translation>Ferrolyn necesita una pantalla gráfica para abrir su ventana; «ferrolyn quote» y «ferrolyn history» funcionan sin ella.
 </translation>
     </message>
     <message>
@@ -949,7 +976,7 @@ Sin argumentos, abre el configurador; con OPEN y un archivo de pedido, abre ese 
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                      [--datasheets DIR]
+                      [--datasheets DIR] [--archive]
 Prices every assembly of IN.csv (UTF-8, a heading row naming the columns
 %1)
 and writes one line per order line to OUT.csv or the standard output.
@@ -962,7 +989,7 @@ and writes one line per order line to OUT.csv or the standard output.
               named after its part number (or row-N)
 </source>
         <translation>Uso: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                    [--datasheets DIR]
+                    [--datasheets DIR] [--archive]
 Cotiza cada conjunto de IN.csv (UTF-8, con una fila de encabezado que nombre las columnas
 %1)
 y escribe una línea por cada línea de pedido en OUT.csv o en la salida estándar.
@@ -1586,6 +1613,10 @@ Potencia media: %4 kW</translation>
     <message>
         <source>The current order has changes that are not saved. Save them before opening another order?</source>
         <translation>El pedido actual tiene cambios sin guardar. ¿Desea guardarlos antes de abrir otro pedido?</translation>
+    </message>
+    <message>
+        <source>The current order has changes that are not saved. Save them before closing Ferrolyn?</source>
+        <translation>El pedido actual tiene cambios sin guardar. ¿Desea guardarlos antes de cerrar Ferrolyn?</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cable Assembly Configurator</source>
+        <translation>Configurateur de cordons</translation>
+    </message>
+    <message>
+        <source>Configure and price RF coaxial cable assemblies</source>
+        <translation>Configurer et chiffrer des cordons coaxiaux RF</translation>
+    </message>
+    <message>
+        <source>coaxial;cable;assembly;RF;quote;</source>
+        <translation>coaxial;câble;cordon;RF;devis;</translation>
+    </message>
+</context>
+<context>
     <name>AsBuilt</name>
     <message>
         <source>Connector loss taken as %1 dB/√GHz for %2: no part data.</source>
@@ -545,6 +560,12 @@
         <source>No picture</source>
         <translation>Pas d&apos;image</translation>
     </message>
+    <message>
+        <source>Saved as %1.
+No application to open it was found on this computer.</source>
+        <translation>Enregistré sous %1.
+Aucune application pour l&apos;ouvrir n&apos;a été trouvée sur cet ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -725,16 +746,22 @@ Liste les devis archivés, du plus récent au plus ancien : numéro, révision, 
     <name>Main</name>
     <message>
         <source>Usage: ferrolyn [OPEN ORDER.fyn]
-       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
        ferrolyn --register-common-files FOLDER
 Without arguments, opens the configurator; with OPEN and an order file, opens that order.
 &apos;ferrolyn quote --help&apos; describes quoting a CSV file of assemblies.
 </source>
         <translation>Utilisation&#xa0;: ferrolyn [OPEN ORDER.fyn]
-              ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+              ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
               ferrolyn --register-common-files FOLDER
 Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande, ouvre cette commande.
 «&#xa0;ferrolyn quote --help&#xa0;» décrit le chiffrage d&apos;un fichier CSV de cordons.
+</translation>
+    </message>
+    <message>
+        <source>Ferrolyn needs a display to open its window; &apos;ferrolyn quote&apos; and &apos;ferrolyn history&apos; work without one.
+</source>
+        <translation>Ferrolyn a besoin d&apos;un affichage graphique pour ouvrir sa fenêtre&#xa0;; «&#xa0;ferrolyn quote&#xa0;» et «&#xa0;ferrolyn history&#xa0;» fonctionnent sans.
 </translation>
     </message>
     <message>
@@ -949,7 +976,7 @@ Sans argument, ouvre le configurateur&#xa0;; avec OPEN et un fichier de commande
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                      [--datasheets DIR]
+                      [--datasheets DIR] [--archive]
 Prices every assembly of IN.csv (UTF-8, a heading row naming the columns
 %1)
 and writes one line per order line to OUT.csv or the standard output.
@@ -962,7 +989,7 @@ and writes one line per order line to OUT.csv or the standard output.
               named after its part number (or row-N)
 </source>
         <translation>Utilisation&#xa0;: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                             [--datasheets DIR]
+                             [--datasheets DIR] [--archive]
 Chiffre chaque cordon de IN.csv (UTF-8, une ligne d&apos;en-tête nommant les colonnes
 %1)
 et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard.
@@ -1586,6 +1613,10 @@ Puissance moyenne : %4 kW</translation>
     <message>
         <source>The current order has changes that are not saved. Save them before opening another order?</source>
         <translation>La commande en cours comporte des modifications non enregistrées. Les enregistrer avant d&apos;ouvrir une autre commande ?</translation>
+    </message>
+    <message>
+        <source>The current order has changes that are not saved. Save them before closing Ferrolyn?</source>
+        <translation>La commande en cours comporte des modifications non enregistrées. Les enregistrer avant de fermer Ferrolyn ?</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Cable Assembly Configurator</source>
+        <translation>电缆组件配置器</translation>
+    </message>
+    <message>
+        <source>Configure and price RF coaxial cable assemblies</source>
+        <translation>配置射频同轴电缆组件并报价</translation>
+    </message>
+    <message>
+        <source>coaxial;cable;assembly;RF;quote;</source>
+        <translation>同轴;电缆;组件;射频;报价;</translation>
+    </message>
+</context>
+<context>
     <name>AsBuilt</name>
     <message>
         <source>Connector loss taken as %1 dB/√GHz for %2: no part data.</source>
@@ -545,6 +560,12 @@
         <source>No picture</source>
         <translation>无图片</translation>
     </message>
+    <message>
+        <source>Saved as %1.
+No application to open it was found on this computer.</source>
+        <translation>已保存为 %1。
+在此计算机上未找到可打开它的应用程序。</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -725,16 +746,22 @@ Lists the quote archive, newest first: number, revision, date, company, total, c
     <name>Main</name>
     <message>
         <source>Usage: ferrolyn [OPEN ORDER.fyn]
-       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
        ferrolyn --register-common-files FOLDER
 Without arguments, opens the configurator; with OPEN and an order file, opens that order.
 &apos;ferrolyn quote --help&apos; describes quoting a CSV file of assemblies.
 </source>
         <translation>用法：ferrolyn [OPEN ORDER.fyn]
-      ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR]
+      ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict] [--datasheets DIR] [--archive]
       ferrolyn --register-common-files FOLDER
 不带参数时打开配置器；带 OPEN 和订单文件时打开该订单。
 &apos;ferrolyn quote --help&apos; 介绍如何为组件 CSV 文件报价。
+</translation>
+    </message>
+    <message>
+        <source>Ferrolyn needs a display to open its window; &apos;ferrolyn quote&apos; and &apos;ferrolyn history&apos; work without one.
+</source>
+        <translation>Ferrolyn 需要图形显示才能打开窗口；“ferrolyn quote”和“ferrolyn history”无需图形显示即可使用。
 </translation>
     </message>
     <message>
@@ -949,7 +976,7 @@ Without arguments, opens the configurator; with OPEN and an order file, opens th
     <name>QuoteCommand</name>
     <message>
         <source>Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                      [--datasheets DIR]
+                      [--datasheets DIR] [--archive]
 Prices every assembly of IN.csv (UTF-8, a heading row naming the columns
 %1)
 and writes one line per order line to OUT.csv or the standard output.
@@ -962,7 +989,7 @@ and writes one line per order line to OUT.csv or the standard output.
               named after its part number (or row-N)
 </source>
         <translation>用法：ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]
-                     [--datasheets DIR]
+                     [--datasheets DIR] [--archive]
 为 IN.csv 中的每个组件报价（UTF-8 编码，首行为标题行，列名为
 %1），
 每个订单行输出一行，写入 OUT.csv 或标准输出。
@@ -1586,6 +1613,10 @@ Average power: %4 kW</source>
     <message>
         <source>The current order has changes that are not saved. Save them before opening another order?</source>
         <translation>当前订单有未保存的更改。打开其他订单前是否保存？</translation>
+    </message>
+    <message>
+        <source>The current order has changes that are not saved. Save them before closing Ferrolyn?</source>
+        <translation>当前订单有未保存的更改。关闭 Ferrolyn 前是否保存？</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>

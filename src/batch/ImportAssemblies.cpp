@@ -43,10 +43,9 @@ TImportAssemblies::TImportAssemblies(TWindowHost& window)
 
 void TImportAssemblies::ImportAssemblies1Click()
 {
-    const QString path = FileDialogs::GetOpenFileName(
-        &Window, tr("Import Assemblies"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
+    const QString path =
+        FileDialogs::GetOpenFileName(&Window, tr("Import Assemblies"), TDialogFolder::Imports,
+                                     tr("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
     if (!path.isEmpty())
         Import(path);
 }

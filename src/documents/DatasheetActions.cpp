@@ -1,6 +1,7 @@
 #include "DatasheetActions.h"
 
 #include "base/LineFormat.h"
+#include "platform/Desktop.h"
 
 #include "documents/DatasheetPdf.h"
 #include "main/WindowHost.h"
@@ -72,14 +73,13 @@ void TDatasheetActions::DatasheetPdf1Click()
     const bool hasPartNumber =
         page == TPage::Final && !Host.CurrentQuote().Assembly.PartNumber.isEmpty();
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, tr("Save Datasheet as PDF"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("PDF Files (*.pdf)"), QStringLiteral("pdf"), ProposedName(sheet, hasPartNumber));
+        &Window, tr("Save Datasheet as PDF"), TDialogFolder::Documents, tr("PDF Files (*.pdf)"),
+        QStringLiteral("pdf"), ProposedName(sheet, hasPartNumber));
     if (path.isEmpty())
         return;
     if (const QString failure = WriteDatasheetPdf(sheet, path); !failure.isEmpty()) {
         Dialogs::Error(&Window, failure);
         return;
     }
-    Dialogs::OpenUrl(QUrl::fromLocalFile(path));
+    Desktop::OpenWritten(&Window, path, QStringLiteral("application/pdf"));
 }

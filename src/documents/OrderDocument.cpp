@@ -10,13 +10,17 @@
 #include "platform/Translation.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSessionManager>
+#include <QTimer>
 
 namespace {
 
@@ -25,9 +29,13 @@ const QString OrderSuffix = QStringLiteral("fyn");
 constexpr TTrKey UnsavedOrderKey = TrKey(
     "TOrderDocument",
     "The current order has changes that are not saved. Save them before opening another order?");
+constexpr TTrKey UnsavedOnCloseKey =
+    TrKey("TOrderDocument",
+          "The current order has changes that are not saved. Save them before closing Ferrolyn?");
 } // namespace
 
 const QString UnsavedOrderQuestion = QString::fromUtf8(UnsavedOrderKey.Source);
+const QString UnsavedOnCloseQuestion = QString::fromUtf8(UnsavedOnCloseKey.Source);
 
 TOrderDocument::TOrderDocument(TWindowHost& window)
     : QObject(&window.MainWindow()), Host(window), Window(window.MainWindow())
@@ -46,7 +54,13 @@ TOrderDocument::TOrderDocument(TWindowHost& window)
     SaveAs1 = new QAction(&Window);
     SaveAs1->setObjectName(QStringLiteral("SaveAs1"));
     BindText(SaveAs1, "text", TrKey("TOrderDocument", "Save &As..."));
-    SaveAs1->setShortcut(QKeySequence::SaveAs);
+    // Ctrl+Shift+S everywhere: a desktop without a theme of its own (X11 under a plain window
+    // manager) has no Save As key, and QKeySequence::SaveAs is empty there.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    const QKeySequence saveAs(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    keys.removeAll(saveAs);
+    keys.prepend(saveAs);
+    SaveAs1->setShortcuts(keys);
     SaveAs1->setEnabled(save->isEnabled());
     if (QMenu* file = Window.menuBar()->findChild<QMenu*>(QStringLiteral("File1"))) {
         const QList<QAction*> items = file->actions();
@@ -55,6 +69,11 @@ TOrderDocument::TOrderDocument(TWindowHost& window)
     connect(SaveAs1, &QAction::triggered, this, &TOrderDocument::SaveAs1Click);
     connect(save, &QAction::changed, SaveAs1,
             [this, save] { SaveAs1->setEnabled(save->isEnabled()); });
+
+    // Closing the window (its close box, Exit, Close) and the desktop's logout ask first about
+    // changes that are not saved.
+    Window.installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TOrderDocument::CommitData);
 
     connect(&Host.Events(), &TWindowEvents::OrderLoaded, this, &TOrderDocument::OrderLoaded);
     connect(&Host.Events(), &TWindowEvents::OrderShown, this, &TOrderDocument::ShowTitle);
@@ -109,9 +128,52 @@ void TOrderDocument::Open1Click()
 
 bool TOrderDocument::MayReplace()
 {
+    return MayDrop(UnsavedOrderKey.Text());
+}
+
+bool TOrderDocument::MayClose()
+{
+    return MayDrop(UnsavedOnCloseKey.Text());
+}
+
+bool TOrderDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &Window)
+        return false;
+    // A window shown again asks again when it next closes.
+    if (event->type() == QEvent::Show)
+        Closing = false;
+    if (event->type() != QEvent::Close || Closing)
+        return false;
+    if (MayClose()) {
+        // Asked once for this close: should it not happen after all, the next one asks again.
+        Closing = true;
+        QTimer::singleShot(0, this, [this] { Closing = !Window.isVisible(); });
+        return false;
+    }
+    event->ignore();
+    return true;
+}
+
+void TOrderDocument::CommitData(QSessionManager& manager)
+{
+    if (!Modified())
+        return;
+    if (!manager.allowsInteraction()) {
+        // The session ends without asking: the last-order file keeps the order.
+        return;
+    }
+    const bool close = MayClose();
+    manager.release();
+    if (!close)
+        manager.cancel();
+}
+
+bool TOrderDocument::MayDrop(const QString& question)
+{
     if (!Modified())
         return true;
-    switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, UnsavedOrderKey.Text(),
+    switch (Dialogs::Message(&Window, Dialogs::TIcon::Confirmation, question,
                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                              QMessageBox::Save)) {
     case QMessageBox::Save:
@@ -137,15 +199,17 @@ bool TOrderDocument::SaveTo(bool ask)
 {
     QString path = File;
     if (ask || path.isEmpty()) {
-        const QString folder =
-            File.isEmpty() ? AppPaths::OrderFolder() : QFileInfo(File).absolutePath();
-        QDir().mkpath(folder);
+        // An order with a file of its own is saved again beside it; a new one where orders were
+        // last saved or opened.
+        const QString folder = File.isEmpty() ? DialogFolders::Start(TDialogFolder::Orders)
+                                              : QFileInfo(File).absolutePath();
         path = FileDialogs::GetSaveFileName(&Window, ask ? tr("Save Order As") : tr("Save Order"),
                                             folder, tr("Ferrolyn Files (*.fyn)"), OrderSuffix,
                                             File.isEmpty() ? QStringLiteral("order.fyn")
                                                            : QFileInfo(File).fileName());
         if (path.isEmpty())
             return false;
+        DialogFolders::Remember(TDialogFolder::Orders, path);
     }
     RecordOrderQuote(Host, QFileInfo(path).absoluteFilePath());
     if (!Host.WriteOrderFile(path))

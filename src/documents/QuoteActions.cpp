@@ -4,10 +4,11 @@
 
 #include "base/DataError.h"
 #include "documents/QuotePdf.h"
-#include "history/QuoteHistory.h"
 #include "documents/TfrmOrderDetails.h"
+#include "history/QuoteHistory.h"
 #include "main/WindowHost.h"
 #include "platform/AppPaths.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 #include "platform/Translation.h"
@@ -104,16 +105,16 @@ void TQuoteActions::SaveQuotePdf1Click()
     if (Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, tr("Save Quote as PDF"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("PDF Files (*.pdf)"), QStringLiteral("pdf"),
-        ProposedFileName(Host, QStringLiteral("pdf")));
+        &Window, tr("Save Quote as PDF"), TDialogFolder::Documents, tr("PDF Files (*.pdf)"),
+        QStringLiteral("pdf"), ProposedFileName(Host, QStringLiteral("pdf")));
     if (path.isEmpty())
         return;
     RecordOrderQuote(Host, path);
     const QString failure = WriteQuotePdf(Quote(), path);
     if (!failure.isEmpty())
         Dialogs::Error(&Window, failure);
+    else
+        Desktop::OpenWritten(&Window, path, QStringLiteral("application/pdf"));
 }
 
 void TQuoteActions::PrintQuote1Click()
@@ -131,9 +132,8 @@ void TQuoteActions::ToXlsx1Click()
         Host.CurrentPage() != TPage::Order)
         return;
     const QString path = FileDialogs::GetSaveFileName(
-        &Window, tr("Export"), AppPaths::ExportFolder(QStringLiteral("xlsx")),
-        tr("Excel Workbooks (*.xlsx)"), QStringLiteral("xlsx"),
-        ProposedFileName(Host, QStringLiteral("xlsx")));
+        &Window, tr("Export"), TDialogFolder::Exports, tr("Excel Workbooks (*.xlsx)"),
+        QStringLiteral("xlsx"), ProposedFileName(Host, QStringLiteral("xlsx")));
     if (path.isEmpty())
         return;
     const TResultContent content = Host.ResultContent();
@@ -150,5 +150,7 @@ void TQuoteActions::ToXlsx1Click()
         Dialogs::Error(&Window, error.FullText());
         return;
     }
-    Dialogs::OpenUrl(QUrl::fromLocalFile(path));
+    Desktop::OpenWritten(
+        &Window, path,
+        QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"));
 }

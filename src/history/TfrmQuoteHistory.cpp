@@ -211,9 +211,8 @@ void TfrmQuoteHistory::btnOpenClick()
 void TfrmQuoteHistory::btnExportClick()
 {
     const QString path = FileDialogs::GetSaveFileName(
-        this, tr("Export Quote History"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("CSV Files (*.csv)"), QStringLiteral("csv"), QStringLiteral("quote history.csv"));
+        this, tr("Export Quote History"), TDialogFolder::Exports, tr("CSV Files (*.csv)"),
+        QStringLiteral("csv"), QStringLiteral("quote history.csv"));
     if (path.isEmpty())
         return;
     // Data, as the command line's list is: '.' and ASCII digits, dates as yyyy-MM-dd.

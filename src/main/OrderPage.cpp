@@ -436,21 +436,10 @@ bool TfrmMain::WriteOrderFile(const QString& path)
     }
 }
 
-namespace {
-
-QString PreparedOrderFolder()
-{
-    const QString folder = AppPaths::OrderFolder();
-    QDir().mkpath(folder);
-    return folder;
-}
-
-} // namespace
-
 void TfrmMain::Open1Click()
 {
     NoteUserDataFolder();
-    const QString path = FileDialogs::GetOpenFileName(this, tr("Open Order"), PreparedOrderFolder(),
+    const QString path = FileDialogs::GetOpenFileName(this, tr("Open Order"), TDialogFolder::Orders,
                                                       OrderFilter.Text(), OrderSuffix);
     if (!path.isEmpty())
         ReadOrderFile(path);

@@ -103,12 +103,11 @@ TResultContent TfrmMain::ResultContent()
     return content;
 }
 
-void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
-                            const QString& text)
+void TfrmMain::ExportToFile(const QString& filter, const QString& suffix, const QString& text)
 {
     const QString path =
-        FileDialogs::GetSaveFileName(this, tr("Export"), AppPaths::ExportFolder(folderName), filter,
-                                     suffix, ProposedFileName(*this, suffix));
+        FileDialogs::GetSaveFileName(this, tr("Export"), TDialogFolder::Exports, filter, suffix,
+                                     ProposedFileName(*this, suffix));
     if (path.isEmpty())
         return;
     try {
@@ -122,19 +121,17 @@ void TfrmMain::ExportToFile(const QString& folderName, const QString& filter, co
 
 void TfrmMain::ToATextFile1Click()
 {
-    ExportToFile(QStringLiteral("txt"), tr("Text Files (*.txt)"), QStringLiteral("txt"),
-                 TextExport(ResultContent()));
+    ExportToFile(tr("Text Files (*.txt)"), QStringLiteral("txt"), TextExport(ResultContent()));
 }
 
 void TfrmMain::ToanHTMLDocument1Click()
 {
-    ExportToFile(QStringLiteral("html"), tr("HTML Files (*.html)"), QStringLiteral("html"),
-                 HtmlExport(ResultContent()));
+    ExportToFile(tr("HTML Files (*.html)"), QStringLiteral("html"), HtmlExport(ResultContent()));
 }
 
 void TfrmMain::ToanMSExcelSpreadsheet1Click()
 {
-    ExportToFile(QStringLiteral("xls"), tr("Excel Files (*.xls)"), QStringLiteral("xls"),
+    ExportToFile(tr("Excel Files (*.xls)"), QStringLiteral("xls"),
                  SpreadsheetExport(ResultContent()));
 }
 

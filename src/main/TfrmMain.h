@@ -231,8 +231,7 @@ private:
     // chosen currency's (the status bar says so for a code that is not offered).
     int OrderFileCurrency(const QString& code);
     // Writes an export file in the output's folder, chosen in the save dialog, and opens it.
-    void ExportToFile(const QString& folderName, const QString& filter, const QString& suffix,
-                      const QString& text);
+    void ExportToFile(const QString& filter, const QString& suffix, const QString& text);
     // Tells once per run that orders are kept in the per-user folder.
     void NoteUserDataFolder();
     bool UserDataFolderNoted = false;

@@ -31,6 +31,38 @@ void NameApplication()
     Languages::Apply(Languages::SavedChoice());
 }
 
+// Whether the window can be shown: on X11 and Wayland desktops a display is named in the
+// environment, unless a platform is named (QT_QPA_PLATFORM, Qt's -platform option). Without one,
+// Qt would abort with its own errors.
+bool DisplayAvailable(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+// Drops the offscreen platform's one remark on a session without XDG_RUNTIME_DIR, which says
+// nothing to the user of a command; every other message goes on as before.
+QtMessageHandler PreviousHandler = nullptr;
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (PreviousHandler != nullptr)
+        PreviousHandler(type, context, message);
+}
+
 // A command without a display: its arguments after the first, the standard output and error.
 int RunCommand(int argc, char* argv[],
                const std::function<int(const QStringList&, QIODevice&, QIODevice&)>& command)
@@ -65,6 +97,7 @@ int RunQuote(int argc, char* argv[])
                           });
     // Datasheets are drawn with the window's fonts and painter, still without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreviousHandler = qInstallMessageHandler(QuietHandler);
     QGuiApplication app(argc, argv);
     NameApplication();
     QFile out;
@@ -82,7 +115,7 @@ int RunHelp(int argc, char* argv[])
         out.write(Tr("Main",
                      "Usage: ferrolyn [OPEN ORDER.fyn]\n"
                      "       ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] "
-                     "[--strict] [--datasheets DIR]\n"
+                     "[--strict] [--datasheets DIR] [--archive]\n"
                      "       ferrolyn --register-common-files FOLDER\n"
                      "Without arguments, opens the configurator; with OPEN and an order "
                      "file, opens that order.\n"
@@ -118,6 +151,14 @@ int main(int argc, char* argv[])
                 return RunHistoryCommand(arguments, out, err, TQuoteArchive::DefaultPath(),
                                          TArchiveSetting::Current());
             });
+
+    if (!DisplayAvailable(argc, argv))
+        return RunCommand(argc, argv, [](const QStringList&, QIODevice&, QIODevice& err) {
+            err.write(Tr("Main", "Ferrolyn needs a display to open its window; 'ferrolyn quote' "
+                                 "and 'ferrolyn history' work without one.\n")
+                          .toUtf8());
+            return 2;
+        });
 
     QApplication app(argc, argv);
     NameApplication();

@@ -2,6 +2,7 @@
 
 #include "base/SafeFile.h"
 #include "base/Translate.h"
+#include "platform/Dialogs.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -23,7 +25,7 @@ std::optional<bool>& Override()
 // A picture is a few kilobytes; a file far larger is no picture of the program's.
 constexpr qint64 PictureFileLimit = qint64(16) << 20;
 
-bool DeclaresSpreadsheetType(const QString& desktopFile)
+bool DeclaresType(const QString& desktopFile, const QString& mimeType)
 {
     // Only a regular file is read: a FIFO among the desktop files is never waited on.
     QFile file;
@@ -32,9 +34,7 @@ bool DeclaresSpreadsheetType(const QString& desktopFile)
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         if (line.startsWith(QLatin1String("MimeType=")))
-            return line.mid(9)
-                .split(QLatin1Char(';'))
-                .contains(QLatin1String("application/vnd.ms-excel"));
+            return line.mid(9).split(QLatin1Char(';')).contains(mimeType);
     }
     return false;
 }
@@ -73,25 +73,61 @@ const QString PlaceholderRedrawName = QStringLiteral("PlaceholderRedraw");
 
 namespace Desktop {
 
-bool SpreadsheetAvailable()
+bool ApplicationDeclares(const QString& mimeType)
 {
-    if (Override().has_value())
-        return *Override();
     const QStringList folders =
         QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
     for (const QString& folder : folders) {
         QDirIterator it(folder, {QStringLiteral("*.desktop")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext())
-            if (DeclaresSpreadsheetType(it.next()))
+            if (DeclaresType(it.next(), mimeType))
                 return true;
     }
     return false;
 }
 
+bool SpreadsheetAvailable()
+{
+    if (Override().has_value())
+        return *Override();
+    return ApplicationDeclares(QStringLiteral("application/vnd.ms-excel"));
+}
+
 void SetSpreadsheetAvailableOverride(std::optional<bool> available)
 {
     Override() = available;
+}
+
+std::optional<bool>& OpenerOverride()
+{
+    static std::optional<bool> value;
+    return value;
+}
+
+bool OpenerAvailable(const QString& mimeType)
+{
+    if (OpenerOverride().has_value())
+        return *OpenerOverride();
+    return ApplicationDeclares(mimeType);
+}
+
+void SetOpenerAvailableOverride(std::optional<bool> available)
+{
+    OpenerOverride() = available;
+}
+
+void OpenWritten(QWidget* parent, const QString& path, const QString& mimeType)
+{
+    if (OpenerAvailable(mimeType)) {
+        Dialogs::OpenUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    // On Linux the desktop's opener starts whether or not anything can open the file: without an
+    // application for it, nothing would happen and nothing would be said.
+    Dialogs::Information(parent, Tr("Desktop", "Saved as %1.\nNo application to open it was "
+                                               "found on this computer.")
+                                     .arg(QDir::toNativeSeparators(path)));
 }
 
 bool ShowPicture(QLabel* label, const QString& path)

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QLabel;
+class QWidget;
 
 namespace Desktop {
 
@@ -13,6 +14,15 @@ namespace Desktop {
 bool SpreadsheetAvailable();
 // Tests fix the answer; std::nullopt returns to asking the system.
 void SetSpreadsheetAvailableOverride(std::optional<bool> available);
+
+// True when an installed application declares that it opens files of this MIME type (desktop
+// files in the standard applications folders). Asked afresh on every call; tests fix the answer.
+bool ApplicationDeclares(const QString& mimeType);
+bool OpenerAvailable(const QString& mimeType);
+void SetOpenerAvailableOverride(std::optional<bool> available);
+// A document the program has just written (a PDF, a workbook), opened with the user's application
+// for its type; without one, a message says where it was saved.
+void OpenWritten(QWidget* parent, const QString& path, const QString& mimeType);
 
 // Shows the picture file in label. A missing or unreadable file shows a neutral placeholder
 // instead and returns false.

@@ -68,6 +68,24 @@ void Reset()
     State() = TState{};
 }
 
+QString GetSaveFileName(QWidget* parent, const QString& caption, TDialogFolder kind,
+                        const QString& filter, const QString& defaultSuffix, const QString& name)
+{
+    const QString path =
+        GetSaveFileName(parent, caption, DialogFolders::Start(kind), filter, defaultSuffix, name);
+    DialogFolders::Remember(kind, path);
+    return path;
+}
+
+QString GetOpenFileName(QWidget* parent, const QString& caption, TDialogFolder kind,
+                        const QString& filter, const QString& defaultSuffix)
+{
+    const QString path =
+        GetOpenFileName(parent, caption, DialogFolders::Start(kind), filter, defaultSuffix);
+    DialogFolders::Remember(kind, path);
+    return path;
+}
+
 QList<TShownDialog> TakeShownDialogs()
 {
     return std::exchange(State().Shown, {});

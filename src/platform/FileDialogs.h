@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DialogFolders.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,6 +19,14 @@ QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& 
                         const QString& name = {});
 // A file to read; a name that does not exist may be returned. Empty when cancelled.
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                        const QString& filter, const QString& defaultSuffix);
+
+// The same, starting where a dialog for this kind of file starts (DialogFolders) and remembering
+// the folder of the file chosen.
+QString GetSaveFileName(QWidget* parent, const QString& caption, TDialogFolder kind,
+                        const QString& filter, const QString& defaultSuffix,
+                        const QString& name = {});
+QString GetOpenFileName(QWidget* parent, const QString& caption, TDialogFolder kind,
                         const QString& filter, const QString& defaultSuffix);
 
 // --- Test hooks ---

@@ -169,4 +169,13 @@ QMenu* AddLanguageMenu(QMenu* menu, QWidget* window)
     return languages;
 }
 
+QList<std::pair<QString, TTrKey>> DesktopEntryTexts()
+{
+    return {
+        {QStringLiteral("GenericName"), TrKey("DesktopEntry", "Cable Assembly Configurator")},
+        {QStringLiteral("Comment"),
+         TrKey("DesktopEntry", "Configure and price RF coaxial cable assemblies")},
+        {QStringLiteral("Keywords"), TrKey("DesktopEntry", "coaxial;cable;assembly;RF;quote;")}};
+}
+
 } // namespace Languages

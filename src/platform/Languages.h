@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Translate.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -47,5 +49,10 @@ QString Current();
 // The menu "Language1" at the end of menu: the system's choice, English and each translation by
 // its own name; choosing one applies and remembers it.
 QMenu* AddLanguageMenu(QMenu* menu, QWidget* window);
+
+// The texts of the menu entry (packaging/ferrolyn.desktop) that follow the language, by key
+// ("GenericName", "Comment", "Keywords"): translated with the program's own texts, and written in
+// the entry as "GenericName[de]=...".
+QList<std::pair<QString, TTrKey>> DesktopEntryTexts();
 
 } // namespace Languages

@@ -28,7 +28,7 @@ QString Usage()
 {
     return Tr("QuoteCommand",
               "Usage: ferrolyn quote IN.csv [-o OUT.csv] [--json] [--currency CODE] [--strict]\n"
-              "                      [--datasheets DIR]\n"
+              "                      [--datasheets DIR] [--archive]\n"
               "Prices every assembly of IN.csv (UTF-8, a heading row naming the columns\n"
               "%1)\n"
               "and writes one line per order line to OUT.csv or the standard output.\n"

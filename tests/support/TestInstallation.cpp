@@ -46,6 +46,8 @@ TTestInstallation::TTestInstallation()
     FileDialogs::Reset();
     PrintDialogs::Reset();
     Desktop::SetSpreadsheetAvailableOverride(false);
+    // Written documents open as on a desktop with a PDF viewer and a spreadsheet program.
+    Desktop::SetOpenerAvailableOverride(true);
 }
 
 TTestInstallation::~TTestInstallation()
@@ -54,6 +56,7 @@ TTestInstallation::~TTestInstallation()
     AppPaths::SetSettingsFolder(QString());
     AppPaths::SetProgramFolderWritableOverride(std::nullopt);
     Desktop::SetSpreadsheetAvailableOverride(std::nullopt);
+    Desktop::SetOpenerAvailableOverride(std::nullopt);
     Dialogs::SetRecording(true);
 }
 
