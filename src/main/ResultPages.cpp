@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -375,7 +376,27 @@ void TfrmMain::AddResultPanel(TPage page, QWidget* panel)
     auto* layout = qobject_cast<QBoxLayout*>(host->layout());
     if (layout == nullptr)
         return;
-    panel->setParent(host);
-    // It takes most of the room the page has to spare.
-    layout->insertWidget(layout->indexOf(figures) + 1, panel, 3);
+    // The panels share an area below the figures that takes nearly all the room the page has to
+    // spare and scrolls itself, so that the part number, figures and price stay in view in a
+    // small window.
+    auto* area =
+        host->findChild<QScrollArea*>(QStringLiteral("ResultPanels"), Qt::FindDirectChildrenOnly);
+    if (area == nullptr) {
+        area = new QScrollArea(host);
+        area->setObjectName(QStringLiteral("ResultPanels"));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        // The page's height leaves the panels out: they take what the figures leave, at least
+        // enough to show that there is more.
+        area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+        area->setMinimumHeight(150);
+        auto* content = new QWidget(area);
+        auto* column = new QVBoxLayout(content);
+        column->setContentsMargins(0, 0, 0, 0);
+        area->setWidget(content);
+        layout->insertWidget(layout->indexOf(figures) + 1, area, 20);
+    }
+    // The panel added last stands first, right below the figures.
+    panel->setParent(area->widget());
+    static_cast<QVBoxLayout*>(area->widget()->layout())->insertWidget(0, panel);
 }

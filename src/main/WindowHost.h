@@ -80,8 +80,8 @@ public:
     virtual void ShowStatus(const QString& text) = 0;
 
     // --- Places for add-ons' controls ---
-    // A panel right below a result page's figures (NoPN or Final), taking most of the room the
-    // page has to spare.
+    // A panel right below a result page's figures (NoPN or Final), in an area that takes the room
+    // the page has to spare and scrolls itself; the panel added last stands first.
     virtual void AddResultPanel(TPage page, QWidget* panel) = 0;
     // A button under page 2's cable list and diameter, next in the tab order after the list.
     virtual void AddCableButton(QWidget* button) = 0;

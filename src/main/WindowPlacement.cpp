@@ -18,7 +18,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,11 +50,55 @@ bool InCellEditor(const QWidget* widget)
     return false;
 }
 
+// Holds the page stack in the scrolling page area and sizes it by the page shown alone: a stacked
+// widget asks every page for its height, so the tallest page would make every page scroll (and
+// spread a short page's groups apart).
+class TPageFrame : public QWidget
+{
+public:
+    explicit TPageFrame(QStackedWidget* pages) : Pages(pages)
+    {
+        pages->setParent(this);
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+
+    QSize sizeHint() const override { return Shown() ? Shown()->sizeHint() : QSize(); }
+    QSize minimumSizeHint() const override
+    {
+        return Shown() ? Shown()->minimumSizeHint() : QSize();
+    }
+    int heightForWidth(int width) const override
+    {
+        if (Shown() == nullptr)
+            return -1;
+        // A page of wrapping texts is as tall as it needs at this width, and never shorter
+        // than its layout's least height.
+        return std::max(Shown()->heightForWidth(width), Shown()->minimumSizeHint().height());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        Pages->setGeometry(rect());
+    }
+
+private:
+    QWidget* Shown() const { return Pages->currentWidget(); }
+
+    QStackedWidget* Pages;
+};
+
 } // namespace
 
 TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(window)
 {
     setObjectName(QStringLiteral("WindowPlacement"));
+
+    connect(window.PageControl, &QStackedWidget::currentChanged, this,
+            [this](int index) { FocusFirstControl(Window.PageControl->widget(index)); });
 
     // The pages scroll in a window smaller than they need, so that the window always fits a
     // screen and its buttons stay in reach.
@@ -62,7 +109,18 @@ TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(
             scroll->setFrameShape(QFrame::NoFrame);
             scroll->setWidgetResizable(true);
             delete layout->replaceWidget(window.PageControl, scroll);
-            scroll->setWidget(window.PageControl);
+            auto* frame = new TPageFrame(window.PageControl);
+            scroll->setWidget(frame);
+            // Each page opens at its top, the area laid out for it at once (after the page's
+            // first control has the focus, which may have scrolled an area of the page).
+            connect(window.PageControl, &QStackedWidget::currentChanged, this, [scroll, frame] {
+                frame->updateGeometry();
+                scroll->setWidgetResizable(true);
+                for (QScrollArea* area : frame->findChildren<QScrollArea*>())
+                    area->verticalScrollBar()->setValue(0);
+                scroll->verticalScrollBar()->setValue(0);
+                scroll->horizontalScrollBar()->setValue(0);
+            });
         }
     }
 
@@ -91,8 +149,6 @@ TWindowPlacement::TWindowPlacement(TfrmMain& window) : QObject(&window), Window(
     window.Print1->setShortcut(QKeySequence::Print);
     window.Exit1->setShortcut(QKeySequence::Quit);
 
-    connect(window.PageControl, &QStackedWidget::currentChanged, this,
-            [this](int index) { FocusFirstControl(Window.PageControl->widget(index)); });
     window.installEventFilter(this);
     qApp->installEventFilter(this);
 }
