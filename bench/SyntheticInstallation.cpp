@@ -195,6 +195,8 @@ void UseInstallation(const QString& root)
     Dialogs::SetRecording(true);
     FileDialogs::Reset();
     Desktop::SetSpreadsheetAvailableOverride(true);
+    // Written documents are handed to an application, as on a desktop with one.
+    Desktop::SetOpenerAvailableOverride(true);
 }
 
 TSyntheticInstallation WriteSyntheticInstallation(const QString& root, const TBenchConfig& config)

@@ -405,6 +405,7 @@ QList<TStepResult> TWizardDriver::Run()
     OpenOrder();
     const QString savedOrder =
         QDir(Installation.ProgramFolder).filePath(QStringLiteral("data/bench-saved.fyn"));
+    QDir().mkpath(QFileInfo(savedOrder).absolutePath());
     results.append(Step(
         QStringLiteral("save an order of %1 lines (Save As)").arg(orderSize),
         [&](int) {
@@ -443,6 +444,8 @@ QList<TStepResult> TWizardDriver::Run()
           TExport{"ToXlsx1", "xlsx/bench.xlsx", "workbook (.xlsx)"},
           TExport{"SaveQuotePdf1", "txt/bench-quote.pdf", "quote PDF"}}) {
         const QString path = QDir(Installation.ProgramFolder).filePath(QLatin1String(output.File));
+        // The file dialog starts in Documents; the folder chosen is made here, as a user would.
+        QDir().mkpath(QFileInfo(path).absolutePath());
         results.append(Step(
             QStringLiteral("%1 export of an order of %2 lines")
                 .arg(QLatin1String(output.Name), orderSize),

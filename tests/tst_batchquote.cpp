@@ -577,6 +577,25 @@ void TestBatchQuote::commandLine()
                                              "bottom: no connector")),
              qPrintable(sheet.left(200)));
     QVERIFY(!sheet.contains(QStringLiteral("EUR")) && !sheet.contains(QStringLiteral("USD")));
+    // Nothing is written through a link planted in an output's place: not -o, not a datasheet
+    // (whose rows after it are still written; the run ends with 2).
+    const QString victim = Install->ProgramFolder() + QStringLiteral("/victim.txt");
+    QFile victimFile(victim);
+    QVERIFY(victimFile.open(QIODevice::WriteOnly));
+    victimFile.write("keep me");
+    victimFile.close();
+    const QString linkOut = Install->ProgramFolder() + QStringLiteral("/link.csv");
+    QVERIFY(QFile::link(victim, linkOut));
+    QCOMPARE(run({input, QStringLiteral("-o"), linkOut}).first, 2);
+    const QString linked = Install->ProgramFolder() + QStringLiteral("/sheets/linked");
+    QVERIFY(QDir().mkpath(linked));
+    QVERIFY(QFile::link(victim, linked + QStringLiteral("/KJ4-DMDM-6.pdf")));
+    QCOMPARE(run({input, QStringLiteral("--datasheets"), linked}).first, 2);
+    QVERIFY(QFile::exists(linked + QStringLiteral("/row-4.pdf")));
+    QVERIFY(victimFile.open(QIODevice::ReadOnly));
+    QCOMPARE(victimFile.readAll(), QByteArray("keep me"));
+    victimFile.close();
+
     // Without XDG_RUNTIME_DIR the offscreen platform has nothing to say on standard error.
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     const auto quiet = history({QStringLiteral("quote"), input, QStringLiteral("--datasheets"),

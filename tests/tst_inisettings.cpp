@@ -1,4 +1,5 @@
 #include "base/DataError.h"
+#include "base/SafeFile.h"
 #include "platform/IniSettings.h"
 #include "support/CoreTestHelpers.h"
 
@@ -18,6 +19,23 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+void WriteText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text.toUtf8());
+}
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
 class TestIniSettings : public QObject
 {
     Q_OBJECT
@@ -28,6 +46,8 @@ private slots:
     void onlyRegularFiles_data();
     void onlyRegularFiles();
     void lockedFile();
+    void outputsRefuseLinks_data();
+    void outputsRefuseLinks();
     void twoCopiesLoseNothing();
 
 private:
@@ -202,6 +222,53 @@ int main(int argc, char* argv[])
     }
     TestIniSettings test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void TestIniSettings::outputsRefuseLinks_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("settings");
+    QTest::newRow("output, link to a file") << "victim.txt" << false;
+    QTest::newRow("output, dangling link") << "missing.txt" << false;
+    QTest::newRow("output, link to a folder") << "folder" << false;
+    // A settings file keeps QSettings' rule: a link to a regular file is followed.
+    QTest::newRow("settings, link to a file") << "victim.txt" << true;
+}
+
+// No output is written through a link in its place: the link's target keeps its bytes and a
+// dangling link's target is not made; a link higher up the path is fine.
+void TestIniSettings::outputsRefuseLinks()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, settings);
+    QTemporaryDir dir;
+    const QString victim = dir.filePath(QStringLiteral("victim.txt"));
+    WriteText(victim, QStringLiteral("keep me"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QString link = dir.filePath(QStringLiteral("out.csv"));
+    QVERIFY(QFile::link(dir.filePath(target), link));
+    QString error;
+    try {
+        WriteFileAtomically(link, "new bytes", QStringLiteral("quote"),
+                            settings ? TLinks::Follow : TLinks::Refuse);
+    } catch (const TDataError& e) {
+        error = e.FullText();
+    }
+    if (settings) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(ReadText(victim), QStringLiteral("new bytes"));
+        return;
+    }
+    QCOMPARE(error, "Cannot write the quote \"" + QDir::toNativeSeparators(link) +
+                        "\": it is a link; choose another name.");
+    QCOMPARE(ReadText(victim), QStringLiteral("keep me"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing.txt"))));
+    QVERIFY(QFileInfo(link).isSymLink());
+    // Through a linked folder, the file itself is written.
+    const QString linkedFolder = dir.filePath(QStringLiteral("linked"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("folder")), linkedFolder));
+    WriteFileAtomically(linkedFolder + QStringLiteral("/out.csv"), "fine", QStringLiteral("quote"));
+    QCOMPARE(ReadText(dir.filePath(QStringLiteral("folder/out.csv"))), QStringLiteral("fine"));
 }
 
 #include "tst_inisettings.moc"

@@ -1003,6 +1003,10 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
 </translation>
     </message>
     <message>
+        <source>%1 more datasheets could not be written.</source>
+        <translation>%1 weitere Datenblätter konnten nicht geschrieben werden.</translation>
+    </message>
+    <message>
         <source>%1 needs a value.</source>
         <translation>%1 benötigt einen Wert.</translation>
     </message>
@@ -1360,6 +1364,10 @@ und schreibt je Bestellposition eine Zeile in OUT.csv oder die Standardausgabe.
     <message>
         <source>it is a folder.</source>
         <translation>es handelt sich um einen Ordner.</translation>
+    </message>
+    <message>
+        <source>it is a link; choose another name.</source>
+        <translation>es ist ein Link; bitte einen anderen Namen wählen.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>

@@ -1003,6 +1003,10 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
 </translation>
     </message>
     <message>
+        <source>%1 more datasheets could not be written.</source>
+        <translation>No se pudieron escribir otras %1 hojas de datos.</translation>
+    </message>
+    <message>
         <source>%1 needs a value.</source>
         <translation>%1 necesita un valor.</translation>
     </message>
@@ -1360,6 +1364,10 @@ y escribe una línea por cada línea de pedido en OUT.csv o en la salida estánd
     <message>
         <source>it is a folder.</source>
         <translation>es una carpeta.</translation>
+    </message>
+    <message>
+        <source>it is a link; choose another name.</source>
+        <translation>es un enlace; elija otro nombre.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>

@@ -1003,6 +1003,10 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
 </translation>
     </message>
     <message>
+        <source>%1 more datasheets could not be written.</source>
+        <translation>%1 autres fiches techniques n&apos;ont pas pu être écrites.</translation>
+    </message>
+    <message>
         <source>%1 needs a value.</source>
         <translation>%1 attend une valeur.</translation>
     </message>
@@ -1360,6 +1364,10 @@ et écrit une ligne par ligne de commande dans OUT.csv ou sur la sortie standard
     <message>
         <source>it is a folder.</source>
         <translation>c&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>it is a link; choose another name.</source>
+        <translation>c&apos;est un lien&#xa0;; choisissez un autre nom.</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>

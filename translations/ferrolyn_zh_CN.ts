@@ -1003,6 +1003,10 @@ and writes one line per order line to OUT.csv or the standard output.
 </translation>
     </message>
     <message>
+        <source>%1 more datasheets could not be written.</source>
+        <translation>另有 %1 份数据表无法写入。</translation>
+    </message>
+    <message>
         <source>%1 needs a value.</source>
         <translation>%1 需要一个值。</translation>
     </message>
@@ -1360,6 +1364,10 @@ and writes one line per order line to OUT.csv or the standard output.
     <message>
         <source>it is a folder.</source>
         <translation>该路径是文件夹。</translation>
+    </message>
+    <message>
+        <source>it is a link; choose another name.</source>
+        <translation>它是一个链接；请另选名称。</translation>
     </message>
     <message>
         <source>it is not a regular file.</source>

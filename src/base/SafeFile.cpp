@@ -60,12 +60,21 @@ QString NotReplaceable(const QString& path)
                         : Tr("SafeFile", "it is not a regular file.");
 }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what)
+void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what,
+                         TLinks links)
 {
     const auto failed = [&path, &what](const QString& reason) {
         return TDataError(Tr("SafeFile", "Cannot write the %1 \"%2\": %3")
                               .arg(what, QDir::toNativeSeparators(path), reason));
     };
+    // The file's own name may not be a link (QFileInfo looks at the link itself, as lstat does):
+    // QSaveFile would write to whatever it points at. Asked again once the file is open, so that
+    // a link put in its place meanwhile is caught before a byte is written.
+    const auto refuseLink = [&] {
+        if (links == TLinks::Refuse && QFileInfo(path).isSymLink())
+            throw failed(Tr("SafeFile", "it is a link; choose another name."));
+    };
+    refuseLink();
     // Only a regular file is replaced: a folder, a FIFO or a device in its place (or a link to
     // one) is left alone.
     if (const QString reason = NotReplaceable(path); !reason.isEmpty())
@@ -75,6 +84,12 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw failed(file.errorString());
+    try {
+        refuseLink();
+    } catch (const TDataError&) {
+        file.cancelWriting();
+        throw;
+    }
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);

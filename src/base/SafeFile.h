@@ -18,12 +18,19 @@ QString OpenRegularFile(QFile& file, const QString& path);
 // link to one). Empty when it may be: a regular file, or nothing.
 QString NotReplaceable(const QString& path);
 
+// What a write does with a link in the file's place: an output refuses it, so that nothing is
+// ever written through a link planted in its place; a settings file follows it to a regular
+// file, as QSettings does.
+enum class TLinks { Refuse, Follow };
+
 // Writes the bytes to the file atomically: the file is replaced only once every byte has been
 // written, so a failure leaves the previous file whole (or no file at all). Throws TDataError
 // "Cannot write the <what> "<path>": <reason>" when the file cannot be written, and without
-// touching it when something other than a regular file (after following links) is in its place.
-// what is shown as given, so it comes translated ("order file").
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what);
+// touching it when something other than a regular file (after following links) is in its place,
+// or, unless links are followed, when the file's own name is a link (a link higher up the path
+// is fine). what is shown as given, so it comes translated ("order file").
+void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& what,
+                         TLinks links = TLinks::Refuse);
 
 // Runs action while holding the lock file "<path>.lock" (the one QSettings takes), so that a
 // read-modify-write of a file another running copy may write loses nothing. A lock held by

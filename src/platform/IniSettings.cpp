@@ -405,7 +405,8 @@ void TIniSettings::UpdateFile(const QString& path, const std::function<bool(TIni
     WithFileLock(path, Tr("IniSettings", "settings file"), [&] {
         TIniSettings settings = ReadFile(path);
         if (change(settings))
-            WriteFileAtomically(path, settings.Bytes(), Tr("IniSettings", "settings file"));
+            WriteFileAtomically(path, settings.Bytes(), Tr("IniSettings", "settings file"),
+                                TLinks::Follow);
     });
 }
 

@@ -163,13 +163,25 @@ void WriteDatasheets(const QList<TBatchItem>& items, const QString& folder,
                              .arg(QDir::toNativeSeparators(folder)));
     const QStringList names = DatasheetFileNames(items);
     qsizetype next = 0;
+    // A datasheet that cannot be written (its name taken by a link, say) does not stop the
+    // others; the run then ends in an error naming the first few.
+    constexpr qsizetype Named = 10;
+    QStringList failures;
+    qsizetype failed = 0;
     for (const TBatchItem& item : items) {
         if (!item.Error.isEmpty())
             continue;
         const QString failure = write(item.Datasheet, QDir(folder).filePath(names.at(next++)));
-        if (!failure.isEmpty())
-            throw TDataError(failure);
+        if (failure.isEmpty())
+            continue;
+        if (++failed <= Named)
+            failures.append(failure);
     }
+    if (failed > Named)
+        failures.append(
+            Tr("QuoteCommand", "%1 more datasheets could not be written.").arg(failed - Named));
+    if (!failures.isEmpty())
+        throw TDataError(failures.join(QLatin1Char('\n')));
 }
 
 } // namespace

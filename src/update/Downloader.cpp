@@ -100,8 +100,11 @@ TDownloadResult DownloadFile(QWidget* parent, const QUrl& source, const QString&
     // Unbuffered, so that a failed write shows at once rather than when the buffer is flushed
     // during commit(), which would put a cut-off file in place.
     QDir().mkpath(QFileInfo(target).absolutePath());
-    // Only a regular file is replaced: a link to a device or a FIFO in its place is left alone.
-    if (const QString reason = NotReplaceable(target); !reason.isEmpty())
+    // Only a regular file is replaced: a link in its place, or a device or a FIFO, is left alone.
+    QString reason = NotReplaceable(target);
+    if (QFileInfo(target).isSymLink())
+        reason = Tr("SafeFile", "it is a link; choose another name.");
+    if (!reason.isEmpty())
         return {TFailure::Other,
                 Tr("Downloader", "The file %1 could not be written: %2")
                     .arg(QDir::toNativeSeparators(target), reason),

@@ -250,7 +250,7 @@ void WriteIniValuesLocked(const QString& path, const QString& section,
                     .arg(QDir::toNativeSeparators(path)));
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteFileAtomically(path, bytes, Tr("UpdateIni", "settings file"));
+    WriteFileAtomically(path, bytes, Tr("UpdateIni", "settings file"), TLinks::Follow);
 }
 
 } // namespace
