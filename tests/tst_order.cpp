@@ -565,11 +565,12 @@ void TestOrder::badLine()
     QFETCH(QString, line);
     QFETCH(QString, reason);
 
-    // The bad line fails the whole file, whatever good lines come before or after it.
+    // The bad line fails the whole file, whatever good lines come before or after it. The file's
+    // name is shown as it is, placeholders and all.
     const QStringList lines =
         SiteStart + QStringList{"1=1|Each||A|a|1.00|", line, "9=1|Each||Z|z|1.00|"};
-    QCOMPARE(DataErrorOf([&] { ParseOrderFile(lines, "order.fyn"); }),
-             "Cannot open the order file \"order.fyn\": line 8: " + reason + ".");
+    QCOMPARE(DataErrorOf([&] { ParseOrderFile(lines, "x%1%2 %3.fyn"); }),
+             "Cannot open the order file \"x%1%2 %3.fyn\": line 8: " + reason + ".");
 }
 
 void TestOrder::notAnOrderFile_data()

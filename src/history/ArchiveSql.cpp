@@ -127,5 +127,5 @@ QString TQuoteReference::LocalLogin(const QString& login)
 
 QString TArchiveServer::Key() const
 {
-    return QStringLiteral("%1@%2:%3/%4").arg(User, Host).arg(Port).arg(Database);
+    return QStringLiteral("%1@%2:%3/%4").arg(User, Host, QString::number(Port), Database);
 }

@@ -218,8 +218,7 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
     if (lines.size() > MaxOrderFileLines)
         throw TDataError(
             Tr("OrderFile", "Cannot open the order file \"%1\": it has more than %2 lines.")
-                .arg(fileName)
-                .arg(MaxOrderFileLines));
+                .arg(fileName, QString::number(MaxOrderFileLines)));
     const TSectionedFile file(lines, TSectionedFile::TBlankLines::Keep);
     const TSectionedFile::Section* site = FindSection(file, SiteSection);
     if (!site)
@@ -230,13 +229,11 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         const auto value = [header, &fileName](const char* key) {
             const QString text = header->Value(QLatin1String(key)).trimmed();
             if (text.size() > MaxOrderFieldLength)
-                throw TDataError(Tr("OrderFile",
-                                    "Cannot open the order file \"%1\": line %2: the %3 is longer "
+                throw TDataError(
+                    Tr("OrderFile", "Cannot open the order file \"%1\": line %2: the %3 is longer "
                                     "than %4 characters.")
-                                     .arg(fileName)
-                                     .arg(header->LineOf(QLatin1String(key)))
-                                     .arg(HeaderFieldName(key))
-                                     .arg(MaxOrderFieldLength));
+                        .arg(fileName, QString::number(header->LineOf(QLatin1String(key))),
+                             HeaderFieldName(key), QString::number(MaxOrderFieldLength)));
             return text;
         };
         contents.CurrencyCode = value("Currency");
@@ -252,10 +249,9 @@ TOrderFileContents ParseOrderFile(const QStringList& lines, const QString& fileN
         if (IsBlankLine(entry.Text))
             continue;
         const auto bad = [&entry, &fileName](const QString& reason) {
+            // One .arg() for all: a "%1" in the file's name stays as it is.
             return TDataError(Tr("OrderFile", "Cannot open the order file \"%1\": line %2: %3.")
-                                  .arg(fileName)
-                                  .arg(entry.Line)
-                                  .arg(reason));
+                                  .arg(fileName, QString::number(entry.Line), reason));
         };
         if (!entry.Text.contains(QLatin1Char('=')))
             throw bad(Tr("OrderFile", "no '=' before the item's fields"));
