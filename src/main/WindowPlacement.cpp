@@ -1,5 +1,7 @@
 #include "WindowPlacement.h"
 
+#include "platform/PageFrame.h"
+
 #include "base/DataError.h"
 #include "platform/AppPaths.h"
 #include "platform/IniSettings.h"
@@ -20,8 +22,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -49,47 +49,6 @@ bool InCellEditor(const QWidget* widget)
             return true;
     return false;
 }
-
-// Holds the page stack in the scrolling page area and sizes it by the page shown alone: a stacked
-// widget asks every page for its height, so the tallest page would make every page scroll (and
-// spread a short page's groups apart).
-class TPageFrame : public QWidget
-{
-public:
-    explicit TPageFrame(QStackedWidget* pages) : Pages(pages)
-    {
-        pages->setParent(this);
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-
-    QSize sizeHint() const override { return Shown() ? Shown()->sizeHint() : QSize(); }
-    QSize minimumSizeHint() const override
-    {
-        return Shown() ? Shown()->minimumSizeHint() : QSize();
-    }
-    int heightForWidth(int width) const override
-    {
-        if (Shown() == nullptr)
-            return -1;
-        // A page of wrapping texts is as tall as it needs at this width, and never shorter
-        // than its layout's least height.
-        return std::max(Shown()->heightForWidth(width), Shown()->minimumSizeHint().height());
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        Pages->setGeometry(rect());
-    }
-
-private:
-    QWidget* Shown() const { return Pages->currentWidget(); }
-
-    QStackedWidget* Pages;
-};
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "history/HistoryCommand.h"
 #include "history/QuoteArchive.h"
 #include "main/TfrmMain.h"
+#include "platform/Desktop.h"
 #include "platform/Languages.h"
 #include "platform/Registration.h"
 #include "quote/QuoteCommand.h"
@@ -29,26 +30,6 @@ void NameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Ferrolyn"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
     Languages::Apply(Languages::SavedChoice());
-}
-
-// Whether the window can be shown: on X11 and Wayland desktops a display is named in the
-// environment, unless a platform is named (QT_QPA_PLATFORM, Qt's -platform option). Without one,
-// Qt would abort with its own errors.
-bool DisplayAvailable(int argc, char* argv[])
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(name))
-            return true;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
-    return false;
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return true;
-#endif
 }
 
 // Drops the offscreen platform's one remark on a session without XDG_RUNTIME_DIR, which says
@@ -152,7 +133,7 @@ int main(int argc, char* argv[])
                                          TArchiveSetting::Current());
             });
 
-    if (!DisplayAvailable(argc, argv))
+    if (!Desktop::DisplayAvailable(argc, argv))
         return RunCommand(argc, argv, [](const QStringList&, QIODevice&, QIODevice& err) {
             err.write(Tr("Main", "Ferrolyn needs a display to open its window; 'ferrolyn quote' "
                                  "and 'ferrolyn history' work without one.\n")

@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cstring>
+
 namespace {
 
 std::optional<bool>& Override()
@@ -128,6 +130,23 @@ void OpenWritten(QWidget* parent, const QString& path, const QString& mimeType)
     Dialogs::Information(parent, Tr("Desktop", "Saved as %1.\nNo application to open it was "
                                                "found on this computer.")
                                      .arg(QDir::toNativeSeparators(path)));
+}
+
+bool DisplayAvailable(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    return false;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
 }
 
 bool ShowPicture(QLabel* label, const QString& path)

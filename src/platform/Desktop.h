@@ -24,6 +24,10 @@ void SetOpenerAvailableOverride(std::optional<bool> available);
 // for its type; without one, a message says where it was saved.
 void OpenWritten(QWidget* parent, const QString& path, const QString& mimeType);
 
+// Whether a window can be shown: on X11 and Wayland a display is named in the environment, or a
+// platform is (QT_QPA_PLATFORM, Qt's -platform option). Without one, Qt would abort.
+bool DisplayAvailable(int argc, char* argv[]);
+
 // Shows the picture file in label. A missing or unreadable file shows a neutral placeholder
 // instead and returns false.
 bool ShowPicture(QLabel* label, const QString& path);
