@@ -60,10 +60,7 @@ TQuoteDocument QuoteDocumentOf(const TResultContent& order, const TOrderDetails&
     quote.Total = order.TotalValue.trimmed();
     // The pricing date with its year in four digits; the seller's reminder to update is not the
     // buyer's business and stays out of the quote.
-    TResultContent dated = order;
-    if (order.LastUpdateDay.isValid())
-        dated.LastUpdateDate = DocumentDateText(order.LastUpdateDay);
-    quote.PricingDate = LastUpdateNotice(dated);
+    quote.PricingDate = BuyerLastUpdateNotice(order);
     return quote;
 }
 

@@ -305,15 +305,20 @@ QString ContentTotalCaption(const TResultContent& content)
     return TotalCaption(content);
 }
 
-QList<TLabelValue> BuyerNotices(const TResultContent& content)
+QString BuyerLastUpdateNotice(const TResultContent& content)
 {
     TResultContent dated = content;
     if (content.LastUpdateDay.isValid())
         dated.LastUpdateDate = DocumentDateText(content.LastUpdateDay);
+    return LastUpdateNotice(dated);
+}
+
+QList<TLabelValue> BuyerNotices(const TResultContent& content)
+{
     QList<TLabelValue> notices;
     if (content.ForeignCurrency)
         notices.append({ForeignCurrencyLabel(), ForeignCurrencyNotice(content)});
-    notices.append({LastUpdateLabel(), LastUpdateNotice(dated)});
+    notices.append({LastUpdateLabel(), BuyerLastUpdateNotice(content)});
     return notices;
 }
 

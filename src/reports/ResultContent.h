@@ -59,6 +59,8 @@ QList<TLabelValue> ContentNotices(const TResultContent& content);
 // the pricing date with its year in four digits; the reminder to update speaks to the seller and
 // is left out.
 QList<TLabelValue> BuyerNotices(const TResultContent& content);
+// The pricing-date notice of such a document, its year in four digits.
+QString BuyerLastUpdateNotice(const TResultContent& content);
 
 // The outputs. Files use CR LF after every line; the clipboard text uses a carriage return alone.
 // The HTML escapes &, <, > and " in every text it inserts. Line breaks inside a value (the final
